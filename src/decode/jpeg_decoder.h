@@ -1,0 +1,133 @@
+// The JPEG decoder written for the cameras' frames: baseline, three
+// components, 4:2:0, the standard AC tables, no restart intervals. One
+// instance holds all decoder state: tables, the frame's sample planes, the
+// per-frame camera records and the clocks.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "decode/camera_record.h"
+#include "decode/huffman.h"
+#include "decode/picture.h"
+#include "decode/quant.h"
+
+namespace vn {
+
+struct FrameHeader {
+    int precision = 0;
+    int height = 0;
+    int width = 0;
+    int components = 0;
+    struct Component {
+        int id = 0, h = 0, v = 0, tq = 0;
+    } component[4];
+};
+
+struct ScanHeader {
+    int length = 0;
+    int components = 0;
+    struct Component {
+        int id = 0, td = 0, ta = 0;
+    } component[3];
+    int ss = 0, se = 0, ah = 0, al = 0;
+};
+
+// The decoder's sample planes, sized to whole macroblocks. Luma samples are
+// 0..255 after a decode; chroma samples are the inverse DCT's output,
+// centred on 0. They keep their contents from frame to frame.
+struct FramePlanes {
+    int codedWidth = 0;   // width rounded up to a multiple of 16
+    int codedHeight = 0;  // height rounded up to a multiple of 16
+    std::vector<int32_t> y;   // codedWidth x codedHeight
+    std::vector<int32_t> cb;  // codedWidth / 2 x codedHeight / 2
+    std::vector<int32_t> cr;
+    int chromaStride() const { return codedWidth / 2; }
+};
+
+// Maximum length handed to the marker walk by every caller.
+constexpr int kMarkerWalkLimit = 128000;
+
+class JpegDecoder {
+public:
+    JpegDecoder();
+    ~JpegDecoder();
+    JpegDecoder(const JpegDecoder&) = delete;
+    JpegDecoder& operator=(const JpegDecoder&) = delete;
+
+    // Builds the fixed tables (AC lookups, colour and clamp tables) once.
+    void InitJpegDecoder();
+
+    // Allocates zero-filled planes for a width x height recording.
+    // Returns false when the size is not usable or memory is short.
+    bool AllocatePlanes(int width, int height);
+    void ReleasePlanes();
+    const FramePlanes& planes() const { return planes_; }
+
+    // Walks the segments from SOI up to SOS. Returns -1 without SOI, 0 when
+    // no SOS is reached (or the walk fails), else the offset of the first
+    // entropy-coded byte. clockOut receives the frame clock (set to 0 first);
+    // eventPos receives the offset of the APP5 payload, or -1.
+    int ParseJpegHeaders(std::span<const uint8_t> data, int maxLength, FrameHeader* frameHeader,
+                         ScanHeader* scanHeader, uint64_t* clockOut, int* eventPos);
+
+    // Decodes one frame into the planes and converts them into the picture
+    // (width x height of the planes' recording). Returns -1 when no SOS was
+    // reached (picture untouched), 0 on success, the scanned byte count when
+    // the entropy data stopped on an error, -4 or -5 when the end-of-image
+    // check fails. intervalMs receives (clock low word - previous) x 10,
+    // clockLow the clock's low word.
+    int DecodeJpegFrame(std::span<const uint8_t> data, Picture& picture, int* intervalMs,
+                        uint32_t* clockLow);
+
+    // DC-only decode: one value per 8 x 8 block. Luma is clamp(Q0 x DC / 8 + 128),
+    // chroma (one per MCU, stride ceil(blocksWide / 2)) is Q1 x DC / 8, signed.
+    // Blocks outside the blocksWide x blocksHigh grid are not stored.
+    // Returns -1 when the marker walk failed, else 0.
+    int DecodeJpegDcImage(std::span<const uint8_t> data, int32_t* luma, int32_t* cb, int32_t* cr,
+                          int blocksWide, int blocksHigh);
+
+    void ConvertPlanesToPicture(Picture& picture, int width, int height) const;
+    void ConvertDcImageToRgb(uint8_t* buffer, const int32_t* luma, const int32_t* cb,
+                             const int32_t* cr, int width, int height, int rowStride) const;
+
+    // Sum of |luma(r, c) - luma(r, c + 1)| over the window; 0 when the
+    // window reaches past the coded plane.
+    int64_t FocusScore(int x, int y, int width, int height) const;
+
+    // Switches owned by the diagnostics window.
+    bool bCheckSpuriousEOI = false;
+    bool g_bForceBW = false;
+
+    // Per-frame camera records filled by the marker walk.
+    CameraRecords camera;
+
+    // Clock of the previously decoded frame (units of 10 ms).
+    uint64_t previousClock = 0;
+
+    // Scan state after the last decode.
+    int g_nScanBytes = 0;
+    int g_nJpegError = 0;
+
+    // The decoder's own copies of the last frame and scan headers.
+    FrameHeader frameHeader;
+    ScanHeader scanHeader;
+
+    // Receives "Error in Get1Bit" and "Error in GetBits". Standard error
+    // when not set.
+    std::function<void(std::string_view)> debugOutput;
+
+private:
+    void DebugMessage(std::string_view text);
+
+    HuffmanTable dcTables_[2];
+    HuffmanTable acTables_[2];  // built from the stream, never used for decoding
+    QuantTable quant_[3];
+    FramePlanes planes_;
+};
+
+}  // namespace vn

@@ -1,0 +1,141 @@
+// The one open AVI recording: header values at the cameras' fixed offsets,
+// model tag, movie record, frame index, the current-frame cursor and the
+// frame buffer. Frames are fetched by number and decoded by the decoder that
+// the recording was given.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "decode/jpeg_decoder.h"
+#include "decode/picture.h"
+
+namespace vn {
+
+struct RecordingHeader {
+    int32_t frames = 0;    // N; -1 when the file could not be opened
+    int32_t interval = 0;  // capture interval in seconds (65535 stands for 86400)
+    int32_t rate = 0;      // playback rate x interval
+    int32_t width = 0;
+    int32_t height = 0;
+};
+
+struct FrameIndexEntry {
+    uint32_t offset = 0;  // absolute file offset of the frame chunk
+    uint32_t length = 0;  // picture length in bytes
+};
+
+// "JUNK" chunk: six-character model tag, mode byte, spare byte.
+struct ModelTag {
+    uint8_t bytes[8] = {};
+    std::string tag() const;  // the six characters up to the first zero byte
+    bool Is(const char* sixChars) const;
+    int mode() const { return bytes[6]; }
+};
+
+// "minf" movie record: the sub-chunk header and up to 44 bytes of body.
+struct MovieRecord {
+    uint8_t bytes[52] = {};
+    uint32_t U32(int offset) const;
+    int U16(int offset) const { return bytes[offset] | bytes[offset + 1] << 8; }
+    std::string modelName() const;  // offset 6, up to 16 characters
+    int firmware() const { return U16(22); }
+    int bandFilter() const { return bytes[26]; }
+    int led() const { return bytes[27]; }
+    int timeStamp() const { return bytes[28]; }
+    int whiteBalance() const { return bytes[30]; }
+    int scene() const { return bytes[31]; }
+    int captureMode() const { return bytes[32]; }
+    int hdr() const { return bytes[33]; }
+    int contrast() const { return U16(34); }
+    int saturation() const { return U16(36); }
+    int sharpness() const { return U16(38); }
+    uint32_t intervalTenths() const { return U32(40); }
+    int expoComp() const { return static_cast<int16_t>(U16(44)); }
+    int timerStart() const { return U16(46); }
+    int timerStop() const { return U16(48); }
+    int timerDays() const { return bytes[50]; }
+};
+
+// The file's modification time in local time, in DOS form (two-second steps).
+struct DosDateTime {
+    int year = 1980, month = 1, day = 1;
+    int hour = 0, minute = 0, second = 0;  // second is even
+};
+
+class Recording {
+public:
+    explicit Recording(JpegDecoder& decoder);
+    ~Recording();
+    Recording(const Recording&) = delete;
+    Recording& operator=(const Recording&) = delete;
+
+    int OpenRecording(const std::string& path);
+    void CloseRecording();
+    bool isOpen() const;
+
+    int GetFrameEntry(int frame, uint32_t* offset, uint32_t* length) const;
+    // Fetches frame's picture bytes into dest (the frame buffer when empty).
+    // 0; -2 no such frame; -3 not a frame chunk, too long for the buffer,
+    // past the end of the file, or a failed read.
+    int ReadFrame(int frame, std::span<uint8_t> dest, uint32_t* offset, uint32_t* length);
+    int ReadFrame(int frame) { return ReadFrame(frame, {}, nullptr, nullptr); }
+    // The bytes of the frame fetched last into the frame buffer.
+    std::span<const uint8_t> LastFrameBytes() const;
+
+    int DecodeCurrentFrame(std::span<const uint8_t> bytes, Picture& picture, int* intervalMs,
+                           uint32_t* clockLow);
+
+    int StepFrame(int count);
+    int SetFrame(int frame);
+    int GoToEnd();
+    int currentFrame() const { return currentFrame_; }
+
+    // Capture date "%d/%2.2d/%2.2d" and time "%2.2d:%2.2d:%2.2d" of the frame
+    // decoded last, E being its elapsed seconds.
+    void FrameDateTime(int elapsedSeconds, std::string& date, std::string& time);
+    int lastDateSource() const { return lastDateSource_; }  // 1 clock, 2 "ts", 3 "finf", 4 file time
+
+    JpegDecoder& decoder() { return decoder_; }
+
+    // Reader state, named as the recording format describes it.
+    RecordingHeader header;
+    uint64_t fileSize = 0;
+    uint32_t idx1Pos = 0;   // first index entry once opened
+    uint32_t infoPos = 0;
+    uint32_t junkPos = 0;
+    uint32_t moviPos = 0;
+    ModelTag modelTag;
+    MovieRecord movieRecord;
+    bool movieRecordPresent = false;
+    bool hasInfo = false;
+    int altIntervalSecs = 0;  // movie record interval / 10
+    // Display flags; not reset by opening.
+    bool showCaptureInterval = true;
+    bool showElapsedTime = true;
+    bool asap = false;
+    int wrdCaptureMode = -1;
+    std::vector<FrameIndexEntry> frameIndex;
+    uint32_t lastFrameLength = 0;
+    bool hasClock = false;
+    bool hasEvents = false;
+    std::vector<int32_t> EventList;
+    std::vector<uint8_t> frameBuffer;  // W x H x 3 bytes
+    DosDateTime fileTime;
+    // Why the last OpenRecording failed, for messages; empty on success.
+    std::string openFailure;
+
+private:
+    JpegDecoder& decoder_;
+    int fd_ = -1;
+    int currentFrame_ = 0;
+    int lastDateSource_ = 0;
+    // Last date and time computed; kept when a clock cannot be converted.
+    int dateYear_ = 0, dateMonth_ = 0, dateDay_ = 0;
+    int timeHour_ = 0, timeMinute_ = 0, timeSecond_ = 0;
+};
+
+}  // namespace vn
