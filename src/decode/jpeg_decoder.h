@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -123,6 +124,12 @@ public:
 
 private:
     void DebugMessage(std::string_view text);
+
+    // Fixed and derived lookup tables of the entropy decoders.
+    struct Tables;
+    std::unique_ptr<Tables> tables_;
+    int width_ = 0;   // the recording's size, set by AllocatePlanes
+    int height_ = 0;
 
     HuffmanTable dcTables_[2];
     HuffmanTable acTables_[2];  // built from the stream, never used for decoding

@@ -1,0 +1,108 @@
+// The decoder's lifecycle: tables, planes and the debug channel.
+#include "decode/jpeg_decoder.h"
+
+#include <cstdio>
+#include <new>
+
+#include "decode/ac_tables.h"
+#include "decode/decoder_tables.h"
+
+namespace vn {
+
+namespace {
+// Largest side accepted for a recording; far above any camera's resolution.
+constexpr int kMaxSide = 16384;
+}  // namespace
+
+void JpegDecoder::Tables::Build() {
+    const AcTableSpec* specs[2] = {&kLuminanceAcSpec, &kChrominanceAcSpec};
+    for (int t = 0; t < 2; ++t) {
+        acLookup[t].resize(kAcLookupSize);
+        BuildAcLookup(*specs[t], acLookup[t].data());
+        // The short lookup holds the entries of codes that fit in its bits.
+        for (uint32_t prefix = 0; prefix < (1u << kAcFastBits); ++prefix) {
+            const uint16_t entry = acLookup[t][prefix << (16 - kAcFastBits)];
+            acFast[t][prefix] = (entry >> 8) <= kAcFastBits ? entry : 0;
+        }
+    }
+    for (int k = 0; k < 64; ++k) {
+        const int natural = kZigzagToNatural[k];
+        zigzagToTransposed[k] = static_cast<uint8_t>((natural % 8) * 8 + natural / 8);
+    }
+}
+
+EntropyTables JpegDecoder::Tables::ForScan(const HuffmanTable (&dcTables)[2]) {
+    EntropyTables scan{};
+    for (int t = 0; t < 2; ++t) {
+        dcLookahead[t].Follow(dcTables[t]);
+        scan.dc[t] = &dcTables[t];
+        scan.dcLookahead[t] = &dcLookahead[t];
+        scan.acLookup[t] = acLookup[t].data();
+        scan.acFast[t] = acFast[t];
+    }
+    scan.zigzagToTransposed = zigzagToTransposed;
+    return scan;
+}
+
+JpegDecoder::JpegDecoder() { InitJpegDecoder(); }
+
+JpegDecoder::~JpegDecoder() = default;
+
+void JpegDecoder::InitJpegDecoder() {
+    // The tables never change, so later calls keep the first ones.
+    if (tables_) return;
+    tables_ = std::make_unique<Tables>();
+    tables_->Build();
+}
+
+bool JpegDecoder::AllocatePlanes(int width, int height) {
+    ReleasePlanes();
+    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return false;
+    const int codedWidth = (width + 15) / 16 * 16;
+    const int codedHeight = (height + 15) / 16 * 16;
+    const size_t lumaSize = static_cast<size_t>(codedWidth) * codedHeight;
+    try {
+        planes_.y.assign(lumaSize, 0);
+        planes_.cb.assign(lumaSize / 4, 0);
+        planes_.cr.assign(lumaSize / 4, 0);
+    } catch (const std::bad_alloc&) {
+        ReleasePlanes();
+        return false;
+    }
+    planes_.codedWidth = codedWidth;
+    planes_.codedHeight = codedHeight;
+    width_ = width;
+    height_ = height;
+    return true;
+}
+
+void JpegDecoder::ReleasePlanes() {
+    planes_ = FramePlanes{};
+    width_ = height_ = 0;
+}
+
+void JpegDecoder::DebugMessage(std::string_view text) {
+    if (debugOutput) {
+        debugOutput(text);
+    } else {
+        std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
+    }
+}
+
+int64_t JpegDecoder::FocusScore(int x, int y, int width, int height) const {
+    // Each sample is compared with its right neighbour, which must lie in
+    // the same row of the plane.
+    if (x < 0 || y < 0 || width < 0 || height < 0) return 0;
+    if (static_cast<int64_t>(x) + width + 1 > planes_.codedWidth ||
+        static_cast<int64_t>(y) + height > planes_.codedHeight) {
+        return 0;
+    }
+    int64_t sum = 0;
+    for (int r = y; r < y + height; ++r) {
+        const int32_t* row = planes_.y.data() + static_cast<size_t>(r) * planes_.codedWidth;
+        for (int c = x; c < x + width; ++c) sum += row[c] > row[c + 1] ? row[c] - row[c + 1] : row[c + 1] - row[c];
+    }
+    return sum;
+}
+
+}  // namespace vn

@@ -1,0 +1,38 @@
+// Eight-lane integer vectors (GCC vector extensions) and the clone
+// attribute that builds an AVX2 variant beside the baseline one, picked at
+// load time.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+
+// These vectors only travel between inline functions of one translation
+// unit, never across an ABI boundary.
+#pragma GCC diagnostic ignored "-Wpsabi"
+
+namespace vn {
+
+typedef int32_t I32x8 __attribute__((vector_size(32)));
+typedef uint32_t U32x8 __attribute__((vector_size(32)));
+typedef uint8_t U8x32 __attribute__((vector_size(32)));
+
+inline I32x8 LoadI32x8(const int32_t* p) {
+    I32x8 v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+inline void StoreI32x8(int32_t* p, I32x8 v) { std::memcpy(p, &v, sizeof v); }
+
+inline I32x8 ClampI32x8(I32x8 v, int32_t low, int32_t high) {
+    v = v < low ? I32x8{} + low : v;
+    return v > high ? I32x8{} + high : v;
+}
+
+}  // namespace vn
+
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+#define VN_SIMD_CLONES __attribute__((target_clones("avx2", "default")))
+#else
+#define VN_SIMD_CLONES
+#endif
