@@ -47,8 +47,11 @@ void ConvertRow(const int32_t* luma, const int32_t* cb, const int32_t* cr, int w
             const I32x8 g = ClampI32x8(y + __builtin_shuffle(green, pairs), 0, 255);
             const I32x8 r = ClampI32x8(y + __builtin_shuffle(red, pairs), 0, 255);
             const U8x32 bytes = __builtin_shuffle(reinterpret_cast<U8x32>(b | g << 8 | r << 16), packBgr);
-            const int pixels = std::min(8, width - x);
-            std::memcpy(out + 3 * x, &bytes, pixels == 8 ? 24 : 3 * pixels);
+            if (width - x >= 8) {
+                std::memcpy(out + 3 * x, &bytes, 24);
+            } else {
+                std::memcpy(out + 3 * x, &bytes, 3 * (width - x));
+            }
         }
     }
 }

@@ -2,6 +2,7 @@
 #include "decode/decoder_tables.h"
 #include "decode/jpeg_decoder.h"
 #include "decode/scan_runner.h"
+#include "decode/simd.h"
 
 namespace vn {
 
@@ -23,7 +24,7 @@ inline int32_t Clamp255(int32_t v) { return v < 0 ? 0 : (v > 255 ? 255 : v); }
 inline int32_t BlockMean(int32_t quantiser, int32_t predictor) { return WrapMul(quantiser, predictor) / 8; }
 
 template <class Source>
-ScanEnd DecodeDcGrid(Source& source, const DcImage& image) {
+[[gnu::always_inline]] inline ScanEnd DecodeDcGrid(Source& source, const DcImage& image) {
     int32_t predictor[3] = {0, 0, 0};
     const int mcuColumns = (image.blocksWide + 1) / 2;
     const int mcuRows = (image.blocksHigh + 1) / 2;
@@ -55,6 +56,11 @@ ScanEnd DecodeDcGrid(Source& source, const DcImage& image) {
     return ScanEnd::kComplete;
 }
 
+VN_SIMD_CLONES
+ScanEnd DecodeScan(FastEntropy& source, const DcImage& image) { return DecodeDcGrid(source, image); }
+
+ScanEnd DecodeScan(ExactEntropy& source, const DcImage& image) { return DecodeDcGrid(source, image); }
+
 }  // namespace
 
 int JpegDecoder::DecodeJpegDcImage(std::span<const uint8_t> data, int32_t* luma, int32_t* cb, int32_t* cr,
@@ -67,7 +73,7 @@ int JpegDecoder::DecodeJpegDcImage(std::span<const uint8_t> data, int32_t* luma,
     const EntropyTables tables = tables_->ForScan(dcTables_);
     const std::function<void(std::string_view)> debug = [this](std::string_view text) { DebugMessage(text); };
     RunScan(data, static_cast<size_t>(offset), tables, g_nScanBytes, g_nJpegError, debug,
-            [&](auto& source) { return DecodeDcGrid(source, image); });
+            [&](auto& source) { return DecodeScan(source, image); });
     return 0;
 }
 

@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "decode/entropy.h"
-#include "decode/jpeg_decoder.h"
 
 namespace vn {
 
-struct JpegDecoder::Tables {
+struct DecoderTables {
     std::vector<uint16_t> acLookup[2];  // Annex K AC codes, 16 peeked bits
-    uint16_t acFast[2][1 << kAcFastBits] = {};
+    uint32_t acFast[2][1 << kAcFastBits] = {};
+    uint16_t acSkip[2][1 << kAcSkipBits] = {};
     DcLookahead dcLookahead[2];
     uint8_t zigzagToTransposed[64] = {};
 

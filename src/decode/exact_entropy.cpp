@@ -116,8 +116,7 @@ bool ExactEntropy::DecodeAc(int component, int32_t* coef, int& last) {
     return true;
 }
 
-BlockResult ExactEntropy::DecodeBlock(int component, const QuantTable& quant, int32_t& predictor,
-                                      DequantisedBlock& out) {
+BlockResult ExactEntropy::DecodeBlock(int component, int32_t& predictor, CoefficientBlock& out) {
     DecodeDc(component, predictor);
     if (jpegError_ != 0) return BlockResult::kErrorInDc;
 
@@ -126,10 +125,10 @@ BlockResult ExactEntropy::DecodeBlock(int component, const QuantTable& quant, in
     int last = 1;
     const bool complete = DecodeAc(component, coef, last);
 
+    // Coefficients past `last` are zero, so dequantising the whole block
+    // later gives the same as stopping at `last`.
     std::fill(std::begin(out.coef), std::end(out.coef), 0);
-    for (int k = 0; k <= last; ++k) {
-        out.coef[tables_.zigzagToTransposed[k]] = WrapMul(coef[k], quant.multiplier[k]);
-    }
+    for (int k = 0; k <= last; ++k) out.coef[tables_.zigzagToTransposed[k]] = coef[k];
     out.acPresent = true;
     return complete ? BlockResult::kDone : BlockResult::kErrorInAc;
 }

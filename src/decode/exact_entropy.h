@@ -21,7 +21,7 @@ public:
                  int& jpegError, const std::function<void(std::string_view)>& debugMessage);
 
     // component: 0 luminance, 1 chrominance.
-    BlockResult DecodeBlock(int component, const QuantTable& quant, int32_t& predictor, DequantisedBlock& out);
+    BlockResult DecodeBlock(int component, int32_t& predictor, CoefficientBlock& out);
     // Updates the predictor and reads past the AC coefficients. Any error
     // is reported as kErrorInAc: the block's DC value is still used.
     BlockResult SkipBlock(int component, int32_t& predictor);

@@ -1,6 +1,7 @@
 // Full decode of one frame: the MCU loop over the planes, the conversion
 // into the picture and the end-of-image check.
 #include <algorithm>
+#include <functional>
 
 #include "decode/colour.h"
 #include "decode/decoder_tables.h"
@@ -16,34 +17,59 @@ constexpr int kMcuSize = 16;
 constexpr int kEndCheckBytes = 128;
 
 // Decodes the MCUs of the coded area in order; rowDone(m) follows every
-// completed MCU row m.
-template <class Source, class RowDone>
-ScanEnd DecodeMcus(Source& source, FramePlanes& planes, const QuantTable (&quant)[3], RowDone&& rowDone) {
-    DequantisedBlock block;
+// completed MCU row m. An MCU's blocks are all decoded before any is
+// transformed, which keeps the transform's loads away from the decoder's
+// scattered stores into the same blocks.
+template <class Source>
+[[gnu::always_inline]] inline ScanEnd DecodeMcus(Source& source, FramePlanes& planes, const BlockMultipliers (&multipliers)[2],
+                   const std::function<void(int)>& rowDone) {
+    CoefficientBlock blocks[6];
     int32_t predictor[3] = {0, 0, 0};
     const int lumaStride = planes.codedWidth;
     const int chromaStride = planes.chromaStride();
     for (int m = 0; m < planes.codedHeight / kMcuSize; ++m) {
         for (int n = 0; n < planes.codedWidth / kMcuSize; ++n) {
+            int decoded = 0;
+            BlockResult result = BlockResult::kDone;
+            for (; decoded < 6; ++decoded) {
+                const int component = decoded < 4 ? 0 : 1;
+                int32_t& blockPredictor = predictor[decoded < 4 ? 0 : decoded - 3];
+                result = source.DecodeBlock(component, blockPredictor, blocks[decoded]);
+                if (result != BlockResult::kDone) break;
+            }
+            if (result == BlockResult::kRetry) return ScanEnd::kRetry;
+            // A block whose AC coefficients stopped early is stored as it is.
+            const int stored = result == BlockResult::kErrorInAc ? decoded + 1 : decoded;
+
             int32_t* luma = planes.y.data() + static_cast<size_t>(kMcuSize * m) * lumaStride + kMcuSize * n;
             const size_t chromaOffset = static_cast<size_t>(8 * m) * chromaStride + 8 * n;
             int32_t* const destinations[6] = {
                 luma, luma + 8, luma + 8 * lumaStride, luma + 8 * lumaStride + 8,
                 planes.cb.data() + chromaOffset, planes.cr.data() + chromaOffset,
             };
-            for (int b = 0; b < 6; ++b) {
+            for (int b = 0; b < stored; ++b) {
                 const int component = b < 4 ? 0 : 1;
-                const BlockResult result =
-                    source.DecodeBlock(component, quant[component], predictor[b < 4 ? 0 : b - 3], block);
-                if (result == BlockResult::kRetry) return ScanEnd::kRetry;
-                if (result == BlockResult::kErrorInDc) return ScanEnd::kError;
-                StoreBlock(block, destinations[b], component == 0 ? lumaStride : chromaStride, component == 0);
-                if (result == BlockResult::kErrorInAc) return ScanEnd::kError;
+                StoreBlock(blocks[b], multipliers[component], destinations[b],
+                           component == 0 ? lumaStride : chromaStride, component == 0);
             }
+            if (result != BlockResult::kDone) return ScanEnd::kError;
         }
         rowDone(m);
     }
     return ScanEnd::kComplete;
+}
+
+// The fast scan runs for nearly every frame; it gets its own processor
+// variants, with the inverse DCT compiled into them.
+VN_SIMD_CLONES
+ScanEnd DecodeScan(FastEntropy& source, FramePlanes& planes, const BlockMultipliers (&multipliers)[2],
+                   const std::function<void(int)>& rowDone) {
+    return DecodeMcus(source, planes, multipliers, rowDone);
+}
+
+ScanEnd DecodeScan(ExactEntropy& source, FramePlanes& planes, const BlockMultipliers (&multipliers)[2],
+                   const std::function<void(int)>& rowDone) {
+    return DecodeMcus(source, planes, multipliers, rowDone);
 }
 
 // 0 when an EOI can follow the scan: among the bytes after it, the first
@@ -80,12 +106,14 @@ int JpegDecoder::DecodeJpegFrame(std::span<const uint8_t> data, Picture& picture
         rowsConverted = std::max(rowsConverted, rowEnd);
     };
     const EntropyTables tables = tables_->ForScan(dcTables_);
+    // Slot 0 serves Y blocks, slot 1 Cb and Cr; the frame header's
+    // selectors are not consulted.
+    BlockMultipliers multipliers[2];
+    for (int c = 0; c < 2; ++c) ArrangeMultipliers(quant_[c], tables.zigzagToTransposed, multipliers[c]);
     const std::function<void(std::string_view)> debug = [this](std::string_view text) { DebugMessage(text); };
+    const std::function<void(int)> rowDone = [&](int m) { convertUpTo(kMcuSize * (m + 1)); };
     const ScanEnd end = RunScan(data, static_cast<size_t>(offset), tables, g_nScanBytes, g_nJpegError, debug,
-                                [&](auto& source) {
-                                    return DecodeMcus(source, planes_, quant_,
-                                                      [&](int m) { convertUpTo(kMcuSize * (m + 1)); });
-                                });
+                                [&](auto& source) { return DecodeScan(source, planes_, multipliers, rowDone); });
     convertUpTo(height_);
 
     if (end == ScanEnd::kError) return g_nScanBytes;

@@ -1,10 +1,10 @@
-// The decoder's lifecycle: tables, planes and the debug channel.
+// The decoder's lifecycle (tables, planes, debug channel) and the focus
+// score over its luma plane.
 #include "decode/jpeg_decoder.h"
 
 #include <cstdio>
 #include <new>
 
-#include "decode/ac_tables.h"
 #include "decode/decoder_tables.h"
 
 namespace vn {
@@ -14,36 +14,6 @@ namespace {
 constexpr int kMaxSide = 16384;
 }  // namespace
 
-void JpegDecoder::Tables::Build() {
-    const AcTableSpec* specs[2] = {&kLuminanceAcSpec, &kChrominanceAcSpec};
-    for (int t = 0; t < 2; ++t) {
-        acLookup[t].resize(kAcLookupSize);
-        BuildAcLookup(*specs[t], acLookup[t].data());
-        // The short lookup holds the entries of codes that fit in its bits.
-        for (uint32_t prefix = 0; prefix < (1u << kAcFastBits); ++prefix) {
-            const uint16_t entry = acLookup[t][prefix << (16 - kAcFastBits)];
-            acFast[t][prefix] = (entry >> 8) <= kAcFastBits ? entry : 0;
-        }
-    }
-    for (int k = 0; k < 64; ++k) {
-        const int natural = kZigzagToNatural[k];
-        zigzagToTransposed[k] = static_cast<uint8_t>((natural % 8) * 8 + natural / 8);
-    }
-}
-
-EntropyTables JpegDecoder::Tables::ForScan(const HuffmanTable (&dcTables)[2]) {
-    EntropyTables scan{};
-    for (int t = 0; t < 2; ++t) {
-        dcLookahead[t].Follow(dcTables[t]);
-        scan.dc[t] = &dcTables[t];
-        scan.dcLookahead[t] = &dcLookahead[t];
-        scan.acLookup[t] = acLookup[t].data();
-        scan.acFast[t] = acFast[t];
-    }
-    scan.zigzagToTransposed = zigzagToTransposed;
-    return scan;
-}
-
 JpegDecoder::JpegDecoder() { InitJpegDecoder(); }
 
 JpegDecoder::~JpegDecoder() = default;
@@ -51,7 +21,7 @@ JpegDecoder::~JpegDecoder() = default;
 void JpegDecoder::InitJpegDecoder() {
     // The tables never change, so later calls keep the first ones.
     if (tables_) return;
-    tables_ = std::make_unique<Tables>();
+    tables_ = std::make_unique<DecoderTables>();
     tables_->Build();
 }
 

@@ -19,6 +19,8 @@
 
 namespace vn {
 
+struct DecoderTables;
+
 struct FrameHeader {
     int precision = 0;
     int height = 0;
@@ -126,8 +128,7 @@ private:
     void DebugMessage(std::string_view text);
 
     // Fixed and derived lookup tables of the entropy decoders.
-    struct Tables;
-    std::unique_ptr<Tables> tables_;
+    std::unique_ptr<DecoderTables> tables_;
     int width_ = 0;   // the recording's size, set by AllocatePlanes
     int height_ = 0;
 

@@ -1,6 +1,6 @@
 // Eight-lane integer vectors (GCC vector extensions) and the clone
-// attribute that builds an AVX2 variant beside the baseline one, picked at
-// load time.
+// attribute that builds a variant for processors with AVX2 and BMI2 beside
+// the baseline one, picked at load time.
 #pragma once
 
 #include <cstdint>
@@ -25,14 +25,16 @@ inline I32x8 LoadI32x8(const int32_t* p) {
 inline void StoreI32x8(int32_t* p, I32x8 v) { std::memcpy(p, &v, sizeof v); }
 
 inline I32x8 ClampI32x8(I32x8 v, int32_t low, int32_t high) {
-    v = v < low ? I32x8{} + low : v;
-    return v > high ? I32x8{} + high : v;
+    const I32x8 lowest = I32x8{} + low;
+    const I32x8 highest = I32x8{} + high;
+    v = v < lowest ? lowest : v;
+    return v > highest ? highest : v;
 }
 
 }  // namespace vn
 
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-#define VN_SIMD_CLONES __attribute__((target_clones("avx2", "default")))
+#define VN_SIMD_CLONES __attribute__((target_clones("arch=x86-64-v3", "default")))
 #else
 #define VN_SIMD_CLONES
 #endif

@@ -1,0 +1,192 @@
+#include "jpeg_test_support.h"
+
+#include <turbojpeg.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <random>
+#include <stdexcept>
+
+namespace vn::test {
+
+const uint8_t kLuminanceDcBits[16] = {0, 1, 5, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0};
+const uint8_t kChrominanceDcBits[16] = {0, 3, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0};
+const uint8_t kDcValues[12] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+
+std::vector<uint8_t> NaturalImage(int width, int height, uint32_t seed) {
+    std::mt19937 random(seed);
+    std::normal_distribution<double> noise(0.0, 3.0);
+    std::vector<uint8_t> bgr(static_cast<size_t>(width) * height * 3);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const double texture = 20 * std::sin(x * 0.21 + seed) * std::cos(y * 0.17);
+            double level[3] = {60.0 + 120.0 * y / height, 90.0 + 100.0 * x / width, 140.0 - 60.0 * y / height};
+            if ((x - width / 3) * (x - width / 3) + (y - height / 2) * (y - height / 2) < width * width / 25) {
+                level[0] = 40, level[1] = 60, level[2] = 210;  // a red disc with a hard edge
+            }
+            for (int c = 0; c < 3; ++c) {
+                const double v = level[c] + texture + noise(random);
+                bgr[(static_cast<size_t>(y) * width + x) * 3 + c] = static_cast<uint8_t>(v < 0 ? 0 : v > 255 ? 255 : v);
+            }
+        }
+    }
+    return bgr;
+}
+
+namespace {
+
+// libjpeg-turbo writes all its tables into one DHT and one DQT segment;
+// the cameras write one table per segment, which is all the decoder reads.
+std::vector<uint8_t> SplitTableSegments(std::span<const uint8_t> jpeg) {
+    std::vector<uint8_t> out(jpeg.begin(), jpeg.begin() + 2);
+    size_t pos = 2;
+    while (pos + 4 <= jpeg.size()) {
+        const int marker = jpeg[pos + 1];
+        const size_t length = jpeg[pos + 2] << 8 | jpeg[pos + 3];
+        if (marker == 0xDA) {
+            out.insert(out.end(), jpeg.begin() + pos, jpeg.end());
+            return out;
+        }
+        if (marker == 0xDB || marker == 0xC4) {
+            for (size_t table = pos + 4; table < pos + 2 + length;) {
+                size_t size = 0;
+                if (marker == 0xDB) {
+                    size = (jpeg[table] >> 4) ? 129 : 65;
+                } else {
+                    size = 17;
+                    for (int i = 1; i <= 16; ++i) size += jpeg[table + i];
+                }
+                out.insert(out.end(), {0xFF, static_cast<uint8_t>(marker), static_cast<uint8_t>((size + 2) >> 8),
+                                       static_cast<uint8_t>(size + 2)});
+                out.insert(out.end(), jpeg.begin() + table, jpeg.begin() + table + size);
+                table += size;
+            }
+        } else {
+            out.insert(out.end(), jpeg.begin() + pos, jpeg.begin() + pos + 2 + length);
+        }
+        pos += 2 + length;
+    }
+    throw std::runtime_error("no SOS in the encoded frame");
+}
+
+void PutSegment(std::vector<uint8_t>& out, int marker, std::initializer_list<uint8_t> payload) {
+    out.insert(out.end(), {0xFF, static_cast<uint8_t>(marker), static_cast<uint8_t>((payload.size() + 2) >> 8),
+                           static_cast<uint8_t>(payload.size() + 2)});
+    out.insert(out.end(), payload);
+}
+
+void PutDcTable(std::vector<uint8_t>& out, int id, const uint8_t* bits) {
+    std::vector<uint8_t> payload = {static_cast<uint8_t>(id)};
+    payload.insert(payload.end(), bits, bits + 16);
+    payload.insert(payload.end(), kDcValues, kDcValues + 12);
+    out.insert(out.end(), {0xFF, 0xC4, 0, static_cast<uint8_t>(payload.size() + 2)});
+    out.insert(out.end(), payload.begin(), payload.end());
+}
+
+void PutQuantTable(std::vector<uint8_t>& out, int id, int dcQuantiser) {
+    out.insert(out.end(), {0xFF, 0xDB, 0, 67, static_cast<uint8_t>(id), static_cast<uint8_t>(dcQuantiser)});
+    out.insert(out.end(), 63, 1);
+}
+
+// Size category and value bits of a DC difference (T.81 F.1.2.1).
+void DcBits(int difference, int& size, uint32_t& bits) {
+    const int magnitude = std::abs(difference);
+    size = 0;
+    while ((1 << size) <= magnitude) ++size;
+    bits = difference >= 0 ? difference : difference + (1 << size) - 1;
+}
+
+}  // namespace
+
+std::vector<uint8_t> EncodeFrame(const std::vector<uint8_t>& bgr, int width, int height, int quality) {
+    tjhandle handle = tjInitCompress();
+    unsigned char* jpeg = nullptr;
+    unsigned long size = 0;
+    const int failed = tjCompress2(handle, bgr.data(), width, 0, height, TJPF_BGR, &jpeg, &size, TJSAMP_420,
+                                   quality, 0);
+    tjDestroy(handle);
+    if (failed) throw std::runtime_error("libjpeg-turbo could not encode");
+    std::vector<uint8_t> split = SplitTableSegments({jpeg, size});
+    tjFree(jpeg);
+    return split;
+}
+
+std::vector<uint8_t> DecodeWithTurbo(std::span<const uint8_t> jpeg, int width, int height) {
+    std::vector<uint8_t> bgr(static_cast<size_t>(width) * height * 3);
+    tjhandle handle = tjInitDecompress();
+    tjDecompress2(handle, jpeg.data(), jpeg.size(), bgr.data(), width, 0, height, TJPF_BGR, 0);
+    tjDestroy(handle);
+    return bgr;
+}
+
+double Psnr(std::span<const uint8_t> a, std::span<const uint8_t> b) {
+    double sum = 0;
+    for (size_t i = 0; i < a.size(); ++i) sum += (a[i] - b[i]) * (a[i] - b[i]);
+    if (sum == 0) return 99.0;
+    return 10 * std::log10(255.0 * 255.0 * a.size() / sum);
+}
+
+size_t ScanOffset(std::span<const uint8_t> jpeg) {
+    for (size_t pos = 2; pos + 4 <= jpeg.size();) {
+        const size_t length = jpeg[pos + 2] << 8 | jpeg[pos + 3];
+        if (jpeg[pos + 1] == 0xDA) return pos + 2 + length;
+        pos += 2 + length;
+    }
+    return 0;
+}
+
+void BitWriter::Put(uint32_t bits, int count) {
+    for (int i = count - 1; i >= 0; --i) {
+        pending_ = pending_ << 1 | (bits >> i & 1);
+        ++bitCount_;
+        if (++pendingBits_ == 8) {
+            bytes_.push_back(static_cast<uint8_t>(pending_));
+            if (pending_ == 0xFF) bytes_.push_back(0x00);
+            pending_ = 0;
+            pendingBits_ = 0;
+        }
+    }
+}
+
+void BitWriter::Put(const char* binaryDigits) {
+    for (const char* d = binaryDigits; *d; ++d) Put(*d == '1' ? 1 : 0, 1);
+}
+
+std::vector<uint8_t> BitWriter::Finish() {
+    while (pendingBits_ != 0) {
+        Put(1, 1);
+        --bitCount_;
+    }
+    return bytes_;
+}
+
+std::vector<uint8_t> MakeFrame(const FrameSpec& spec, std::span<const uint8_t> entropy, bool endMarker) {
+    std::vector<uint8_t> out = {0xFF, 0xD8};
+    PutQuantTable(out, 0, spec.lumaDcQuantiser);
+    PutQuantTable(out, 1, spec.chromaDcQuantiser);
+    PutDcTable(out, 0x00, kLuminanceDcBits);
+    PutDcTable(out, 0x01, kChrominanceDcBits);
+    const uint8_t h = static_cast<uint8_t>(spec.height), w = static_cast<uint8_t>(spec.width);
+    PutSegment(out, 0xC0, {8, static_cast<uint8_t>(spec.height >> 8), h, static_cast<uint8_t>(spec.width >> 8), w, 3, 1,
+                           0x22, 0, 2, 0x11, 1, 3, 0x11, 1});
+    if (spec.restartInterval) PutSegment(out, 0xDD, {0, 1});
+    PutSegment(out, 0xDA, {3, 1, 0x00, 2, 0x11, 3, 0x11, 0, 63, 0});
+    out.insert(out.end(), entropy.begin(), entropy.end());
+    if (endMarker) out.insert(out.end(), {0xFF, 0xD9});
+    return out;
+}
+
+void PutDc(BitWriter& out, int component, int difference) {
+    static const char* const codes[2][12] = {
+        {"00", "010", "011", "100", "101", "110", "1110", "11110", "111110", "1111110", "11111110", "111111110"},
+        {"00", "01", "10", "110", "1110", "11110", "111110", "1111110", "11111110", "111111110", "1111111110",
+         "11111111110"},
+    };
+    int size;
+    uint32_t bits;
+    DcBits(difference, size, bits);
+    out.Put(codes[component][size]);
+    out.Put(bits, size);
+}
+
+}  // namespace vn::test
