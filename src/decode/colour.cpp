@@ -16,7 +16,7 @@ constexpr int32_t kCrGreen = -1463;
 constexpr int32_t kCbBlue = 3629;
 
 // Division by 2048 truncating towards zero, as the player's tables divided.
-inline I32x8 Div2048(I32x8 v) { return (v + ((v >> 31) & 2047)) >> 11; }
+VN_VECTOR_INLINE I32x8 Div2048(I32x8 v) { return (v + ((v >> 31) & 2047)) >> 11; }
 
 inline int RoundUp(int value, int multiple) { return (value + multiple - 1) / multiple * multiple; }
 

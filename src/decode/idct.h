@@ -21,19 +21,19 @@ inline void ArrangeMultipliers(const QuantTable& quant, const uint8_t* zigzagToT
 namespace idct_detail {
 
 // Adds and subtracts wrap (unsigned lanes); shifts are arithmetic.
-inline U32x8 Sra(U32x8 x, int n) { return reinterpret_cast<U32x8>(reinterpret_cast<I32x8>(x) >> n); }
+VN_VECTOR_INLINE U32x8 Sra(U32x8 x, int n) { return reinterpret_cast<U32x8>(reinterpret_cast<I32x8>(x) >> n); }
 
 // Shift-and-add multipliers.
-inline U32x8 K1(U32x8 x) { return Sra(x + Sra(Sra(x, 4) + x, 1), 2); }                // 0.3828125
-inline U32x8 K2(U32x8 x) { return Sra(x + Sra(x + Sra(x + Sra(x, 2), 2), 1), 2); }   // 0.4140625
-inline U32x8 K3(U32x8 x) { return Sra(x + K2(x), 1); }                               // 0.70703125
-inline U32x8 K4(U32x8 x) { return Sra(x + Sra(x + Sra(Sra(x, 2) + x, 2), 4), 1); }   // 0.541015625
-inline U32x8 K5(U32x8 x) { return Sra(x + Sra(x + Sra(x + Sra(x, 2), 1), 1), 1); }   // 0.90625
-inline U32x8 K6(U32x8 x) { return x + Sra(x + Sra(x + K5(x), 3), 2); }               // 1.3095703125
+VN_VECTOR_INLINE U32x8 K1(U32x8 x) { return Sra(x + Sra(Sra(x, 4) + x, 1), 2); }                // 0.3828125
+VN_VECTOR_INLINE U32x8 K2(U32x8 x) { return Sra(x + Sra(x + Sra(x + Sra(x, 2), 2), 1), 2); }   // 0.4140625
+VN_VECTOR_INLINE U32x8 K3(U32x8 x) { return Sra(x + K2(x), 1); }                               // 0.70703125
+VN_VECTOR_INLINE U32x8 K4(U32x8 x) { return Sra(x + Sra(x + Sra(Sra(x, 2) + x, 2), 4), 1); }   // 0.541015625
+VN_VECTOR_INLINE U32x8 K5(U32x8 x) { return Sra(x + Sra(x + Sra(x + Sra(x, 2), 1), 1), 1); }   // 0.90625
+VN_VECTOR_INLINE U32x8 K6(U32x8 x) { return x + Sra(x + Sra(x + K5(x), 3), 2); }               // 1.3095703125
 
 // One-dimensional transform of eight lanes at once; x[0] is the lowest
 // frequency.
-inline void Transform(U32x8 x[8]) {
+VN_VECTOR_INLINE void Transform(U32x8 x[8]) {
     const U32x8 a = x[5] - x[3];
     const U32x8 b = x[1] - x[7];
     const U32x8 s = x[5] + x[3];
@@ -63,7 +63,7 @@ inline void Transform(U32x8 x[8]) {
     x[7] = u0 - w7;
 }
 
-inline void Transpose(U32x8 m[8]) {
+VN_VECTOR_INLINE void Transpose(U32x8 m[8]) {
     U32x8 t[8];
     for (int i = 0; i < 8; i += 2) {
         t[i] = __builtin_shuffle(m[i], m[i + 1], U32x8{0, 8, 1, 9, 4, 12, 5, 13});
@@ -82,7 +82,7 @@ inline void Transpose(U32x8 m[8]) {
     }
 }
 
-inline I32x8 FinishSamples(U32x8 v, bool luma) {
+VN_VECTOR_INLINE I32x8 FinishSamples(U32x8 v, bool luma) {
     const I32x8 samples = reinterpret_cast<I32x8>(v) >> 10;
     return luma ? ClampI32x8(samples + 128, 0, 255) : samples;
 }

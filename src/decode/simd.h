@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <cstring>
 
-// These vectors only travel between inline functions of one translation
-// unit, never across an ABI boundary.
+// Functions that take or return these vectors are always inlined
+// (VN_VECTOR_INLINE): a real call between a baseline function and an AVX2
+// variant would pass them differently on each side.
 #pragma GCC diagnostic ignored "-Wpsabi"
+#define VN_VECTOR_INLINE [[gnu::always_inline]] inline
 
 namespace vn {
 
@@ -16,15 +18,15 @@ typedef int32_t I32x8 __attribute__((vector_size(32)));
 typedef uint32_t U32x8 __attribute__((vector_size(32)));
 typedef uint8_t U8x32 __attribute__((vector_size(32)));
 
-inline I32x8 LoadI32x8(const int32_t* p) {
+VN_VECTOR_INLINE I32x8 LoadI32x8(const int32_t* p) {
     I32x8 v;
     std::memcpy(&v, p, sizeof v);
     return v;
 }
 
-inline void StoreI32x8(int32_t* p, I32x8 v) { std::memcpy(p, &v, sizeof v); }
+VN_VECTOR_INLINE void StoreI32x8(int32_t* p, I32x8 v) { std::memcpy(p, &v, sizeof v); }
 
-inline I32x8 ClampI32x8(I32x8 v, int32_t low, int32_t high) {
+VN_VECTOR_INLINE I32x8 ClampI32x8(I32x8 v, int32_t low, int32_t high) {
     const I32x8 lowest = I32x8{} + low;
     const I32x8 highest = I32x8{} + high;
     v = v < lowest ? lowest : v;

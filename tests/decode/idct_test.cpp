@@ -130,7 +130,7 @@ TEST(Idct, ChromaIsNeitherShiftedNorClamped) {
 TEST(Idct, ExtremeCoefficientsStayDefined) {
     CoefficientBlock block{};
     block.acPresent = true;
-    for (int i = 0; i < 64; ++i) block.coef[i] = (i % 2 ? INT32_MAX : INT32_MIN) + i;
+    for (int i = 0; i < 64; ++i) block.coef[i] = i % 2 ? INT32_MAX - i : INT32_MIN + i;
     BlockMultipliers multipliers;
     std::fill(std::begin(multipliers.value), std::end(multipliers.value), 428910);
     int32_t out[64];

@@ -2,6 +2,7 @@
 
 #include <turbojpeg.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <random>
@@ -75,12 +76,16 @@ void PutSegment(std::vector<uint8_t>& out, int marker, std::initializer_list<uin
     out.insert(out.end(), payload);
 }
 
-void PutDcTable(std::vector<uint8_t>& out, int id, const uint8_t* bits) {
-    std::vector<uint8_t> payload = {static_cast<uint8_t>(id)};
-    payload.insert(payload.end(), bits, bits + 16);
-    payload.insert(payload.end(), kDcValues, kDcValues + 12);
-    out.insert(out.end(), {0xFF, 0xC4, 0, static_cast<uint8_t>(payload.size() + 2)});
-    out.insert(out.end(), payload.begin(), payload.end());
+void PutDcTable(std::vector<uint8_t>& out, int id, std::span<const uint8_t> countsAndValues) {
+    out.insert(out.end(), {0xFF, 0xC4, 0, static_cast<uint8_t>(countsAndValues.size() + 3), static_cast<uint8_t>(id)});
+    out.insert(out.end(), countsAndValues.begin(), countsAndValues.end());
+}
+
+std::vector<uint8_t> StandardDcTable(const uint8_t* bits) {
+    std::vector<uint8_t> table(16 + 12);
+    std::copy(bits, bits + 16, table.begin());
+    std::copy(kDcValues, kDcValues + 12, table.begin() + 16);
+    return table;
 }
 
 void PutQuantTable(std::vector<uint8_t>& out, int id, int dcQuantiser) {
@@ -98,12 +103,13 @@ void DcBits(int difference, int& size, uint32_t& bits) {
 
 }  // namespace
 
-std::vector<uint8_t> EncodeFrame(const std::vector<uint8_t>& bgr, int width, int height, int quality) {
+std::vector<uint8_t> EncodeFrame(const std::vector<uint8_t>& bgr, int width, int height, int quality,
+                                 int turboFlags) {
     tjhandle handle = tjInitCompress();
     unsigned char* jpeg = nullptr;
     unsigned long size = 0;
     const int failed = tjCompress2(handle, bgr.data(), width, 0, height, TJPF_BGR, &jpeg, &size, TJSAMP_420,
-                                   quality, 0);
+                                   quality, turboFlags);
     tjDestroy(handle);
     if (failed) throw std::runtime_error("libjpeg-turbo could not encode");
     std::vector<uint8_t> split = SplitTableSegments({jpeg, size});
@@ -164,8 +170,8 @@ std::vector<uint8_t> MakeFrame(const FrameSpec& spec, std::span<const uint8_t> e
     std::vector<uint8_t> out = {0xFF, 0xD8};
     PutQuantTable(out, 0, spec.lumaDcQuantiser);
     PutQuantTable(out, 1, spec.chromaDcQuantiser);
-    PutDcTable(out, 0x00, kLuminanceDcBits);
-    PutDcTable(out, 0x01, kChrominanceDcBits);
+    PutDcTable(out, 0x00, spec.lumaDcTable.empty() ? StandardDcTable(kLuminanceDcBits) : spec.lumaDcTable);
+    PutDcTable(out, 0x01, StandardDcTable(kChrominanceDcBits));
     const uint8_t h = static_cast<uint8_t>(spec.height), w = static_cast<uint8_t>(spec.width);
     PutSegment(out, 0xC0, {8, static_cast<uint8_t>(spec.height >> 8), h, static_cast<uint8_t>(spec.width >> 8), w, 3, 1,
                            0x22, 0, 2, 0x11, 1, 3, 0x11, 1});
@@ -187,6 +193,17 @@ void PutDc(BitWriter& out, int component, int difference) {
     DcBits(difference, size, bits);
     out.Put(codes[component][size]);
     out.Put(bits, size);
+}
+
+void PutDcOnlyMcu(BitWriter& out, std::initializer_list<int> lumaDifferences, int cbDifference, int crDifference) {
+    for (int difference : lumaDifferences) {
+        PutDc(out, 0, difference);
+        out.Put(kLumaEob);
+    }
+    for (int difference : {cbDifference, crDifference}) {
+        PutDc(out, 1, difference);
+        out.Put(kChromaEob);
+    }
 }
 
 }  // namespace vn::test

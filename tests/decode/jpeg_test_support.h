@@ -15,7 +15,8 @@ std::vector<uint8_t> NaturalImage(int width, int height, uint32_t seed);
 
 // Baseline 4:2:0 frame with the standard tables, one table per DHT and DQT
 // segment as the cameras write them.
-std::vector<uint8_t> EncodeFrame(const std::vector<uint8_t>& bgr, int width, int height, int quality);
+std::vector<uint8_t> EncodeFrame(const std::vector<uint8_t>& bgr, int width, int height, int quality,
+                                 int turboFlags = 0);
 
 // libjpeg-turbo's own decode into blue-green-red rows of 3 x width bytes.
 std::vector<uint8_t> DecodeWithTurbo(std::span<const uint8_t> jpeg, int width, int height);
@@ -54,6 +55,8 @@ struct FrameSpec {
     int lumaDcQuantiser = 16;
     int chromaDcQuantiser = 16;
     bool restartInterval = false;  // adds a DRI segment
+    // Replaces the luminance DC table: 16 counts, then the values.
+    std::vector<uint8_t> lumaDcTable = {};
 };
 std::vector<uint8_t> MakeFrame(const FrameSpec& spec, std::span<const uint8_t> entropy, bool endMarker = true);
 
@@ -63,5 +66,8 @@ void PutDc(BitWriter& out, int component, int difference);
 // End of block codes of the standard AC tables.
 constexpr const char* kLumaEob = "1010";
 constexpr const char* kChromaEob = "00";
+
+// One MCU of DC-only blocks: four luminance DC differences, then Cb and Cr.
+void PutDcOnlyMcu(BitWriter& out, std::initializer_list<int> lumaDifferences, int cbDifference, int crDifference);
 
 }  // namespace vn::test
