@@ -92,9 +92,9 @@ VN_VECTOR_INLINE I32x8 FinishSamples(U32x8 v, bool luma) {
 // Dequantises and transforms the block and writes its 8 rows of 8 samples
 // to dst, rows `stride` samples apart. Luma samples are level-shifted by 128
 // and clamped to 0..255; chroma samples are stored as they come out,
-// centred on 0. Inline, so that it is compiled into each variant of the
-// scan loops that call it.
-inline void StoreBlock(const CoefficientBlock& block, const BlockMultipliers& multipliers, int32_t* dst,
+// centred on 0. Always inlined, so that it is compiled into each processor
+// variant of the scan loops that call it.
+VN_VECTOR_INLINE void StoreBlock(const CoefficientBlock& block, const BlockMultipliers& multipliers, int32_t* dst,
                        int stride, bool luma) {
     if (!block.acPresent) {
         // Every sample of a DC-only block is DC >> 10, truncations included.
