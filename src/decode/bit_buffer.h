@@ -1,8 +1,9 @@
-// The fast decoder's bit buffer: up to 64 bits of entropy-coded data, most
-// significant first, with stuffed zero bytes removed. It is a plain value so
-// that the hot loops keep it in registers.
+// The fast decoder's bit buffer over a destuffed scan: up to 64 bits, most
+// significant first, topped up by one unaligned load per code. It is a
+// plain value so that the hot loops keep it in registers.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -10,10 +11,9 @@ namespace vn {
 
 struct BitBuffer {
     uint64_t bits = 0;  // unread bits, left-aligned
-    int count = 0;      // loaded bits not yet consumed; negative once a read went past the data
+    int count = 0;      // loaded bits not yet consumed
     const uint8_t* next = nullptr;
-    const uint8_t* end = nullptr;
-    bool stopped = false;  // a marker or the end of the data was met: nothing more is loaded
+    const uint8_t* begin = nullptr;
 
     uint32_t Peek(int n) const { return static_cast<uint32_t>(bits >> (64 - n)); }
 
@@ -29,46 +29,19 @@ struct BitBuffer {
         return value;
     }
 
-    // Tops the buffer up to at least 57 bits. At a marker or the end of the
-    // data loading stops for good; the bits after the last loaded byte read
-    // as zero.
+    // Tops the buffer up to 56..63 bits. The bits of a byte loaded only in
+    // part are loaded again, in the same place, by a later refill, so
+    // OR-ing them in early is harmless.
     void Refill() {
-        if (stopped || count > 56) return;
-        if (end - next >= 8) {
-            uint64_t word;
-            std::memcpy(&word, next, 8);
-            word = __builtin_bswap64(word);
-            const uint64_t inverted = ~word;
-            const bool hasFF = ((inverted - 0x0101010101010101ull) & ~inverted & 0x8080808080808080ull) != 0;
-            if (!hasFF) {
-                // The tail of a partly taken byte is loaded again later with
-                // the same bits, so OR-ing it in early is harmless.
-                bits |= word >> count;
-                const int bytes = (63 - count) >> 3;
-                next += bytes;
-                count += bytes * 8;
-                return;
-            }
-        }
-        while (count <= 56) {
-            if (next >= end) {
-                stopped = true;
-                return;
-            }
-            const uint8_t byte = *next;
-            if (byte == 0xFF) {
-                if (end - next < 2 || next[1] != 0x00) {
-                    stopped = true;
-                    return;
-                }
-                next += 2;
-            } else {
-                ++next;
-            }
-            bits |= static_cast<uint64_t>(byte) << (56 - count);
-            count += 8;
-        }
+        uint64_t word;
+        std::memcpy(&word, next, 8);
+        bits |= __builtin_bswap64(word) >> count;
+        next += (63 - count) >> 3;
+        count |= 56;
     }
+
+    // Bits consumed since the start of the scan.
+    size_t Consumed() const { return static_cast<size_t>(next - begin) * 8 - count; }
 };
 
 }  // namespace vn

@@ -57,7 +57,12 @@ template <class Source>
 }
 
 VN_SIMD_CLONES
-ScanEnd DecodeScan(FastEntropy& source, const DcImage& image) { return DecodeDcGrid(source, image); }
+ScanEnd DecodeScan(FastEntropy& source, const DcImage& image) {
+    FastEntropy local = source;  // kept in registers
+    const ScanEnd end = DecodeDcGrid(local, image);
+    source = local;
+    return end;
+}
 
 ScanEnd DecodeScan(ExactEntropy& source, const DcImage& image) { return DecodeDcGrid(source, image); }
 
@@ -72,7 +77,7 @@ int JpegDecoder::DecodeJpegDcImage(std::span<const uint8_t> data, int32_t* luma,
     const DcImage image{luma, cb, cr, blocksWide, blocksHigh, quant_[0].dcQuantiser, quant_[1].dcQuantiser};
     const EntropyTables tables = tables_->ForScan(dcTables_);
     const std::function<void(std::string_view)> debug = [this](std::string_view text) { DebugMessage(text); };
-    RunScan(data, static_cast<size_t>(offset), tables, g_nScanBytes, g_nJpegError, debug,
+    RunScan(data, static_cast<size_t>(offset), tables, *scanCopy_, g_nScanBytes, g_nJpegError, debug,
             [&](auto& source) { return DecodeScan(source, image); });
     return 0;
 }

@@ -1,23 +1,25 @@
-// The fast entropy decoder: a 64-bit bit buffer, a 9-bit DC lookahead and
-// short AC lookups in front of the 16-bit one. It gives the exact decoder's
-// results for every block it finishes; whenever the exact decoder could act
-// differently (a read reaching a marker or the end of the data, a code with
-// no table entry, a run past coefficient 63, a DC walk that fails, DC sizes
-// above 11) it returns kRetry and the scan is decoded again by ExactEntropy.
+// The fast entropy decoder: a 64-bit bit buffer over the destuffed scan, a
+// 9-bit DC lookahead and short AC lookups in front of the 16-bit one. It
+// gives the exact decoder's results for every block it finishes; whenever
+// the exact decoder could act differently (a read reaching a marker or the
+// end of the data, a code with no table entry, a run past coefficient 63, a
+// DC walk that fails, DC sizes above 11) it returns kRetry and the scan is
+// decoded again by ExactEntropy.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <span>
 
 #include "decode/bit_buffer.h"
+#include "decode/destuffed_scan.h"
 #include "decode/entropy.h"
 
 namespace vn {
 
 // Entries of the short AC lookup (kAcFastBits): for a code and its value
-// bits that fit, kWholeCoefficient | value << 16 | run << 8 | bits taken;
+// bits that fit, kWholeCoefficient | value << 16 | run << 8 | bits taken
+// (bits 6 and 7 clear, so the entry masked with 63 is the length);
 // for other codes that fit, the 16-bit lookup's entry; 0 for longer codes.
 constexpr uint32_t kWholeCoefficient = 1u << 13;
 
@@ -30,57 +32,37 @@ constexpr uint16_t kSkipEndOfBlock = 1u << 11;
 void BuildAcFastLookup(const uint16_t* acLookup, uint32_t* fast);
 void BuildAcSkipLookup(const uint16_t* acLookup, uint16_t* skip);
 
+// Copies are cheap; a scan loop works on a local copy, whose fields the
+// compiler can keep in registers.
 class FastEntropy {
 public:
-    FastEntropy(std::span<const uint8_t> data, size_t start, const EntropyTables& tables)
-        : start_(data.data() + start), tables_(tables) {
-        buffer_.next = start_;
-        buffer_.end = data.data() + data.size();
+    FastEntropy(const DestuffedScan& scan, const EntropyTables& tables)
+        : scan_(&scan), validBits_(scan.size() * 8), tables_(&tables) {
+        buffer_.next = buffer_.begin = scan.bytes();
+        buffer_.Refill();
     }
 
     BlockResult DecodeBlock(int component, int32_t& predictor, CoefficientBlock& out) {
-        BitBuffer in = buffer_;
-        const BlockResult result = DecodeBlock(in, component, predictor, out);
-        buffer_ = in;
-        return result;
-    }
-
-    BlockResult SkipBlock(int component, int32_t& predictor) {
-        BitBuffer in = buffer_;
-        const BlockResult result = SkipBlock(in, component, predictor);
-        buffer_ = in;
-        return result;
-    }
-
-    // The scan's byte count as the exact decoder would have it after the
-    // bits consumed so far: whole bytes still unread in the buffer are given
-    // back, two stream bytes for a stuffed 0xFF.
-    int ScanBytes() const {
-        const uint8_t* p = buffer_.next;
-        for (int unread = buffer_.count / 8; unread > 0; --unread) {
-            p -= (p - start_ >= 2 && p[-1] == 0x00 && p[-2] == 0xFF) ? 2 : 1;
-        }
-        return static_cast<int>(p - start_);
-    }
-
-private:
-    BlockResult DecodeBlock(BitBuffer& in, int component, int32_t& predictor, CoefficientBlock& out) {
+        BitBuffer& in = buffer_;
         int32_t difference;
         if (!DecodeDcDifference(in, component, difference)) return BlockResult::kRetry;
         predictor = WrapAdd(predictor, difference);
 
-        ClearBlock(out);
-        out.coef[0] = predictor;
-        const uint32_t* fast = tables_.acFast[component];
-        const uint16_t* full = tables_.acLookup[component];
-        const uint8_t* order = tables_.zigzagToTransposed;
+        int32_t* coef = out.coef;
+        ClearBlock(coef);
+        coef[0] = predictor;
+        const uint32_t* fast = tables_->acFast[component];
+        const uint16_t* full = tables_->acLookup[component];
+        const uint8_t* order = tables_->zigzagToTransposed;
         bool acPresent = false;
         for (int k = 1; k < 64;) {
-            if (in.count < 32) in.Refill();
+            // At least 25 bits are left from the last refill, enough to
+            // look up the next code; the refill then runs beside the load.
             const uint32_t entry = fast[in.Peek(kAcFastBits)];
+            in.Refill();
             int32_t value;
             if (entry & kWholeCoefficient) {
-                in.Skip(entry & 31);
+                in.Skip(entry & 63);
                 k += entry >> 8 & 15;
                 value = static_cast<int32_t>(entry) >> 16;
             } else {
@@ -98,25 +80,26 @@ private:
                 value = Extend(in.Take(size), size);
             }
             if (k > 63) return BlockResult::kRetry;
-            out.coef[order[k]] = value;
+            coef[order[k]] = value;
             acPresent = true;
             ++k;
         }
         out.acPresent = acPresent;
-        return in.count < 0 ? BlockResult::kRetry : BlockResult::kDone;
+        return in.Consumed() > validBits_ ? BlockResult::kRetry : BlockResult::kDone;
     }
 
-    BlockResult SkipBlock(BitBuffer& in, int component, int32_t& predictor) {
+    BlockResult SkipBlock(int component, int32_t& predictor) {
+        BitBuffer& in = buffer_;
         int32_t difference;
         if (!DecodeDcDifference(in, component, difference)) return BlockResult::kRetry;
         predictor = WrapAdd(predictor, difference);
 
-        const uint16_t* skip = tables_.acSkip[component];
-        const uint16_t* full = tables_.acLookup[component];
+        const uint16_t* skip = tables_->acSkip[component];
+        const uint16_t* full = tables_->acLookup[component];
         for (int k = 1; k < 64;) {
-            if (in.count < 32) in.Refill();
             // Several codes at once while no run can pass coefficient 63.
             const uint16_t several = skip[in.Peek(kAcSkipBits)];
+            in.Refill();
             const int advance = several >> 4 & 127;
             if (several != 0 && k + advance <= 63) {
                 in.Skip(several & 15);
@@ -137,18 +120,24 @@ private:
             k += run + 1;
             if (k > 64) return BlockResult::kRetry;
         }
-        return in.count < 0 ? BlockResult::kRetry : BlockResult::kDone;
+        return in.Consumed() > validBits_ ? BlockResult::kRetry : BlockResult::kDone;
     }
 
+    // The scan's byte count as the exact decoder would have it after the
+    // bits consumed so far: every byte it took a bit from, two stream bytes
+    // for a stuffed 0xFF.
+    int ScanBytes() const { return scan_->StreamBytes((buffer_.Consumed() + 7) / 8); }
+
+private:
     bool DecodeDcDifference(BitBuffer& in, int component, int32_t& difference) {
+        const uint16_t entry = tables_->dcLookahead[component]->entry[in.Peek(DcLookahead::kBits)];
         in.Refill();
-        const uint16_t entry = tables_.dcLookahead[component]->entry[in.Peek(DcLookahead::kBits)];
         int length = entry >> 8;
         int size = entry & 255;
         if (entry == 0) {
             // Codes longer than the lookahead: continue the walk where it
             // stopped. A walk that fails sets the error byte: exact decoder.
-            const HuffmanTable& table = *tables_.dc[component];
+            const HuffmanTable& table = *tables_->dc[component];
             for (length = DcLookahead::kBits + 1;; ++length) {
                 if (length > 16) return false;
                 size = MatchDcCode(table, length, in.Peek(length));
@@ -161,15 +150,16 @@ private:
         return true;
     }
 
-    static void ClearBlock(CoefficientBlock& block) {
+    static void ClearBlock(int32_t* coef) {
         typedef int32_t Lanes __attribute__((vector_size(16)));
         const Lanes zero = {};
-        for (int i = 0; i < 64; i += 4) std::memcpy(block.coef + i, &zero, sizeof zero);
+        for (int i = 0; i < 64; i += 4) std::memcpy(coef + i, &zero, sizeof zero);
     }
 
-    const uint8_t* start_;
+    const DestuffedScan* scan_;
+    size_t validBits_;
     BitBuffer buffer_;
-    const EntropyTables& tables_;
+    const EntropyTables* tables_;
 };
 
 }  // namespace vn

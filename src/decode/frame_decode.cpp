@@ -64,7 +64,10 @@ template <class Source>
 VN_SIMD_CLONES
 ScanEnd DecodeScan(FastEntropy& source, FramePlanes& planes, const BlockMultipliers (&multipliers)[2],
                    const std::function<void(int)>& rowDone) {
-    return DecodeMcus(source, planes, multipliers, rowDone);
+    FastEntropy local = source;
+    const ScanEnd end = DecodeMcus(local, planes, multipliers, rowDone);
+    source = local;
+    return end;
 }
 
 ScanEnd DecodeScan(ExactEntropy& source, FramePlanes& planes, const BlockMultipliers (&multipliers)[2],
@@ -112,7 +115,7 @@ int JpegDecoder::DecodeJpegFrame(std::span<const uint8_t> data, Picture& picture
     for (int c = 0; c < 2; ++c) ArrangeMultipliers(quant_[c], tables.zigzagToTransposed, multipliers[c]);
     const std::function<void(std::string_view)> debug = [this](std::string_view text) { DebugMessage(text); };
     const std::function<void(int)> rowDone = [&](int m) { convertUpTo(kMcuSize * (m + 1)); };
-    const ScanEnd end = RunScan(data, static_cast<size_t>(offset), tables, g_nScanBytes, g_nJpegError, debug,
+    const ScanEnd end = RunScan(data, static_cast<size_t>(offset), tables, *scanCopy_, g_nScanBytes, g_nJpegError, debug,
                                 [&](auto& source) { return DecodeScan(source, planes_, multipliers, rowDone); });
     convertUpTo(height_);
 

@@ -6,6 +6,7 @@
 #include <new>
 
 #include "decode/decoder_tables.h"
+#include "decode/destuffed_scan.h"
 
 namespace vn {
 
@@ -14,7 +15,7 @@ namespace {
 constexpr int kMaxSide = 16384;
 }  // namespace
 
-JpegDecoder::JpegDecoder() { InitJpegDecoder(); }
+JpegDecoder::JpegDecoder() : scanCopy_(std::make_unique<DestuffedScan>()) { InitJpegDecoder(); }
 
 JpegDecoder::~JpegDecoder() = default;
 

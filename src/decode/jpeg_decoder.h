@@ -20,6 +20,7 @@
 namespace vn {
 
 struct DecoderTables;
+class DestuffedScan;
 
 struct FrameHeader {
     int precision = 0;
@@ -129,6 +130,7 @@ private:
 
     // Fixed and derived lookup tables of the entropy decoders.
     std::unique_ptr<DecoderTables> tables_;
+    std::unique_ptr<DestuffedScan> scanCopy_;  // the fast decoder's input, reused from frame to frame
     int width_ = 0;   // the recording's size, set by AllocatePlanes
     int height_ = 0;
 

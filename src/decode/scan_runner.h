@@ -19,11 +19,13 @@ enum class ScanEnd { kComplete, kError, kRetry };
 // scan(source) decodes the whole scan from `source` and returns how it
 // ended; it is called with a FastEntropy and maybe an ExactEntropy.
 template <class Scan>
-ScanEnd RunScan(std::span<const uint8_t> data, size_t start, const EntropyTables& tables, int& scanBytes,
-                int& jpegError, const std::function<void(std::string_view)>& debugMessage, Scan&& scan) {
+ScanEnd RunScan(std::span<const uint8_t> data, size_t start, const EntropyTables& tables, DestuffedScan& copy,
+                int& scanBytes, int& jpegError, const std::function<void(std::string_view)>& debugMessage,
+                Scan&& scan) {
     scanBytes = 0;
     jpegError = 0;
-    FastEntropy fast(data, start, tables);
+    copy.Fill(data, start);
+    FastEntropy fast(copy, tables);
     const ScanEnd end = scan(fast);
     if (end != ScanEnd::kRetry) {
         scanBytes = fast.ScanBytes();

@@ -48,7 +48,9 @@ Comparison Compare(const ScanTables& t, std::span<const uint8_t> data, size_t st
     int scanBytes = 0;
     const std::function<void(std::string_view)> quiet = [](std::string_view) {};
     ExactEntropy exact(data, start, t.scan, scanBytes, result.exactError, quiet);
-    FastEntropy fast(data, start, t.scan);
+    DestuffedScan copy;
+    copy.Fill(data, start);
+    FastEntropy fast(copy, t.scan);
     int32_t exactPredictor[3] = {}, fastPredictor[3] = {};
     bool fastRunning = true;
     for (int block = 0; block < 6 * mcus; ++block) {
