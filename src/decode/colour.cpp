@@ -41,14 +41,18 @@ void ConvertRow(const int32_t* luma, const int32_t* cb, const int32_t* cr, int w
             const int x = j + 8 * half;
             if (x >= width) break;
             const I32x8 pairs = half == 0 ? pairLow : pairHigh;
-            // Any luma beyond this range clamps the same way.
-            const I32x8 y = ClampI32x8(LoadI32x8(luma + x), -1024, 1023);
+            const I32x8 y = LoadI32x8(luma + x);
             const I32x8 b = ClampI32x8(y + __builtin_shuffle(blue, pairs), 0, 255);
             const I32x8 g = ClampI32x8(y + __builtin_shuffle(green, pairs), 0, 255);
             const I32x8 r = ClampI32x8(y + __builtin_shuffle(red, pairs), 0, 255);
             const U8x32 bytes = __builtin_shuffle(reinterpret_cast<U8x32>(b | g << 8 | r << 16), packBgr);
             if (width - x >= 8) {
-                std::memcpy(out + 3 * x, &bytes, 24);
+                // Stored straight from the vector, not through memory.
+                const U8x16 first = __builtin_shufflevector(bytes, bytes, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12,
+                                                            13, 14, 15);
+                const uint64_t last = reinterpret_cast<U64x4>(bytes)[2];
+                std::memcpy(out + 3 * x, &first, sizeof first);
+                std::memcpy(out + 3 * x + 16, &last, sizeof last);
             } else {
                 std::memcpy(out + 3 * x, &bytes, 3 * (width - x));
             }
@@ -85,7 +89,9 @@ void JpegDecoder::ConvertDcImageToRgb(uint8_t* buffer, const int32_t* luma, cons
     std::vector<int32_t> cbRow(RoundUp(width, 16) / 2, 0);
     std::vector<int32_t> crRow(cbRow.size(), 0);
     for (int i = 0; i < height; ++i) {
-        std::copy_n(luma + static_cast<size_t>(i) * width, width, lumaRow.begin());
+        // Luma beyond -1024..1023 converts as the nearest end of that range.
+        std::transform(luma + static_cast<size_t>(i) * width, luma + static_cast<size_t>(i + 1) * width,
+                       lumaRow.begin(), [](int32_t y) { return std::clamp(y, -1024, 1023); });
         const size_t chromaRow = static_cast<size_t>(i / 2) * chromaWidth;
         if (cb) std::copy_n(cb + chromaRow, chromaWidth, cbRow.begin());
         if (cr) std::copy_n(cr + chromaRow, chromaWidth, crRow.begin());

@@ -14,7 +14,8 @@ void ConvertPlaneRows(const FramePlanes& planes, Picture& picture, int width, in
 
 // Converts one row of `width` pixels, one chroma sample per two pixels.
 // luma must be readable for width rounded up to 16 samples, the chroma rows
-// for half that.
+// for half that. Luma samples must lie in -1024..1023 (the planes hold
+// 0..255); chroma samples may be anything.
 void ConvertRow(const int32_t* luma, const int32_t* cb, const int32_t* cr, int width, uint8_t* out,
                 bool forceBW);
 

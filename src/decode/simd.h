@@ -17,6 +17,8 @@ namespace vn {
 typedef int32_t I32x8 __attribute__((vector_size(32)));
 typedef uint32_t U32x8 __attribute__((vector_size(32)));
 typedef uint8_t U8x32 __attribute__((vector_size(32)));
+typedef uint8_t U8x16 __attribute__((vector_size(16)));
+typedef uint64_t U64x4 __attribute__((vector_size(32)));
 
 VN_VECTOR_INLINE I32x8 LoadI32x8(const int32_t* p) {
     I32x8 v;
