@@ -14,6 +14,21 @@ namespace vn {
 namespace {
 
 constexpr int kMcuSize = 16;
+// The planes are too large to stay in the nearer caches from one frame to
+// the next; their lines are fetched this many MCUs before they are written.
+constexpr int kPrefetchMcus = 4;
+
+// One cache line per luma row and two per chroma row of an MCU.
+void PrefetchMcu(FramePlanes& planes, int m, int n) {
+    const int chromaStride = planes.chromaStride();
+    int32_t* luma = planes.y.data() + static_cast<size_t>(kMcuSize * m) * planes.codedWidth + kMcuSize * n;
+    for (int r = 0; r < kMcuSize; ++r) __builtin_prefetch(luma + static_cast<size_t>(r) * planes.codedWidth, 1);
+    const size_t chromaOffset = static_cast<size_t>(8 * m) * chromaStride + 8 * n;
+    for (int r = 0; r < 8; ++r) {
+        __builtin_prefetch(planes.cb.data() + chromaOffset + static_cast<size_t>(r) * chromaStride, 1);
+        __builtin_prefetch(planes.cr.data() + chromaOffset + static_cast<size_t>(r) * chromaStride, 1);
+    }
+}
 constexpr int kEndCheckBytes = 128;
 
 // Decodes the MCUs of the coded area in order; rowDone(m) follows every
@@ -27,8 +42,12 @@ template <class Source>
     int32_t predictor[3] = {0, 0, 0};
     const int lumaStride = planes.codedWidth;
     const int chromaStride = planes.chromaStride();
-    for (int m = 0; m < planes.codedHeight / kMcuSize; ++m) {
-        for (int n = 0; n < planes.codedWidth / kMcuSize; ++n) {
+    const int mcuRows = planes.codedHeight / kMcuSize;
+    const int mcuColumns = planes.codedWidth / kMcuSize;
+    for (int m = 0; m < mcuRows; ++m) {
+        for (int n = 0; n < mcuColumns; ++n) {
+            const int ahead = m * mcuColumns + n + kPrefetchMcus;
+            if (ahead < mcuRows * mcuColumns) PrefetchMcu(planes, ahead / mcuColumns, ahead % mcuColumns);
             int decoded = 0;
             BlockResult result = BlockResult::kDone;
             for (; decoded < 6; ++decoded) {
