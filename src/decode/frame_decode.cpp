@@ -18,7 +18,8 @@ constexpr int kMcuSize = 16;
 // the next; their lines are fetched this many MCUs before they are written.
 constexpr int kPrefetchMcus = 4;
 
-// One cache line per luma row and two per chroma row of an MCU.
+// An MCU covers one cache line in each of its 16 luma rows and half a line
+// in each of its 8 rows of Cb and of Cr.
 void PrefetchMcu(FramePlanes& planes, int m, int n) {
     const int chromaStride = planes.chromaStride();
     int32_t* luma = planes.y.data() + static_cast<size_t>(kMcuSize * m) * planes.codedWidth + kMcuSize * n;
