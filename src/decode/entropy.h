@@ -12,8 +12,12 @@ namespace vn {
 
 // Arithmetic on sample values wraps like 32-bit two's complement, so damaged
 // data with huge coefficients gives defined results.
-inline int32_t WrapAdd(int32_t a, int32_t b) { return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b)); }
-inline int32_t WrapMul(int32_t a, int32_t b) { return static_cast<int32_t>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b)); }
+inline int32_t WrapAdd(int32_t a, int32_t b) {
+    return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
+}
+inline int32_t WrapMul(int32_t a, int32_t b) {
+    return static_cast<int32_t>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b));
+}
 
 // T.81 EXTEND (F.2.2.1) for sizes up to 11, without a branch on the sign;
 // larger sizes pass the bits through unchanged, as the cameras' decoder

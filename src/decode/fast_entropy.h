@@ -19,7 +19,7 @@ namespace vn {
 
 // Entries of the short AC lookup (kAcFastBits): for a code and its value
 // bits that fit, kWholeCoefficient | value << 16 | run << 8 | bits taken
-// (bits 6 and 7 clear, so the entry masked with 63 is the length);
+// (fewer than 32, so the entry masked with 63 is the length);
 // for other codes that fit, the 16-bit lookup's entry; 0 for longer codes.
 constexpr uint32_t kWholeCoefficient = 1u << 13;
 

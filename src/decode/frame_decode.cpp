@@ -30,6 +30,7 @@ void PrefetchMcu(FramePlanes& planes, int m, int n) {
         __builtin_prefetch(planes.cr.data() + chromaOffset + static_cast<size_t>(r) * chromaStride, 1);
     }
 }
+
 constexpr int kEndCheckBytes = 128;
 
 // Decodes the MCUs of the coded area in order; rowDone(m) follows every
@@ -37,8 +38,9 @@ constexpr int kEndCheckBytes = 128;
 // transformed, which keeps the transform's loads away from the decoder's
 // scattered stores into the same blocks.
 template <class Source>
-[[gnu::always_inline]] inline ScanEnd DecodeMcus(Source& source, FramePlanes& planes, const BlockMultipliers (&multipliers)[2],
-                   const std::function<void(int)>& rowDone) {
+[[gnu::always_inline]] inline ScanEnd DecodeMcus(Source& source, FramePlanes& planes,
+                                                 const BlockMultipliers (&multipliers)[2],
+                                                 const std::function<void(int)>& rowDone) {
     CoefficientBlock blocks[6];
     int32_t predictor[3] = {0, 0, 0};
     const int lumaStride = planes.codedWidth;
@@ -135,8 +137,9 @@ int JpegDecoder::DecodeJpegFrame(std::span<const uint8_t> data, Picture& picture
     for (int c = 0; c < 2; ++c) ArrangeMultipliers(quant_[c], tables.zigzagToTransposed, multipliers[c]);
     const std::function<void(std::string_view)> debug = [this](std::string_view text) { DebugMessage(text); };
     const std::function<void(int)> rowDone = [&](int m) { convertUpTo(kMcuSize * (m + 1)); };
-    const ScanEnd end = RunScan(data, static_cast<size_t>(offset), tables, *scanCopy_, g_nScanBytes, g_nJpegError, debug,
-                                [&](auto& source) { return DecodeScan(source, planes_, multipliers, rowDone); });
+    const ScanEnd end =
+        RunScan(data, static_cast<size_t>(offset), tables, *scanCopy_, g_nScanBytes, g_nJpegError, debug,
+                [&](auto& source) { return DecodeScan(source, planes_, multipliers, rowDone); });
     convertUpTo(height_);
 
     if (end == ScanEnd::kError) return g_nScanBytes;
