@@ -27,8 +27,11 @@ void ConvertRow(const int32_t* luma, const int32_t* cb, const int32_t* cr, int w
                 bool forceBW) {
     const I32x8 pairLow = {0, 0, 1, 1, 2, 2, 3, 3};
     const I32x8 pairHigh = {4, 4, 5, 5, 6, 6, 7, 7};
-    const U8x32 packBgr = {0,  1,  2,  4,  5,  6,  8,  9,  10, 12, 13, 14, 16, 17, 18, 20,
-                           21, 22, 24, 25, 26, 28, 29, 30, 0,  0,  0,  0,  0,  0,  0,  0};
+    // Pixels are packed to 3 bytes within each 16-byte lane, then the two
+    // 12-byte runs are moved together.
+    const U8x32 packLanes = {0,  1,  2,  4,  5,  6,  8,  9,  10, 12, 13, 14, 0, 0, 0, 0,
+                             16, 17, 18, 20, 21, 22, 24, 25, 26, 28, 29, 30, 0, 0, 0, 0};
+    const U32x8 joinLanes = {0, 1, 2, 4, 5, 6, 3, 7};
     for (int j = 0; j < width; j += 16) {
         // Chroma indexes clamp to 0..255 around the 128 offset.
         const I32x8 cbValue = ClampI32x8(LoadI32x8(cb + j / 2), -128, 127);
@@ -45,8 +48,12 @@ void ConvertRow(const int32_t* luma, const int32_t* cb, const int32_t* cr, int w
             const I32x8 b = ClampI32x8(y + __builtin_shuffle(blue, pairs), 0, 255);
             const I32x8 g = ClampI32x8(y + __builtin_shuffle(green, pairs), 0, 255);
             const I32x8 r = ClampI32x8(y + __builtin_shuffle(red, pairs), 0, 255);
-            const U8x32 bytes = __builtin_shuffle(reinterpret_cast<U8x32>(b | g << 8 | r << 16), packBgr);
-            if (width - x >= 8) {
+            const U8x32 lanes = __builtin_shuffle(reinterpret_cast<U8x32>(b | g << 8 | r << 16), packLanes);
+            const U8x32 bytes = reinterpret_cast<U8x32>(__builtin_shuffle(reinterpret_cast<U32x8>(lanes), joinLanes));
+            if (width - x >= 11) {
+                // 24 bytes of pixels and 8 that the next group overwrites.
+                std::memcpy(out + 3 * x, &bytes, sizeof bytes);
+            } else if (width - x >= 8) {
                 // Stored straight from the vector, not through memory.
                 const U8x16 first = __builtin_shufflevector(bytes, bytes, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12,
                                                             13, 14, 15);
