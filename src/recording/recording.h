@@ -6,12 +6,16 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "decode/jpeg_decoder.h"
 #include "decode/picture.h"
+#include "recording/event_scan.h"
+#include "recording/frame_date.h"
+#include "recording/recording_file.h"
 
 namespace vn {
 
@@ -60,12 +64,6 @@ struct MovieRecord {
     int timerDays() const { return bytes[50]; }
 };
 
-// The file's modification time in local time, in DOS form (two-second steps).
-struct DosDateTime {
-    int year = 1980, month = 1, day = 1;
-    int hour = 0, minute = 0, second = 0;  // second is even
-};
-
 class Recording {
 public:
     explicit Recording(JpegDecoder& decoder);
@@ -96,10 +94,14 @@ public:
 
     // Capture date "%d/%2.2d/%2.2d" and time "%2.2d:%2.2d:%2.2d" of the frame
     // decoded last, E being its elapsed seconds.
-    void FrameDateTime(int elapsedSeconds, std::string& date, std::string& time);
+    void FrameDateTime(int64_t elapsedSeconds, std::string& date, std::string& time);
     int lastDateSource() const { return lastDateSource_; }  // 1 clock, 2 "ts", 3 "finf", 4 file time
 
     JpegDecoder& decoder() { return decoder_; }
+
+    // Seconds per frame for elapsed time when the frames carry no clock: the
+    // movie record's interval when there is one, else the capture interval.
+    int elapsedIntervalSecs() const { return hasInfo ? altIntervalSecs : header.interval; }
 
     // Reader state, named as the recording format describes it.
     RecordingHeader header;
@@ -128,14 +130,30 @@ public:
     // Why the last OpenRecording failed, for messages; empty on success.
     std::string openFailure;
 
+    // The scanning loops over this recording and their stop request.
+    FrameScanner scanner{*this};
+
 private:
+    int ReadHeaderValues();
+    int CheckHeaderValues();
+    uint32_t FindTopLevelChunk(uint32_t tag, uint32_t listType = 0) const;
+    std::optional<uint32_t> FallbackWalk(uint32_t start);
+    void ReadMovieRecord(uint32_t position);
+    void ReadModelTagChunk(uint32_t position);
+    void ApplyModelTable();
+    int AllocateBuffers();
+    int ReadFrameIndex();
+    void ExamineFrameZero();
+    int Refuse(const char* reason);
+    static int32_t TenFramesPerSecond(int32_t scale);
+
     JpegDecoder& decoder_;
-    int fd_ = -1;
+    RecordingFile file_;
+    uint32_t riffSize_ = 0;
     int currentFrame_ = 0;
     int lastDateSource_ = 0;
     // Last date and time computed; kept when a clock cannot be converted.
-    int dateYear_ = 0, dateMonth_ = 0, dateDay_ = 0;
-    int timeHour_ = 0, timeMinute_ = 0, timeSecond_ = 0;
+    DateTimeFields lastDate_;
 };
 
 }  // namespace vn
