@@ -1,0 +1,55 @@
+#include "recording/bitmap_file.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+namespace vn {
+
+namespace {
+
+void Put16(std::vector<uint8_t>& out, uint32_t v) {
+    out.push_back(static_cast<uint8_t>(v));
+    out.push_back(static_cast<uint8_t>(v >> 8));
+}
+
+void Put32(std::vector<uint8_t>& out, uint32_t v) {
+    Put16(out, v & 0xFFFF);
+    Put16(out, v >> 16);
+}
+
+}  // namespace
+
+int WriteBitmapFile(const std::string& path, const Picture& picture) {
+    if (picture.empty()) return -1;
+    const uint32_t imageSize = static_cast<uint32_t>(picture.stride()) * picture.height();
+    std::vector<uint8_t> header;
+    header.reserve(54);
+    header.push_back('B');
+    header.push_back('M');
+    Put32(header, 54 + imageSize);
+    Put32(header, 0);
+    Put32(header, 54);
+    Put32(header, 40);
+    Put32(header, static_cast<uint32_t>(picture.width()));
+    Put32(header, static_cast<uint32_t>(picture.height()));  // positive: bottom-up
+    Put16(header, 1);
+    Put16(header, 24);
+    Put32(header, 0);  // no compression
+    Put32(header, imageSize);
+    Put32(header, 2835);  // 72 dots per inch
+    Put32(header, 2835);
+    Put32(header, 0);
+    Put32(header, 0);
+
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return -1;
+    bool ok = std::fwrite(header.data(), 1, header.size(), file) == header.size();
+    for (int row = picture.height() - 1; ok && row >= 0; --row) {
+        ok = std::fwrite(picture.Row(row), 1, picture.stride(), file) == static_cast<size_t>(picture.stride());
+    }
+    ok = (std::fclose(file) == 0) && ok;
+    return ok ? 0 : -1;
+}
+
+}  // namespace vn

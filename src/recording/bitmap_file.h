@@ -1,0 +1,14 @@
+// Writes a picture as a standard 24-bit Windows bitmap: 14-byte file
+// header, 40-byte BITMAPINFOHEADER, bottom-up rows padded to 4 bytes.
+#pragma once
+
+#include <string>
+
+#include "decode/picture.h"
+
+namespace vn {
+
+// 0 on success, -1 when the picture is empty or the file cannot be written.
+int WriteBitmapFile(const std::string& path, const Picture& picture);
+
+}  // namespace vn
