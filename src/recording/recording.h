@@ -1,7 +1,7 @@
 // The one open AVI recording: header values at the cameras' fixed offsets,
 // model tag, movie record, frame index, the current-frame cursor and the
 // frame buffer. Frames are fetched by number and decoded by the decoder that
-// the recording was given.
+// the recording was given, which must outlive it.
 #pragma once
 
 #include <cstddef>
@@ -71,6 +71,10 @@ public:
     Recording(const Recording&) = delete;
     Recording& operator=(const Recording&) = delete;
 
+    // Closes any open recording first. 0; -1 when the file is no usable
+    // recording (closed again; openFailure says why) or an index entry is bad
+    // (the recording stays open with the entries before it); -1 to -5, the
+    // number of working buffers that could not be allocated.
     int OpenRecording(const std::string& path);
     void CloseRecording();
     bool isOpen() const;
@@ -121,7 +125,7 @@ public:
     bool asap = false;
     int wrdCaptureMode = -1;
     std::vector<FrameIndexEntry> frameIndex;
-    uint32_t lastFrameLength = 0;
+    uint32_t lastFrameLength = 0;  // of the frame in the frame buffer
     bool hasClock = false;
     bool hasEvents = false;
     std::vector<int32_t> EventList;
