@@ -1,17 +1,21 @@
 // The one open AVI recording: header values at the cameras' fixed offsets,
 // model tag, movie record, frame index, the current-frame cursor and the
 // frame buffer. Frames are fetched by number and decoded by the decoder that
-// the recording was given.
+// the recording was given, which must outlive it.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "decode/jpeg_decoder.h"
 #include "decode/picture.h"
+#include "recording/event_scan.h"
+#include "recording/frame_date.h"
+#include "recording/recording_file.h"
 
 namespace vn {
 
@@ -60,12 +64,6 @@ struct MovieRecord {
     int timerDays() const { return bytes[50]; }
 };
 
-// The file's modification time in local time, in DOS form (two-second steps).
-struct DosDateTime {
-    int year = 1980, month = 1, day = 1;
-    int hour = 0, minute = 0, second = 0;  // second is even
-};
-
 class Recording {
 public:
     explicit Recording(JpegDecoder& decoder);
@@ -73,6 +71,10 @@ public:
     Recording(const Recording&) = delete;
     Recording& operator=(const Recording&) = delete;
 
+    // Closes any open recording first. 0; -1 when the file is no usable
+    // recording (closed again; openFailure says why) or an index entry is bad
+    // (the recording stays open with the entries before it); -1 to -5, the
+    // number of working buffers that could not be allocated.
     int OpenRecording(const std::string& path);
     void CloseRecording();
     bool isOpen() const;
@@ -96,10 +98,14 @@ public:
 
     // Capture date "%d/%2.2d/%2.2d" and time "%2.2d:%2.2d:%2.2d" of the frame
     // decoded last, E being its elapsed seconds.
-    void FrameDateTime(int elapsedSeconds, std::string& date, std::string& time);
+    void FrameDateTime(int64_t elapsedSeconds, std::string& date, std::string& time);
     int lastDateSource() const { return lastDateSource_; }  // 1 clock, 2 "ts", 3 "finf", 4 file time
 
     JpegDecoder& decoder() { return decoder_; }
+
+    // Seconds per frame for elapsed time when the frames carry no clock: the
+    // movie record's interval when there is one, else the capture interval.
+    int elapsedIntervalSecs() const { return hasInfo ? altIntervalSecs : header.interval; }
 
     // Reader state, named as the recording format describes it.
     RecordingHeader header;
@@ -119,7 +125,7 @@ public:
     bool asap = false;
     int wrdCaptureMode = -1;
     std::vector<FrameIndexEntry> frameIndex;
-    uint32_t lastFrameLength = 0;
+    uint32_t lastFrameLength = 0;  // of the frame in the frame buffer
     bool hasClock = false;
     bool hasEvents = false;
     std::vector<int32_t> EventList;
@@ -128,14 +134,30 @@ public:
     // Why the last OpenRecording failed, for messages; empty on success.
     std::string openFailure;
 
+    // The scanning loops over this recording and their stop request.
+    FrameScanner scanner{*this};
+
 private:
+    int ReadHeaderValues();
+    int CheckHeaderValues();
+    uint32_t FindTopLevelChunk(uint32_t tag, uint32_t listType = 0) const;
+    std::optional<uint32_t> FallbackWalk(uint32_t start);
+    void ReadMovieRecord(uint32_t position);
+    void ReadModelTagChunk(uint32_t position);
+    void ApplyModelTable();
+    int AllocateBuffers();
+    int ReadFrameIndex();
+    void ExamineFrameZero();
+    int Refuse(const char* reason);
+    static int32_t TenFramesPerSecond(int32_t scale);
+
     JpegDecoder& decoder_;
-    int fd_ = -1;
+    RecordingFile file_;
+    uint32_t riffSize_ = 0;
     int currentFrame_ = 0;
     int lastDateSource_ = 0;
     // Last date and time computed; kept when a clock cannot be converted.
-    int dateYear_ = 0, dateMonth_ = 0, dateDay_ = 0;
-    int timeHour_ = 0, timeMinute_ = 0, timeSecond_ = 0;
+    DateTimeFields lastDate_;
 };
 
 }  // namespace vn

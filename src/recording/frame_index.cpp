@@ -1,0 +1,79 @@
+// The frame index from "idx1" and fetching a frame's picture bytes by number.
+#include <algorithm>
+#include <array>
+
+#include "recording/recording.h"
+
+namespace vn {
+
+namespace {
+
+constexpr uint32_t kCompressedFrame = FourCC("00dc");
+constexpr uint32_t kUncompressedFrame = FourCC("00db");
+constexpr size_t kEntrySize = 16;
+constexpr size_t kEntriesPerRead = 4096;
+
+bool IsFrameTag(uint32_t tag) { return tag == kCompressedFrame || tag == kUncompressedFrame; }
+
+uint32_t U32(const uint8_t* p) {
+    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
+           static_cast<uint32_t>(p[3]) << 24;
+}
+
+}  // namespace
+
+int Recording::ReadFrameIndex() {
+    std::array<uint8_t, kEntrySize * kEntriesPerRead> block;
+    const size_t frames = frameIndex.size();
+    for (size_t first = 0; first < frames; first += kEntriesPerRead) {
+        const size_t count = std::min(kEntriesPerRead, frames - first);
+        const auto bytes = std::span(block).first(count * kEntrySize);
+        // A short index ends where the file ends; what was read stays.
+        const uint64_t at = idx1Pos + first * kEntrySize;
+        const size_t available = at < fileSize ? static_cast<size_t>(std::min<uint64_t>(bytes.size(), fileSize - at)) : 0;
+        if (!file_.ReadAt(at, bytes.first(available))) return -1;
+        for (size_t i = 0; i < count; ++i) {
+            if ((i + 1) * kEntrySize > available) return -1;
+            const uint8_t* entry = bytes.data() + i * kEntrySize;
+            if (!IsFrameTag(U32(entry))) return -1;
+            // An index after the RIFF chunk counts from the "movi" list.
+            frameIndex[first + i] = FrameIndexEntry{U32(entry + 8) + moviPos, U32(entry + 12)};
+        }
+    }
+    return 0;
+}
+
+int Recording::GetFrameEntry(int frame, uint32_t* offset, uint32_t* length) const {
+    if (frame < 0 || frame >= header.frames || static_cast<size_t>(frame) >= frameIndex.size()) return -2;
+    if (offset) *offset = frameIndex[frame].offset;
+    if (length) *length = frameIndex[frame].length;
+    return 0;
+}
+
+int Recording::ReadFrame(int frame, std::span<uint8_t> dest, uint32_t* offset, uint32_t* length) {
+    FrameIndexEntry entry;
+    if (GetFrameEntry(frame, &entry.offset, &entry.length) != 0) return -2;
+    if (offset) *offset = entry.offset;
+    if (length) *length = entry.length;
+    if (dest.empty()) dest = frameBuffer;
+    // The last frame length describes what the frame buffer holds.
+    const bool intoFrameBuffer = dest.data() == frameBuffer.data();
+    // Nothing is written past the destination, and a frame must lie wholly
+    // inside the file.
+    const uint64_t pictureAt = uint64_t{entry.offset} + 8;
+    if (entry.length > dest.size() || pictureAt + entry.length > fileSize) return -3;
+    if (!IsFrameTag(file_.TagAt(entry.offset))) return -3;
+    if (!file_.ReadAt(pictureAt, dest.first(entry.length))) {
+        // The destination now holds neither the old frame nor the new one.
+        if (intoFrameBuffer) lastFrameLength = 0;
+        return -3;
+    }
+    if (intoFrameBuffer) lastFrameLength = entry.length;
+    return 0;
+}
+
+std::span<const uint8_t> Recording::LastFrameBytes() const {
+    return std::span<const uint8_t>(frameBuffer).first(std::min<size_t>(lastFrameLength, frameBuffer.size()));
+}
+
+}  // namespace vn

@@ -1,0 +1,51 @@
+// Read-only access to a recording file by absolute offset. Every read is
+// whole or reported as failed, so a caller never works on bytes it did not
+// get from the file.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace vn {
+
+struct DosDateTime;
+
+// A chunk tag as the little-endian u32 that its four characters form.
+constexpr uint32_t FourCC(std::string_view chars) {
+    return static_cast<uint32_t>(static_cast<uint8_t>(chars[0])) |
+           static_cast<uint32_t>(static_cast<uint8_t>(chars[1])) << 8 |
+           static_cast<uint32_t>(static_cast<uint8_t>(chars[2])) << 16 |
+           static_cast<uint32_t>(static_cast<uint8_t>(chars[3])) << 24;
+}
+
+class RecordingFile {
+public:
+    RecordingFile() = default;
+    ~RecordingFile() { Close(); }
+    RecordingFile(const RecordingFile&) = delete;
+    RecordingFile& operator=(const RecordingFile&) = delete;
+
+    bool Open(const std::string& path);
+    void Close();
+    bool isOpen() const { return fd_ >= 0; }
+    uint64_t size() const { return size_; }
+
+    // Fills dest from offset; false unless every byte was read.
+    bool ReadAt(uint64_t offset, std::span<uint8_t> dest) const;
+    // Little-endian u32 at offset; 0 when it cannot be read.
+    uint32_t U32At(uint64_t offset) const;
+    // Tag at offset; 0 (no tag) when it cannot be read.
+    uint32_t TagAt(uint64_t offset) const { return U32At(offset); }
+
+    // Last-write time in local time, in DOS form.
+    bool ModificationTime(DosDateTime& out) const;
+
+private:
+    int fd_ = -1;
+    uint64_t size_ = 0;
+    int64_t modifiedSeconds_ = 0;  // since the epoch
+};
+
+}  // namespace vn

@@ -1,0 +1,66 @@
+// The two walks over the file's top-level chunks: one inside the RIFF chunk
+// for the chunks the cameras write, and the fallback walk that also looks
+// beyond the RIFF chunk for an index written after it.
+#include "recording/recording.h"
+
+namespace vn {
+
+namespace {
+
+constexpr uint32_t kList = FourCC("LIST");
+constexpr uint32_t kJunk = FourCC("JUNK");
+constexpr uint32_t kIdx1 = FourCC("idx1");
+constexpr uint32_t kInfo = FourCC("INFO");
+constexpr uint32_t kRiff = FourCC("RIFF");
+constexpr uint32_t kMovi = FourCC("movi");
+
+// Position of the next chunk (sizes are not padded to even), or nothing when
+// the size would not move the walk forward.
+std::optional<uint32_t> NextChunk(uint32_t position, uint32_t size) {
+    const uint32_t next = position + size + 8;  // 32-bit offsets, as the cameras write them
+    if (next <= position) return std::nullopt;
+    return next;
+}
+
+}  // namespace
+
+uint32_t Recording::FindTopLevelChunk(uint32_t tag, uint32_t listType) const {
+    uint32_t position = 12;
+    while (position < riffSize_) {
+        const uint32_t found = file_.TagAt(position);
+        if (found != kList && found != kJunk && found != kIdx1 && found != kInfo) return 0;
+        if (found == tag && (listType == 0 || file_.TagAt(uint64_t{position} + 8) == listType)) return position;
+        const auto next = NextChunk(position, file_.U32At(uint64_t{position} + 4));
+        if (!next) return 0;
+        position = *next;
+    }
+    return 0;
+}
+
+std::optional<uint32_t> Recording::FallbackWalk(uint32_t start) {
+    uint32_t position = start;
+    moviPos = 0;
+    while (position < fileSize) {
+        const uint32_t tag = file_.TagAt(position);
+        if (tag == kIdx1) return position;
+        const auto next = NextChunk(position, file_.U32At(uint64_t{position} + 4));
+        if (tag == kRiff) {
+            // An index after the RIFF chunk counts from the "movi" list even
+            // when that list lies inside the RIFF chunk.
+            const uint32_t movi = FindTopLevelChunk(kList, kMovi);
+            if (movi != 0) moviPos = movi + 12;
+        } else if (tag == kList) {
+            if (file_.TagAt(uint64_t{position} + 8) == kMovi) moviPos = position + 12;
+        } else if (tag == kJunk) {
+            ReadModelTagChunk(position);
+        } else if (tag == kInfo) {
+            asap = false;
+            file_.ReadAt(uint64_t{position} + 8, modelTag.bytes);
+        }
+        if (!next) return std::nullopt;
+        position = *next;
+    }
+    return std::nullopt;
+}
+
+}  // namespace vn
