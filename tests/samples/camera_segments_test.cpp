@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+
 #include "samplewriter/camera_date.h"
 #include "samples/byte_view.h"
 
@@ -98,6 +101,43 @@ TEST(CameraSegments, TsPayloadPlacesEveryFieldAtItsOffset) {
     EXPECT_EQ(p[109], 5);
     EXPECT_EQ(p[110], 0x09);
     EXPECT_EQ(p[114], 2);
+}
+
+std::vector<uint8_t> FromHex(std::string_view hex) {
+    std::vector<uint8_t> bytes;
+    for (size_t i = 0; i + 1 < hex.size(); i += 2) bytes.push_back(static_cast<uint8_t>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16)));
+    return bytes;
+}
+
+TEST(CameraSegments, TsPayloadMatchesARecordedWrd310Frame) {
+    // Frame 0 of a WRD310 recording (tests/fixtures/avi/evt320.avi).
+    const auto recorded = FromHex(
+        "00a500f4010000fdff43001c0c7011010040002c0100019a010000000000007473323b171f0c00db07000000000000000078008200"
+        "5a00feca5a5a00100020e001080240e20100e40c0000000000000000575244312e3037000000000000000000130200000301020500"
+        "0000000500000000000000000000");
+    TsRecord r;
+    r.unnamed = 165;
+    r.luma = 500;
+    r.temperature = -3;
+    r.minBattery = 3100;
+    r.physExposure = 70000;
+    r.aeGain = 64;
+    r.rgbGain[0] = 300, r.rgbGain[1] = 256, r.rgbGain[2] = 410;
+    r.date = {2011, 12, 31, 23, 59, 50};
+    r.rgbAvg[0] = 120, r.rgbAvg[1] = 130, r.rgbAvg[2] = 90;
+    r.signature[0] = 0xCAFE, r.signature[1] = 0x5A5A;
+    r.checksum[0] = 4096, r.checksum[1] = 8192;
+    r.luma1 = 480, r.luma2 = 520;
+    r.rawExposure = 123456;
+    r.battery = 3300;
+    r.firmware = "WRD1.07";
+    r.fpgaRevision = 531;
+    r.cameraKind = 3;
+    r.bandFilter = 1;
+    r.scene = 2;
+    r.exposureValue = 5;
+    r.switches = 5;
+    EXPECT_EQ(TsPayload(r), recorded);
 }
 
 TEST(CameraSegments, SmallRecordsMatchTheCamerasBytes) {
