@@ -87,6 +87,7 @@ SampleRecording EventRecordingSample() {
     s.eventFrames = {10, 30, 45, 52};
     s.triggerFrames = {9, 10, 11, 12, 30, 31, 44, 45, 46, 47, 50};
     s.changedFrames = Join({Range(10, 20), Range(30, 35), Range(45, 53)});
+    s.motionThreshold = 20;
 
     // Bursts one second apart, the camera sleeping between them; the first
     // burst crosses midnight into 29 February.
@@ -155,6 +156,7 @@ SampleRecording MovieRecordSample() {
     // 30 s apart cross midnight into July.
     s.fileTime = CameraDate{2013, 6, 30, 23, 52, 0};
     s.changedFrames = Range(1, 35);
+    s.motionThreshold = 4;  // the night sky darkens slowly
     for (int f = 0; f < 36; ++f) {
         SampleFrame frame;
         frame.view.daylight = 0.3f - 0.002f * f;
@@ -175,6 +177,7 @@ SampleRecording ScenesSample() {
     // Dawn and dusk brighten and darken every frame; at noon the forest
     // stands still until a deer walks through.
     s.changedFrames = Join({Range(1, 15), Range(20, 25), Range(30, 44)});
+    s.motionThreshold = 4;
 
     const CameraDate sessionStart[3] = {{2013, 7, 4, 5, 10, 0}, {2013, 7, 5, 12, 0, 0}, {2013, 7, 6, 20, 30, 0}};
     for (int f = 0; f < 45; ++f) {
@@ -203,6 +206,7 @@ SampleRecording BenchmarkSample() {
     s.quality = 85;
     s.places = {{Landscape::Meadow, 4001}};
     s.changedFrames = Range(1, 239);
+    s.motionThreshold = 4;
     for (int f = 0; f < 240; ++f) {
         SampleFrame frame;
         const float t = f / 239.0f;

@@ -49,6 +49,10 @@ struct SampleRecording {
     std::vector<int> eventFrames;    // APP5 bit 7 set
     std::vector<int> triggerFrames;  // trigger sensor bit set in the "ts" record
     std::vector<int> changedFrames;  // picture differs from the previous frame's
+    // Every changed frame has an 8 x 8 block whose DC luma differs from the
+    // previous frame's by more than this: a motion search at this threshold
+    // stops on each of them.
+    int motionThreshold = 0;
 };
 
 // The frame's JPEG: the picture with the camera segments after SOI.
