@@ -119,6 +119,15 @@ TEST(SampleFiles, WriteSampleGivesTheFileItsLocalFileTime) {
     std::filesystem::remove_all(dir);
 }
 
+TEST(SampleFiles, BuildSampleRefusesScriptsItCannotFollow) {
+    auto unknownPlace = EventRecordingSample();
+    unknownPlace.frames[3].place = 1;
+    EXPECT_TRUE(BuildSample(unknownPlace).empty());
+    auto noPicture = EventRecordingSample();
+    noPicture.avi.width = 0;
+    EXPECT_TRUE(BuildSample(noPicture).empty());
+}
+
 TEST(SampleFiles, WriteSampleReportsAnUnwritableDirectory) {
     EXPECT_FALSE(WriteSample(EventRecordingSample(), "/nonexistent/vnplay/samples"));
 }

@@ -64,7 +64,8 @@ uint8_t ToByte(float v) { return static_cast<uint8_t>(std::clamp(v * 255.0f + 0.
 }  // namespace
 
 Scenery::Scenery(int width, int height, Landscape landscape, uint32_t seed)
-    : width_(std::max(width, 16)), height_(std::max(height, 16)), foliageMargin_(std::max(2, width_ / 160)) {
+    : width_(std::max(width, 0)), height_(std::max(height, 0)), foliageMargin_(std::max(2, width_ / 160)) {
+    if (width_ == 0 || height_ == 0) return;  // renders as an empty picture
     ridge_.resize(width_);
     for (int x = 0; x < width_; ++x) {
         const float n = Fractal(static_cast<float>(x) / width_ * 4.0f, 0.5f, seed, 5);

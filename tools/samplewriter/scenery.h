@@ -42,7 +42,8 @@ public:
     int width() const { return width_; }
     int height() const { return height_; }
 
-    // Packed RGB, top row first, width x height x 3 bytes.
+    // Packed RGB, top row first, width x height x 3 bytes (empty for an
+    // empty size).
     std::vector<uint8_t> Render(const SceneView& view) const;
 
 private:
