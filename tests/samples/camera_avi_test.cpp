@@ -149,6 +149,32 @@ TEST(CameraAvi, ModelTagAndMovieRecordPrecedeTheFrames) {
     EXPECT_GE(U32At(file, minf + 4), 65536u);  // the name lies in the size's upper half
 }
 
+TEST(CameraAvi, MovieRecordBodyMatchesARecordedXprmaxFile) {
+    // The "minf" record of tests/fixtures/avi/xprmax.avi from offset 6 on.
+    const std::vector<uint8_t> recorded = {
+        'X', 'P', 'R', '3', '1', '0', ' ', 'M', 'a', 'x', ' ', 'H', 'D', 'R', 0, 0, 0xD2, 0x04, 0, 0, 2, 1, 1, 0,
+        3, 1, 3, 5, 4, 0, 6, 0, 2, 0, 0x58, 0x02, 0, 0, 0xFE, 0xFF, 0xC2, 0x01, 0x38, 0x04, 0x7C, 0};
+    MovieSettings m;
+    m.modelName = "XPR310 Max HDR";
+    m.firmware = 1234;
+    m.bandFilter = 2;
+    m.led = 1;
+    m.timeStamp = 1;
+    m.whiteBalance = 3;
+    m.scene = 1;
+    m.captureMode = 3;
+    m.hdr = 5;
+    m.contrast = 4;
+    m.saturation = 6;
+    m.sharpness = 2;
+    m.intervalTenths = 600;
+    m.expoComp = -2;
+    m.timerStart = 450;
+    m.timerStop = 1080;
+    m.timerDays = 0x7C;
+    EXPECT_EQ(MovieRecordBody(m), recorded);
+}
+
 TEST(CameraAvi, ShortJunkCutsTheModelTag) {
     CameraAviOptions o;
     o.modelTag = "WRD310";

@@ -136,6 +136,8 @@ std::vector<uint8_t> BuildCameraAvi(const CameraAviOptions& options,
     }
     w.EndChunk(idx1);
     if (!indexAfterRiff) w.EndChunk(riff);
+    // File offsets and sizes are 32-bit.
+    if (w.size() > UINT32_MAX) return {};
     return std::move(w.bytes());
 }
 

@@ -32,6 +32,7 @@ struct CameraAviOptions {
     std::string frameTag = "00dc";
 };
 
+// The whole file; empty when it would outgrow the format's 32-bit offsets.
 std::vector<uint8_t> BuildCameraAvi(const CameraAviOptions& options,
                                     const std::vector<std::vector<uint8_t>>& jpegFrames);
 
