@@ -1,0 +1,30 @@
+#include "app/core/frame_show.h"
+
+namespace vn {
+
+void FrameShow::Reset() { elapsed.Reset(recording_.hasClock, recording_.elapsedIntervalSecs()); }
+
+ShownFrame FrameShow::Show(int frame, Picture& picture) {
+    ShownFrame shown;
+    shown.frame = frame;
+    shown.readResult = recording_.ReadFrame(frame, {}, &shown.offset, &shown.length);
+    if (shown.readResult == 0) {
+        uint32_t clockLow = 0;
+        shown.decodeResult =
+            recording_.DecodeCurrentFrame(recording_.LastFrameBytes(), picture, &shown.frmIntMs, &clockLow);
+        // A frame without a scan never reaches the interval.
+        shown.frmIntKnown = shown.decodeResult != -1;
+        shown.presented = shown.decodeResult == 0;
+    }
+    const uint64_t clock = shown.readResult == 0 ? recording_.decoder().camera.FrameClock : 0;
+    shown.elapsedSecs = elapsed.ShowFrame(frame, shown.frmIntKnown ? shown.frmIntMs : 0, clock);
+    shown.elapsedText = recording_.hasEvents ? EventNumberText(recording_.EventList, frame)
+                                             : FormatElapsed(shown.elapsedSecs);
+    if (shown.presented) {
+        recording_.FrameDateTime(shown.elapsedSecs, shown.date, shown.time);
+        shown.dateSource = recording_.lastDateSource();
+    }
+    return shown;
+}
+
+}  // namespace vn

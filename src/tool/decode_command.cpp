@@ -1,0 +1,84 @@
+// "decode": frames decoded in order, as playback decodes them (tables and
+// planes carry from frame to frame), written as 24-bit bitmaps. With --dc,
+// the DC-only picture the motion search sees: one pixel per 8 x 8 block.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "recording/bitmap_file.h"
+#include "tool/commands.h"
+#include "tool/dc_image.h"
+#include "tool/json_writer.h"
+#include "tool/session.h"
+
+namespace vn::tool {
+
+namespace {
+
+std::string FramePath(const std::string& folder, int frame) {
+    char name[32];
+    std::snprintf(name, sizeof name, "/frame_%05d.bmp", frame);
+    return folder + name;
+}
+
+}  // namespace
+
+int RunDecode(Arguments& args) {
+    const bool all = args.Has("all");
+    const bool dcOnly = args.Has("dc");
+    const auto frameArg = args.Integer("frame");
+    const auto out = args.Text(all ? "out-dir" : "out");
+    if (!args.ok() || !out || (!all && !frameArg)) {
+        Complain("decode", args.ok() ? "needs --frame N --out FILE.bmp, or --all --out-dir DIR" : args.error());
+        return kExitUsage;
+    }
+    Session session;
+    if (int status = session.Open("decode", args)) return status;
+    Recording& recording = session.recording;
+    const int frames = recording.header.frames;
+    if (!all && (*frameArg < 0 || *frameArg >= frames)) {
+        Complain("decode", "frame " + std::to_string(*frameArg) + " is out of range (the recording has " +
+                               std::to_string(frames) + " frames, 0.." + std::to_string(frames - 1) + ")");
+        return kExitUsage;
+    }
+    const int last = all ? frames - 1 : static_cast<int>(*frameArg);
+
+    Picture picture(recording.header.width, recording.header.height);
+    DcImage dc(recording.header.width, recording.header.height);
+    int status = 0;
+    for (int i = 0; i <= last; ++i) {
+        const int readResult = recording.ReadFrame(i);
+        if (readResult != 0) {
+            if (all || i == last) {
+                Complain("decode", "frame " + std::to_string(i) + " cannot be read (result " +
+                                       std::to_string(readResult) + ")");
+                status = kExitUnusable;
+            }
+            continue;
+        }
+        const int decodeResult = dcOnly ? dc.Decode(session.decoder, recording.LastFrameBytes())
+                                        : recording.DecodeCurrentFrame(recording.LastFrameBytes(), picture,
+                                                                       nullptr, nullptr);
+        if (!all && i != last) continue;
+        if (decodeResult == -1) {
+            Complain("decode", "frame " + std::to_string(i) + " holds no picture data (result -1)");
+            status = kExitUnusable;
+            continue;
+        }
+        const std::string path = all ? FramePath(*out, i) : *out;
+        if (WriteBitmapFile(path, dcOnly ? dc.picture : picture) != 0) {
+            Complain("decode", "cannot write " + path);
+            return kExitUnusable;
+        }
+        JsonWriter json;
+        json.BeginObject()
+            .Field("frame", i)
+            .Field("decode_result", decodeResult)
+            .Field("out", path)
+            .EndObject();
+        std::printf("%s\n", json.str().c_str());
+    }
+    return status;
+}
+
+}  // namespace vn::tool

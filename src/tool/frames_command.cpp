@@ -1,0 +1,46 @@
+// "frames": every frame as the player shows it when it plays forwards from
+// frame 0, one JSON object a line.
+#include <cstdio>
+
+#include "app/core/frame_show.h"
+#include "tool/commands.h"
+#include "tool/json_writer.h"
+#include "tool/session.h"
+
+namespace vn::tool {
+
+int RunFrames(Arguments& args) {
+    Session session;
+    if (int status = session.Open("frames", args)) return status;
+    Recording& recording = session.recording;
+    const CameraRecords& camera = session.decoder.camera;
+    Picture picture(recording.header.width, recording.header.height);
+    FrameShow show(recording);
+    show.Reset();
+
+    for (int i = 0; i < recording.header.frames; ++i) {
+        const ShownFrame f = show.Show(i, picture);
+        const bool read = f.readResult == 0;
+        JsonWriter json;
+        json.BeginObject()
+            .Field("i", i)
+            .Field("offset", f.offset)
+            .Field("length", f.length)
+            .Field("read_result", f.readResult)
+            .FieldIf("decode_result", read, [&](JsonWriter& j) { j.Value(f.decodeResult); })
+            .FieldIf("frmint_ms", f.frmIntKnown, [&](JsonWriter& j) { j.Value(f.frmIntMs); })
+            .FieldIf("frame_clock", read, [&](JsonWriter& j) { j.Value(camera.FrameClock); })
+            .Field("elapsed_s", f.elapsedSecs)
+            .Field("elapsed_text", f.elapsedText)
+            .FieldIf("date", f.presented, [&](JsonWriter& j) { j.Value(f.date); })
+            .FieldIf("time", f.presented, [&](JsonWriter& j) { j.Value(f.time); })
+            .FieldIf("event_byte", read && camera.hasEventByte, [&](JsonWriter& j) { j.Value(int{camera.EventByte}); })
+            .FieldIf("kind", read && camera.walk.tsRecord, [&](JsonWriter& j) { j.Value(camera.frame.cameraKind); })
+            .Field("trigger", read && camera.triggerEdge)
+            .EndObject();
+        std::printf("%s\n", json.str().c_str());
+    }
+    return 0;
+}
+
+}  // namespace vn::tool

@@ -1,0 +1,91 @@
+// "report": the full inspection of a recording, in one JSON document: the
+// recording's facts, then per frame (shown in order from frame 0) the camera
+// records, the Movie Info panel, the times and checksums of the picture and
+// of the DC-only image.
+#include <cstdio>
+#include <vector>
+
+#include "app/core/frame_show.h"
+#include "recording/movie_info.h"
+#include "tool/camera_json.h"
+#include "tool/commands.h"
+#include "tool/dc_image.h"
+#include "tool/json_writer.h"
+#include "tool/recording_json.h"
+#include "tool/session.h"
+#include "tool/sha256.h"
+
+namespace vn::tool {
+
+namespace {
+
+void WriteMovieInfo(JsonWriter& json, const MovieInfoPanel& panel) {
+    json.BeginObject();
+    json.Key("text").BeginObject();
+    for (const auto& [control, text] : panel.text) json.Field(control, text);
+    json.EndObject().Key("visible").BeginObject();
+    for (const auto& [control, shown] : panel.visible) json.Field(control, shown);
+    json.EndObject().Key("color").BeginObject();
+    for (const auto& [control, colour] : panel.colour) json.Field(control, colour);
+    json.EndObject().EndObject();
+}
+
+// DC-only decode of each frame with a decoder of its own, so that it does
+// not disturb the clocks and records of the frames shown.
+void WriteDcChecksums(JsonWriter& json, JpegDecoder& decoder, DcImage& dc, std::span<const uint8_t> bytes) {
+    dc.Decode(decoder, bytes);
+    const std::vector<uint8_t> lumaBytes(dc.luma.begin(), dc.luma.end());
+    json.Field("dc_luma_sha256", Sha256Hex(lumaBytes))
+        .Field("dc_thumb_sha256", Sha256Hex({dc.picture.data(), dc.picture.size_bytes()}));
+}
+
+}  // namespace
+
+int RunReport(Arguments& args) {
+    Session session;
+    if (int status = session.Open("report", args)) return status;
+    Recording& recording = session.recording;
+    CameraRecords& camera = session.decoder.camera;
+    const int width = recording.header.width, height = recording.header.height;
+    Picture picture(width, height);
+    FrameShow show(recording);
+    show.Reset();
+    MovieInfoPanel panel;
+    JpegDecoder dcDecoder;
+    dcDecoder.InitJpegDecoder();
+    DcImage dc(width, height);
+
+    JsonWriter json;
+    json.BeginObject().Field("file", session.path);
+    WriteRecordingFacts(json, recording, session.openResult, /*detailed=*/true);
+    json.Key("dc_grid").BeginObject().Field("bw", dc.blocksWide).Field("bh", dc.blocksHigh).EndObject();
+    json.Key("frames").BeginArray();
+    for (int i = 0; i < recording.header.frames; ++i) {
+        const ShownFrame f = show.Show(i, picture);
+        const bool read = f.readResult == 0;
+        if (read) panel.FillMovieInfo(recording, camera);
+        json.BeginObject()
+            .Field("i", i)
+            .Field("offset", f.offset)
+            .Field("length", f.length)
+            .Field("read_result", f.readResult)
+            .FieldIf("decode_result", read, [&](JsonWriter& j) { j.Value(f.decodeResult); })
+            .FieldIf("picture_sha256", read, [&](JsonWriter& j) { j.Value(Sha256Hex({picture.data(), picture.size_bytes()})); })
+            .FieldIf("camera", read, [&](JsonWriter& j) { WriteCameraRecords(j, camera); })
+            .Key("movie_info");
+        WriteMovieInfo(json, panel);
+        json.FieldIf("frmint_ms", f.frmIntKnown, [&](JsonWriter& j) { j.Value(f.frmIntMs); })
+            .Field("elapsed_s", f.elapsedSecs)
+            .Field("elapsed_text", f.elapsedText)
+            .FieldIf("date", f.presented, [&](JsonWriter& j) { j.Value(f.date); })
+            .FieldIf("time", f.presented, [&](JsonWriter& j) { j.Value(f.time); })
+            .FieldIf("date_source", f.presented, [&](JsonWriter& j) { j.Value(f.dateSource); });
+        if (read) WriteDcChecksums(json, dcDecoder, dc, recording.LastFrameBytes());
+        json.EndObject();
+    }
+    json.EndArray().EndObject();
+    std::printf("%s\n", json.str().c_str());
+    return 0;
+}
+
+}  // namespace vn::tool

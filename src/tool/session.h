@@ -1,0 +1,27 @@
+// One recording opened for a subcommand, with the decoder it uses.
+#pragma once
+
+#include <string>
+
+#include "decode/jpeg_decoder.h"
+#include "recording/recording.h"
+#include "tool/arguments.h"
+
+namespace vn::tool {
+
+struct Session {
+    JpegDecoder decoder;
+    Recording recording{decoder};
+    std::string path;
+    int openResult = 0;
+
+    // Takes the one FILE argument and opens it. On failure prints a message
+    // for the command to standard error and returns the exit status;
+    // returns 0 when the recording is open.
+    int Open(const char* command, const Arguments& args);
+};
+
+// Prints "vnplay-tool COMMAND: message" to standard error.
+void Complain(const char* command, const std::string& message);
+
+}  // namespace vn::tool

@@ -1,0 +1,62 @@
+#include "tool/run_tool.h"
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace vn::test {
+
+namespace {
+
+std::string Slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace
+
+std::vector<std::string> ToolRun::OutLines() const {
+    std::vector<std::string> lines;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+ToolRun RunTool(const std::string& arguments) {
+    ScratchDir capture;
+    const std::string command = std::string(VNPLAY_TOOL) + " " + arguments + " >" + capture.File("out") + " 2>" +
+                                capture.File("err");
+    ToolRun run;
+    const int raw = std::system(command.c_str());
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = Slurp(capture.File("out"));
+    run.err = Slurp(capture.File("err"));
+    return run;
+}
+
+ScratchDir::ScratchDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "vnplay-test-XXXXXX").string();
+    path_ = mkdtemp(pattern.data());
+}
+
+ScratchDir::~ScratchDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::vector<unsigned char> ReadBytes(const std::string& path) {
+    const std::string text = Slurp(path);
+    return {text.begin(), text.end()};
+}
+
+void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+}  // namespace vn::test

@@ -1,0 +1,33 @@
+// Runs vnplay-tool as a user does and collects what it printed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vn::test {
+
+struct ToolRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+    std::vector<std::string> OutLines() const;
+};
+
+ToolRun RunTool(const std::string& arguments);
+
+// A private folder for one test, removed with it.
+class ScratchDir {
+public:
+    ScratchDir();
+    ~ScratchDir();
+    const std::string& path() const { return path_; }
+    std::string File(const std::string& name) const { return path_ + "/" + name; }
+
+private:
+    std::string path_;
+};
+
+std::vector<unsigned char> ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes);
+
+}  // namespace vn::test
