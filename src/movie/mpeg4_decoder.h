@@ -12,20 +12,11 @@
 #include <vector>
 
 #include "decode/picture.h"
+#include "movie/mpeg4_block.h"
 #include "movie/stream_window.h"
+#include "movie/yuv_planes.h"
 
 namespace vn {
-
-// Read-only view of one picture's planes, for tests and diagnostics. The
-// planes cover whole macroblocks; the stream's width x height is the
-// visible part.
-struct YuvPlanes {
-    const uint8_t* y = nullptr;
-    const uint8_t* cb = nullptr;
-    const uint8_t* cr = nullptr;
-    int lumaStride = 0;
-    int chromaStride = 0;
-};
 
 // Widest picture whose VOPs are decoded (80 macroblocks).
 constexpr int kMaxPictureWidth = 1280;
@@ -87,6 +78,23 @@ private:
     struct Planes {
         std::vector<uint8_t> y, cb, cr;
     };
+    struct MotionVector {
+        int x = 0;
+        int y = 0;
+        bool available = false;
+    };
+
+    bool ParseVopHeader(StreamWindow& stream);
+    void ResetPrediction();
+    bool DecodeMacroblock(StreamWindow& stream, int row, int column);
+    bool ReadMacroblockType(StreamWindow& stream, int& type, int& cbpc);
+    bool DecodeMotionVector(StreamWindow& stream, int column, int& x, int& y);
+    bool ReadVectorDifference(StreamWindow& stream, int& difference);
+    void PredictIntraDc(int column);
+    void UpdateDcPredictors(int column, int y1, int y2, int y3, int cb, int cr);
+    void Reconstruct(int row, int column, bool intra, int codedBlocks, int x, int y);
+    Planes& current() { return pictures_[current_]; }
+    YuvPlanes ViewOf(const Planes& planes) const;
 
     // Stream parameters.
     int width_ = 0;
@@ -103,9 +111,26 @@ private:
     int current_ = 0;
     Planes postFilter_;
 
-    // Per VOP.
+    // VOP header.
     int vopCodingType_ = 0;
+    int intraDcThreshold_ = 0;  // the DC size code is used below this quantiser
     int runningQuantiser_ = 0;
+    int fcodeForward_ = 1;
+
+    // Prediction state, reset per VOP. The vector row holds, from the current
+    // column on, the vectors of the macroblock row above.
+    std::vector<MotionVector> vectorRow_;  // columns + 1
+    // Reconstructed DC values (quantised DC x scaler) of the neighbours:
+    // luma above (T: 2 x columns + 2), luma left (L0, L1), chroma above
+    // (R: columns + 1 per component) and chroma left (LC).
+    std::vector<int> dcLumaAbove_;
+    int dcLumaLeft_[2] = {};
+    std::vector<int> dcChromaAbove_[2];
+    int dcChromaLeft_[2] = {};
+
+    // The macroblock being decoded: its six blocks (Y0..Y3, Cb, Cr).
+    CoefficientBlock blocks_[6];
+    alignas(16) int16_t samples_[64] = {};
 };
 
 }  // namespace vn

@@ -1,30 +1,148 @@
+// Mapping windows of the file and the byte operations of the reader.
 #include "movie/stream_window.h"
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 
 namespace vn {
 
+namespace {
+constexpr uint32_t kWindowTarget = 1048576;
+}
+
 StreamWindow::StreamWindow() = default;
+
 StreamWindow::~StreamWindow() { Close(); }
 
-int StreamWindow::Open(const std::string&) { return -1; }
-bool StreamWindow::Close() { return true; }
-int64_t StreamWindow::MapWindow(uint64_t) { return -1; }
-bool StreamWindow::Advance() { return false; }
-bool StreamWindow::StepBack() { return false; }
-bool StreamWindow::Skip(uint64_t) { return false; }
-bool StreamWindow::Read8(uint8_t&) { return false; }
-bool StreamWindow::Read16(uint16_t&) { return false; }
-bool StreamWindow::Read32(uint32_t&) { return false; }
-bool StreamWindow::CopyAhead(uint8_t*, size_t) { return false; }
-bool StreamWindow::ReadBits(int, uint32_t&) { return false; }
-bool StreamWindow::PeekBits(int, uint32_t&) { return false; }
-int StreamWindow::CountLeadingZeros() { return -1; }
-void StreamWindow::ByteAlign() {}
-int64_t StreamWindow::FindNextStartCode() { return -1; }
-void StreamWindow::Restore(const Mark&) {}
-uint32_t StreamWindow::ShowBits32() const { return 0; }
-void StreamWindow::SkipBitsInWindow(int) {}
-int StreamWindow::BitIndex() const { return 0; }
-bool StreamWindow::ReadBit(uint32_t&) { return false; }
-void StreamWindow::Unmap() {}
+int StreamWindow::Open(const std::string& path) {
+    if (!Close()) return -1;
+    const long page = sysconf(_SC_PAGESIZE);
+    const uint32_t granularity = page > 0 ? static_cast<uint32_t>(page) : 4096;
+    windowSize_ = kWindowTarget - kWindowTarget % granularity;
+    if (windowSize_ == 0) windowSize_ = granularity;
+
+    fd_ = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0) return -1;
+    struct stat info {};
+    bool ok = fstat(fd_, &info) == 0 && S_ISREG(info.st_mode);
+    if (ok) {
+        fileSize_ = static_cast<uint64_t>(info.st_size);
+        ok = MapWindow(0) >= 0;
+    }
+    if (!ok) {
+        close(fd_);
+        fd_ = -1;
+        fileSize_ = 0;
+        return -1;
+    }
+    return 0;
+}
+
+bool StreamWindow::Close() {
+    if (fd_ < 0) return true;
+    if (mapping_ != nullptr && munmap(mapping_, mappingLength_) != 0) return false;
+    mapping_ = nullptr;
+    windowBase_ = nullptr;
+    // The descriptor is released even when close reports an error.
+    const bool closed = close(fd_) == 0;
+    fd_ = -1;
+    fileSize_ = windowOffset_ = 0;
+    windowLength_ = position_ = skippedBytes_ = 0;
+    bitMask_ = 0x80;
+    return closed;
+}
+
+int64_t StreamWindow::MapWindow(uint64_t offset) {
+    if (fd_ < 0) return -1;
+    if (offset >= fileSize_ || offset % windowSize_ != 0) return -1;
+    const auto length = static_cast<uint32_t>(std::min<uint64_t>(windowSize_, fileSize_ - offset));
+    // The new view is mapped before the old one goes, so a failure leaves
+    // the current window intact.
+    void* view = mmap(nullptr, length, PROT_READ, MAP_PRIVATE, fd_, static_cast<off_t>(offset));
+    if (view == MAP_FAILED) return -1;
+    if (mapping_ != nullptr) munmap(mapping_, mappingLength_);
+    mapping_ = view;
+    mappingLength_ = length;
+    windowBase_ = static_cast<const uint8_t*>(view);
+    windowOffset_ = offset;
+    windowLength_ = length;
+    position_ = 0;
+    return length;
+}
+
+void StreamWindow::Restore(const Mark& mark) {
+    if (mark.windowOffset != windowOffset_ && MapWindow(mark.windowOffset) < 0) {
+        // Stand at the end of the window: every later read fails.
+        position_ = windowLength_;
+        bitMask_ = 0x80;
+        return;
+    }
+    position_ = std::min(mark.position, windowLength_);
+    bitMask_ = mark.bitMask;
+}
+
+bool StreamWindow::Advance() {
+    if (position_ >= windowLength_) return false;
+    ++position_;
+    if (position_ < windowLength_) return true;
+    return MapWindow(windowOffset_ + windowLength_) >= 0;
+}
+
+bool StreamWindow::StepBack() {
+    if (position_ > 0) {
+        --position_;
+        return true;
+    }
+    if (windowOffset_ == 0 || MapWindow(windowOffset_ - windowSize_) < 0) return false;
+    position_ = windowLength_ - 1;
+    return true;
+}
+
+bool StreamWindow::Skip(uint64_t n) {
+    while (n > 0) {
+        const uint32_t available = windowLength_ - position_;
+        if (n < available) {
+            position_ += static_cast<uint32_t>(n);
+            return true;
+        }
+        if (available == 0) return false;  // already at the end of the file
+        n -= available;
+        position_ = windowLength_;
+        if (MapWindow(windowOffset_ + windowLength_) < 0) return false;
+    }
+    return true;
+}
+
+bool StreamWindow::Read8(uint8_t& value) {
+    if (position_ >= windowLength_) return false;
+    value = windowBase_[position_];
+    return Advance();
+}
+
+bool StreamWindow::Read16(uint16_t& value) {
+    uint8_t low = 0, high = 0;
+    if (!Read8(low) || !Read8(high)) return false;
+    value = static_cast<uint16_t>(low | high << 8);
+    return true;
+}
+
+bool StreamWindow::Read32(uint32_t& value) {
+    uint16_t low = 0, high = 0;
+    if (!Read16(low) || !Read16(high)) return false;
+    value = low | static_cast<uint32_t>(high) << 16;
+    return true;
+}
+
+bool StreamWindow::CopyAhead(uint8_t* out, size_t n) {
+    const Mark start = Save();
+    bool ok = true;
+    for (size_t i = 0; i < n && ok; ++i) ok = Read8(out[i]);
+    Restore(start);
+    return ok;
+}
 
 }  // namespace vn

@@ -58,7 +58,7 @@ public:
     bool PeekBits(int n, uint32_t& value);
     // Zero bits before the next one bit, or -1 when the file ends first.
     // The position does not move.
-    int CountLeadingZeros();
+    int64_t CountLeadingZeros();
     // Steps over 0x7F stuffing, the rest of the current byte and a 0x80
     // stuffing byte, in that order.
     void ByteAlign();
