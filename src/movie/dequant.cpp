@@ -1,9 +1,6 @@
 #include "movie/dequant.h"
 
-#include <algorithm>
 #include <array>
-
-#include "decode/quant.h"
 
 namespace vn {
 
@@ -30,9 +27,6 @@ constexpr uint8_t kDefaultInterMatrix[64] = {
     22, 23, 24, 26, 27, 28, 30, 31,  //
     23, 24, 25, 27, 28, 30, 31, 33,
 };
-
-constexpr int kMinCoefficient = -2048;
-constexpr int kMaxCoefficient = 2047;
 
 // Table 7-1 of the standard.
 constexpr QuantiserScales MakeScales(int qp) {
@@ -68,29 +62,6 @@ constexpr auto kScales = [] {
 
 const QuantiserScales& ScalesForQuantiser(int quantiser) {
     return kScales[std::clamp(quantiser, 0, kMaxQuantiser)];
-}
-
-void Dequantise(const CoefficientBlock& block, bool intra, int dcScaler,
-                const QuantiserScales& scales, int16_t out[64]) {
-    const int32_t* scale = intra ? scales.intra : scales.inter;
-    int sum = 0;
-    for (int n = 0; n < block.count; ++n) {
-        const int k = block.position[n];
-        const int qf = block.level[k];
-        const int i = kZigzagToNatural[k];
-        int f = 0;
-        if (intra && i == 0) {
-            f = qf * dcScaler;
-        } else {
-            int v = 2 * qf;
-            if (!intra && v != 0) v += v > 0 ? 1 : -1;
-            f = (v * scale[i]) >> 1;
-        }
-        f = std::clamp(f, kMinCoefficient, kMaxCoefficient);
-        out[i] = static_cast<int16_t>(f);
-        sum += f;
-    }
-    if ((sum & 1) == 0) out[63] ^= 1;
 }
 
 }  // namespace vn

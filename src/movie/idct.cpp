@@ -50,34 +50,33 @@ inline void Pass(int16_t* x, int step) {
     x[4 * step] = W(e3 - o3);
 }
 
-// True when x[step]..x[7 step] are all zero: the pass then copies x[0]
-// to all eight.
-inline bool OnlyFirst(const int16_t* x, int step) {
+// True when x[1]..x[7] are all zero: the pass then copies x[0] to all
+// eight.
+inline bool OnlyFirst(const int16_t* x) {
     for (int i = 1; i < 8; ++i) {
-        if (x[i * step] != 0) return false;
+        if (x[i] != 0) return false;
     }
     return true;
 }
 
 }  // namespace
 
-void InverseDct(int16_t block[64]) {
+void InverseDct(int16_t block[64], uint32_t rows) {
     for (int i = 0; i < 64; ++i) block[i] = static_cast<int16_t>(block[i] * 8);
     for (int row = 0; row < 8; ++row) {
         int16_t* x = block + 8 * row;
-        if (OnlyFirst(x, 1)) {
+        if (!((rows >> row) & 1)) continue;  // zeros stay zeros
+        if (OnlyFirst(x)) {
             std::fill(x + 1, x + 8, x[0]);
         } else {
             Pass(x, 1);
         }
     }
-    for (int column = 0; column < 8; ++column) {
-        int16_t* x = block + column;
-        if (OnlyFirst(x, 8)) {
-            for (int i = 1; i < 8; ++i) x[8 * i] = x[0];
-        } else {
-            Pass(x, 8);
-        }
+    if ((rows & 0xFE) == 0) {
+        // Only the first row: every column holds just its first value.
+        for (int i = 8; i < 64; ++i) block[i] = block[i & 7];
+    } else {
+        for (int column = 0; column < 8; ++column) Pass(block + column, 8);
     }
     for (int i = 0; i < 64; ++i) {
         block[i] = static_cast<int16_t>(std::clamp((block[i] + 32) >> 6, -256, 255));

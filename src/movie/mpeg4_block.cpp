@@ -1,5 +1,6 @@
 #include "movie/mpeg4_block.h"
 
+#include "decode/quant.h"
 #include "movie/vlc_reader.h"
 
 namespace vn {
@@ -18,30 +19,27 @@ struct TcoefEvent {
 // One TCOEF code and its sign bit. kNoMatch leaves the reader where it
 // was, as bit-by-bit matching does after restoring its position.
 VlcResult ReadTcoef(StreamWindow& stream, bool intra, TcoefEvent& event) {
-    const VlcTable& table = intra ? kIntraTcoefVlc : kInterTcoefVlc;
-    const TcoefCode* codes = intra ? kIntraTcoefCodes.data() : kInterTcoefCodes.data();
-    int symbol = 0;
-    uint32_t negative = 0;
     // With more bits in the window than a code, its sign and the 13 bits a
     // miss looks at, nothing here can cross the window or fail.
     if (stream.bitsLeftInWindow() > kTcoefMaxLength + 1) {
         const uint32_t bits = stream.ShowBits32();
-        const VlcLookupEntry entry = table.lookup[bits >> (32 - kTcoefMaxLength)];
+        const TcoefLookupEntry entry =
+            (intra ? kIntraTcoefLookup : kInterTcoefLookup)[bits >> (32 - kTcoefLookupBits)];
         if (entry.length == 0) return VlcResult::kNoMatch;
-        symbol = entry.symbol;
-        negative = (bits >> (31 - entry.length)) & 1;
+        const bool negative = (bits >> (31 - entry.length)) & 1;
         stream.SkipBitsInWindow(entry.length + 1);
-    } else {
-        const StreamWindow::Mark start = stream.Save();
-        const VlcResult result = ReadVlcBitByBit(stream, table, symbol);
-        if (result == VlcResult::kNoMatch) stream.Restore(start);
-        if (result != VlcResult::kMatch) return result;
-        if (!stream.ReadBits(1, negative)) return VlcResult::kReadFailed;
+        event = {entry.last, entry.run, negative ? -entry.level : entry.level};
+        return VlcResult::kMatch;
     }
-    const TcoefCode& code = codes[symbol];
-    event.last = code.last;
-    event.run = code.run;
-    event.level = negative ? -code.level : code.level;
+    int symbol = 0;
+    const StreamWindow::Mark start = stream.Save();
+    const VlcResult result = ReadVlcBitByBit(stream, intra ? kIntraTcoefVlc : kInterTcoefVlc, symbol);
+    if (result == VlcResult::kNoMatch) stream.Restore(start);
+    if (result != VlcResult::kMatch) return result;
+    uint32_t negative = 0;
+    if (!stream.ReadBits(1, negative)) return VlcResult::kReadFailed;
+    const TcoefCode& code = (intra ? kIntraTcoefCodes : kInterTcoefCodes)[symbol];
+    event = {code.last, code.run, negative ? -code.level : code.level};
     return VlcResult::kMatch;
 }
 
@@ -99,15 +97,16 @@ bool ReadIntraDc(StreamWindow& stream, bool luma, int& difference) {
 bool DecodeBlock(StreamWindow& stream, const BlockCoding& coding, CoefficientBlock& block) {
     int k = 0;
     if (coding.intra && coding.useDcCode) {
-        int difference = 0;
-        if (!ReadIntraDc(stream, coding.luma, difference)) return false;
-        block.level[0] = static_cast<int16_t>(difference);
+        if (!ReadIntraDc(stream, coding.luma, block.quantisedDc)) return false;
         k = 1;
     }
     if (!coding.coded) return true;
+    const int32_t* scale = coding.intra ? coding.scales->intra : coding.scales->inter;
+    int sum = 0;
+    uint32_t rows = 0;
     TcoefEvent event;
     do {
-        VlcResult result = ReadTcoef(stream, coding.intra, event);
+        const VlcResult result = ReadTcoef(stream, coding.intra, event);
         if (result == VlcResult::kReadFailed) return false;
         if (result == VlcResult::kNoMatch) {
             uint32_t escape = 0;
@@ -118,10 +117,19 @@ bool DecodeBlock(StreamWindow& stream, const BlockCoding& coding, CoefficientBlo
         }
         k += event.run;
         if (k > 63) return false;
-        block.level[k] = static_cast<int16_t>(event.level);
-        if (k != 0) block.position[block.count++] = static_cast<uint8_t>(k);
+        if (k == 0 && coding.intra) {
+            block.quantisedDc = event.level;  // the DC, predicted later
+        } else {
+            const int position = kZigzagToNatural[k];
+            const int f = DequantiseLevel(event.level, coding.intra, scale[position]);
+            block.value[position] = static_cast<int16_t>(f);
+            sum += f;
+            rows |= 1u << (position >> 3);
+        }
         ++k;
     } while (!event.last);
+    block.sum += sum;
+    block.rows |= rows;
     return true;
 }
 

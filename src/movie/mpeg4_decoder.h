@@ -130,7 +130,6 @@ private:
 
     // The macroblock being decoded: its six blocks (Y0..Y3, Cb, Cr).
     CoefficientBlock blocks_[6];
-    alignas(16) int16_t samples_[64] = {};
 };
 
 }  // namespace vn

@@ -128,8 +128,8 @@ void Mpeg4Decoder::PredictIntraDc(int column) {
     DcNeighbour dc[6];
     auto settle = [&](int block, int prediction, int scaler) {
         const int quantised =
-            std::clamp(blocks_[block].level[0] + prediction, kMinQuantisedDc, kMaxQuantisedDc);
-        blocks_[block].level[0] = static_cast<int16_t>(quantised);
+            std::clamp(blocks_[block].quantisedDc + prediction, kMinQuantisedDc, kMaxQuantisedDc);
+        blocks_[block].quantisedDc = quantised;
         dc[block] = {quantised * scaler, quantised, true};
     };
     const int ls = scales.lumaDcScaler;
@@ -190,6 +190,7 @@ bool Mpeg4Decoder::DecodeMacroblock(StreamWindow& stream, int row, int column) {
     BlockCoding coding;
     coding.intra = intra;
     coding.useDcCode = runningQuantiser_ < intraDcThreshold_;
+    coding.scales = &ScalesForQuantiser(runningQuantiser_);
     for (int i = 0; i < 6; ++i) {
         blocks_[i].Clear();
         coding.luma = i < 4;
@@ -228,15 +229,15 @@ void Mpeg4Decoder::Reconstruct(int row, int column, bool intra, int codedBlocks,
         // non-zero value, the mismatch bit at position 63, vanishes in the
         // inverse DCT's rounding.
         if (!intra && !((codedBlocks >> (5 - i)) & 1)) continue;
-        std::memset(samples_, 0, sizeof samples_);
-        const int dcScaler = i < 4 ? scales.lumaDcScaler : scales.chromaDcScaler;
-        Dequantise(blocks_[i], intra, dcScaler, scales, samples_);
-        InverseDct(samples_);
+        CoefficientBlock& block = blocks_[i];
+        if (intra) SetIntraDc(block, block.quantisedDc, i < 4 ? scales.lumaDcScaler : scales.chromaDcScaler);
+        FinishDequantisation(block);
+        InverseDct(block.value, block.rows);
         const int stride = i < 4 ? lumaStride : chromaStride;
         if (intra) {
-            PutBlock(destination[i], stride, samples_);
+            PutBlock(destination[i], stride, block.value);
         } else {
-            AddBlock(destination[i], stride, samples_);
+            AddBlock(destination[i], stride, block.value);
         }
     }
     if (g_bForceBW) {

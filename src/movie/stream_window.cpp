@@ -50,15 +50,13 @@ bool StreamWindow::Close() {
     // The descriptor is released even when close reports an error.
     const bool closed = close(fd_) == 0;
     fd_ = -1;
-    fileSize_ = windowOffset_ = 0;
-    windowLength_ = position_ = skippedBytes_ = 0;
-    bitMask_ = 0x80;
+    fileSize_ = windowOffset_ = bit_ = 0;
+    windowLength_ = skippedBytes_ = 0;
     return closed;
 }
 
 int64_t StreamWindow::MapWindow(uint64_t offset) {
-    if (fd_ < 0) return -1;
-    if (offset >= fileSize_ || offset % windowSize_ != 0) return -1;
+    if (fd_ < 0 || offset >= fileSize_ || offset % windowSize_ != 0) return -1;
     const auto length = static_cast<uint32_t>(std::min<uint64_t>(windowSize_, fileSize_ - offset));
     // The new view is mapped before the old one goes, so a failure leaves
     // the current window intact.
@@ -70,56 +68,64 @@ int64_t StreamWindow::MapWindow(uint64_t offset) {
     windowBase_ = static_cast<const uint8_t*>(view);
     windowOffset_ = offset;
     windowLength_ = length;
-    position_ = 0;
+    bit_ &= 7;  // the window's first byte; the bit mask stays
     return length;
+}
+
+void StreamWindow::SetPosition(uint32_t position, uint8_t mask) {
+    bit_ = uint64_t{std::min(position, windowLength_)} * 8;
+    if (position < windowLength_ && mask != 0) bit_ += static_cast<unsigned>(std::countl_zero(mask));
 }
 
 void StreamWindow::Restore(const Mark& mark) {
     if (mark.windowOffset != windowOffset_ && MapWindow(mark.windowOffset) < 0) {
         // Stand at the end of the window: every later read fails.
-        position_ = windowLength_;
-        bitMask_ = 0x80;
+        SetPosition(windowLength_, 0x80);
         return;
     }
-    position_ = std::min(mark.position, windowLength_);
-    bitMask_ = mark.bitMask;
+    SetPosition(mark.position, mark.bitMask);
 }
 
 bool StreamWindow::Advance() {
-    if (position_ >= windowLength_) return false;
-    ++position_;
-    if (position_ < windowLength_) return true;
-    return MapWindow(windowOffset_ + windowLength_) >= 0;
+    if (atWindowEnd()) return false;
+    bit_ += 8;
+    if (!atWindowEnd()) return true;
+    if (MapWindow(windowOffset_ + windowLength_) >= 0) return true;
+    SetPosition(windowLength_, 0x80);
+    return false;
 }
 
 bool StreamWindow::StepBack() {
-    if (position_ > 0) {
-        --position_;
+    if (positionInWindow() > 0) {
+        bit_ -= 8;
         return true;
     }
     if (windowOffset_ == 0 || MapWindow(windowOffset_ - windowSize_) < 0) return false;
-    position_ = windowLength_ - 1;
+    bit_ += uint64_t{windowLength_ - 1} * 8;
     return true;
 }
 
 bool StreamWindow::Skip(uint64_t n) {
     while (n > 0) {
-        const uint32_t available = windowLength_ - position_;
+        if (atWindowEnd()) return false;
+        const uint32_t available = windowLength_ - positionInWindow();
         if (n < available) {
-            position_ += static_cast<uint32_t>(n);
+            bit_ += n * 8;
             return true;
         }
-        if (available == 0) return false;  // already at the end of the file
         n -= available;
-        position_ = windowLength_;
-        if (MapWindow(windowOffset_ + windowLength_) < 0) return false;
+        bit_ += uint64_t{available} * 8;
+        if (MapWindow(windowOffset_ + windowLength_) < 0) {
+            SetPosition(windowLength_, 0x80);
+            return false;
+        }
     }
     return true;
 }
 
 bool StreamWindow::Read8(uint8_t& value) {
-    if (position_ >= windowLength_) return false;
-    value = windowBase_[position_];
+    if (atWindowEnd()) return false;
+    value = windowBase_[positionInWindow()];
     return Advance();
 }
 

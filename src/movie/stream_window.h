@@ -6,8 +6,10 @@
 // file fail.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace vn {
@@ -54,7 +56,14 @@ public:
     // Bit operations, most significant bit first, n from 0 to 32. Taking the
     // last bit of a byte moves on to the next byte, so the file's very last
     // bit cannot be read successfully.
-    bool ReadBits(int n, uint32_t& value);
+    bool ReadBits(int n, uint32_t& value) {
+        if (n > 0 && static_cast<uint64_t>(n) < bitsLeftInWindow()) {
+            value = ShowBits32() >> (32 - n);
+            bit_ += static_cast<unsigned>(n);
+            return true;
+        }
+        return ReadBitsAcross(n, value);
+    }
     bool PeekBits(int n, uint32_t& value);
     // Zero bits before the next one bit, or -1 when the file ends first.
     // The position does not move.
@@ -68,33 +77,50 @@ public:
     // passed over.
     int64_t FindNextStartCode();
 
-    Mark Save() const { return {windowOffset_, position_, bitMask_}; }
+    Mark Save() const { return {windowOffset_, positionInWindow(), bitMask()}; }
     void Restore(const Mark& mark);
 
-    uint64_t position() const { return windowOffset_ + position_; }
+    uint64_t position() const { return windowOffset_ + positionInWindow(); }
     uint64_t fileSize() const { return fileSize_; }
     uint32_t windowSize() const { return windowSize_; }
     uint64_t windowOffset() const { return windowOffset_; }
     uint32_t windowLength() const { return windowLength_; }
-    bool byteAligned() const { return bitMask_ == 0x80; }
+    bool byteAligned() const { return (bit_ & 7) == 0; }
     uint32_t skippedBytes() const { return skippedBytes_; }
 
     // Bits from the position up to the end of the window (0 at the end of
     // the file). Reads of fewer bits than this never change window; the
     // table-driven code readers use it to stay on their fast path.
     uint64_t bitsLeftInWindow() const {
-        return (uint64_t{windowLength_} - position_) * 8 - BitIndex();
+        const uint64_t windowBits = uint64_t{windowLength_} * 8;
+        return bit_ < windowBits ? windowBits - bit_ : 0;
     }
     // The next 32 bits inside the window, left-aligned, zero past its end.
     // Does not move. For fast paths that have checked bitsLeftInWindow().
-    uint32_t ShowBits32() const;
+    uint32_t ShowBits32() const {
+        const uint32_t at = positionInWindow();
+        uint64_t word = 0;
+        if (uint64_t{at} + 8 <= windowLength_) {
+            std::memcpy(&word, windowBase_ + at, 8);
+            if constexpr (std::endian::native == std::endian::little) word = __builtin_bswap64(word);
+        } else {
+            for (uint32_t i = 0; i < 8; ++i) {
+                word = word << 8 | (at + i < windowLength_ ? windowBase_[at + i] : 0);
+            }
+        }
+        return static_cast<uint32_t>((word << (bit_ & 7)) >> 32);
+    }
     // Moves on n bits; only when n < bitsLeftInWindow().
-    void SkipBitsInWindow(int n);
+    void SkipBitsInWindow(int n) { bit_ += static_cast<unsigned>(n); }
 
 private:
-    int BitIndex() const;  // 0 for mask 0x80 .. 7 for mask 0x01
+    uint32_t positionInWindow() const { return static_cast<uint32_t>(bit_ >> 3); }
+    // The bit to read next within the current byte: 0x80 .. 0x01.
+    uint8_t bitMask() const { return static_cast<uint8_t>(0x80 >> (bit_ & 7)); }
+    bool atWindowEnd() const { return positionInWindow() >= windowLength_; }
+    void SetPosition(uint32_t position, uint8_t mask);
     bool ReadBit(uint32_t& bit);
-    void Unmap();
+    bool ReadBitsAcross(int n, uint32_t& value);
 
     int fd_ = -1;
     uint64_t fileSize_ = 0;
@@ -102,10 +128,11 @@ private:
     uint64_t windowOffset_ = 0;
     uint32_t windowLength_ = 0;
     const uint8_t* windowBase_ = nullptr;
-    void* mapping_ = nullptr;  // the mapped view (its length may be rounded)
+    void* mapping_ = nullptr;
     size_t mappingLength_ = 0;
-    uint32_t position_ = 0;    // byte index inside the window
-    uint8_t bitMask_ = 0x80;
+    // Position and bit mask in one: the bit offset from the window base
+    // (byte = bit_ / 8, mask = 0x80 >> bit_ % 8).
+    uint64_t bit_ = 0;
     uint32_t skippedBytes_ = 0;
 };
 

@@ -38,6 +38,18 @@ constexpr std::array<VlcCode, 102> CodesOf(const std::array<TcoefCode, 102>& eve
 constexpr auto kIntraTcoefPlain = CodesOf(kIntraTcoefCodes);
 constexpr auto kInterTcoefPlain = CodesOf(kInterTcoefCodes);
 
+constexpr std::array<TcoefLookupEntry, 1u << kTcoefLookupBits> BuildTcoefLookup(
+    const std::array<TcoefCode, 102>& events) {
+    const auto codes = BuildLookup<kTcoefLookupBits>(CodesOf(events));
+    std::array<TcoefLookupEntry, 1u << kTcoefLookupBits> lookup{};
+    for (size_t i = 0; i < lookup.size(); ++i) {
+        if (codes[i].length == 0) continue;
+        const TcoefCode& e = events[codes[i].symbol];
+        lookup[i] = {e.length, e.last, e.run, e.level};
+    }
+    return lookup;
+}
+
 // The lookup table of one code table, built at compile time.
 template <const auto& kCodes>
 struct LookupFor {
@@ -57,6 +69,10 @@ const VlcTable kDcSizeLumaVlc = LookupFor<kDcSizeLumaCodes>::kTable;
 const VlcTable kDcSizeChromaVlc = LookupFor<kDcSizeChromaCodes>::kTable;
 const VlcTable kIntraTcoefVlc = LookupFor<kIntraTcoefPlain>::kTable;
 const VlcTable kInterTcoefVlc = LookupFor<kInterTcoefPlain>::kTable;
+constexpr std::array<TcoefLookupEntry, 1u << kTcoefLookupBits> kIntraTcoefLookup =
+    BuildTcoefLookup(kIntraTcoefCodes);
+constexpr std::array<TcoefLookupEntry, 1u << kTcoefLookupBits> kInterTcoefLookup =
+    BuildTcoefLookup(kInterTcoefCodes);
 
 VlcResult ReadVlcBitByBit(StreamWindow& stream, const VlcTable& table, int& symbol) {
     uint32_t bits = 0;

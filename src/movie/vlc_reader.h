@@ -5,6 +5,7 @@
 // the file and the bits consumed by a miss are those of bit-by-bit matching.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "movie/stream_window.h"
@@ -34,6 +35,18 @@ extern const VlcTable kDcSizeLumaVlc;
 extern const VlcTable kDcSizeChromaVlc;
 extern const VlcTable kIntraTcoefVlc;
 extern const VlcTable kInterTcoefVlc;
+
+// TCOEF events straight from the next 12 bits (the longest code): the
+// block decoder's fast path. Length 0 where no code starts with the bits.
+struct TcoefLookupEntry {
+    uint8_t length = 0;
+    uint8_t last = 0;
+    uint8_t run = 0;
+    uint8_t level = 0;
+};
+inline constexpr int kTcoefLookupBits = 12;
+extern const std::array<TcoefLookupEntry, 1u << kTcoefLookupBits> kIntraTcoefLookup;
+extern const std::array<TcoefLookupEntry, 1u << kTcoefLookupBits> kInterTcoefLookup;
 
 // The reference matcher: reads one bit at a time, comparing the bits read
 // so far with every code of that length; gives up one bit beyond the
