@@ -110,8 +110,18 @@ public:
         return Chunk(0x01, skip, Counting(length, first));
     }
     size_t ClockRecord(uint16_t length = 6) { return Chunk(0x82, 0, Counting(length, 1)); }
-    // A chunk of a type nobody reads, total bytes long (at least 8).
-    size_t Filler(size_t total) { return Chunk(0x90, 0, std::vector<uint8_t>(total - 8, 0xFF)); }
+    // Chunks of a type nobody reads, total bytes long (at least 8).
+    size_t Filler(size_t total) {
+        constexpr size_t kLargestPayload = 0xFFFF;
+        const size_t start = size();
+        while (total > 8 + kLargestPayload) {
+            const size_t payload = std::min(kLargestPayload, total - 16);  // 8 left for the last
+            Chunk(0x90, 0, std::vector<uint8_t>(payload, 0xFF));
+            total -= 8 + payload;
+        }
+        Chunk(0x90, 0, std::vector<uint8_t>(total - 8, 0xFF));
+        return start;
+    }
     // A filler that makes the next element start at offset.
     void FillTo(size_t offset) { Filler(offset - size()); }
 
