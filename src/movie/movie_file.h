@@ -70,6 +70,9 @@ private:
     bool ReadUserDataChunk(int* audioLength, bool honourSkip, bool deliverAudio);
     bool DeliverAudio(uint32_t length);
     void SkipToNextStartCode(uint64_t failedAt);
+    // Maps the window holding offset unless it is the current one and puts
+    // the reader, byte-aligned, on offset; false when the mapping fails.
+    bool StandAt(uint64_t offset);
     int FailRead(uint64_t failedAt);
 
     StreamWindow window_;
