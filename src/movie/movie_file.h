@@ -35,8 +35,8 @@ public:
     // Reads user-data chunks, a group-of-VOP header and the next VOP.
     // Returns the position after the VOP, or -1 (no VOP where one should be,
     // a damaged VOP, the end of the file); after a failure the next read
-    // starts from the next start code. audioLength receives the payload
-    // length of the last audio chunk met (untouched when there was none),
+    // starts from the next start code. audioLength receives the audio byte
+    // count (L - S) of the last audio chunk met (untouched when there was none),
     // quantiser the running quantiser after the VOP; picture, when given,
     // the decoded picture. Each output may be null.
     int ReadNextPicture(Picture* picture, int* audioLength, bool honourSkip, bool deliverAudio,
