@@ -1,0 +1,70 @@
+// Inverse quantisation as the cameras do it: weighting matrices (the
+// standard's default intra and non-intra matrices) whatever quant_type
+// says, DC scalers by quantiser, saturation, mismatch control.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+namespace vn {
+
+// Quantisers 0..31 (vop_quant is 5 bits; DQUANT results are kept in 1..31).
+constexpr int kMaxQuantiser = 31;
+// Dequantised values are saturated to this range before the inverse DCT.
+constexpr int kMinCoefficient = -2048;
+constexpr int kMaxCoefficient = 2047;
+
+struct QuantiserScales {
+    int lumaDcScaler = 8;
+    int chromaDcScaler = 8;
+    int32_t intra[64] = {};  // natural order; intra[0] is the luma DC scaler
+    int32_t inter[64] = {};
+};
+
+// The scales of a quantiser (clamped to 0..31).
+const QuantiserScales& ScalesForQuantiser(int quantiser);
+
+// One block's dequantised values, filled coefficient by coefficient.
+struct CoefficientBlock {
+    alignas(16) int16_t value[64] = {};  // natural order
+    int sum = 0;                         // of all values, for mismatch control
+    uint32_t rows = 0;                   // bit r set: row r may hold non-zero values
+    int quantisedDc = 0;                 // intra only, kept apart until predicted
+
+    void Clear() {
+        std::memset(value, 0, sizeof value);
+        sum = 0;
+        rows = 0;
+        quantisedDc = 0;
+    }
+    void Set(int position, int f) {
+        value[position] = static_cast<int16_t>(f);
+        sum += f;
+        rows |= 1u << (position >> 3);
+    }
+};
+
+// F = (v x scale) >> 1 with v = 2 QF, moved one further from zero for inter
+// blocks, saturated.
+inline int DequantiseLevel(int level, bool intra, int32_t scale) {
+    int v = 2 * level;
+    if (!intra && v != 0) v += v > 0 ? 1 : -1;
+    return std::clamp((v * scale) >> 1, kMinCoefficient, kMaxCoefficient);
+}
+
+// The intra DC, F = QF x DC scaler, saturated.
+inline void SetIntraDc(CoefficientBlock& block, int quantisedDc, int dcScaler) {
+    block.Set(0, std::clamp(quantisedDc * dcScaler, kMinCoefficient, kMaxCoefficient));
+}
+
+// Mismatch control, once every value is in: the lowest bit of position 63
+// is inverted when the sum of all values is even.
+inline void FinishDequantisation(CoefficientBlock& block) {
+    if ((block.sum & 1) == 0) {
+        block.value[63] ^= 1;
+        block.rows |= 1u << 7;
+    }
+}
+
+}  // namespace vn

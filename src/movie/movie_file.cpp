@@ -1,0 +1,159 @@
+#include "movie/movie_file.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+
+namespace vn {
+
+namespace {
+
+constexpr int64_t kUserDataStartCode = 0x1B2;
+constexpr int64_t kGovStartCode = 0x1B3;
+constexpr int64_t kVopStartCode = 0x1B6;
+constexpr uint8_t kFirstNonAudioType = 0x80;
+
+DosDateTime LocalDosDateTime(time_t seconds) {
+    std::tm local{};
+    if (!localtime_r(&seconds, &local)) return DosDateTime{};
+    const int year = local.tm_year + 1900;
+    if (year < 1980) return DosDateTime{};  // DOS dates begin in 1980 and end in 2107
+    if (year > 2107) return DosDateTime{2107, 12, 31, 23, 59, 58};
+    return DosDateTime{year, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
+                       std::min(local.tm_sec, 59) & ~1};
+}
+
+}  // namespace
+
+MovieFile::MovieFile(AudioRing* ring)
+    : ownRing_(ring ? nullptr : std::make_unique<AudioRing>()), ring_(ring ? ring : ownRing_.get()) {}
+
+int64_t MovieFile::OpenStream(const std::string& path) {
+    openFailure_.clear();
+    seekOffset_ = -1;
+    if (!CloseStream()) {
+        openFailure_ = "the previous movie cannot be closed";
+        return 0;
+    }
+    struct stat status {};
+    if (::stat(path.c_str(), &status) == 0) fileTime = LocalDosDateTime(status.st_mtime);
+    if (window_.Open(path) != 0) {
+        openFailure_ = "cannot open or map " + path + ": " + std::strerror(errno);
+        return 0;
+    }
+    if (!decoder_.ParseStreamHeaders(window_)) {
+        openFailure_ = path + ": no valid MPEG-4 stream headers at its start";
+        window_.Close();
+        return 0;
+    }
+    window_.ByteAlign();
+    const uint64_t headerEnd = window_.position();
+    // A size the buffers cannot take leaves the stream without them: its VOPs then fail.
+    decoder_.AllocatePictureBuffers(decoder_.width(), decoder_.height());
+    const int64_t length = static_cast<int64_t>(window_.fileSize() / kPositionUnit);
+    if (length < 1) {
+        openFailure_ = path + ": shorter than one 1024-byte unit";
+        window_.Close();
+        return 0;
+    }
+    headerEndOffset = static_cast<uint32_t>(headerEnd);
+    return length;
+}
+
+int MovieFile::ReadNextPicture(Picture* picture, int* audioLength, bool honourSkip,
+                               bool deliverAudio, int* quantiser) {
+    if (!isOpen()) return -1;
+    int64_t code = window_.FindNextStartCode();
+    while (code == kUserDataStartCode) {
+        const uint64_t chunkStart = window_.position();
+        if (!ReadUserDataChunk(audioLength, honourSkip, deliverAudio)) return FailRead(chunkStart);
+        code = window_.FindNextStartCode();
+    }
+    if (code == kGovStartCode) {
+        const uint64_t govStart = window_.position();
+        if (!decoder_.ParseGovHeader(window_)) return FailRead(govStart);
+        code = window_.FindNextStartCode();
+    }
+    if (code != kVopStartCode) return FailRead(window_.position());
+
+    const uint64_t vopStart = window_.position();
+    decoder_.SwapPictures();
+    const int result = decoder_.DecodeVop(window_);
+    if (quantiser) *quantiser = decoder_.runningQuantiser();
+    if (result < 0) return FailRead(vopStart);
+    // A VOP ending inside the first unit (result 0) decoded all the same.
+    if (picture) decoder_.ConvertForDisplay(*picture);
+    return result;
+}
+
+bool MovieFile::ReadUserDataChunk(int* audioLength, bool honourSkip, bool deliverAudio) {
+    uint16_t length = 0;
+    uint8_t type = 0, parameter = 0;
+    if (!window_.Skip(4) || !window_.Read16(length) || !window_.Read8(type) ||
+        !window_.Read8(parameter)) {
+        return false;
+    }
+    if (type < kFirstNonAudioType) {
+        // A skip count beyond the payload skips the whole payload, never more.
+        const uint32_t skip = honourSkip ? std::min<uint32_t>(parameter, length) : 0;
+        if (audioLength) *audioLength = static_cast<int>(length - skip);
+        if (deliverAudio) return window_.Skip(skip) && DeliverAudio(length - skip);
+    }
+    // Clock records and other chunk types are stepped over by their length;
+    // nothing of them is used.
+    return window_.Skip(length);
+}
+
+bool MovieFile::DeliverAudio(uint32_t length) {
+    audioBytes_.resize(length);
+    if (!window_.CopyAhead(audioBytes_.data(), length)) return false;
+    ring_->Push(audioBytes_);
+    return window_.Skip(length);
+}
+
+int MovieFile::FailRead(uint64_t failedAt) {
+    SkipToNextStartCode(failedAt);
+    return -1;
+}
+
+// After a failure the reader may stand anywhere inside the damaged element,
+// mid-byte even; the next read must start at the next start code, however
+// far that is, and never at the element that just failed.
+void MovieFile::SkipToNextStartCode(uint64_t failedAt) {
+    uint32_t bit = 0;
+    while (!window_.byteAligned()) {
+        if (!window_.ReadBits(1, bit)) return;
+    }
+    if (window_.position() <= failedAt && !window_.Skip(failedAt + 1 - window_.position())) return;
+    uint8_t prefix[3];
+    while (window_.CopyAhead(prefix, 3)) {
+        if (prefix[0] == 0 && prefix[1] == 0 && prefix[2] == 1) return;
+        if (!window_.Advance()) return;
+    }
+}
+
+bool MovieFile::RewindStream() {
+    if (!isOpen() || !StandAt(headerEndOffset)) return false;
+    window_.ByteAlign();
+    return true;
+}
+
+bool MovieFile::StandAt(uint64_t offset) {
+    const uint64_t windowStart = offset - offset % window_.windowSize();
+    if (window_.windowOffset() != windowStart && window_.MapWindow(windowStart) < 0) return false;
+    // Whatever bit the reader stood on before, it starts byte-aligned here.
+    window_.Restore({windowStart, static_cast<uint32_t>(offset - windowStart), 0x80});
+    return true;
+}
+
+bool MovieFile::CloseStream() {
+    if (!window_.Close()) return false;
+    headerEndOffset = 0;
+    seekOffset_ = -1;
+    return true;
+}
+
+}  // namespace vn

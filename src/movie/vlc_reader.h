@@ -1,0 +1,68 @@
+// Reading variable-length codes. A code is looked up in a table indexed by
+// the next bits when the window holds more bits than the longest code;
+// otherwise, and whenever the lookup finds no code, the codes are matched
+// one bit at a time, so reads across a window's end, failures at the end of
+// the file and the bits consumed by a miss are those of bit-by-bit matching.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "movie/stream_window.h"
+#include "movie/vlc_tables.h"
+
+namespace vn {
+
+enum class VlcResult { kMatch, kNoMatch, kReadFailed };
+
+struct VlcLookupEntry {
+    uint8_t symbol = 0;
+    uint8_t length = 0;  // 0: no code starts with these bits
+};
+
+struct VlcTable {
+    const VlcCode* codes;
+    int count;
+    int maxLength;
+    const VlcLookupEntry* lookup;  // 2^maxLength entries
+};
+
+extern const VlcTable kMcbpcIntraVlc;
+extern const VlcTable kMcbpcInterVlc;
+extern const VlcTable kCbpyVlc;
+extern const VlcTable kMvdVlc;
+extern const VlcTable kDcSizeLumaVlc;
+extern const VlcTable kDcSizeChromaVlc;
+extern const VlcTable kIntraTcoefVlc;
+extern const VlcTable kInterTcoefVlc;
+
+// TCOEF events straight from the next 12 bits (the longest code): the
+// block decoder's fast path. Length 0 where no code starts with the bits.
+struct TcoefLookupEntry {
+    uint8_t length = 0;
+    uint8_t last = 0;
+    uint8_t run = 0;
+    uint8_t level = 0;
+};
+inline constexpr int kTcoefLookupBits = 12;
+extern const std::array<TcoefLookupEntry, 1u << kTcoefLookupBits> kIntraTcoefLookup;
+extern const std::array<TcoefLookupEntry, 1u << kTcoefLookupBits> kInterTcoefLookup;
+
+// The reference matcher: reads one bit at a time, comparing the bits read
+// so far with every code of that length; gives up one bit beyond the
+// longest code (kNoMatch, those bits consumed).
+VlcResult ReadVlcBitByBit(StreamWindow& stream, const VlcTable& table, int& symbol);
+
+inline VlcResult ReadVlc(StreamWindow& stream, const VlcTable& table, int& symbol) {
+    if (stream.bitsLeftInWindow() > static_cast<uint64_t>(table.maxLength)) {
+        const VlcLookupEntry entry = table.lookup[stream.ShowBits32() >> (32 - table.maxLength)];
+        if (entry.length != 0) {
+            stream.SkipBitsInWindow(entry.length);
+            symbol = entry.symbol;
+            return VlcResult::kMatch;
+        }
+    }
+    return ReadVlcBitByBit(stream, table, symbol);
+}
+
+}  // namespace vn

@@ -1,0 +1,22 @@
+// vnplay-tool on MPEG-4 streams (.m4v) and raw movies (.mvm): info, frames,
+// decode and seek. Each takes the subcommand's arguments with the movie as
+// the one positional value and returns the exit status: 0 ok, 1 usage
+// error, 2 file unusable.
+#pragma once
+
+#include <string>
+
+#include "tool/arguments.h"
+
+namespace vn::tool {
+
+// File kind by extension, case-insensitive: 2 for .m4v, 3 for .mvm, else 0.
+int MovieKind(const std::string& path);
+bool IsMovieFile(const std::string& path);
+
+int RunMovieInfo(Arguments& args);
+int RunMovieFrames(Arguments& args);
+int RunMovieDecode(Arguments& args);
+int RunMovieSeek(Arguments& args);
+
+}  // namespace vn::tool

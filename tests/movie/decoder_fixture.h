@@ -1,0 +1,56 @@
+// A decoder over a hand-made stream: the test writes headers and VOPs into
+// w, opens, and decodes VOP by VOP.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "movie/mpeg4_decoder.h"
+#include "support/mpeg4_writer.h"
+
+namespace vn::test {
+
+class DecoderTest : public ::testing::Test {
+protected:
+    // Writes the stream so far to this test's file and opens it; true when
+    // the headers parse.
+    bool Open() {
+        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(name.begin(), name.end(), '/', '_');
+        const std::string path = ::testing::TempDir() + "decoder_" + name;
+        EXPECT_TRUE(w.WriteFile(path));
+        if (stream.Open(path) != 0 || !decoder.ParseStreamHeaders(stream)) return false;
+        stream.ByteAlign();
+        decoder.AllocatePictureBuffers(decoder.width(), decoder.height());
+        return true;
+    }
+    void WriteHeaders() { WriteStreamHeaders(w, layer); }
+    // The next VOP as the file layer reads it: its start code, the swap,
+    // the decode.
+    int DecodeNext() {
+        if (stream.FindNextStartCode() != 0x1B6) return -2;
+        decoder.SwapPictures();
+        return decoder.DecodeVop(stream);
+    }
+    uint8_t Y(int x, int y) const {
+        const YuvPlanes p = decoder.currentPicture();
+        return p.y[y * p.lumaStride + x];
+    }
+    uint8_t Cb(int x, int y) const {
+        const YuvPlanes p = decoder.currentPicture();
+        return p.cb[y * p.chromaStride + x];
+    }
+    uint8_t Cr(int x, int y) const {
+        const YuvPlanes p = decoder.currentPicture();
+        return p.cr[y * p.chromaStride + x];
+    }
+
+    BitWriter w;
+    LayerFields layer;
+    StreamWindow stream;
+    Mpeg4Decoder decoder;
+};
+
+}  // namespace vn::test
