@@ -1,5 +1,5 @@
-// vnplay-tool: inspects camera recordings from the command line and prints
-// what the player would show, as JSON.
+// vnplay-tool: inspects camera recordings and movies from the command line
+// and prints what the player would show, as JSON.
 #include <cstdio>
 #include <cstring>
 #include <set>
@@ -7,29 +7,40 @@
 
 #include "tool/arguments.h"
 #include "tool/commands.h"
+#include "tool/movie_commands.h"
 
 namespace {
 
 const char kUsage[] =
     "usage: vnplay-tool COMMAND FILE [options]\n"
-    "  info FILE                          recording header, model, movie record, events\n"
+    "Recordings (.avi):\n"
+    "  info FILE                          header, model, movie record, events\n"
     "  frames FILE                        one line per frame as the player shows it\n"
     "  decode FILE --frame N --out F.bmp  decode frames 0..N and write frame N\n"
     "         FILE --all --out-dir DIR    write every frame as DIR/frame_00000.bmp, ...\n"
     "         [--dc]                      the DC-only picture, one pixel per 8 x 8 block\n"
-    "  report FILE                        full per-frame report: camera records, checksums\n";
+    "  report FILE                        full per-frame report: camera records, checksums\n"
+    "Movies (.m4v, .mvm):\n"
+    "  info FILE                          stream size, length, time increments\n"
+    "  frames FILE [--honour-skip] [--audio-out PATH]\n"
+    "  decode FILE --picture N --out F.bmp | --all --out-dir DIR [--deblock 0|1|2] [--force-bw]\n"
+    "  seek FILE --position P --step S --direction D [--read K] [--out-dir DIR] [--deblock M]\n";
+
+using Run = int (*)(vn::tool::Arguments&);
 
 struct Command {
     const char* name;
-    int (*run)(vn::tool::Arguments&);
+    Run recording;  // null: not for recordings
+    Run movie;      // null: not for movies
     std::set<std::string> valueOptions;
 };
 
 const Command kCommands[] = {
-    {"info", vn::tool::RunInfo, {}},
-    {"frames", vn::tool::RunFrames, {}},
-    {"decode", vn::tool::RunDecode, {"frame", "out", "out-dir"}},
-    {"report", vn::tool::RunReport, {}},
+    {"info", vn::tool::RunInfo, vn::tool::RunMovieInfo, {}},
+    {"frames", vn::tool::RunFrames, vn::tool::RunMovieFrames, {"audio-out"}},
+    {"decode", vn::tool::RunDecode, vn::tool::RunMovieDecode, {"frame", "picture", "out", "out-dir", "deblock"}},
+    {"report", vn::tool::RunReport, nullptr, {}},
+    {"seek", nullptr, vn::tool::RunMovieSeek, {"position", "step", "direction", "read", "out-dir", "deblock"}},
 };
 
 }  // namespace
@@ -43,10 +54,17 @@ int main(int argc, char** argv) {
         if (std::strcmp(argv[1], command.name) != 0) continue;
         vn::tool::Arguments args(argc, argv, 2, command.valueOptions);
         if (!args.ok()) {
-            std::fprintf(stderr, "vnplay-tool %s: %s\n", command.name, args.error().c_str());
+            vn::tool::Complain(command.name, args.error());
             return vn::tool::kExitUsage;
         }
-        return command.run(args);
+        const bool movie = !args.positional().empty() && vn::tool::IsMovieFile(args.positional()[0]);
+        const Run run = movie ? command.movie : command.recording;
+        if (!run) {
+            vn::tool::Complain(command.name, movie ? "works on recordings (.avi), not on movies"
+                                                   : "works on movies (.m4v, .mvm), not on recordings");
+            return vn::tool::kExitUsage;
+        }
+        return run(args);
     }
     std::fprintf(stderr, "vnplay-tool: unknown command \"%s\"\n%s", argv[1], kUsage);
     return vn::tool::kExitUsage;

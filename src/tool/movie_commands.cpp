@@ -9,6 +9,7 @@
 
 #include "movie/movie_file.h"
 #include "recording/bitmap_file.h"
+#include "tool/commands.h"
 #include "tool/json_writer.h"
 #include "tool/movie_reads.h"
 
@@ -17,8 +18,6 @@ namespace vn::tool {
 namespace {
 
 constexpr int kExitOk = 0;
-constexpr int kExitUsage = 1;
-constexpr int kExitUnusable = 2;
 
 int Fail(int status, const std::string& message) {
     std::cerr << "vnplay-tool: " << message << '\n';

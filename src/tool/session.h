@@ -6,6 +6,7 @@
 #include "decode/jpeg_decoder.h"
 #include "recording/recording.h"
 #include "tool/arguments.h"
+#include "tool/commands.h"
 
 namespace vn::tool {
 
@@ -20,8 +21,5 @@ struct Session {
     // returns 0 when the recording is open.
     int Open(const char* command, const Arguments& args);
 };
-
-// Prints "vnplay-tool COMMAND: message" to standard error.
-void Complain(const char* command, const std::string& message);
 
 }  // namespace vn::tool

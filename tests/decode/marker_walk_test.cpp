@@ -16,16 +16,20 @@ constexpr uint8_t kSof0 = 0xC0, kSof2 = 0xC2, kDht = 0xC4, kEoi = 0xD9, kSos = 0
 Bytes Sof(int components) {
     Bytes p = {8, 0, 240, 1, 64, static_cast<uint8_t>(components)};  // 240 high, 320 wide
     for (int c = 1; c <= components; ++c) {
-        p.insert(p.end(), {static_cast<uint8_t>(c), static_cast<uint8_t>(c == 1 ? 0x22 : 0x11),
-                           static_cast<uint8_t>(c == 1 ? 0 : 1)});
+        p.push_back(static_cast<uint8_t>(c));
+        p.push_back(c == 1 ? 0x22 : 0x11);
+        p.push_back(c == 1 ? 0 : 1);
     }
     return p;
 }
 
 Bytes Sos(int components) {
     Bytes p = {static_cast<uint8_t>(components)};
-    for (int c = 1; c <= components; ++c) p.insert(p.end(), {static_cast<uint8_t>(c), 0x00});
-    p.insert(p.end(), {0, 63, 0});
+    for (int c = 1; c <= components; ++c) {
+        p.push_back(static_cast<uint8_t>(c));
+        p.push_back(0x00);
+    }
+    for (uint8_t b : {0, 63, 0}) p.push_back(b);
     return p;
 }
 
