@@ -29,17 +29,19 @@ public:
     StreamWindow& operator=(const StreamWindow&) = delete;
 
     // Closes any open file, opens path read-only and maps the first window.
-    // Returns 0, or -1 when the file cannot be opened or mapped.
+    // Returns 0, or -1 with errno set when the file cannot be opened or
+    // mapped (EINVAL for an empty file or one that is not a regular file).
     int Open(const std::string& path);
     // Unmaps the window and closes the file. Closing when nothing is open
-    // succeeds; false when a step failed (the file then stays open).
+    // succeeds. False when unmapping fails (the file then stays open) or
+    // the system reports an error on closing.
     bool Close();
     bool isOpen() const { return fd_ >= 0; }
 
     // Maps the window starting at offset (a multiple of the window size) and
     // puts the position on its first byte. Returns the window length, or -1
-    // for an offset at or beyond the end of the file (the current window
-    // stays mapped) or a mapping failure.
+    // with errno set for an offset at or beyond the end of the file (EINVAL;
+    // the current window stays mapped) or a mapping failure.
     int64_t MapWindow(uint64_t offset);
 
     // Byte operations; the bit mask must be byte-aligned. False at the end
@@ -158,9 +160,7 @@ private:
     uint32_t windowSize_ = 0;
     uint64_t windowOffset_ = 0;
     uint32_t windowLength_ = 0;
-    const uint8_t* windowBase_ = nullptr;
-    void* mapping_ = nullptr;
-    size_t mappingLength_ = 0;
+    const uint8_t* windowBase_ = nullptr;  // the mapped view, windowLength_ bytes
     // Position and bit mask in one: the bit offset from the window base
     // (byte = bit_ / 8, mask = 0x80 >> bit_ % 8).
     uint64_t bit_ = 0;
