@@ -15,6 +15,20 @@ struct TcoefEvent {
     int level = 0;  // signed
 };
 
+// Escape mode 1 raises the level's magnitude by LMAX, mode 2 the run by
+// RMAX + 1; mode 3 carries the level as 12-bit two's complement.
+void RaiseLevel(TcoefEvent& event, bool intra) {
+    const int extra = TcoefLmax(intra, event.last, event.run);
+    event.level += event.level < 0 ? -extra : extra;
+}
+void RaiseRun(TcoefEvent& event, bool intra) {
+    event.run += TcoefRmax(intra, event.last, event.level < 0 ? -event.level : event.level) + 1;
+}
+int TwelveBitLevel(uint32_t bits) {
+    const int level = static_cast<int>(bits & 0xFFF);
+    return level >= 2048 ? level - 4096 : level;
+}
+
 // One TCOEF code and its sign bit, matched bit by bit. kNoMatch leaves the
 // reader where it was.
 VlcResult ReadTcoef(StreamWindow& stream, bool intra, TcoefEvent& event) {
@@ -37,15 +51,13 @@ bool ReadEscapedEvent(StreamWindow& stream, bool intra, TcoefEvent& event) {
     if (!stream.ReadBits(1, mode)) return false;
     if (mode == 0) {
         if (ReadTcoef(stream, intra, event) != VlcResult::kMatch) return false;
-        const int extra = TcoefLmax(intra, event.last, event.run);
-        event.level += event.level < 0 ? -extra : extra;
+        RaiseLevel(event, intra);
         return true;
     }
     if (!stream.ReadBits(1, mode)) return false;
     if (mode == 0) {
         if (ReadTcoef(stream, intra, event) != VlcResult::kMatch) return false;
-        const int magnitude = event.level < 0 ? -event.level : event.level;
-        event.run += TcoefRmax(intra, event.last, magnitude) + 1;
+        RaiseRun(event, intra);
         return true;
     }
     uint32_t last = 0, run = 0, marker1 = 0, level = 0, marker2 = 0;
@@ -54,9 +66,7 @@ bool ReadEscapedEvent(StreamWindow& stream, bool intra, TcoefEvent& event) {
         return false;
     }
     if (marker1 != 1 || marker2 != 1) return false;
-    event.last = static_cast<int>(last);
-    event.run = static_cast<int>(run);
-    event.level = level >= 2048 ? static_cast<int>(level) - 4096 : static_cast<int>(level);
+    event = {static_cast<int>(last), static_cast<int>(run), TwelveBitLevel(level)};
     return true;
 }
 
@@ -93,22 +103,25 @@ bool ReadEvent(StreamWindow::Cursor& cursor, bool intra, TcoefEvent& event) {
         return false;
     }
     if (((bits >> (31 - escape)) & 1) == 0) {  // mode 1
-        if (!code(escape + 1)) return cursor.Skip(escape + 1), false;
-        const int extra = TcoefLmax(intra, event.last, event.run);
-        event.level += event.level < 0 ? -extra : extra;
+        if (!code(escape + 1)) {
+            cursor.Skip(escape + 1);
+            return false;
+        }
+        RaiseLevel(event, intra);
         return true;
     }
     if (((bits >> (30 - escape)) & 1) == 0) {  // mode 2
-        if (!code(escape + 2)) return cursor.Skip(escape + 2), false;
-        const int magnitude = event.level < 0 ? -event.level : event.level;
-        event.run += TcoefRmax(intra, event.last, magnitude) + 1;
+        if (!code(escape + 2)) {
+            cursor.Skip(escape + 2);
+            return false;
+        }
+        RaiseRun(event, intra);
         return true;
     }
     // Mode 3: last (1), run (6), marker, level (12), marker.
     cursor.Skip(escape + 2 + 21);
-    const int level = static_cast<int>((bits >> 3) & 0xFFF);
     event = {static_cast<int>((bits >> 22) & 1), static_cast<int>((bits >> 16) & 63),
-             level >= 2048 ? level - 4096 : level};
+             TwelveBitLevel(bits >> 3)};
     return ((bits >> 15) & 1) != 0 && ((bits >> 2) & 1) != 0;
 }
 
