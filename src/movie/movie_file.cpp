@@ -136,9 +136,16 @@ void MovieFile::SkipToNextStartCode(uint64_t failedAt) {
 }
 
 bool MovieFile::RewindStream() {
-    if (!isOpen()) return false;
-    if (window_.MapWindow(0) < 0 || !window_.Skip(headerEndOffset)) return false;
+    if (!isOpen() || !StandAt(headerEndOffset)) return false;
     window_.ByteAlign();
+    return true;
+}
+
+bool MovieFile::StandAt(uint64_t offset) {
+    const uint64_t windowStart = offset - offset % window_.windowSize();
+    if (window_.windowOffset() != windowStart && window_.MapWindow(windowStart) < 0) return false;
+    // Whatever bit the reader stood on before, it starts byte-aligned here.
+    window_.Restore({windowStart, static_cast<uint32_t>(offset - windowStart), 0x80});
     return true;
 }
 

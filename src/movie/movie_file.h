@@ -35,8 +35,8 @@ public:
     // Reads user-data chunks, a group-of-VOP header and the next VOP.
     // Returns the position after the VOP, or -1 (no VOP where one should be,
     // a damaged VOP, the end of the file); after a failure the next read
-    // starts from the next start code. audioLength receives the payload
-    // length of the last audio chunk met (untouched when there was none),
+    // starts from the next start code. audioLength receives the audio byte
+    // count (L - S) of the last audio chunk met (untouched when there was none),
     // quantiser the running quantiser after the VOP; picture, when given,
     // the decoded picture. Each output may be null.
     int ReadNextPicture(Picture* picture, int* audioLength, bool honourSkip, bool deliverAudio,
@@ -70,6 +70,9 @@ private:
     bool ReadUserDataChunk(int* audioLength, bool honourSkip, bool deliverAudio);
     bool DeliverAudio(uint32_t length);
     void SkipToNextStartCode(uint64_t failedAt);
+    // Maps the window holding offset unless it is the current one and puts
+    // the reader, byte-aligned, on offset; false when the mapping fails.
+    bool StandAt(uint64_t offset);
     int FailRead(uint64_t failedAt);
 
     StreamWindow window_;

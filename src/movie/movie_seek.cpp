@@ -33,9 +33,7 @@ int MovieFile::Seek(int64_t position, int unitsPerStep, int direction) {
     const uint64_t target = static_cast<uint64_t>(position) * stepBytes;
     if (target >= fileSize) return -1;
 
-    const uint64_t windowStart = target - target % window_.windowSize();
-    if (window_.MapWindow(windowStart) < 0) return -1;
-    if (!window_.Skip((target & ~uint64_t{3}) - windowStart)) return -1;
+    if (!StandAt(target & ~uint64_t{3})) return -1;
 
     uint8_t head[sizeof(kClockRecordHead)];
     for (;;) {

@@ -41,7 +41,7 @@ JsonWriter& JsonWriter::EndArray() { Close(']'); return *this; }
 
 JsonWriter& JsonWriter::Key(std::string_view key) {
     BeforeValue();
-    Value(key);
+    Quoted(key);
     out_ += pretty_ ? ": " : ":";
     afterKey_ = true;
     return *this;
@@ -73,6 +73,11 @@ JsonWriter& JsonWriter::Null() {
 
 JsonWriter& JsonWriter::Value(std::string_view value) {
     BeforeValue();
+    Quoted(value);
+    return *this;
+}
+
+void JsonWriter::Quoted(std::string_view value) {
     out_ += '"';
     for (unsigned char c : value) {
         switch (c) {
@@ -92,7 +97,6 @@ JsonWriter& JsonWriter::Value(std::string_view value) {
         }
     }
     out_ += '"';
-    return *this;
 }
 
 }  // namespace vn::tool

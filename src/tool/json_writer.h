@@ -61,6 +61,7 @@ public:
 
 private:
     void BeforeValue();
+    void Quoted(std::string_view text);
     void Open(char bracket);
     void Close(char bracket);
     void NewLine();

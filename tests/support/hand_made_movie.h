@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "support/bit_writer.h"
+#include "support/mpeg4_writer.h"
 
 namespace vn::test {
 
@@ -19,40 +20,11 @@ public:
     static constexpr int kResolution = 30;  // 5-bit time increments
 
     HandMadeMovie(int width = 32, int height = 32) : mbCount_(((width + 15) / 16) * ((height + 15) / 16)) {
-        w_.StartCode(0xB0);
-        w_.Bits(0x01, 8);  // profile_and_level_indication
-        w_.StartCode(0xB5);
-        w_.Bits(0, 1);     // is_visual_object_identifier
-        w_.Bits(1, 4);     // visual_object_type: video
-        w_.Bits(0, 1);     // video_signal_type
-        w_.AlignWithStuffing();
-        w_.StartCode(0x00);  // video object
-        w_.StartCode(0x20);  // video object layer
-        w_.Bits(0, 1);       // random_accessible_vol
-        w_.Bits(1, 8);       // video_object_type_indication
-        w_.Bits(0, 1);       // is_object_layer_identifier
-        w_.Bits(1, 4);       // aspect_ratio_info
-        w_.Bits(0, 1);       // vol_control_parameters
-        w_.Bits(0, 2);       // rectangular
-        w_.Bits(1, 1);
-        w_.Bits(kResolution, 16);
-        w_.Bits(1, 1);
-        w_.Bits(0, 1);  // fixed_vop_rate
-        w_.Bits(1, 1);
-        w_.Bits(static_cast<uint32_t>(width), 13);
-        w_.Bits(1, 1);
-        w_.Bits(static_cast<uint32_t>(height), 13);
-        w_.Bits(1, 1);
-        w_.Bits(0, 1);     // interlaced
-        w_.Bits(1, 1);     // obmc_disable
-        w_.Bits(0, 1);     // sprite_enable
-        w_.Bits(0, 1);     // not_8_bit
-        w_.Bits(0, 1);     // quant_type
-        w_.Bits(1, 1);     // complexity_estimation_disable
-        w_.Bits(1, 1);     // resync_marker_disable
-        w_.Bits(0, 1);     // data_partitioned
-        w_.Bits(0, 1);     // scalability
-        w_.AlignWithStuffing();
+        LayerFields layer;
+        layer.width = static_cast<uint32_t>(width);
+        layer.height = static_cast<uint32_t>(height);
+        layer.resolution = kResolution;
+        WriteStreamHeaders(w_, layer);
         headerEnd_ = size();
     }
 
@@ -63,18 +35,12 @@ public:
     // gives a VOP without picture. Returns the offset of its start code.
     size_t Vop(int codingType, bool vopCoded = true) {
         const size_t start = size();
-        w_.StartCode(0xB6);
-        w_.Bits(static_cast<uint32_t>(codingType), 2);
-        w_.Bits(0, 1);  // modulo_time_base
-        w_.Bits(1, 1);
-        w_.Bits(static_cast<uint32_t>(vops_++ % kResolution), 5);
-        w_.Bits(1, 1);
-        w_.Bits(vopCoded ? 1 : 0, 1);
+        VopFields vop;
+        vop.codingType = static_cast<uint32_t>(codingType);
+        vop.timeIncrement = static_cast<uint32_t>(vops_++ % kResolution);
+        vop.vopCoded = vopCoded ? 1 : 0;
+        WriteVopHeader(w_, vop);  // intra_dc_vlc_thr 0: DC size codes; quantiser 8
         if (vopCoded) {
-            if (codingType != 0) w_.Bits(0, 1);  // vop_rounding_type
-            w_.Bits(0, 3);                       // intra_dc_vlc_thr: DC size codes
-            w_.Bits(8, 5);                       // vop_quant
-            if (codingType != 0) w_.Bits(1, 3);  // vop_fcode_forward
             for (int mb = 0; mb < mbCount_; ++mb) {
                 if (codingType == 0) {
                     w_.Code("1");     // MCBPC: intra, no chroma coefficients
@@ -110,8 +76,18 @@ public:
         return Chunk(0x01, skip, Counting(length, first));
     }
     size_t ClockRecord(uint16_t length = 6) { return Chunk(0x82, 0, Counting(length, 1)); }
-    // A chunk of a type nobody reads, total bytes long (at least 8).
-    size_t Filler(size_t total) { return Chunk(0x90, 0, std::vector<uint8_t>(total - 8, 0xFF)); }
+    // Chunks of a type nobody reads, total bytes long (at least 8).
+    size_t Filler(size_t total) {
+        constexpr size_t kLargestPayload = 0xFFFF;
+        const size_t start = size();
+        while (total > 8 + kLargestPayload) {
+            const size_t payload = std::min(kLargestPayload, total - 16);  // 8 left for the last
+            Chunk(0x90, 0, std::vector<uint8_t>(payload, 0xFF));
+            total -= 8 + payload;
+        }
+        Chunk(0x90, 0, std::vector<uint8_t>(total - 8, 0xFF));
+        return start;
+    }
     // A filler that makes the next element start at offset.
     void FillTo(size_t offset) { Filler(offset - size()); }
 
