@@ -15,7 +15,6 @@ namespace vn {
 
 namespace {
 
-constexpr int kNoDc = 1024;
 // Macroblock types besides plain inter (0).
 constexpr int kTypeInterQ = 1, kTypeInter4V = 2, kTypeIntra = 3, kTypeIntraQ = 4;
 constexpr int kDquant[4] = {-1, -2, 1, 2};
