@@ -8,7 +8,6 @@ namespace vn {
 namespace {
 
 constexpr int kMaxDcSize = 9;
-constexpr int kTcoefMaxLength = 12;
 
 struct TcoefEvent {
     int last = 0;
@@ -16,21 +15,23 @@ struct TcoefEvent {
     int level = 0;  // signed
 };
 
-// One TCOEF code and its sign bit. kNoMatch leaves the reader where it
-// was, as bit-by-bit matching does after restoring its position.
+// Escape mode 1 raises the level's magnitude by LMAX, mode 2 the run by
+// RMAX + 1; mode 3 carries the level as 12-bit two's complement.
+void RaiseLevel(TcoefEvent& event, bool intra) {
+    const int extra = TcoefLmax(intra, event.last, event.run);
+    event.level += event.level < 0 ? -extra : extra;
+}
+void RaiseRun(TcoefEvent& event, bool intra) {
+    event.run += TcoefRmax(intra, event.last, event.level < 0 ? -event.level : event.level) + 1;
+}
+int TwelveBitLevel(uint32_t bits) {
+    const int level = static_cast<int>(bits & 0xFFF);
+    return level >= 2048 ? level - 4096 : level;
+}
+
+// One TCOEF code and its sign bit, matched bit by bit. kNoMatch leaves the
+// reader where it was.
 VlcResult ReadTcoef(StreamWindow& stream, bool intra, TcoefEvent& event) {
-    // With more bits in the window than a code, its sign and the 13 bits a
-    // miss looks at, nothing here can cross the window or fail.
-    if (stream.bitsLeftInWindow() > kTcoefMaxLength + 1) {
-        const uint32_t bits = stream.ShowBits32();
-        const TcoefLookupEntry entry =
-            (intra ? kIntraTcoefLookup : kInterTcoefLookup)[bits >> (32 - kTcoefLookupBits)];
-        if (entry.length == 0) return VlcResult::kNoMatch;
-        const bool negative = (bits >> (31 - entry.length)) & 1;
-        stream.SkipBitsInWindow(entry.length + 1);
-        event = {entry.last, entry.run, negative ? -entry.level : entry.level};
-        return VlcResult::kMatch;
-    }
     int symbol = 0;
     const StreamWindow::Mark start = stream.Save();
     const VlcResult result = ReadVlcBitByBit(stream, intra ? kIntraTcoefVlc : kInterTcoefVlc, symbol);
@@ -50,15 +51,13 @@ bool ReadEscapedEvent(StreamWindow& stream, bool intra, TcoefEvent& event) {
     if (!stream.ReadBits(1, mode)) return false;
     if (mode == 0) {
         if (ReadTcoef(stream, intra, event) != VlcResult::kMatch) return false;
-        const int extra = TcoefLmax(intra, event.last, event.run);
-        event.level += event.level < 0 ? -extra : extra;
+        RaiseLevel(event, intra);
         return true;
     }
     if (!stream.ReadBits(1, mode)) return false;
     if (mode == 0) {
         if (ReadTcoef(stream, intra, event) != VlcResult::kMatch) return false;
-        const int magnitude = event.level < 0 ? -event.level : event.level;
-        event.run += TcoefRmax(intra, event.last, magnitude) + 1;
+        RaiseRun(event, intra);
         return true;
     }
     uint32_t last = 0, run = 0, marker1 = 0, level = 0, marker2 = 0;
@@ -67,10 +66,63 @@ bool ReadEscapedEvent(StreamWindow& stream, bool intra, TcoefEvent& event) {
         return false;
     }
     if (marker1 != 1 || marker2 != 1) return false;
-    event.last = static_cast<int>(last);
-    event.run = static_cast<int>(run);
-    event.level = level >= 2048 ? static_cast<int>(level) - 4096 : static_cast<int>(level);
+    event = {static_cast<int>(last), static_cast<int>(run), TwelveBitLevel(level)};
     return true;
+}
+
+// One event as the syntax defines it: a TCOEF code, or the escape and
+// what follows it.
+bool ReadEventBitByBit(StreamWindow& stream, bool intra, TcoefEvent& event) {
+    const VlcResult result = ReadTcoef(stream, intra, event);
+    if (result != VlcResult::kNoMatch) return result == VlcResult::kMatch;
+    uint32_t escape = 0;
+    if (!stream.ReadBits(kTcoefEscape.length, escape) || escape != kTcoefEscape.code) return false;
+    return ReadEscapedEvent(stream, intra, event);
+}
+
+// The same from 32 bits in hand, for a cursor with more than 32 bits left
+// in the window: an event takes at most 30, and a failure leaves the
+// cursor where the bit-by-bit reading would have stopped.
+constexpr int kLongestEvent = 32;
+bool ReadEvent(StreamWindow::Cursor& cursor, bool intra, TcoefEvent& event) {
+    const TcoefLookupEntry* lookup = intra ? kIntraTcoefLookup.data() : kInterTcoefLookup.data();
+    const uint32_t bits = cursor.Show32();
+    // A code and its sign bit found after `skip` bits.
+    auto code = [&](int skip) {
+        const TcoefLookupEntry e = lookup[(bits << skip) >> (32 - kTcoefLookupBits)];
+        if (e.length == 0) return false;
+        const bool negative = (bits >> (31 - skip - e.length)) & 1;
+        event = {e.last, e.run, negative ? -e.level : e.level};
+        cursor.Skip(skip + e.length + 1);
+        return true;
+    };
+    if (code(0)) return true;
+    const int escape = kTcoefEscape.length;
+    if ((bits >> (32 - escape)) != kTcoefEscape.code) {
+        cursor.Skip(escape);
+        return false;
+    }
+    if (((bits >> (31 - escape)) & 1) == 0) {  // mode 1
+        if (!code(escape + 1)) {
+            cursor.Skip(escape + 1);
+            return false;
+        }
+        RaiseLevel(event, intra);
+        return true;
+    }
+    if (((bits >> (30 - escape)) & 1) == 0) {  // mode 2
+        if (!code(escape + 2)) {
+            cursor.Skip(escape + 2);
+            return false;
+        }
+        RaiseRun(event, intra);
+        return true;
+    }
+    // Mode 3: last (1), run (6), marker, level (12), marker.
+    cursor.Skip(escape + 2 + 21);
+    event = {static_cast<int>((bits >> 22) & 1), static_cast<int>((bits >> 16) & 63),
+             TwelveBitLevel(bits >> 3)};
+    return ((bits >> 15) & 1) != 0 && ((bits >> 2) & 1) != 0;
 }
 
 bool ReadIntraDc(StreamWindow& stream, bool luma, int& difference) {
@@ -105,18 +157,24 @@ bool DecodeBlock(StreamWindow& stream, const BlockCoding& coding, CoefficientBlo
     int sum = 0;
     uint32_t rows = 0;
     TcoefEvent event;
+    StreamWindow::Cursor cursor = stream.cursor();
     do {
-        const VlcResult result = ReadTcoef(stream, coding.intra, event);
-        if (result == VlcResult::kReadFailed) return false;
-        if (result == VlcResult::kNoMatch) {
-            uint32_t escape = 0;
-            if (!stream.ReadBits(kTcoefEscape.length, escape) || escape != kTcoefEscape.code) {
-                return false;
-            }
-            if (!ReadEscapedEvent(stream, coding.intra, event)) return false;
+        bool ok = false;
+        if (cursor.left() > kLongestEvent) {
+            ok = ReadEvent(cursor, coding.intra, event);
+        } else {
+            // A copy, so that the loop's own event need not live in memory.
+            TcoefEvent read;
+            stream.Resume(cursor);
+            ok = ReadEventBitByBit(stream, coding.intra, read);
+            cursor = stream.cursor();
+            event = read;
         }
         k += event.run;
-        if (k > 63) return false;
+        if (!ok || k > 63) {
+            stream.Resume(cursor);
+            return false;
+        }
         if (k == 0 && coding.intra) {
             block.quantisedDc = event.level;  // the DC, predicted later
         } else {
@@ -128,6 +186,7 @@ bool DecodeBlock(StreamWindow& stream, const BlockCoding& coding, CoefficientBlo
         }
         ++k;
     } while (!event.last);
+    stream.Resume(cursor);
     block.sum += sum;
     block.rows |= rows;
     return true;

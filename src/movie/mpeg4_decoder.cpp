@@ -12,19 +12,24 @@
 namespace vn {
 
 namespace {
-constexpr int kNoDc = 1024;  // DC predictor of a neighbour that is not intra
 constexpr int kPositionUnit = 1024;
+constexpr int kMaxPictureHeight = 8191;  // the largest 13-bit header value
 }  // namespace
 
 Mpeg4Decoder::Mpeg4Decoder() = default;
 Mpeg4Decoder::~Mpeg4Decoder() = default;
 
-bool Mpeg4Decoder::AllocatePictureBuffers(int width, int height) {
+void Mpeg4Decoder::ReleasePictureBuffers() {
     for (Planes* planes : {&pictures_[0], &pictures_[1], &postFilter_}) *planes = Planes{};
     codedWidth_ = codedHeight_ = 0;
-    // Header sizes are 13 bits, so the height bounds the size; pictures
-    // wider than the decoder supports get no buffers at all.
-    if (width <= 0 || height <= 0 || width > kMaxPictureWidth || height > 8191) return false;
+}
+
+bool Mpeg4Decoder::AllocatePictureBuffers(int width, int height) {
+    ReleasePictureBuffers();
+    // Pictures wider than the decoder supports get no buffers at all.
+    if (width <= 0 || height <= 0 || width > kMaxPictureWidth || height > kMaxPictureHeight) {
+        return false;
+    }
     const int codedWidth = (width + 15) / 16 * 16;
     const int codedHeight = (height + 15) / 16 * 16;
     const size_t luma = static_cast<size_t>(codedWidth) * codedHeight;
@@ -35,7 +40,7 @@ bool Mpeg4Decoder::AllocatePictureBuffers(int width, int height) {
             planes->cr.assign(luma / 4, 0);
         }
     } catch (const std::bad_alloc&) {
-        for (Planes* planes : {&pictures_[0], &pictures_[1], &postFilter_}) *planes = Planes{};
+        ReleasePictureBuffers();
         return false;
     }
     codedWidth_ = codedWidth;

@@ -84,6 +84,10 @@ private:
         bool available = false;
     };
 
+    // DC predictor of a neighbour outside the VOP or not intra.
+    static constexpr int kNoDc = 1024;
+
+    void ReleasePictureBuffers();
     bool ParseVopHeader(StreamWindow& stream);
     void ResetPrediction();
     bool DecodeMacroblock(StreamWindow& stream, int row, int column);

@@ -15,8 +15,8 @@ namespace vn {
 
 namespace {
 
-constexpr int kNoDc = 1024;
-constexpr int kTypeInter = 0, kTypeInterQ = 1, kTypeInter4V = 2, kTypeIntra = 3, kTypeIntraQ = 4;
+// Macroblock types besides plain inter (0).
+constexpr int kTypeInterQ = 1, kTypeInter4V = 2, kTypeIntra = 3, kTypeIntraQ = 4;
 constexpr int kDquant[4] = {-1, -2, 1, 2};
 // Quantised DC values are kept in this range, so a damaged stream's
 // predictions cannot run away.

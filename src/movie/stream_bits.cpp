@@ -34,8 +34,9 @@ bool StreamWindow::ReadBitsAcross(int n, uint32_t& value) {
 }
 
 bool StreamWindow::PeekBits(int n, uint32_t& value) {
-    if (n > 0 && static_cast<uint64_t>(n) < bitsLeftInWindow() && n <= 32) {
-        value = ShowBits32() >> (32 - n);
+    Cursor c = cursor();
+    if (n > 0 && n <= 32 && static_cast<uint64_t>(n) < c.left()) {
+        value = c.Show32() >> (32 - n);
         return true;
     }
     const Mark start = Save();

@@ -7,12 +7,19 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace vn {
 
 namespace {
+
 constexpr uint32_t kWindowTarget = 1048576;
+
+bool Unmap(const uint8_t* view, uint32_t length) {
+    return munmap(const_cast<uint8_t*>(view), length) == 0;
 }
+
+}  // namespace
 
 StreamWindow::StreamWindow() = default;
 
@@ -28,13 +35,20 @@ int StreamWindow::Open(const std::string& path) {
     fd_ = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd_ < 0) return -1;
     struct stat info {};
-    bool ok = fstat(fd_, &info) == 0 && S_ISREG(info.st_mode);
+    bool ok = fstat(fd_, &info) == 0;
+    if (ok && !S_ISREG(info.st_mode)) {
+        errno = EINVAL;
+        ok = false;
+    }
     if (ok) {
         fileSize_ = static_cast<uint64_t>(info.st_size);
         ok = MapWindow(0) >= 0;
     }
     if (!ok) {
+        // errno tells the caller why; closing must not change it.
+        const int error = errno;
         close(fd_);
+        errno = error;
         fd_ = -1;
         fileSize_ = 0;
         return -1;
@@ -44,8 +58,7 @@ int StreamWindow::Open(const std::string& path) {
 
 bool StreamWindow::Close() {
     if (fd_ < 0) return true;
-    if (mapping_ != nullptr && munmap(mapping_, mappingLength_) != 0) return false;
-    mapping_ = nullptr;
+    if (windowBase_ != nullptr && !Unmap(windowBase_, windowLength_)) return false;
     windowBase_ = nullptr;
     // The descriptor is released even when close reports an error.
     const bool closed = close(fd_) == 0;
@@ -56,15 +69,16 @@ bool StreamWindow::Close() {
 }
 
 int64_t StreamWindow::MapWindow(uint64_t offset) {
-    if (fd_ < 0 || offset >= fileSize_ || offset % windowSize_ != 0) return -1;
+    if (fd_ < 0 || offset >= fileSize_ || offset % windowSize_ != 0) {
+        errno = EINVAL;
+        return -1;
+    }
     const auto length = static_cast<uint32_t>(std::min<uint64_t>(windowSize_, fileSize_ - offset));
     // The new view is mapped before the old one goes, so a failure leaves
     // the current window intact.
     void* view = mmap(nullptr, length, PROT_READ, MAP_PRIVATE, fd_, static_cast<off_t>(offset));
     if (view == MAP_FAILED) return -1;
-    if (mapping_ != nullptr) munmap(mapping_, mappingLength_);
-    mapping_ = view;
-    mappingLength_ = length;
+    if (windowBase_ != nullptr) Unmap(windowBase_, windowLength_);
     windowBase_ = static_cast<const uint8_t*>(view);
     windowOffset_ = offset;
     windowLength_ = length;

@@ -29,17 +29,19 @@ public:
     StreamWindow& operator=(const StreamWindow&) = delete;
 
     // Closes any open file, opens path read-only and maps the first window.
-    // Returns 0, or -1 when the file cannot be opened or mapped.
+    // Returns 0, or -1 with errno set when the file cannot be opened or
+    // mapped (EINVAL for an empty file or one that is not a regular file).
     int Open(const std::string& path);
     // Unmaps the window and closes the file. Closing when nothing is open
-    // succeeds; false when a step failed (the file then stays open).
+    // succeeds. False when unmapping fails (the file then stays open) or
+    // the system reports an error on closing.
     bool Close();
     bool isOpen() const { return fd_ >= 0; }
 
     // Maps the window starting at offset (a multiple of the window size) and
     // puts the position on its first byte. Returns the window length, or -1
-    // for an offset at or beyond the end of the file (the current window
-    // stays mapped) or a mapping failure.
+    // with errno set for an offset at or beyond the end of the file (EINVAL;
+    // the current window stays mapped) or a mapping failure.
     int64_t MapWindow(uint64_t offset);
 
     // Byte operations; the bit mask must be byte-aligned. False at the end
@@ -53,13 +55,69 @@ public:
     // Copies the next n bytes without consuming them.
     bool CopyAhead(uint8_t* out, size_t n);
 
+    // The reader's place as plain values, for decoding loops that stay
+    // inside the current window: take it, move it, hand it back with
+    // Resume. Reads through the cursor never change window.
+    class Cursor {
+    public:
+        Cursor(const uint8_t* base, uint64_t bit, uint32_t length)
+            : base_(base), end_(uint64_t{length} * 8) {
+            Fill(bit);
+        }
+        // Bits from the position to the end of the window. Consuming fewer
+        // than this leaves the position inside the window, as reading them
+        // bit by bit would.
+        uint64_t left() const {
+            const uint64_t bit = position();
+            return bit < end_ ? end_ - bit : 0;
+        }
+        // The next 32 bits, left-aligned, zero past the window's end.
+        uint32_t Show32() {
+            if (used_ > kFreshBits - 32) Fill(position());
+            return static_cast<uint32_t>((cache_ << used_) >> 32);
+        }
+        void Skip(int n) { used_ += n; }
+
+    private:
+        friend class StreamWindow;
+        // A fill leaves at least 57 valid bits: 64 less the bit offset in
+        // the first byte.
+        static constexpr int kFreshBits = 57;
+
+        uint64_t position() const { return cacheBit_ + static_cast<unsigned>(used_); }
+        void Fill(uint64_t bit) {
+            const uint64_t at = bit >> 3;
+            const uint64_t length = end_ >> 3;
+            uint64_t word = 0;
+            if (at + 8 <= length) {
+                std::memcpy(&word, base_ + at, 8);
+                if constexpr (std::endian::native == std::endian::little) word = __builtin_bswap64(word);
+            } else {
+                for (uint64_t i = 0; i < 8; ++i) word = word << 8 | (at + i < length ? base_[at + i] : 0);
+            }
+            cache_ = word << (bit & 7);
+            cacheBit_ = bit;
+            used_ = 0;
+        }
+
+        const uint8_t* base_;
+        uint64_t end_;
+        uint64_t cache_ = 0;     // bits from cacheBit_ on, left-aligned
+        uint64_t cacheBit_ = 0;  // window bit offset of the cache's first bit
+        int used_ = 0;           // bits of the cache consumed
+    };
+    Cursor cursor() const { return {windowBase_, bit_, windowLength_}; }
+    void Resume(const Cursor& cursor) { bit_ = cursor.position(); }
+
     // Bit operations, most significant bit first, n from 0 to 32. Taking the
     // last bit of a byte moves on to the next byte, so the file's very last
     // bit cannot be read successfully.
     bool ReadBits(int n, uint32_t& value) {
-        if (n > 0 && static_cast<uint64_t>(n) < bitsLeftInWindow()) {
-            value = ShowBits32() >> (32 - n);
-            bit_ += static_cast<unsigned>(n);
+        Cursor c = cursor();
+        if (n > 0 && static_cast<uint64_t>(n) < c.left()) {
+            value = c.Show32() >> (32 - n);
+            c.Skip(n);
+            Resume(c);
             return true;
         }
         return ReadBitsAcross(n, value);
@@ -88,31 +146,6 @@ public:
     bool byteAligned() const { return (bit_ & 7) == 0; }
     uint32_t skippedBytes() const { return skippedBytes_; }
 
-    // Bits from the position up to the end of the window (0 at the end of
-    // the file). Reads of fewer bits than this never change window; the
-    // table-driven code readers use it to stay on their fast path.
-    uint64_t bitsLeftInWindow() const {
-        const uint64_t windowBits = uint64_t{windowLength_} * 8;
-        return bit_ < windowBits ? windowBits - bit_ : 0;
-    }
-    // The next 32 bits inside the window, left-aligned, zero past its end.
-    // Does not move. For fast paths that have checked bitsLeftInWindow().
-    uint32_t ShowBits32() const {
-        const uint32_t at = positionInWindow();
-        uint64_t word = 0;
-        if (uint64_t{at} + 8 <= windowLength_) {
-            std::memcpy(&word, windowBase_ + at, 8);
-            if constexpr (std::endian::native == std::endian::little) word = __builtin_bswap64(word);
-        } else {
-            for (uint32_t i = 0; i < 8; ++i) {
-                word = word << 8 | (at + i < windowLength_ ? windowBase_[at + i] : 0);
-            }
-        }
-        return static_cast<uint32_t>((word << (bit_ & 7)) >> 32);
-    }
-    // Moves on n bits; only when n < bitsLeftInWindow().
-    void SkipBitsInWindow(int n) { bit_ += static_cast<unsigned>(n); }
-
 private:
     uint32_t positionInWindow() const { return static_cast<uint32_t>(bit_ >> 3); }
     // The bit to read next within the current byte: 0x80 .. 0x01.
@@ -127,9 +160,7 @@ private:
     uint32_t windowSize_ = 0;
     uint64_t windowOffset_ = 0;
     uint32_t windowLength_ = 0;
-    const uint8_t* windowBase_ = nullptr;
-    void* mapping_ = nullptr;
-    size_t mappingLength_ = 0;
+    const uint8_t* windowBase_ = nullptr;  // the mapped view, windowLength_ bytes
     // Position and bit mask in one: the bit offset from the window base
     // (byte = bit_ / 8, mask = 0x80 >> bit_ % 8).
     uint64_t bit_ = 0;

@@ -54,10 +54,12 @@ extern const std::array<TcoefLookupEntry, 1u << kTcoefLookupBits> kInterTcoefLoo
 VlcResult ReadVlcBitByBit(StreamWindow& stream, const VlcTable& table, int& symbol);
 
 inline VlcResult ReadVlc(StreamWindow& stream, const VlcTable& table, int& symbol) {
-    if (stream.bitsLeftInWindow() > static_cast<uint64_t>(table.maxLength)) {
-        const VlcLookupEntry entry = table.lookup[stream.ShowBits32() >> (32 - table.maxLength)];
+    StreamWindow::Cursor c = stream.cursor();
+    if (c.left() > static_cast<uint64_t>(table.maxLength)) {
+        const VlcLookupEntry entry = table.lookup[c.Show32() >> (32 - table.maxLength)];
         if (entry.length != 0) {
-            stream.SkipBitsInWindow(entry.length);
+            c.Skip(entry.length);
+            stream.Resume(c);
             symbol = entry.symbol;
             return VlcResult::kMatch;
         }

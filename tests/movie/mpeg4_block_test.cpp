@@ -23,6 +23,15 @@ protected:
         BlockCoding coding{intra, useDcCode, luma, coded, &scales};
         return DecodeBlock(stream, coding, block);
     }
+    // Escape mode 3: last, run (6 bits), marker, level (12 bits), marker.
+    void EscapeMode3(int last, int run, uint32_t level, int secondMarker = 1) {
+        w.Code("0000011 11");
+        w.Bits(static_cast<uint32_t>(last), 1);
+        w.Bits(static_cast<uint32_t>(run), 6);
+        w.Code("1");
+        w.Bits(level, 12);
+        w.Bits(static_cast<uint32_t>(secondMarker), 1);
+    }
     // The dequantised value at a zigzag scan index.
     int AtScan(int k) const { return block.value[kZigzagToNatural[k]]; }
 
@@ -103,41 +112,24 @@ TEST_F(BlockTest, EscapeModeTwoRaisesTheRunByRmaxPlusOne) {
 }
 
 TEST_F(BlockTest, EscapeModeThreeLevelIsTwelveBitTwosComplement) {
-    w.Code("0000011 11");
-    w.Code("1");  // last
-    w.Bits(0, 6);
-    w.Code("1");
-    w.Bits(4095, 12);  // -1
-    w.Code("1");
+    EscapeMode3(1, 0, 4095);  // level -1
     ASSERT_TRUE(Decode(false, false, true, true));
     EXPECT_EQ(AtScan(0), (-3 * scales.inter[0]) >> 1);
 }
 
 TEST_F(BlockTest, EscapeModeThreeSaturatesAndChecksItsMarkers) {
-    w.Code("0000011 11 1");
-    w.Bits(0, 6);
-    w.Code("1");
-    w.Bits(2047, 12);
-    w.Code("1");
+    EscapeMode3(1, 0, 2047);
     ASSERT_TRUE(Decode(false, false, true, true));
     EXPECT_EQ(AtScan(0), 2047);
 
     w = test::BitWriter();
-    w.Code("0000011 11 1");
-    w.Bits(0, 6);
-    w.Code("1");
-    w.Bits(5, 12);
-    w.Code("0");
+    EscapeMode3(1, 0, 5, 0);
     EXPECT_FALSE(Decode(false, false, true, true));
 }
 
 TEST_F(BlockTest, ACoefficientBeyondPosition63Fails) {
     w.Code("011");  // luma DC size 0: the events start at scan index 1
-    w.Code("0000011 11 1");
-    w.Bits(63, 6);
-    w.Code("1");
-    w.Bits(1, 12);
-    w.Code("1");
+    EscapeMode3(1, 63, 1);
     EXPECT_FALSE(Decode(true, true, true, true));
 }
 

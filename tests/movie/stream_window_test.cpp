@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -53,10 +54,12 @@ TEST_F(StreamWindowTest, SmallFileIsOneWindowOfItsLength) {
 
 TEST_F(StreamWindowTest, OpenFailsForMissingAndEmptyFiles) {
     EXPECT_EQ(stream.Open(::testing::TempDir() + "no_such_stream"), -1);
+    EXPECT_EQ(errno, ENOENT);
     EXPECT_FALSE(stream.isOpen());
     const std::string empty = ::testing::TempDir() + "stream_window_empty";
     ASSERT_TRUE(test::BitWriter().WriteFile(empty));
     EXPECT_EQ(stream.Open(empty), -1);
+    EXPECT_EQ(errno, EINVAL);
     EXPECT_TRUE(stream.Close());
 }
 
