@@ -10,6 +10,7 @@
 #include "samplewriter/camera_date.h"
 #include "samplewriter/default_samples.h"
 #include "samples/byte_view.h"
+#include "samples/test_folder.h"
 
 namespace vn::samples {
 namespace {
@@ -106,17 +107,15 @@ TEST(SampleFiles, EventRecordingStatesItsEventsTriggersAndDates) {
 }
 
 TEST(SampleFiles, WriteSampleGivesTheFileItsLocalFileTime) {
-    const auto dir = std::filesystem::path(testing::TempDir()) / "vn_sample_time";
-    std::filesystem::create_directories(dir);
+    const test::TestFolder folder;
     const auto sample = MovieRecordSample();
-    ASSERT_TRUE(WriteSample(sample, dir.string()));
-    const auto written = std::filesystem::last_write_time(dir / sample.fileName);
+    ASSERT_TRUE(WriteSample(sample, folder.path().string()));
+    const auto written = std::filesystem::last_write_time(folder.path() / sample.fileName);
     const std::time_t time = std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(written));
     std::tm local{};
     localtime_r(&time, &local);
     EXPECT_EQ((CameraDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec}),
               *sample.fileTime);
-    std::filesystem::remove_all(dir);
 }
 
 TEST(SampleFiles, BuildSampleRefusesScriptsItCannotFollow) {
