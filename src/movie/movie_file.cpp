@@ -16,16 +16,6 @@ constexpr int64_t kGovStartCode = 0x1B3;
 constexpr int64_t kVopStartCode = 0x1B6;
 constexpr uint8_t kFirstNonAudioType = 0x80;
 
-DosDateTime LocalDosDateTime(time_t seconds) {
-    std::tm local{};
-    if (!localtime_r(&seconds, &local)) return DosDateTime{};
-    const int year = local.tm_year + 1900;
-    if (year < 1980) return DosDateTime{};  // DOS dates begin in 1980 and end in 2107
-    if (year > 2107) return DosDateTime{2107, 12, 31, 23, 59, 58};
-    return DosDateTime{year, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
-                       std::min(local.tm_sec, 59) & ~1};
-}
-
 }  // namespace
 
 MovieFile::MovieFile(AudioRing* ring)
@@ -39,7 +29,7 @@ int64_t MovieFile::OpenStream(const std::string& path) {
         return 0;
     }
     struct stat status {};
-    if (::stat(path.c_str(), &status) == 0) fileTime = LocalDosDateTime(status.st_mtime);
+    if (::stat(path.c_str(), &status) != 0 || !LocalDosDateTime(status.st_mtime, fileTime)) fileTime = DosDateTime{};
     if (window_.Open(path) != 0) {
         openFailure_ = "cannot open or map " + path + ": " + std::strerror(errno);
         return 0;

@@ -14,7 +14,7 @@
 #include "movie/audio_ring.h"
 #include "movie/mpeg4_decoder.h"
 #include "movie/stream_window.h"
-#include "recording/recording.h"
+#include "recording/frame_date.h"
 
 namespace vn {
 
