@@ -1,5 +1,7 @@
 #include "movie/movie_file.h"
 
+#include "movie/start_codes.h"
+
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -11,9 +13,6 @@ namespace vn {
 
 namespace {
 
-constexpr int64_t kUserDataStartCode = 0x1B2;
-constexpr int64_t kGovStartCode = 0x1B3;
-constexpr int64_t kVopStartCode = 0x1B6;
 constexpr uint8_t kFirstNonAudioType = 0x80;
 
 }  // namespace
@@ -57,17 +56,17 @@ int MovieFile::ReadNextPicture(Picture* picture, int* audioLength, bool honourSk
                                bool deliverAudio, int* quantiser) {
     if (!isOpen()) return -1;
     int64_t code = window_.FindNextStartCode();
-    while (code == kUserDataStartCode) {
+    while (code == kUserDataCode) {
         const uint64_t chunkStart = window_.position();
         if (!ReadUserDataChunk(audioLength, honourSkip, deliverAudio)) return FailRead(chunkStart);
         code = window_.FindNextStartCode();
     }
-    if (code == kGovStartCode) {
+    if (code == kGovCode) {
         const uint64_t govStart = window_.position();
         if (!decoder_.ParseGovHeader(window_)) return FailRead(govStart);
         code = window_.FindNextStartCode();
     }
-    if (code != kVopStartCode) return FailRead(window_.position());
+    if (code != kVopCode) return FailRead(window_.position());
 
     const uint64_t vopStart = window_.position();
     decoder_.SwapPictures();
