@@ -19,7 +19,6 @@
 
 namespace vn {
 
-
 class MovieFile {
 public:
     // Delivered audio goes to ring, or to a ring of the file's own when none is given.
