@@ -137,16 +137,16 @@ std::vector<uint8_t> BitWriter::Finish() {
     return bytes_;
 }
 
-std::vector<uint8_t> MakeFrame(const FrameSpec& spec, std::span<const uint8_t> entropy, bool endMarker) {
+std::vector<uint8_t> MakeFrame(const FrameLayout& layout, std::span<const uint8_t> entropy, bool endMarker) {
     std::vector<uint8_t> out = {0xFF, 0xD8};
-    PutQuantTable(out, 0, spec.lumaDcQuantiser);
-    PutQuantTable(out, 1, spec.chromaDcQuantiser);
-    PutDcTable(out, 0x00, spec.lumaDcTable.empty() ? StandardDcTable(kLuminanceDcBits) : spec.lumaDcTable);
+    PutQuantTable(out, 0, layout.lumaDcQuantiser);
+    PutQuantTable(out, 1, layout.chromaDcQuantiser);
+    PutDcTable(out, 0x00, layout.lumaDcTable.empty() ? StandardDcTable(kLuminanceDcBits) : layout.lumaDcTable);
     PutDcTable(out, 0x01, StandardDcTable(kChrominanceDcBits));
-    const uint8_t h = static_cast<uint8_t>(spec.height), w = static_cast<uint8_t>(spec.width);
-    PutSegment(out, 0xC0, {8, static_cast<uint8_t>(spec.height >> 8), h, static_cast<uint8_t>(spec.width >> 8), w, 3, 1,
+    const uint8_t h = static_cast<uint8_t>(layout.height), w = static_cast<uint8_t>(layout.width);
+    PutSegment(out, 0xC0, {8, static_cast<uint8_t>(layout.height >> 8), h, static_cast<uint8_t>(layout.width >> 8), w, 3, 1,
                            0x22, 0, 2, 0x11, 1, 3, 0x11, 1});
-    if (spec.restartInterval) PutSegment(out, 0xDD, {0, 1});
+    if (layout.restartInterval) PutSegment(out, 0xDD, {0, 1});
     PutSegment(out, 0xDA, {3, 1, 0x00, 2, 0x11, 3, 0x11, 0, 63, 0});
     out.insert(out.end(), entropy.begin(), entropy.end());
     if (endMarker) out.insert(out.end(), {0xFF, 0xD9});
