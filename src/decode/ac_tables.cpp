@@ -4,7 +4,7 @@
 
 namespace vn {
 
-const AcTableSpec kLuminanceAcSpec = {
+const AcTableDefinition kLuminanceAcTable = {
     {0, 2, 1, 3, 3, 2, 4, 3, 5, 5, 4, 4, 0, 0, 1, 0x7d},
     {0x01, 0x02, 0x03, 0x00, 0x04, 0x11, 0x05, 0x12, 0x21, 0x31, 0x41, 0x06, 0x13, 0x51, 0x61,
      0x07, 0x22, 0x71, 0x14, 0x32, 0x81, 0x91, 0xa1, 0x08, 0x23, 0x42, 0xb1, 0xc1, 0x15, 0x52,
@@ -19,7 +19,7 @@ const AcTableSpec kLuminanceAcSpec = {
      0xe9, 0xea, 0xf1, 0xf2, 0xf3, 0xf4, 0xf5, 0xf6, 0xf7, 0xf8, 0xf9, 0xfa},
 };
 
-const AcTableSpec kChrominanceAcSpec = {
+const AcTableDefinition kChrominanceAcTable = {
     {0, 2, 1, 2, 4, 4, 3, 4, 7, 5, 4, 4, 0, 1, 2, 0x77},
     {0x00, 0x01, 0x02, 0x03, 0x11, 0x04, 0x05, 0x21, 0x31, 0x06, 0x12, 0x41, 0x51, 0x07, 0x61,
      0x71, 0x13, 0x22, 0x32, 0x81, 0x08, 0x14, 0x42, 0x91, 0xa1, 0xb1, 0xc1, 0x09, 0x23, 0x33,
@@ -34,7 +34,7 @@ const AcTableSpec kChrominanceAcSpec = {
      0xe8, 0xe9, 0xea, 0xf2, 0xf3, 0xf4, 0xf5, 0xf6, 0xf7, 0xf8, 0xf9, 0xfa},
 };
 
-void BuildAcLookup(const AcTableSpec& spec, uint16_t* lookup) {
+void BuildAcLookup(const AcTableDefinition& definition, uint16_t* lookup) {
     std::fill(lookup, lookup + kAcLookupSize, uint16_t{0});
     // Canonical codes (T.81 C.2): consecutive within a length, doubled when
     // moving to the next length. Each code owns the range of 16-bit values
@@ -42,9 +42,9 @@ void BuildAcLookup(const AcTableSpec& spec, uint16_t* lookup) {
     uint32_t code = 0;
     int symbol = 0;
     for (int length = 1; length <= 16; ++length) {
-        for (int i = 0; i < spec.bits[length - 1]; ++i, ++code, ++symbol) {
+        for (int i = 0; i < definition.bits[length - 1]; ++i, ++code, ++symbol) {
             const int shift = 16 - length;
-            const uint16_t entry = static_cast<uint16_t>(length << 8 | spec.huffval[symbol]);
+            const uint16_t entry = static_cast<uint16_t>(length << 8 | definition.huffval[symbol]);
             std::fill(lookup + (code << shift), lookup + ((code + 1) << shift), entry);
         }
         code <<= 1;

@@ -7,19 +7,19 @@
 
 namespace vn {
 
-struct AcTableSpec {
+struct AcTableDefinition {
     uint8_t bits[16];     // number of codes of length 1..16
     uint8_t huffval[162]; // run/size symbols in code order
 };
 
-extern const AcTableSpec kLuminanceAcSpec;    // Table K.5
-extern const AcTableSpec kChrominanceAcSpec;  // Table K.6
+extern const AcTableDefinition kLuminanceAcTable;    // Table K.5
+extern const AcTableDefinition kChrominanceAcTable;  // Table K.6
 
 constexpr int kAcLookupSize = 1 << 16;
 
 // Fills lookup[v] for every 16-bit value v of the next stream bits with
 // (code length << 8) | run/size of the code that is a prefix of v; 0 where
 // no code matches.
-void BuildAcLookup(const AcTableSpec& spec, uint16_t* lookup);
+void BuildAcLookup(const AcTableDefinition& definition, uint16_t* lookup);
 
 }  // namespace vn

@@ -6,10 +6,10 @@
 namespace vn {
 
 void DecoderTables::Build() {
-    const AcTableSpec* specs[2] = {&kLuminanceAcSpec, &kChrominanceAcSpec};
+    const AcTableDefinition* definitions[2] = {&kLuminanceAcTable, &kChrominanceAcTable};
     for (int t = 0; t < 2; ++t) {
         acLookup[t].resize(kAcLookupSize);
-        BuildAcLookup(*specs[t], acLookup[t].data());
+        BuildAcLookup(*definitions[t], acLookup[t].data());
         BuildAcFastLookup(acLookup[t].data(), acFast[t]);
         BuildAcSkipLookup(acLookup[t].data(), acSkip[t]);
     }

@@ -1,5 +1,7 @@
 #include "movie/movie_file.h"
 
+#include "movie/start_codes.h"
+
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -11,20 +13,7 @@ namespace vn {
 
 namespace {
 
-constexpr int64_t kUserDataStartCode = 0x1B2;
-constexpr int64_t kGovStartCode = 0x1B3;
-constexpr int64_t kVopStartCode = 0x1B6;
 constexpr uint8_t kFirstNonAudioType = 0x80;
-
-DosDateTime LocalDosDateTime(time_t seconds) {
-    std::tm local{};
-    if (!localtime_r(&seconds, &local)) return DosDateTime{};
-    const int year = local.tm_year + 1900;
-    if (year < 1980) return DosDateTime{};  // DOS dates begin in 1980 and end in 2107
-    if (year > 2107) return DosDateTime{2107, 12, 31, 23, 59, 58};
-    return DosDateTime{year, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
-                       std::min(local.tm_sec, 59) & ~1};
-}
 
 }  // namespace
 
@@ -39,7 +28,7 @@ int64_t MovieFile::OpenStream(const std::string& path) {
         return 0;
     }
     struct stat status {};
-    if (::stat(path.c_str(), &status) == 0) fileTime = LocalDosDateTime(status.st_mtime);
+    if (::stat(path.c_str(), &status) != 0 || !LocalDosDateTime(status.st_mtime, fileTime)) fileTime = DosDateTime{};
     if (window_.Open(path) != 0) {
         openFailure_ = "cannot open or map " + path + ": " + std::strerror(errno);
         return 0;
@@ -67,17 +56,17 @@ int MovieFile::ReadNextPicture(Picture* picture, int* audioLength, bool honourSk
                                bool deliverAudio, int* quantiser) {
     if (!isOpen()) return -1;
     int64_t code = window_.FindNextStartCode();
-    while (code == kUserDataStartCode) {
+    while (code == kUserDataCode) {
         const uint64_t chunkStart = window_.position();
         if (!ReadUserDataChunk(audioLength, honourSkip, deliverAudio)) return FailRead(chunkStart);
         code = window_.FindNextStartCode();
     }
-    if (code == kGovStartCode) {
+    if (code == kGovCode) {
         const uint64_t govStart = window_.position();
         if (!decoder_.ParseGovHeader(window_)) return FailRead(govStart);
         code = window_.FindNextStartCode();
     }
-    if (code != kVopStartCode) return FailRead(window_.position());
+    if (code != kVopCode) return FailRead(window_.position());
 
     const uint64_t vopStart = window_.position();
     decoder_.SwapPictures();

@@ -13,12 +13,11 @@
 #include "decode/picture.h"
 #include "movie/audio_ring.h"
 #include "movie/mpeg4_decoder.h"
+#include "movie/start_codes.h"
 #include "movie/stream_window.h"
-#include "recording/recording.h"
+#include "recording/frame_date.h"
 
 namespace vn {
-
-constexpr uint32_t kPositionUnit = 1024;
 
 class MovieFile {
 public:

@@ -8,11 +8,11 @@
 #include "decode/deblock.h"
 #include "movie/colour.h"
 #include "movie/post_filter.h"
+#include "movie/start_codes.h"
 
 namespace vn {
 
 namespace {
-constexpr int kPositionUnit = 1024;
 constexpr int kMaxPictureHeight = 8191;  // the largest 13-bit header value
 }  // namespace
 

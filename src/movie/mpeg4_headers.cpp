@@ -4,17 +4,11 @@
 #include <bit>
 
 #include "movie/mpeg4_decoder.h"
+#include "movie/start_codes.h"
 
 namespace vn {
 
 namespace {
-
-constexpr uint32_t kVisualObjectSequenceCode = 0x1B0;
-constexpr uint32_t kVisualObjectCode = 0x1B5;
-constexpr uint32_t kGovCode = 0x1B3;
-constexpr uint32_t kVopCode = 0x1B6;
-constexpr uint32_t kVideoObjectFirst = 0x100, kVideoObjectLast = 0x11F;
-constexpr uint32_t kVideoObjectLayerFirst = 0x120, kVideoObjectLayerLast = 0x12F;
 
 // intra_dc_vlc_thr to the quantiser below which the DC size code is used;
 // 32 lies above every quantiser (always), 0 below all (never).

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 
 namespace vn {
 
@@ -92,6 +93,15 @@ DosDateTime DosDateTimeFromLocal(const std::tm& local) {
     if (year > 2107) return DosDateTime{2107, 12, 31, 23, 59, 58};
     return DosDateTime{year, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
                        std::min(local.tm_sec, 59) & ~1};
+}
+
+bool LocalDosDateTime(int64_t seconds, DosDateTime& out) {
+    const time_t time = static_cast<time_t>(seconds);
+    std::tm local{};
+    tzset();  // localtime_r alone may keep a time zone read before TZ changed
+    if (!localtime_r(&time, &local)) return false;
+    out = DosDateTimeFromLocal(local);
+    return true;
 }
 
 std::string FormatDate(const DateTimeFields& t) { return Format("%d/%2.2d/%2.2d", t.year, t.month, t.day); }

@@ -36,6 +36,10 @@ DateTimeFields FileTimePlusSeconds(const DosDateTime& file, int64_t seconds);
 
 DosDateTime DosDateTimeFromLocal(const std::tm& local);
 
+// A file time (seconds since the epoch) in local time, in DOS form; false
+// when it cannot be converted.
+bool LocalDosDateTime(int64_t seconds, DosDateTime& out);
+
 std::string FormatDate(const DateTimeFields& t);  // "%d/%2.2d/%2.2d"
 std::string FormatTime(const DateTimeFields& t);  // "%2.2d:%2.2d:%2.2d"
 

@@ -52,13 +52,7 @@ uint32_t RecordingFile::U32At(uint64_t offset) const {
 }
 
 bool RecordingFile::ModificationTime(DosDateTime& out) const {
-    if (fd_ < 0) return false;
-    const time_t seconds = static_cast<time_t>(modifiedSeconds_);
-    std::tm local{};
-    tzset();  // localtime_r alone may keep a time zone read before TZ changed
-    if (!localtime_r(&seconds, &local)) return false;
-    out = DosDateTimeFromLocal(local);
-    return true;
+    return fd_ >= 0 && LocalDosDateTime(modifiedSeconds_, out);
 }
 
 }  // namespace vn

@@ -10,9 +10,9 @@
 namespace vn {
 namespace {
 
-std::vector<uint16_t> Lookup(const AcTableSpec& spec) {
+std::vector<uint16_t> Lookup(const AcTableDefinition& definition) {
     std::vector<uint16_t> table(kAcLookupSize);
-    BuildAcLookup(spec, table.data());
+    BuildAcLookup(definition, table.data());
     return table;
 }
 
@@ -24,14 +24,14 @@ uint16_t EntryFor(const std::vector<uint16_t>& table, const char* code) {
 }
 
 TEST(AcTables, EveryCodeOwnsExactlyItsPrefixRange) {
-    for (const AcTableSpec* spec : {&kLuminanceAcSpec, &kChrominanceAcSpec}) {
+    for (const AcTableDefinition* definition : {&kLuminanceAcTable, &kChrominanceAcTable}) {
         int codes = 0;
-        for (uint8_t count : spec->bits) codes += count;
+        for (uint8_t count : definition->bits) codes += count;
         EXPECT_EQ(codes, 162);
 
         // A prefix-free code gives each symbol 2^(16 - length) entries; the
         // standard leaves only the all-ones 16-bit pattern unassigned.
-        const std::vector<uint16_t> table = Lookup(*spec);
+        const std::vector<uint16_t> table = Lookup(*definition);
         std::map<uint16_t, int> entriesPerCode;
         for (uint16_t entry : table) ++entriesPerCode[entry];
         EXPECT_EQ(entriesPerCode[0], 1);
@@ -46,14 +46,14 @@ TEST(AcTables, EveryCodeOwnsExactlyItsPrefixRange) {
 }
 
 TEST(AcTables, SpotCodes) {
-    const std::vector<uint16_t> luma = Lookup(kLuminanceAcSpec);
+    const std::vector<uint16_t> luma = Lookup(kLuminanceAcTable);
     EXPECT_EQ(EntryFor(luma, "1010"), 4 << 8 | 0x00);          // end of block
     EXPECT_EQ(EntryFor(luma, "11111111001"), 11 << 8 | 0xF0);  // sixteen zeros
     EXPECT_EQ(EntryFor(luma, "00"), 2 << 8 | 0x01);
     EXPECT_EQ(EntryFor(luma, "1100"), 4 << 8 | 0x11);
     EXPECT_EQ(EntryFor(luma, "1111111111111110"), 16 << 8 | 0xFA);
 
-    const std::vector<uint16_t> chroma = Lookup(kChrominanceAcSpec);
+    const std::vector<uint16_t> chroma = Lookup(kChrominanceAcTable);
     EXPECT_EQ(EntryFor(chroma, "00"), 2 << 8 | 0x00);
     EXPECT_EQ(EntryFor(chroma, "1111111010"), 10 << 8 | 0xF0);
     EXPECT_EQ(EntryFor(chroma, "01"), 2 << 8 | 0x01);
@@ -67,10 +67,10 @@ TEST(AcTables, MatchTheTablesAnEncoderWrites) {
     for (size_t pos = 2; pos + 4 <= jpeg.size() && jpeg[pos + 1] != 0xDA;) {
         const size_t length = jpeg[pos + 2] << 8 | jpeg[pos + 3];
         if (jpeg[pos + 1] == 0xC4 && (jpeg[pos + 4] >> 4) == 1) {
-            const AcTableSpec& spec = (jpeg[pos + 4] & 15) == 0 ? kLuminanceAcSpec : kChrominanceAcSpec;
+            const AcTableDefinition& definition = (jpeg[pos + 4] & 15) == 0 ? kLuminanceAcTable : kChrominanceAcTable;
             const std::vector<uint8_t> written(jpeg.begin() + pos + 5, jpeg.begin() + pos + 2 + length);
-            std::vector<uint8_t> ours(spec.bits, spec.bits + 16);
-            ours.insert(ours.end(), spec.huffval, spec.huffval + 162);
+            std::vector<uint8_t> ours(definition.bits, definition.bits + 16);
+            ours.insert(ours.end(), definition.huffval, definition.huffval + 162);
             EXPECT_EQ(written, ours);
             ++found;
         }

@@ -22,9 +22,9 @@ struct ScanTables {
                         std::span<const uint8_t> values = test::kDcValues) {
         const uint8_t* bits[2] = {lumaBits, chromaBits};
         for (int t = 0; t < 2; ++t) {
-            std::vector<uint8_t> spec(bits[t], bits[t] + 16);
-            spec.insert(spec.end(), values.begin(), values.end());
-            BuildHuffmanTable(dc[t], spec);
+            std::vector<uint8_t> tableBytes(bits[t], bits[t] + 16);
+            tableBytes.insert(tableBytes.end(), values.begin(), values.end());
+            BuildHuffmanTable(dc[t], tableBytes);
         }
         tables.Build();
         scan = tables.ForScan(dc);

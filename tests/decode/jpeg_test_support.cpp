@@ -8,6 +8,8 @@
 #include <random>
 #include <stdexcept>
 
+#include "samplewriter/jpeg_encoder.h"
+
 namespace vn::test {
 
 const uint8_t kLuminanceDcBits[16] = {0, 1, 5, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0};
@@ -35,40 +37,6 @@ std::vector<uint8_t> NaturalImage(int width, int height, uint32_t seed) {
 }
 
 namespace {
-
-// libjpeg-turbo writes all its tables into one DHT and one DQT segment;
-// the cameras write one table per segment, which is all the decoder reads.
-std::vector<uint8_t> SplitTableSegments(std::span<const uint8_t> jpeg) {
-    std::vector<uint8_t> out(jpeg.begin(), jpeg.begin() + 2);
-    size_t pos = 2;
-    while (pos + 4 <= jpeg.size()) {
-        const int marker = jpeg[pos + 1];
-        const size_t length = jpeg[pos + 2] << 8 | jpeg[pos + 3];
-        if (marker == 0xDA) {
-            out.insert(out.end(), jpeg.begin() + pos, jpeg.end());
-            return out;
-        }
-        if (marker == 0xDB || marker == 0xC4) {
-            for (size_t table = pos + 4; table < pos + 2 + length;) {
-                size_t size = 0;
-                if (marker == 0xDB) {
-                    size = (jpeg[table] >> 4) ? 129 : 65;
-                } else {
-                    size = 17;
-                    for (int i = 1; i <= 16; ++i) size += jpeg[table + i];
-                }
-                out.insert(out.end(), {0xFF, static_cast<uint8_t>(marker), static_cast<uint8_t>((size + 2) >> 8),
-                                       static_cast<uint8_t>(size + 2)});
-                out.insert(out.end(), jpeg.begin() + table, jpeg.begin() + table + size);
-                table += size;
-            }
-        } else {
-            out.insert(out.end(), jpeg.begin() + pos, jpeg.begin() + pos + 2 + length);
-        }
-        pos += 2 + length;
-    }
-    throw std::runtime_error("no SOS in the encoded frame");
-}
 
 void PutSegment(std::vector<uint8_t>& out, int marker, std::initializer_list<uint8_t> payload) {
     out.insert(out.end(), {0xFF, static_cast<uint8_t>(marker), static_cast<uint8_t>((payload.size() + 2) >> 8),
@@ -112,8 +80,11 @@ std::vector<uint8_t> EncodeFrame(const std::vector<uint8_t>& bgr, int width, int
                                    quality, turboFlags);
     tjDestroy(handle);
     if (failed) throw std::runtime_error("libjpeg-turbo could not encode");
-    std::vector<uint8_t> split = SplitTableSegments({jpeg, size});
+    // libjpeg-turbo writes all its tables into one DHT and one DQT segment;
+    // the cameras write one table per segment, which is all the decoder reads.
+    std::vector<uint8_t> split = samples::SplitTableSegments({jpeg, size});
     tjFree(jpeg);
+    if (split.empty()) throw std::runtime_error("encoded frame without usable segments");
     return split;
 }
 
@@ -166,16 +137,16 @@ std::vector<uint8_t> BitWriter::Finish() {
     return bytes_;
 }
 
-std::vector<uint8_t> MakeFrame(const FrameSpec& spec, std::span<const uint8_t> entropy, bool endMarker) {
+std::vector<uint8_t> MakeFrame(const FrameLayout& layout, std::span<const uint8_t> entropy, bool endMarker) {
     std::vector<uint8_t> out = {0xFF, 0xD8};
-    PutQuantTable(out, 0, spec.lumaDcQuantiser);
-    PutQuantTable(out, 1, spec.chromaDcQuantiser);
-    PutDcTable(out, 0x00, spec.lumaDcTable.empty() ? StandardDcTable(kLuminanceDcBits) : spec.lumaDcTable);
+    PutQuantTable(out, 0, layout.lumaDcQuantiser);
+    PutQuantTable(out, 1, layout.chromaDcQuantiser);
+    PutDcTable(out, 0x00, layout.lumaDcTable.empty() ? StandardDcTable(kLuminanceDcBits) : layout.lumaDcTable);
     PutDcTable(out, 0x01, StandardDcTable(kChrominanceDcBits));
-    const uint8_t h = static_cast<uint8_t>(spec.height), w = static_cast<uint8_t>(spec.width);
-    PutSegment(out, 0xC0, {8, static_cast<uint8_t>(spec.height >> 8), h, static_cast<uint8_t>(spec.width >> 8), w, 3, 1,
+    const uint8_t h = static_cast<uint8_t>(layout.height), w = static_cast<uint8_t>(layout.width);
+    PutSegment(out, 0xC0, {8, static_cast<uint8_t>(layout.height >> 8), h, static_cast<uint8_t>(layout.width >> 8), w, 3, 1,
                            0x22, 0, 2, 0x11, 1, 3, 0x11, 1});
-    if (spec.restartInterval) PutSegment(out, 0xDD, {0, 1});
+    if (layout.restartInterval) PutSegment(out, 0xDD, {0, 1});
     PutSegment(out, 0xDA, {3, 1, 0x00, 2, 0x11, 3, 0x11, 0, 63, 0});
     out.insert(out.end(), entropy.begin(), entropy.end());
     if (endMarker) out.insert(out.end(), {0xFF, 0xD9});

@@ -49,7 +49,7 @@ extern const uint8_t kDcValues[12];
 
 // A hand-made frame: SOI, DQT 0 and 1 with the given DC quantisers (AC
 // values 1), the standard DC tables, SOF0, SOS, the entropy data, EOI.
-struct FrameSpec {
+struct FrameLayout {
     int width = 16;
     int height = 16;
     int lumaDcQuantiser = 16;
@@ -58,7 +58,7 @@ struct FrameSpec {
     // Replaces the luminance DC table: 16 counts, then the values.
     std::vector<uint8_t> lumaDcTable = {};
 };
-std::vector<uint8_t> MakeFrame(const FrameSpec& spec, std::span<const uint8_t> entropy, bool endMarker = true);
+std::vector<uint8_t> MakeFrame(const FrameLayout& layout, std::span<const uint8_t> entropy, bool endMarker = true);
 
 // The standard DC code and value bits for a difference; component 0 is
 // luminance, 1 chrominance.
