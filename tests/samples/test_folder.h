@@ -1,5 +1,6 @@
-// A scratch folder of the running test. The process id keeps runs of the
-// same tests from different build trees apart; they share one temp folder.
+// A scratch folder of the running test, named after it and the process, so
+// tests run side by side (ctest -j, or binaries started by hand that share
+// the system's temp folder) never touch each other's files.
 #pragma once
 
 #include <gtest/gtest.h>
