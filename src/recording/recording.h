@@ -102,6 +102,7 @@ public:
     int lastDateSource() const { return lastDateSource_; }  // 1 clock, 2 "ts", 3 "finf", 4 file time
 
     JpegDecoder& decoder() { return decoder_; }
+    const JpegDecoder& decoder() const { return decoder_; }
 
     // Seconds per frame for elapsed time when the frames carry no clock: the
     // movie record's interval when there is one, else the capture interval.

@@ -6,6 +6,7 @@
 #include "tool/commands.h"
 #include "tool/json_writer.h"
 #include "tool/session.h"
+#include "tool/shown_frame_json.h"
 
 namespace vn::tool {
 
@@ -22,18 +23,10 @@ int RunFrames(Arguments& args) {
         const ShownFrame f = show.Show(i, picture);
         const bool read = f.readResult == 0;
         JsonWriter json;
-        json.BeginObject()
-            .Field("i", i)
-            .Field("offset", f.offset)
-            .Field("length", f.length)
-            .Field("read_result", f.readResult)
-            .FieldIf("decode_result", read, [&](JsonWriter& j) { j.Value(f.decodeResult); })
-            .FieldIf("frmint_ms", f.frmIntKnown, [&](JsonWriter& j) { j.Value(f.frmIntMs); })
-            .FieldIf("frame_clock", read, [&](JsonWriter& j) { j.Value(camera.FrameClock); })
-            .Field("elapsed_s", f.elapsedSecs)
-            .Field("elapsed_text", f.elapsedText)
-            .FieldIf("date", f.presented, [&](JsonWriter& j) { j.Value(f.date); })
-            .FieldIf("time", f.presented, [&](JsonWriter& j) { j.Value(f.time); })
+        json.BeginObject();
+        WriteFetch(json, f);
+        WriteTimes(json, f);
+        json.FieldIf("frame_clock", read, [&](JsonWriter& j) { j.Value(camera.FrameClock); })
             .FieldIf("event_byte", read && camera.hasEventByte, [&](JsonWriter& j) { j.Value(int{camera.EventByte}); })
             .FieldIf("kind", read && camera.walk.tsRecord, [&](JsonWriter& j) { j.Value(camera.frame.cameraKind); })
             .Field("trigger", read && camera.triggerEdge)

@@ -70,7 +70,7 @@ void WriteRecordingFacts(JsonWriter& json, const Recording& r, int openResult, b
         .Field("has_clock", r.hasClock)
         .Field("has_events", r.hasEvents);
     if (detailed) {
-        const CameraRecords& camera = const_cast<Recording&>(r).decoder().camera;
+        const CameraRecords& camera = r.decoder().camera;
         json.Field("movi_pos", r.moviPos)
             .Field("index_pos", r.idx1Pos)
             .Field("family_seen", camera.familySeen)

@@ -13,6 +13,7 @@
 #include "tool/json_writer.h"
 #include "tool/recording_json.h"
 #include "tool/session.h"
+#include "tool/shown_frame_json.h"
 #include "tool/sha256.h"
 
 namespace vn::tool {
@@ -64,22 +65,14 @@ int RunReport(Arguments& args) {
         const ShownFrame f = show.Show(i, picture);
         const bool read = f.readResult == 0;
         if (read) panel.FillMovieInfo(recording, camera);
-        json.BeginObject()
-            .Field("i", i)
-            .Field("offset", f.offset)
-            .Field("length", f.length)
-            .Field("read_result", f.readResult)
-            .FieldIf("decode_result", read, [&](JsonWriter& j) { j.Value(f.decodeResult); })
-            .FieldIf("picture_sha256", read, [&](JsonWriter& j) { j.Value(Sha256Hex({picture.data(), picture.size_bytes()})); })
+        json.BeginObject();
+        WriteFetch(json, f);
+        json.FieldIf("picture_sha256", read, [&](JsonWriter& j) { j.Value(Sha256Hex({picture.data(), picture.size_bytes()})); })
             .FieldIf("camera", read, [&](JsonWriter& j) { WriteCameraRecords(j, camera); })
             .Key("movie_info");
         WriteMovieInfo(json, panel);
-        json.FieldIf("frmint_ms", f.frmIntKnown, [&](JsonWriter& j) { j.Value(f.frmIntMs); })
-            .Field("elapsed_s", f.elapsedSecs)
-            .Field("elapsed_text", f.elapsedText)
-            .FieldIf("date", f.presented, [&](JsonWriter& j) { j.Value(f.date); })
-            .FieldIf("time", f.presented, [&](JsonWriter& j) { j.Value(f.time); })
-            .FieldIf("date_source", f.presented, [&](JsonWriter& j) { j.Value(f.dateSource); });
+        WriteTimes(json, f);
+        json.FieldIf("date_source", f.presented, [&](JsonWriter& j) { j.Value(f.dateSource); });
         if (read) WriteDcChecksums(json, dcDecoder, dc, recording.LastFrameBytes());
         json.EndObject();
     }
