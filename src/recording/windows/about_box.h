@@ -1,0 +1,34 @@
+// The About box: the product line, the program's version and a notice.
+#pragma once
+
+#include <QDialog>
+
+namespace vn {
+
+namespace ui {
+class Button;
+class Label;
+class Panel;
+}  // namespace ui
+
+class TAboutBox : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TAboutBox(QWidget* parent = nullptr);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void Retranslate();
+
+    ui::Panel* Panel1;
+    ui::Label* ProductName;
+    ui::Label* Version;
+    ui::Label* Notice;
+    ui::Label* Image1;
+    ui::Button* OKButton;
+};
+
+}  // namespace vn

@@ -1,0 +1,44 @@
+// The export dialog: range, step and format of an exported segment.
+#pragma once
+
+#include <QDialog>
+
+class QFileDialog;
+
+namespace vn {
+
+namespace ui {
+class Button;
+class Edit;
+class Label;
+class RadioGroup;
+}  // namespace ui
+
+class TfrmExtract : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TfrmExtract(QWidget* parent = nullptr);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void Retranslate();
+
+    ui::Label* lblStart;
+    ui::Edit* edtExtractFirst;
+    ui::Label* Label1;
+    ui::Edit* edtExtractLast;
+    ui::Label* Label2;
+    ui::Edit* edtExtractSkip;
+    ui::Label* Label3;
+    ui::Edit* edtExtractFile;
+    ui::Button* bSetFilename;
+    ui::RadioGroup* rgExportAs;
+    ui::Button* bbOK;
+    ui::Button* BitBtn1;
+    QFileDialog* SaveDialog1;
+};
+
+}  // namespace vn
