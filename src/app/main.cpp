@@ -1,0 +1,55 @@
+// vnplay: the settings file beside the program, the application's title and
+// its seven windows, created once in their order.
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include <exception>
+
+#include "app/platform/ini_file.h"
+#include "app/vnmain.h"
+#include "camset/camera_settings_dialog.h"
+#include "diag/diagnostics_window.h"
+#include "diag/message_dialog.h"
+#include "recording/windows/about_box.h"
+#include "recording/windows/export_dialog.h"
+#include "recording/windows/export_progress.h"
+
+namespace {
+
+// The program's path with the extension "ini".
+QString SettingsPathFor(const QString& programPath) {
+    const QFileInfo program(programPath);
+    return program.dir().filePath(program.completeBaseName() + QStringLiteral(".ini"));
+}
+
+int RunPlayer(QApplication& app) {
+    vn::ui::IniFile settings(SettingsPathFor(QApplication::applicationFilePath()));
+    vn::TfrmVNMain frmVNMain(settings, app.arguments().mid(1));
+    vn::TAboutBox AboutBox(&frmVNMain);
+    vn::TfrmSetCamReg frmSetCamReg(&frmVNMain);
+    vn::TfrmDiags frmDiags(&frmVNMain, settings);
+    vn::TfrmMyMsg frmMyMsg(&frmVNMain);
+    vn::TfrmExtract frmExtract(&frmVNMain);
+    vn::TfrmExtProgress frmExtProgress(&frmVNMain);
+    frmVNMain.dialogs = {&AboutBox, &frmSetCamReg, &frmDiags, &frmMyMsg, &frmExtract, &frmExtProgress};
+    frmVNMain.show();
+    return QApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vnplay"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Velnor Video Player"));
+    try {
+        return RunPlayer(app);
+    } catch (const std::exception& error) {
+        // Whatever escaped is reported, and the program ends normally.
+        QMessageBox::critical(nullptr, QApplication::applicationDisplayName(),
+                              QString::fromLocal8Bit(error.what()));
+        return 0;
+    }
+}

@@ -1,0 +1,23 @@
+// The settings file's keys of the main window, bound to the preferences
+// they hold, in the order they are read and in the order they are written.
+#pragma once
+
+#include <vector>
+
+#include "app/core/preferences.h"
+
+namespace vn {
+
+struct PreferenceKey {
+    const char* section;
+    const char* key;
+    int* number = nullptr;  // one of number and flag is set
+    bool* flag = nullptr;
+    // A missing key keeps its variable's value, or takes this one's.
+    const int* defaultFrom = nullptr;
+};
+
+std::vector<PreferenceKey> KeysInReadOrder(Preferences& prefs);
+std::vector<PreferenceKey> KeysInWriteOrder(Preferences& prefs);
+
+}  // namespace vn

@@ -1,0 +1,284 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>vn::TfrmVNMain</name>
+    <message>
+        <source>MVC AVI Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current</source>
+        <translation>静止画保存</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>&amp;Camera Settings</source>
+        <translation>撮影設定</translation>
+    </message>
+    <message>
+        <source>&amp;Embed Timestamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deblock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1X zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2X zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Var zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>再生スピード</translation>
+    </message>
+    <message>
+        <source>Seek</source>
+        <translation>シークバー</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>内容</translation>
+    </message>
+    <message>
+        <source>Motion Search</source>
+        <translation>ﾓｰｼｮﾝ検索</translation>
+    </message>
+    <message>
+        <source>PlayList</source>
+        <translation>再生リスト</translation>
+    </message>
+    <message>
+        <source>Movie Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capture Interval</source>
+        <translation>撮影間隔時間</translation>
+    </message>
+    <message>
+        <source>Elapsed Time</source>
+        <translation>経過時間</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>日付、時間</translation>
+    </message>
+    <message>
+        <source>Threshold</source>
+        <translation>閾値</translation>
+    </message>
+    <message>
+        <source>Search Inactive</source>
+        <translation>検索ﾎﾞﾀﾝ</translation>
+    </message>
+    <message>
+        <source>Search Forward</source>
+        <translation>&gt;&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Search Backward</source>
+        <translation>&lt;&lt;&lt;</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>&lt;&lt;&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>前のフアイル</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>次のフアイル</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Camera Model:  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image Quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Band Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scene</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom Expo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LED Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Low Light Rec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Stamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capture Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FPGA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WB Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HDR Range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PIR Active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PIR Seek</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play Backward</source>
+        <comment>hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backward 1 Frame</source>
+        <comment>hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <comment>hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward 1 Frame</source>
+        <comment>hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play Forward</source>
+        <comment>hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prev Event</source>
+        <comment>hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Event</source>
+        <comment>hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <comment>hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seek</source>
+        <comment>hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Forward</source>
+        <comment>hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Baclward</source>
+        <comment>hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop Search</source>
+        <comment>hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,284 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>vn::TfrmVNMain</name>
+    <message>
+        <source>MVC AVI Player</source>
+        <translation>MVC AVI Player</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>開啟舊檔</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current</source>
+        <translation>另存畫面</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>選項</translation>
+    </message>
+    <message>
+        <source>&amp;Camera Settings</source>
+        <translation>設定相機</translation>
+    </message>
+    <message>
+        <source>&amp;Embed Timestamp</source>
+        <translation>嵌入時間標示</translation>
+    </message>
+    <message>
+        <source>Deblock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1X zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2X zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Var zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>播放速度</translation>
+    </message>
+    <message>
+        <source>Seek</source>
+        <translation>搜尋</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>影片資訊</translation>
+    </message>
+    <message>
+        <source>Motion Search</source>
+        <translation>畫面變化搜尋</translation>
+    </message>
+    <message>
+        <source>PlayList</source>
+        <translation>播放清單</translation>
+    </message>
+    <message>
+        <source>Movie Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capture Interval</source>
+        <translation>拍攝間隔時間</translation>
+    </message>
+    <message>
+        <source>Elapsed Time</source>
+        <translation>拍攝累積時間</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>拍攝時間/日期</translation>
+    </message>
+    <message>
+        <source>Threshold</source>
+        <translation>搜尋位階設定</translation>
+    </message>
+    <message>
+        <source>Search Inactive</source>
+        <translation>前後搜尋鍵</translation>
+    </message>
+    <message>
+        <source>Search Forward</source>
+        <translation>&gt;&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Search Backward</source>
+        <translation>&lt;&lt;&lt;</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>&lt;&lt;&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>上一個檔案</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>下一個檔案</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Camera Model:  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image Quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Band Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scene</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom Expo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LED Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Low Light Rec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Stamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capture Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FPGA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WB Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HDR Range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PIR Active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PIR Seek</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play Backward</source>
+        <comment>hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backward 1 Frame</source>
+        <comment>hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <comment>hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <comment>hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward 1 Frame</source>
+        <comment>hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play Forward</source>
+        <comment>hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prev Event</source>
+        <comment>hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Event</source>
+        <comment>hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <comment>hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seek</source>
+        <comment>hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Forward</source>
+        <comment>hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Baclward</source>
+        <comment>hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop Search</source>
+        <comment>hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

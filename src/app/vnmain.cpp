@@ -1,0 +1,90 @@
+// The main window as a whole: its construction in order, and the window
+// events it handles itself (resize, language change, key preview, drops).
+#include "app/vnmain.h"
+
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QScrollArea>
+#include <QUrl>
+
+namespace vn {
+
+TfrmVNMain::TfrmVNMain(ui::IniFile& settings, const QStringList& commandLine, QWidget* parent)
+    : QMainWindow(parent), settings_(settings) {
+    setObjectName(QStringLiteral("TfrmVNMain"));
+    setMinimumSize(560, 520);
+    setGeometry(56, 87, 1141, 787);
+
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(client_);
+    CreatePictureArea(client_);
+    CreatePlayControls(client_);
+    CreateSpeedAndSeek(client_);
+    CreateStatistics(client_);
+    CreateMotionSearch(client_);
+    CreatePlayList(client_);
+    CreateMovieInfo(client_);
+    StatusBar1 = new ui::StatusBar(this, "StatusBar1", {160, 80, 120, 120, 50});
+    setStatusBar(StatusBar1);
+    CreateMenus();
+    ConnectCommands();
+    Retranslate();
+
+    // The layout follows the client area and the picture the scroll box's
+    // visible area; keystrokes reach the window before its controls.
+    client_->installEventFilter(this);
+    ScrollBox1->viewport()->installEventFilter(this);
+    qApp->installEventFilter(this);
+    LayoutMainWindow();
+    FormCreate(commandLine);
+}
+
+TfrmVNMain::~TfrmVNMain() { qApp->removeEventFilter(this); }
+
+void TfrmVNMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) Retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+bool TfrmVNMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize) {
+        if (watched == client_) LayoutMainWindow();
+        if (watched == ScrollBox1->viewport()) PlaceImage();
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+    // A key event travels from the focused control up to the window; the
+    // preview sees it once, at its first receiver inside this window.
+    auto* receiver = qobject_cast<QWidget*>(watched);
+    QWidget* first = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : this;
+    if (receiver == nullptr || receiver != first || receiver->window() != this) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    key->ignore();
+    if (event->type() == QEvent::KeyPress) {
+        emit KeyPreviewPress(key);
+    } else {
+        emit KeyPreviewRelease(key);
+    }
+    if (key->isAccepted()) return true;
+    key->accept();
+    return false;
+}
+
+void TfrmVNMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void TfrmVNMain::dropEvent(QDropEvent* event) {
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) paths.append(url.toLocalFile());
+    }
+    event->acceptProposedAction();
+    if (!paths.isEmpty()) emit FilesDropped(paths);
+}
+
+}  // namespace vn

@@ -1,0 +1,85 @@
+// The main window's life: preferences loaded at creation, the first show,
+// and the close that saves them.
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QScreen>
+
+#include "app/core/zoom.h"
+#include "app/platform/ini_file.h"
+#include "app/platform/language.h"
+#include "app/preference_keys.h"
+#include "app/vnmain.h"
+
+namespace vn {
+
+void TfrmVNMain::LoadSettings() {
+    for (const PreferenceKey& key : KeysInReadOrder(prefs)) {
+        if (key.number != nullptr) {
+            const int fallback = key.defaultFrom != nullptr ? *key.defaultFrom : *key.number;
+            *key.number = settings_.ReadInteger(key.section, key.key, fallback);
+        } else {
+            *key.flag = settings_.ReadInteger(key.section, key.key, *key.flag ? 1 : 0) != 0;
+        }
+    }
+
+    QRect frame = geometry();
+    if (prefs.nMainWinX != -1) frame.moveLeft(prefs.nMainWinX);
+    if (prefs.nMainWinY != -1) frame.moveTop(prefs.nMainWinY);
+    if (prefs.nMainWinWidth != -1) frame.setWidth(prefs.nMainWinWidth);
+    if (prefs.nMainWinHeight != -1) frame.setHeight(prefs.nMainWinHeight);
+    setGeometry(frame);
+
+    tbRate->SetPosition(30 - prefs.nFrmRate);
+    lblRate->SetCaption(QString::number(prefs.nFrmRate));
+    edtMotionThreshold->setText(QString::number(prefs.nMotionThreshold));
+    EmbedTimestamp1->setChecked(prefs.g_bEmbedTime);
+    Deblock1->setChecked(prefs.g_nDeblockMethod != 0);
+    if (prefs.TestLanguage > 0) ui::SetActiveLanguage(prefs.TestLanguage);
+}
+
+void TfrmVNMain::SaveSettings() {
+    prefs.nMainWinX = x();
+    prefs.nMainWinY = y();
+    prefs.nMainWinWidth = width();
+    prefs.nMainWinHeight = height();
+    for (const PreferenceKey& key : KeysInWriteOrder(prefs)) {
+        settings_.WriteInteger(key.section, key.key, key.number != nullptr ? *key.number : *key.flag);
+    }
+    settings_.Flush();
+}
+
+QString TfrmVNMain::ProgramDirectory() const { return QCoreApplication::applicationDirPath(); }
+
+void TfrmVNMain::FormCreate(const QStringList& commandLine) {
+    setAcceptDrops(true);
+    LoadSettings();
+    ApplyZoom();
+    startPlayingWhenShown_ = !commandLine.isEmpty();
+}
+
+void TfrmVNMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    FormShow();
+}
+
+void TfrmVNMain::FormShow() {
+    if (QScreen* display = screen()) {
+        const QRect outer = frameGeometry();
+        const QSize frameExtra = outer.size() - size();
+        const Rect kept = KeepOnScreen({outer.x(), outer.y(), outer.width(), outer.height()},
+                                       {display->geometry().width(), display->geometry().height()});
+        move(kept.left, kept.top);
+        resize(kept.width - frameExtra.width(), kept.height - frameExtra.height());
+    }
+}
+
+void TfrmVNMain::closeEvent(QCloseEvent* event) {
+    SaveSettings();
+    QMainWindow::closeEvent(event);
+}
+
+int TfrmVNMain::FileKind() const { return 0; }
+
+}  // namespace vn

@@ -1,0 +1,91 @@
+// The main window's menus and the commands that belong to the window itself:
+// zoom, the time stamp and deblocking switches, the dialogs, exit.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/vnmain.h"
+#include "app/core/zoom.h"
+
+namespace vn {
+namespace {
+
+QAction* MakeAction(QMenu* menu, const char* name) {
+    auto* action = menu->addAction(QString());
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+QMenu* MakeMenu(QMenuBar* bar, const char* name) {
+    auto* menu = bar->addMenu(QString());
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+}  // namespace
+
+void TfrmVNMain::CreateMenus() {
+    File1 = MakeMenu(menuBar(), "File1");
+    Open1 = MakeAction(File1, "Open1");
+    SaveCurrent1 = MakeAction(File1, "SaveCurrent1");
+    Export1 = MakeAction(File1, "Export1");
+    File1->addSeparator();
+    Exit1 = MakeAction(File1, "Exit1");
+
+    // Options and Help stay hidden for the whole run; their entries still
+    // work when invoked.
+    Options1 = MakeMenu(menuBar(), "Options1");
+    CameraSettings1 = MakeAction(Options1, "CameraSettings1");
+    EmbedTimestamp1 = MakeAction(Options1, "EmbedTimestamp1");
+    EmbedTimestamp1->setCheckable(true);
+    Deblock1 = MakeAction(Options1, "Deblock1");
+    Deblock1->setCheckable(true);
+    Deblock1->setVisible(false);
+    Options1->menuAction()->setVisible(false);
+    Help1 = MakeMenu(menuBar(), "Help1");
+    About1 = MakeAction(Help1, "About1");
+    Help1->menuAction()->setVisible(false);
+
+    // Attached to no control: the left click on the picture is the user's
+    // way to zoom.
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    Zoom1X1 = MakeAction(PopupMenu1, "Zoom1X1");
+    N2xzoom1 = MakeAction(PopupMenu1, "N2xzoom1");
+    Varzoom1 = MakeAction(PopupMenu1, "Varzoom1");
+    SaveCurrent2 = MakeAction(PopupMenu1, "SaveCurrent2");
+}
+
+void TfrmVNMain::ConnectCommands() {
+    connect(Zoom1X1, &QAction::triggered, this, [this] { SetZoom(100); });
+    connect(N2xzoom1, &QAction::triggered, this, [this] { SetZoom(200); });
+    connect(Varzoom1, &QAction::triggered, this, [this] { SetZoom(0); });
+    connect(Image1, &ui::Image::MouseDown, this, &TfrmVNMain::Image1MouseDown);
+    connect(EmbedTimestamp1, &QAction::triggered, this, &TfrmVNMain::EmbedTimestamp1Click);
+    connect(Deblock1, &QAction::triggered, this, &TfrmVNMain::Deblock1Click);
+    connect(Exit1, &QAction::triggered, this, &TfrmVNMain::Exit1Click);
+}
+
+void TfrmVNMain::SetZoom(int zoom) {
+    prefs.nZoom = zoom;
+    ApplyZoom();
+}
+
+void TfrmVNMain::Image1MouseDown(Qt::MouseButton button) {
+    if (button != Qt::LeftButton) return;
+    SetZoom(ClickZoom(prefs.nZoom));
+}
+
+void TfrmVNMain::EmbedTimestamp1Click() {
+    prefs.g_bEmbedTime = !prefs.g_bEmbedTime;
+    EmbedTimestamp1->setChecked(prefs.g_bEmbedTime);
+}
+
+void TfrmVNMain::Deblock1Click() {
+    prefs.g_nDeblockMethod = prefs.g_nDeblockMethod != 0 ? 0 : 2;
+    Deblock1->setChecked(prefs.g_nDeblockMethod != 0);
+}
+
+void TfrmVNMain::Exit1Click() { close(); }
+
+}  // namespace vn

@@ -1,0 +1,129 @@
+// Putting pictures on the screen: the image in its scroll box, zoom, the
+// window's layout, the Movie Info panel and the search thumbnail.
+#include <QApplication>
+#include <QLayout>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+
+#include "app/core/zoom.h"
+#include "app/vnmain.h"
+#include "recording/movie_info.h"
+
+namespace vn {
+namespace {
+
+Rect RectOf(const QWidget* control) {
+    const QRect r = control->geometry();
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
+void Place(QWidget* control, const Rect& r) {
+    control->setGeometry(r.left, r.top, std::max(0, r.width), std::max(0, r.height));
+}
+
+}  // namespace
+
+void TfrmVNMain::PresentPicture(const vn::Picture& picture) {
+    Image1->ShowPicture(picture);
+    if (Image1->isHidden()) Image1->show();
+}
+
+void TfrmVNMain::HidePicture() {
+    Image1->ForgetPicture();
+    Image1->hide();
+}
+
+void TfrmVNMain::SetPictureSize(int width, int height) { pictureSize_ = {width, height}; }
+
+void TfrmVNMain::ApplyInitialZoom() {
+    if (!initialZoomPending_) return;
+    initialZoomPending_ = false;
+    prefs.nZoom = InitialZoom(pictureSize_.width);
+    ApplyZoom();
+    LayoutMainWindow();
+}
+
+void TfrmVNMain::ApplyZoom() {
+    StatusBar1->SetPanelText(4, QString::fromStdString(ZoomStatusText(prefs.nZoom)));
+    PlaceImage();
+}
+
+void TfrmVNMain::PlaceImage() {
+    // The scroll box's client area: its inside less the scroll bars that a
+    // larger image brings.
+    const QSize inside = ScrollBox1->maximumViewportSize();
+    Size box{inside.width(), inside.height()};
+    Size image = box;
+    if (prefs.nZoom > 0) {
+        image = ZoomedImageSize(prefs.nZoom, pictureSize_);
+        const int barWidth = QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        if (image.height > box.height) box.width -= barWidth;
+        if (image.width > box.width) box.height -= barWidth;
+    }
+    const Rect placed = vn::PlaceImage(prefs.nZoom, box, image);
+    imageCanvas_->resize(std::max(box.width, placed.right()), std::max(box.height, placed.bottom()));
+    Place(Image1, placed);
+}
+
+Size TfrmVNMain::ClientSize() const {
+    // The area below the menu bar, the status bar included.
+    layout()->activate();
+    return {client_->width(), client_->height() + StatusBar1->height()};
+}
+
+std::vector<TfrmVNMain::LayoutControl> TfrmVNMain::LayoutControls() const {
+    return {{ScrollBox1, &MainWindowLayout::ScrollBox1},   {pnlPlayCtrl, &MainWindowLayout::pnlPlayCtrl},
+            {gbSeek, &MainWindowLayout::gbSeek},           {pnlWhere, &MainWindowLayout::pnlWhere},
+            {gbPlayRate, &MainWindowLayout::gbPlayRate},   {lblRate, &MainWindowLayout::lblRate},
+            {gbStats, &MainWindowLayout::gbStats},         {gbMotion, &MainWindowLayout::gbMotion},
+            {gbPlayList, &MainWindowLayout::gbPlayList},   {gbMovieInfo, &MainWindowLayout::gbMovieInfo},
+            {lbPlayList, &MainWindowLayout::lbPlayList},   {lblFilePath, &MainWindowLayout::lblFilePath},
+            {pnlPLControls, &MainWindowLayout::pnlPLControls}};
+}
+
+void TfrmVNMain::LayoutMainWindow() {
+    const Size client = ClientSize();
+    MainWindowLayout layout;
+    for (const auto& [control, rect] : LayoutControls()) layout.*rect = RectOf(control);
+    layout.StatusBar1Height = StatusBar1->height();
+    vn::LayoutMainWindow(layout, client, FileKind());
+    for (const auto& [control, rect] : LayoutControls()) Place(control, layout.*rect);
+    PlaceImage();
+}
+
+void TfrmVNMain::ApplyMovieInfo(const MovieInfoPanel& panel) {
+    for (const auto& [name, text] : panel.text) {
+        if (auto* label = findChild<QLabel*>(QString::fromStdString(name))) {
+            label->setText(QString::fromStdString(text));
+        }
+    }
+    for (const auto& [name, colour] : panel.colour) {
+        if (auto* label = findChild<ui::Label*>(QString::fromStdString(name))) {
+            label->SetFontColour(colour == "red" ? Qt::red : Qt::black);
+        }
+    }
+    for (const auto& [name, shown] : panel.visible) {
+        if (auto* control = findChild<QWidget*>(QString::fromStdString(name))) {
+            control->setVisible(shown);
+        }
+    }
+}
+
+void TfrmVNMain::ShowSearchThumbnail(const vn::Picture* thumbnail, int frameIndex) {
+    if (thumbnail == nullptr || thumbnail->empty() || FileKind() != 1) return;
+    pnlSearch->ShowPictureCopy(*thumbnail);
+    pnlSearch->repaint();
+    pbWhere->SetPosition(frameIndex);
+    // Keeps the window and the Stop Search button usable during a search.
+    QApplication::processEvents();
+}
+
+void TfrmVNMain::ShowSearchLabel(int i) {
+    if (i < 0 || i > 3) return;
+    searchLabels_[visibleSearchLabel_]->hide();
+    searchLabels_[i]->show();
+    visibleSearchLabel_ = i;
+}
+
+}  // namespace vn

@@ -1,0 +1,87 @@
+#include "diag/message_dialog.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace vn {
+
+namespace {
+
+QLabel* MakeMessageLabel(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    label->setMinimumHeight(60);
+    label->hide();
+    return label;
+}
+
+}  // namespace
+
+TfrmMyMsg::TfrmMyMsg(QWidget* parent) : QDialog(parent) {
+    setObjectName("TfrmMyMsg");
+    setModal(true);
+    lblNoDir = MakeMessageLabel(this, "lblNoDir");
+    lblNotFound = MakeMessageLabel(this, "lblNotFound");
+    lblUnkFormat = MakeMessageLabel(this, "lblUnkFormat");
+    lblNoFrames = MakeMessageLabel(this, "lblNoFrames");
+    messages_ = {lblNoDir, lblNotFound, lblUnkFormat, lblNoFrames};
+    bbOK = new QPushButton(this);
+    bbOK->setObjectName("bbOK");
+    bbOK->setDefault(true);
+    connect(bbOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    // All four messages share one cell: only the selected one is visible.
+    auto* layout = new QGridLayout(this);
+    for (QLabel* label : messages_) {
+        layout->addWidget(label, 0, 0);
+    }
+    layout->addWidget(bbOK, 1, 0, Qt::AlignHCenter);
+    layout->setColumnMinimumWidth(0, 320);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    Retranslate();
+}
+
+void TfrmMyMsg::ShowMessage(int index) {
+    nMsgIndex = index;
+    exec();
+}
+
+void TfrmMyMsg::showEvent(QShowEvent* event) {
+    if (nMsgIndex >= 0 && nMsgIndex < static_cast<int>(messages_.size())) {
+        shownMessage_ = messages_[nMsgIndex];
+        shownMessage_->show();
+    }
+    QDialog::showEvent(event);
+}
+
+void TfrmMyMsg::hideEvent(QHideEvent* event) {
+    if (shownMessage_ != nullptr) {
+        shownMessage_->hide();
+        shownMessage_ = nullptr;
+    }
+    QDialog::hideEvent(event);
+}
+
+void TfrmMyMsg::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        Retranslate();
+    }
+    QDialog::changeEvent(event);
+}
+
+void TfrmMyMsg::Retranslate() {
+    setWindowTitle(tr("Error"));
+    lblNoDir->setText(
+        tr("Could not create directory for Camera Settings.  Please make sure you have selected "
+           "the USB flash drive and connected it to the PC"));
+    lblNotFound->setText(tr("File Not Found"));
+    lblUnkFormat->setText(tr("Unknown Format"));
+    lblNoFrames->setText(tr("File Does Not Contain Any Frames"));
+    bbOK->setText(tr("OK"));
+}
+
+}  // namespace vn

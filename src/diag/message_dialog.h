@@ -1,0 +1,45 @@
+// The program's one error box: one of four prepared messages and OK.
+#pragma once
+
+#include <array>
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace vn {
+
+class TfrmMyMsg : public QDialog {
+    Q_OBJECT
+
+public:
+    // The messages, in the order of their labels.
+    enum Message { NoDir = 0, NotFound = 1, UnkFormat = 2, NoFrames = 3 };
+
+    explicit TfrmMyMsg(QWidget* parent = nullptr);
+
+    // Selects the message of the next showing; outside 0..3 none is shown.
+    int nMsgIndex = 0;
+
+    // Sets the index and shows the dialog modally until OK or close.
+    void ShowMessage(int index);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void Retranslate();
+
+    QLabel* lblNoDir;
+    QLabel* lblNotFound;
+    QLabel* lblUnkFormat;
+    QLabel* lblNoFrames;
+    QPushButton* bbOK;
+    std::array<QLabel*, 4> messages_;
+    QLabel* shownMessage_ = nullptr;  // hidden again on hide, whatever the index is then
+};
+
+}  // namespace vn
