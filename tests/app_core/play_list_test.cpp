@@ -90,6 +90,18 @@ TEST(PlayList, WrapsAtBothEnds) {
     EXPECT_EQ(list.Wrap(1), 1);
 }
 
+TEST(EntryUnderMouse, RowsFromTheTopIndexButNotAtTheEdges) {
+    // A list 200 x 100 with rows 16 high, scrolled to entry 3, holding 6.
+    EXPECT_EQ(EntryUnderMouse(50, 10, 200, 100, 16, 3, 6), 3);
+    EXPECT_EQ(EntryUnderMouse(50, 40, 200, 100, 16, 3, 6), 5);
+    EXPECT_EQ(EntryUnderMouse(50, 50, 200, 100, 16, 3, 6), -1);  // below the last entry
+    EXPECT_EQ(EntryUnderMouse(3, 10, 200, 100, 16, 3, 6), -1);
+    EXPECT_EQ(EntryUnderMouse(50, 3, 200, 100, 16, 3, 6), -1);
+    EXPECT_EQ(EntryUnderMouse(184, 10, 200, 100, 16, 3, 6), -1);
+    EXPECT_EQ(EntryUnderMouse(183, 10, 200, 100, 16, 3, 6), 3);
+    EXPECT_EQ(EntryUnderMouse(50, 96, 200, 100, 16, 0, 100), -1);
+}
+
 class PlayListFiles : public ::testing::Test {
 protected:
     void SetUp() override {

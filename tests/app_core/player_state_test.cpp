@@ -22,8 +22,7 @@ TEST(ApplyRate, IntervalsFollowTheRateTable) {
     for (const auto& row : rows) {
         PlayerState state;
         state.g_nFrameWorkMs = 1;
-        state.nFrmRate = RateForSpeedBarPosition(row.position);
-        ASSERT_TRUE(state.ApplyRate());
+        ASSERT_TRUE(state.ApplyRate(RateForSpeedBarPosition(row.position)));
         EXPECT_EQ(state.g_nFrameIntervalMs, row.intervalMs) << "position " << row.position;
         EXPECT_EQ(state.g_nTimerIntervalMs, row.intervalMs);
         EXPECT_EQ(state.g_nFramesPerTick, 1);
@@ -32,22 +31,20 @@ TEST(ApplyRate, IntervalsFollowTheRateTable) {
 
 TEST(ApplyRate, ASlowFrameLengthensTheTickAndSkipsFrames) {
     PlayerState state;
-    state.nFrmRate = 30;
     state.g_nFrameWorkMs = 100;
-    state.ApplyRate();
+    state.ApplyRate(30);
     EXPECT_EQ(state.g_nTimerIntervalMs, 100);
     EXPECT_EQ(state.g_nFramesPerTick, 3);
 
     state.g_nFrameWorkMs = 250;
-    state.ApplyRate();
+    state.ApplyRate(30);
     EXPECT_EQ(state.g_nTimerIntervalMs, 250);
     EXPECT_EQ(state.g_nFramesPerTick, 7);
 }
 
 TEST(ApplyRate, AFrameNeverMeasuredCountsAsATenthOfASecond) {
     PlayerState state;
-    state.nFrmRate = 30;
-    state.ApplyRate();
+    state.ApplyRate(30);
     EXPECT_EQ(state.g_nFrameWorkMs, 100);
     EXPECT_EQ(state.g_nFramesPerTick, 3);
     EXPECT_EQ(state.g_nTimerIntervalMs, 100);
@@ -56,21 +53,18 @@ TEST(ApplyRate, AFrameNeverMeasuredCountsAsATenthOfASecond) {
 TEST(ApplyRate, RateZeroStandsStill) {
     PlayerState state;
     state.g_nTimerIntervalMs = 66;
-    state.nFrmRate = 0;
-    EXPECT_FALSE(state.ApplyRate());
+    EXPECT_FALSE(state.ApplyRate(0));
     EXPECT_EQ(state.g_nFramesPerTick, 0);
     EXPECT_EQ(state.g_nDirection, 0);
     EXPECT_EQ(state.g_nTimerIntervalMs, 66);
     // A negative rate read from a settings file is no rate either.
-    state.nFrmRate = -4;
-    EXPECT_FALSE(state.ApplyRate());
+    EXPECT_FALSE(state.ApplyRate(-4));
 }
 
 TEST(ApplyRate, AHugeRateFromARecordingDoesNotDivideByZero) {
     PlayerState state;
-    state.nFrmRate = 5000;
     state.g_nFrameWorkMs = 20;
-    ASSERT_TRUE(state.ApplyRate());
+    ASSERT_TRUE(state.ApplyRate(5000));
     EXPECT_EQ(state.g_nFrameIntervalMs, 1);
     EXPECT_EQ(state.g_nFramesPerTick, 20);
     EXPECT_EQ(state.g_nTimerIntervalMs, 20);

@@ -52,6 +52,12 @@ int64_t FileCreationTime(const std::string& path) {
     return kUnknownCreationTime;
 }
 
+int EntryUnderMouse(int x, int y, int width, int height, int itemHeight, int topIndex, int count) {
+    if (itemHeight <= 0 || x < 4 || y < 4 || y >= height - 4 || x >= width - 16) return -1;
+    const int entry = y / itemHeight + topIndex;
+    return entry < count ? entry : -1;
+}
+
 AddResult PlayList::AddPlayListFile(const std::string& path, bool playing) {
     const AddResult admissible = Admit(path);
     if (admissible != AddResult::Added) return admissible;

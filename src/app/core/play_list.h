@@ -23,6 +23,11 @@ std::string FileNameOf(std::string_view path);
 constexpr int64_t kUnknownCreationTime = std::numeric_limits<int64_t>::min();
 int64_t FileCreationTime(const std::string& path);
 
+// The entry under the mouse at (x, y) in a list area of width x height
+// showing rows of itemHeight from entry topIndex on; -1 near the area's edges
+// (4 pixels left, top and bottom, 16 right) and below the last of count.
+int EntryUnderMouse(int x, int y, int width, int height, int itemHeight, int topIndex, int count);
+
 struct PlayListEntry {
     std::string path;
     int64_t created = 0;

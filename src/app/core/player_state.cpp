@@ -15,7 +15,7 @@ int RateFromRecording(int32_t playbackValue, int32_t captureIntervalSecs) {
 
 std::string FramePanelText(int frameIndex) { return "Frame " + std::to_string(frameIndex + 1); }
 
-bool PlayerState::ApplyRate() {
+bool PlayerState::ApplyRate(int nFrmRate) {
     if (nFrmRate <= 0) {
         g_nFramesPerTick = 0;
         g_nDirection = 0;

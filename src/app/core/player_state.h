@@ -30,7 +30,6 @@ struct PlayerState {
     bool g_bPlaying = false;
     bool g_bPaused = false;
     int g_nDirection = 1;       // +1 forward, -1 backward, 0 while the rate is 0
-    int nFrmRate = 0;           // frames per second
     int g_nFrameIntervalMs = 0;
     int g_nFrameWorkMs = -1;    // read-to-presented time of the last frame; -1 never measured
     int g_nFramesPerTick = 1;
@@ -41,11 +40,12 @@ struct PlayerState {
     bool g_bSeekFocused = false;  // the seek bar holds the input focus
     bool g_bLoading = false;      // a file or the settings are being loaded
 
-    // Recomputes frames per tick and the timer interval from nFrmRate and
-    // the last frame's work time: a slow frame lengthens the tick and each
-    // tick skips ahead, keeping the rate in recording frames per second.
-    // False when the rate is 0: nothing moves, the timer interval is kept.
-    bool ApplyRate();
+    // Recomputes frames per tick and the timer interval from the rate
+    // (nFrmRate, frames per second, kept with the preferences) and the last
+    // frame's work time: a slow frame lengthens the tick and each tick skips
+    // ahead, keeping the rate in recording frames per second. False when
+    // the rate is 0: nothing moves, the timer interval is kept.
+    bool ApplyRate(int nFrmRate);
 };
 
 }  // namespace vn
