@@ -8,6 +8,7 @@
 #include <exception>
 
 #include "app/platform/ini_file.h"
+#include "app/player_engine.h"
 #include "app/vnmain.h"
 #include "camset/camera_settings_dialog.h"
 #include "diag/diagnostics_window.h"
@@ -34,6 +35,8 @@ int RunPlayer(QApplication& app) {
     vn::TfrmExtract frmExtract(&frmVNMain);
     vn::TfrmExtProgress frmExtProgress(&frmVNMain);
     frmVNMain.dialogs = {&AboutBox, &frmSetCamReg, &frmDiags, &frmMyMsg, &frmExtract, &frmExtProgress};
+    vn::PlayerEngine engine(frmVNMain);
+    engine.AddCommandLine(app.arguments().mid(1));
     frmVNMain.show();
     return QApplication::exec();
 }

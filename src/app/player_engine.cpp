@@ -8,6 +8,7 @@
 
 #include "app/platform/hints.h"
 #include "app/vnmain.h"
+#include "diag/diagnostics_window.h"
 
 namespace vn {
 
@@ -17,6 +18,7 @@ PlayerEngine::PlayerEngine(TfrmVNMain& form) : form_(form) {
     Timer1.setTimerType(Qt::PreciseTimer);
     connect(&Timer1, &QTimer::timeout, this, &PlayerEngine::Timer1Timer);
     decoder.InitJpegDecoder();
+    form_.dialogs.frmDiags->SetDecoder(&decoder);
     ConnectControls();
     form_.engine = this;
 }
@@ -24,6 +26,7 @@ PlayerEngine::PlayerEngine(TfrmVNMain& form) : form_(form) {
 PlayerEngine::~PlayerEngine() {
     Timer1.stop();
     form_.HidePicture();
+    form_.dialogs.frmDiags->SetDecoder(nullptr);
     form_.engine = nullptr;
 }
 
