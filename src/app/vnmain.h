@@ -249,8 +249,9 @@ private:
     void CreateMenus();
     void ConnectCommands();
 
-    // Captions, hints and menu texts in the active language.
+    // Captions and menu texts in the active language.
     void Retranslate();
+    void SetHints();
 
     // Commands.
     void Image1MouseDown(Qt::MouseButton button);

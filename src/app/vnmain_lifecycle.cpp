@@ -22,12 +22,14 @@ void TfrmVNMain::LoadSettings() {
         }
     }
 
-    QRect frame = geometry();
-    if (prefs.nMainWinX != -1) frame.moveLeft(prefs.nMainWinX);
-    if (prefs.nMainWinY != -1) frame.moveTop(prefs.nMainWinY);
-    if (prefs.nMainWinWidth != -1) frame.setWidth(prefs.nMainWinWidth);
-    if (prefs.nMainWinHeight != -1) frame.setHeight(prefs.nMainWinHeight);
-    setGeometry(frame);
+    // The window's inside, as SaveSettings takes it: the frame's size is
+    // the window system's and not known before the window shows.
+    QRect inside = geometry();
+    if (prefs.nMainWinX != -1) inside.moveLeft(prefs.nMainWinX);
+    if (prefs.nMainWinY != -1) inside.moveTop(prefs.nMainWinY);
+    if (prefs.nMainWinWidth != -1) inside.setWidth(prefs.nMainWinWidth);
+    if (prefs.nMainWinHeight != -1) inside.setHeight(prefs.nMainWinHeight);
+    setGeometry(inside);
 
     tbRate->SetPosition(30 - prefs.nFrmRate);
     lblRate->SetCaption(QString::number(prefs.nFrmRate));
@@ -38,8 +40,8 @@ void TfrmVNMain::LoadSettings() {
 }
 
 void TfrmVNMain::SaveSettings() {
-    prefs.nMainWinX = x();
-    prefs.nMainWinY = y();
+    prefs.nMainWinX = geometry().x();
+    prefs.nMainWinY = geometry().y();
     prefs.nMainWinWidth = width();
     prefs.nMainWinHeight = height();
     for (const PreferenceKey& key : KeysInWriteOrder(prefs)) {
