@@ -1,23 +1,42 @@
 #include "recording/windows/about_box.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QIcon>
+
+#include "app/platform/controls.h"
 
 namespace vn {
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName("TAboutBox");
+    setFixedSize(300, 232);
+    Panel1 = new ui::Panel(this, "Panel1", 8, 8, 284, 176);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Image1 = new ui::Label(Panel1, "Image1", 8, 8, 64, 64);
+    Image1->setPixmap(QApplication::windowIcon().pixmap(64, 64));
+    ProductName = new ui::Label(Panel1, "ProductName", 88, 16, 188, 17);
+    Version = new ui::Label(Panel1, "Version", 8, 88, 268, 17);
+    Version->setAlignment(Qt::AlignCenter);
+    Version->setText("Version 0.0.0.0");
+    Notice = new ui::Label(Panel1, "Notice", 8, 116, 268, 52);
+    Notice->setWordWrap(true);
+    OKButton = new ui::Button(this, "OKButton", 112, 196, 75, 25);
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
     Retranslate();
 }
 
 void TAboutBox::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) {
-        Retranslate();
-    }
+    if (event->type() == QEvent::LanguageChange) Retranslate();
     QDialog::changeEvent(event);
 }
 
 void TAboutBox::Retranslate() {
     setWindowTitle(tr("About"));
+    ProductName->setText(tr("Viewer for MVC Cameras"));
+    Notice->setText(tr("Plays and inspects the recordings of time-lapse cameras."));
+    OKButton->setText(tr("OK"));
 }
 
 }  // namespace vn

@@ -1,9 +1,15 @@
-// The About box: product line, the program's version and a notice.
+// The About box: the product line, the program's version and a notice.
 #pragma once
 
 #include <QDialog>
 
 namespace vn {
+
+namespace ui {
+class Button;
+class Label;
+class Panel;
+}  // namespace ui
 
 class TAboutBox : public QDialog {
     Q_OBJECT
@@ -16,6 +22,13 @@ protected:
 
 private:
     void Retranslate();
+
+    ui::Panel* Panel1;
+    ui::Label* ProductName;
+    ui::Label* Version;
+    ui::Label* Notice;
+    ui::Label* Image1;
+    ui::Button* OKButton;
 };
 
 }  // namespace vn

@@ -3,7 +3,16 @@
 
 #include <QDialog>
 
+class QFileDialog;
+
 namespace vn {
+
+namespace ui {
+class Button;
+class Edit;
+class Label;
+class RadioGroup;
+}  // namespace ui
 
 class TfrmExtract : public QDialog {
     Q_OBJECT
@@ -16,6 +25,20 @@ protected:
 
 private:
     void Retranslate();
+
+    ui::Label* lblStart;
+    ui::Edit* edtExtractFirst;
+    ui::Label* Label1;
+    ui::Edit* edtExtractLast;
+    ui::Label* Label2;
+    ui::Edit* edtExtractSkip;
+    ui::Label* Label3;
+    ui::Edit* edtExtractFile;
+    ui::Button* bSetFilename;
+    ui::RadioGroup* rgExportAs;
+    ui::Button* bbOK;
+    ui::Button* BitBtn1;
+    QFileDialog* SaveDialog1;
 };
 
 }  // namespace vn

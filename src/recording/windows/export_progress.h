@@ -5,6 +5,11 @@
 
 namespace vn {
 
+namespace ui {
+class Label;
+class ProgressBar;
+}  // namespace ui
+
 class TfrmExtProgress : public QDialog {
     Q_OBJECT
 
@@ -16,6 +21,9 @@ protected:
 
 private:
     void Retranslate();
+
+    ui::ProgressBar* ProgressBar1;
+    ui::Label* lblProgress;
 };
 
 }  // namespace vn

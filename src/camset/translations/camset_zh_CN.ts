@@ -1,0 +1,99 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>vn::TfrmSetCamReg</name>
+    <message>
+        <source>Camera Settings</source>
+        <translation>设定相机</translation>
+    </message>
+    <message>
+        <source>&amp;Flash Drive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set &amp;Time to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Time + 1 Min.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Time + 5 Min.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Banding Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;60 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;50 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Looping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Exposure Lock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ignore Dark Frames</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
