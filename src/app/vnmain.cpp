@@ -12,7 +12,7 @@
 
 namespace vn {
 
-TfrmVNMain::TfrmVNMain(ui::IniFile& settings, const QStringList& commandLine, QWidget* parent)
+TfrmVNMain::TfrmVNMain(ui::IniFile& settings, QWidget* parent)
     : QMainWindow(parent), settings_(settings) {
     setObjectName(QStringLiteral("TfrmVNMain"));
     setMinimumSize(560, 520);
@@ -41,7 +41,6 @@ TfrmVNMain::TfrmVNMain(ui::IniFile& settings, const QStringList& commandLine, QW
     ScrollBox1->viewport()->installEventFilter(this);
     qApp->installEventFilter(this);
     LayoutMainWindow();
-    FormCreate(commandLine);
 }
 
 // Hints are English in every language.

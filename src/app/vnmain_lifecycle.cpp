@@ -9,6 +9,7 @@
 #include "app/platform/language.h"
 #include "app/preference_keys.h"
 #include "app/vnmain.h"
+#include "diag/diagnostics_window.h"
 
 namespace vn {
 
@@ -40,6 +41,13 @@ void TfrmVNMain::LoadSettings() {
 }
 
 void TfrmVNMain::SaveSettings() {
+    // The diagnostics window's switches, as the user left them there.
+    if (const TfrmDiags* diags = dialogs.frmDiags) {
+        prefs.bShowExpo = diags->bShowExpo;
+        prefs.bShowTimes = diags->bShowTimes;
+        prefs.bDumpRTCData = diags->bDumpRTCData;
+        prefs.g_bShowChecksums = diags->g_bShowChecksums;
+    }
     prefs.nMainWinX = geometry().x();
     prefs.nMainWinY = geometry().y();
     prefs.nMainWinWidth = width();

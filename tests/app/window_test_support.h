@@ -12,7 +12,7 @@
 
 #include "app/platform/ini_file.h"
 #include "app/platform/language.h"
-#include "app/vnmain.h"
+#include "app/player_program.h"
 #include "decode/picture.h"
 
 namespace vn::test {
@@ -34,7 +34,7 @@ inline vn::Picture PatternPicture(int width, int height) {
 class MainWindowTest : public ::testing::Test {
 protected:
     void TearDown() override {
-        window_.reset();
+        program_.reset();
         ui::SetActiveLanguage(ui::kEnglish);
     }
 
@@ -51,13 +51,13 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    // A new window reading the settings file as it is now; the previous
-    // window goes first.
+    // The program's windows, reading the settings file as it is now; the
+    // previous program ends first.
     TfrmVNMain& OpenWindow(const QStringList& commandLine = {}) {
-        window_.reset();
+        program_.reset();
         settings_ = std::make_unique<ui::IniFile>(SettingsPath());
-        window_ = std::make_unique<TfrmVNMain>(*settings_, commandLine);
-        return *window_;
+        program_ = std::make_unique<PlayerProgram>(*settings_, commandLine);
+        return program_->frmVNMain;
     }
 
     TfrmVNMain& ShownWindow() {
@@ -69,7 +69,7 @@ protected:
 
     QTemporaryDir folder_;
     std::unique_ptr<ui::IniFile> settings_;
-    std::unique_ptr<TfrmVNMain> window_;
+    std::unique_ptr<PlayerProgram> program_;
 };
 
 }  // namespace vn::test

@@ -1,0 +1,11 @@
+#include "app/player_program.h"
+
+namespace vn {
+
+PlayerProgram::PlayerProgram(ui::IniFile& settings, const QStringList& commandLine)
+    : frmVNMain(settings), frmDiags(&frmVNMain, settings) {
+    frmVNMain.dialogs = {&AboutBox, &frmSetCamReg, &frmDiags, &frmMyMsg, &frmExtract, &frmExtProgress};
+    frmVNMain.FormCreate(commandLine);
+}
+
+}  // namespace vn
