@@ -18,7 +18,6 @@ PlayerEngine::PlayerEngine(TfrmVNMain& form) : form_(form) {
     Timer1.setTimerType(Qt::PreciseTimer);
     connect(&Timer1, &QTimer::timeout, this, &PlayerEngine::Timer1Timer);
     decoder.InitJpegDecoder();
-    form_.dialogs.frmDiags->SetDecoder(&decoder);
     ConnectControls();
     form_.engine = this;
 }
@@ -26,7 +25,7 @@ PlayerEngine::PlayerEngine(TfrmVNMain& form) : form_(form) {
 PlayerEngine::~PlayerEngine() {
     Timer1.stop();
     form_.HidePicture();
-    form_.dialogs.frmDiags->SetDecoder(nullptr);
+    if (form_.dialogs.frmDiags != nullptr) form_.dialogs.frmDiags->SetDecoder(nullptr);
     form_.engine = nullptr;
 }
 

@@ -34,7 +34,7 @@ class PlayerEngine : public QObject {
     Q_OBJECT
 public:
     // Connects to the window's controls and takes over their behaviour. The
-    // window's dialogs must have been created.
+    // window's dialogs must exist before the first command arrives.
     explicit PlayerEngine(TfrmVNMain& form);
     ~PlayerEngine() override;
 

@@ -10,6 +10,7 @@
 #include "app/player_engine.h"
 #include "app/preference_keys.h"
 #include "app/vnmain.h"
+#include "diag/diagnostics_window.h"
 
 namespace vn {
 
@@ -23,12 +24,14 @@ void TfrmVNMain::LoadSettings() {
         }
     }
 
-    QRect frame = geometry();
-    if (prefs.nMainWinX != -1) frame.moveLeft(prefs.nMainWinX);
-    if (prefs.nMainWinY != -1) frame.moveTop(prefs.nMainWinY);
-    if (prefs.nMainWinWidth != -1) frame.setWidth(prefs.nMainWinWidth);
-    if (prefs.nMainWinHeight != -1) frame.setHeight(prefs.nMainWinHeight);
-    setGeometry(frame);
+    // The window's inside, as SaveSettings takes it: the frame's size is
+    // the window system's and not known before the window shows.
+    QRect inside = geometry();
+    if (prefs.nMainWinX != -1) inside.moveLeft(prefs.nMainWinX);
+    if (prefs.nMainWinY != -1) inside.moveTop(prefs.nMainWinY);
+    if (prefs.nMainWinWidth != -1) inside.setWidth(prefs.nMainWinWidth);
+    if (prefs.nMainWinHeight != -1) inside.setHeight(prefs.nMainWinHeight);
+    setGeometry(inside);
 
     tbRate->SetPosition(30 - prefs.nFrmRate);
     lblRate->SetCaption(QString::number(prefs.nFrmRate));
@@ -39,8 +42,15 @@ void TfrmVNMain::LoadSettings() {
 }
 
 void TfrmVNMain::SaveSettings() {
-    prefs.nMainWinX = x();
-    prefs.nMainWinY = y();
+    // The diagnostics window's switches, as the user left them there.
+    if (const TfrmDiags* diags = dialogs.frmDiags) {
+        prefs.bShowExpo = diags->bShowExpo;
+        prefs.bShowTimes = diags->bShowTimes;
+        prefs.bDumpRTCData = diags->bDumpRTCData;
+        prefs.g_bShowChecksums = diags->g_bShowChecksums;
+    }
+    prefs.nMainWinX = geometry().x();
+    prefs.nMainWinY = geometry().y();
     prefs.nMainWinWidth = width();
     prefs.nMainWinHeight = height();
     for (const PreferenceKey& key : KeysInWriteOrder(prefs)) {
@@ -55,6 +65,7 @@ void TfrmVNMain::FormCreate(const QStringList& commandLine) {
     setAcceptDrops(true);
     LoadSettings();
     ApplyZoom();
+    if (engine != nullptr) engine->AddCommandLine(commandLine);
     startPlayingWhenShown_ = !commandLine.isEmpty();
 }
 

@@ -24,7 +24,7 @@ struct ValueGrid {
 };
 
 constexpr ValueGrid kCameraGrid = {{8, 326}, 20, 20, 120, 180};
-constexpr ValueGrid kChecksumGrid = {{8, 76}, 42, 22, 26, 40};
+constexpr ValueGrid kChecksumGrid = {{8, 72}, 42, 22, 24, 36};
 
 constexpr ValueRow kValueRows[] = {
     {"lblFWRev", QT_TRANSLATE_NOOP("vn::TfrmDiags", "FW Rev"), false, 0, 0},

@@ -97,7 +97,7 @@ void TfrmDiags::DesignControls() {
     SaveDialog1->setObjectName("SaveDialog1");
     SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
 
-    gbChecksums = new ui::GroupBox(this, "gbChecksums", 504, 166, 148, 112);
+    gbChecksums = new ui::GroupBox(this, "gbChecksums", 508, 166, 144, 112);
     for (const SwitchBox& s : kSwitchBoxes) {
         QWidget* boxParent = s.inChecksums ? static_cast<QWidget*>(gbChecksums) : this;
         auto* box = new ui::CheckBox(boxParent, s.name, s.left, s.top, s.width, 20);
@@ -109,10 +109,10 @@ void TfrmDiags::DesignControls() {
         switchBoxes_.push_back(box);
     }
 
-    rgBreakpoint = new ui::RadioGroup(this, "rgBreakpoint", 348, 166, 150, 104);
-    edtRetryCount = new ui::Edit(this, "edtRetryCount", 450, 203, 44, 20);
+    rgBreakpoint = new ui::RadioGroup(this, "rgBreakpoint", 348, 166, 154, 104);
+    edtRetryCount = new ui::Edit(this, "edtRetryCount", 460, 203, 38, 20);
     edtRetryCount->setText("0");
-    edtChgLuma = new ui::Edit(this, "edtChgLuma", 450, 223, 44, 20);
+    edtChgLuma = new ui::Edit(this, "edtChgLuma", 460, 223, 38, 20);
     edtChgLuma->setText("10");
     connect(rgBreakpoint, &ui::RadioGroup::Clicked, this, &TfrmDiags::rgBreakpointClick);
 

@@ -1,20 +1,18 @@
 #include "diag/message_dialog.h"
 
 #include <QEvent>
-#include <QGridLayout>
-#include <QLabel>
-#include <QPushButton>
+
+#include "app/platform/controls.h"
 
 namespace vn {
 
 namespace {
 
+// All four messages lie on the same spot: only the selected one is visible.
 QLabel* MakeMessageLabel(QWidget* parent, const char* name) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
+    auto* label = new ui::Label(parent, name, 16, 12, 328, 84);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);
-    label->setMinimumHeight(60);
     label->hide();
     return label;
 }
@@ -24,24 +22,15 @@ QLabel* MakeMessageLabel(QWidget* parent, const char* name) {
 TfrmMyMsg::TfrmMyMsg(QWidget* parent) : QDialog(parent) {
     setObjectName("TfrmMyMsg");
     setModal(true);
+    setFixedSize(360, 140);
     lblNoDir = MakeMessageLabel(this, "lblNoDir");
     lblNotFound = MakeMessageLabel(this, "lblNotFound");
     lblUnkFormat = MakeMessageLabel(this, "lblUnkFormat");
     lblNoFrames = MakeMessageLabel(this, "lblNoFrames");
     messages_ = {lblNoDir, lblNotFound, lblUnkFormat, lblNoFrames};
-    bbOK = new QPushButton(this);
-    bbOK->setObjectName("bbOK");
+    bbOK = new ui::Button(this, "bbOK", 142, 104, 76, 25);
     bbOK->setDefault(true);
     connect(bbOK, &QPushButton::clicked, this, &QDialog::accept);
-
-    // All four messages share one cell: only the selected one is visible.
-    auto* layout = new QGridLayout(this);
-    for (QLabel* label : messages_) {
-        layout->addWidget(label, 0, 0);
-    }
-    layout->addWidget(bbOK, 1, 0, Qt::AlignHCenter);
-    layout->setColumnMinimumWidth(0, 320);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
     Retranslate();
 }
 
