@@ -15,6 +15,8 @@
 namespace vn {
 
 void TfrmVNMain::LoadSettings() {
+    // The controls set from the preferences are no user's choice.
+    if (engine != nullptr) engine->state.g_bLoading = true;
     for (const PreferenceKey& key : KeysInReadOrder(prefs)) {
         if (key.number != nullptr) {
             const int fallback = key.defaultFrom != nullptr ? *key.defaultFrom : *key.number;
@@ -39,6 +41,7 @@ void TfrmVNMain::LoadSettings() {
     EmbedTimestamp1->setChecked(prefs.g_bEmbedTime);
     Deblock1->setChecked(prefs.g_nDeblockMethod != 0);
     if (prefs.TestLanguage > 0) ui::SetActiveLanguage(prefs.TestLanguage);
+    if (engine != nullptr) engine->state.g_bLoading = false;
 }
 
 void TfrmVNMain::SaveSettings() {
