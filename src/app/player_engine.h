@@ -101,7 +101,6 @@ private:
     // Button states around a position of the open recording.
     void EnableBackwardControls(bool enabled);
     void EnableForwardControls(bool enabled);
-    void EnableSeekControls(int frame);
     void ShowSeekBar(bool seekable);
 
     bool OpenAviRecording(const std::string& path, int index);

@@ -28,11 +28,6 @@ TEST(FileKind, ChosenByTheExtensionInAnyCase) {
     EXPECT_EQ(FileKindForPath("clip.avi.bak"), 0);
 }
 
-TEST(FileNameOf, DropsTheFolders) {
-    EXPECT_EQ(FileNameOf("/media/card/DCIM/REC0001.AVI"), "REC0001.AVI");
-    EXPECT_EQ(FileNameOf("plain.avi"), "plain.avi");
-}
-
 TEST(PlayList, KeepsCreationOrderAndPutsEqualTimesFirst) {
     PlayList list;
     EXPECT_EQ(list.AddEntry("/b.avi", 1000, false), AddResult::Added);

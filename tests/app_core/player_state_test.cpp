@@ -79,10 +79,5 @@ TEST(RateFromRecording, PlaybackValueOverCaptureInterval) {
     EXPECT_EQ(RateFromRecording(30, -3), 0);
 }
 
-TEST(FramePanelText, OneBased) {
-    EXPECT_EQ(FramePanelText(0), "Frame 1");
-    EXPECT_EQ(FramePanelText(239), "Frame 240");
-}
-
 }  // namespace
 }  // namespace vn

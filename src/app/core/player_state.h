@@ -34,8 +34,6 @@ struct PlayerState {
     int g_nFrameWorkMs = -1;    // read-to-presented time of the last frame; -1 never measured
     int g_nFramesPerTick = 1;
     int g_nTimerIntervalMs = 0;
-    bool g_bSearching = false;
-    int g_nSearchDirection = 0;
     bool g_bSeekLock = false;     // programmatic seek-bar moves are not seeks
     bool g_bSeekFocused = false;  // the seek bar holds the input focus
     bool g_bLoading = false;      // a file or the settings are being loaded
