@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+#include "app/player_engine.h"
 #include "app/vnmain.h"
 #include "camset/camera_settings_dialog.h"
 #include "diag/diagnostics_window.h"
@@ -28,6 +29,7 @@ public:
     TfrmMyMsg frmMyMsg{&frmVNMain};
     TfrmExtract frmExtract{&frmVNMain};
     TfrmExtProgress frmExtProgress{&frmVNMain};
+    PlayerEngine engine{frmVNMain};
 };
 
 }  // namespace vn

@@ -7,6 +7,7 @@
 #include "app/core/zoom.h"
 #include "app/platform/ini_file.h"
 #include "app/platform/language.h"
+#include "app/player_engine.h"
 #include "app/preference_keys.h"
 #include "app/vnmain.h"
 #include "diag/diagnostics_window.h"
@@ -64,6 +65,7 @@ void TfrmVNMain::FormCreate(const QStringList& commandLine) {
     setAcceptDrops(true);
     LoadSettings();
     ApplyZoom();
+    if (engine != nullptr) engine->AddCommandLine(commandLine);
     startPlayingWhenShown_ = !commandLine.isEmpty();
 }
 
@@ -83,13 +85,21 @@ void TfrmVNMain::FormShow() {
         move(kept.left, kept.top);
         resize(kept.width - frameExtra.width(), kept.height - frameExtra.height());
     }
+    if (startPlayingWhenShown_ && engine != nullptr) {
+        startPlayingWhenShown_ = false;
+        engine->PlayFirstEntry();
+    }
 }
 
 void TfrmVNMain::closeEvent(QCloseEvent* event) {
+    if (engine != nullptr) {
+        if (engine->state.g_bPlaying) engine->StopPlay();
+        engine->CloseCurrentFile();
+    }
     SaveSettings();
     QMainWindow::closeEvent(event);
 }
 
-int TfrmVNMain::FileKind() const { return 0; }
+int TfrmVNMain::FileKind() const { return engine != nullptr ? engine->state.g_nFileKind : 0; }
 
 }  // namespace vn
