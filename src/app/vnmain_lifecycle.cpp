@@ -3,7 +3,9 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QScreen>
+#include <QThread>
 
+#include "app/core/player_state.h"
 #include "app/core/zoom.h"
 #include "app/platform/ini_file.h"
 #include "app/platform/language.h"
@@ -15,6 +17,8 @@
 namespace vn {
 
 void TfrmVNMain::LoadSettings() {
+    // The control changes that loading causes are not the user's.
+    if (engine != nullptr) engine->state.g_bLoading = true;
     for (const PreferenceKey& key : KeysInReadOrder(prefs)) {
         if (key.number != nullptr) {
             const int fallback = key.defaultFrom != nullptr ? *key.defaultFrom : *key.number;
@@ -33,12 +37,13 @@ void TfrmVNMain::LoadSettings() {
     if (prefs.nMainWinHeight != -1) inside.setHeight(prefs.nMainWinHeight);
     setGeometry(inside);
 
-    tbRate->SetPosition(30 - prefs.nFrmRate);
+    tbRate->SetPosition(SpeedBarPositionForRate(prefs.nFrmRate));
     lblRate->SetCaption(QString::number(prefs.nFrmRate));
     edtMotionThreshold->setText(QString::number(prefs.nMotionThreshold));
     EmbedTimestamp1->setChecked(prefs.g_bEmbedTime);
     Deblock1->setChecked(prefs.g_nDeblockMethod != 0);
     if (prefs.TestLanguage > 0) ui::SetActiveLanguage(prefs.TestLanguage);
+    if (engine != nullptr) engine->state.g_bLoading = false;
 }
 
 void TfrmVNMain::SaveSettings() {
@@ -91,12 +96,19 @@ void TfrmVNMain::FormShow() {
     }
 }
 
+// Closing, by the window's close button or "E&xit", ends the program: the
+// other windows are the main window's and do not keep it running.
 void TfrmVNMain::closeEvent(QCloseEvent* event) {
     if (engine != nullptr) {
-        if (engine->state.g_bPlaying) engine->StopPlay();
+        if (engine->state.g_bPlaying) {
+            engine->StopPlay();
+            QThread::msleep(100);
+        }
         engine->CloseCurrentFile();
     }
     SaveSettings();
+    HidePicture();
+    if (engine != nullptr) engine->g_pFramePicture.Release();
     QMainWindow::closeEvent(event);
 }
 
