@@ -1,7 +1,6 @@
 // The main window's life: preferences loaded at creation, the first show,
 // and the close that saves them.
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QScreen>
 #include <QThread>
 
@@ -64,11 +63,10 @@ void TfrmVNMain::SaveSettings() {
     settings_.Flush();
 }
 
-QString TfrmVNMain::ProgramDirectory() const { return QCoreApplication::applicationDirPath(); }
-
 void TfrmVNMain::FormCreate(const QStringList& commandLine) {
     setAcceptDrops(true);
     LoadSettings();
+    if (prefs.ShowDiagsWindow != 0 && dialogs.frmDiags != nullptr) dialogs.frmDiags->show();
     ApplyZoom();
     if (engine != nullptr) engine->AddCommandLine(commandLine);
     startPlayingWhenShown_ = !commandLine.isEmpty();

@@ -7,8 +7,6 @@ namespace vn::ui {
 // Hints appear after showMs of the mouse resting on a control and disappear
 // hideMs after they appeared. Applies to every window.
 void SetHintDelays(int showMs, int hideMs);
-int HintShowDelay();
-int HintHideDelay();
 
 // The standard warning sound.
 void Beep();
