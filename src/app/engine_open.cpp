@@ -55,6 +55,7 @@ void PlayerEngine::CloseCurrentFile() {
 }
 
 bool PlayerEngine::OpenAviRecording(const std::string& path, int index) {
+    decoder.camera.ForgetRecords();
     if (recording.OpenRecording(path) != 0) {
         const int frames = recording.header.frames;
         recording.CloseRecording();

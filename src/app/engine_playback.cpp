@@ -44,8 +44,10 @@ void PlayerEngine::StartPlay(int direction) {
     Enable({form_.sbPause, form_.sbStop}, true);
     Timer1.start();
     state.g_bPlaying = true;
-    form_.activateWindow();
-    form_.raise();
+    if (!form_.isActiveWindow()) {
+        form_.raise();
+        form_.activateWindow();
+    }
     state.g_bPaused = false;
 }
 

@@ -50,6 +50,9 @@ void SetHintDelays(int showMs, int hideMs) {
     Timing().hideMs = hideMs;
 }
 
+int HintShowDelay() { return timing != nullptr ? timing->showMs : -1; }
+int HintHideDelay() { return timing != nullptr ? timing->hideMs : -1; }
+
 void Beep() { QApplication::beep(); }
 
 }  // namespace vn::ui
