@@ -117,7 +117,8 @@ void PlayerEngine::sbPreviousClick() {
         if (frame == 0 && playList.g_nPlayListIndex == 0) Enable({form_.sbPrevious, form_.sbBackward}, false);
         if (recording.header.frames == frame + 2) Enable({form_.sbNext, form_.sbForward}, true);
     } else {
-        const int previous = playList.g_nPlayListIndex - 1;
+        // A list replaced while playing may be shorter than the open index.
+        const int previous = playList.Wrap(playList.g_nPlayListIndex - 1);
         playList.g_nPlayListIndex = previous;
         if (!OpenRecordingFile(playList.Path(previous), previous)) {
             DisablePlayControls();

@@ -69,6 +69,34 @@ TEST_F(PlayListTest, OpenListsTheChosenFilesByCreationTimeWhateverTheirCase) {
     EXPECT_EQ(window.windowTitle(), "a.AVI");
 }
 
+// "&Open" while playing: the file on screen plays on from a list it is not in.
+TEST_F(PlayListTest, AListReplacedWhilePlayingStillStepsBackSafely) {
+    TfrmVNMain& window = Player();
+    const std::string a = Write("a.avi", Plan());
+    const std::string b = Write("b.avi", Plan());
+    const std::string c = Write("c.avi", Plan());
+    const std::string x = Write("x.avi", Plan());
+    Drop({a, b, c});
+    Click(window.bSkip);
+    Click(window.bSkip);
+    Tick();
+    const QString folder = folder_.path();
+    test::WhenModalShows([folder](QWidget* modal) {
+        auto* dialog = static_cast<QFileDialog*>(modal);
+        dialog->setDirectory(folder);
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText("x.avi");
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    window.Open1->trigger();
+    EXPECT_EQ(Rows(*window.lbPlayList), QStringList({"x.avi"}));
+    EXPECT_EQ(window.windowTitle(), "c.avi");
+    Click(window.sbPause);
+    Click(window.sbPrevious);
+    Click(window.sbPrevious);
+    EXPECT_EQ(window.windowTitle(), "x.avi");
+    EXPECT_EQ(Entry(), 0);
+}
+
 TEST_F(PlayListTest, FilesThatCannotPlayAreRefusedWithTheirMessageAndTheNextPlays) {
     TfrmVNMain& window = Player();
     const std::string gone = Write("gone.avi", Plan());

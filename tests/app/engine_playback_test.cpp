@@ -230,6 +230,19 @@ TEST_F(PlaybackTest, EventRecordingsNumberTheirEvents) {
     EXPECT_EQ(window.pnlPlayCtrl->width(), window.sbForward->x() + window.sbForward->width() + 5);
 }
 
+TEST_F(PlaybackTest, InAnotherLanguageTheTitlesKeepTheirTranslations) {
+    WriteSettingsFile("[settings]\nTestLanguage=3\n");
+    TfrmVNMain& window = Player();
+    const QString elapsedTitle = window.lblElapsedTimeTitle->Caption();
+    const QString intervalTitle = window.lblCapIntervalTitle->Caption();
+    ASSERT_EQ(elapsedTitle, QString::fromUtf8("拍摄积累时间"));
+    Drop({Write("events.avi", Plan().Frames(6).Events({2}))});
+    Tick(3);
+    EXPECT_EQ(window.lblElapsedTime->Caption(), "2 of 2");
+    EXPECT_EQ(window.lblElapsedTimeTitle->Caption(), elapsedTitle);
+    EXPECT_EQ(window.lblCapIntervalTitle->Caption(), intervalTitle);
+}
+
 TEST_F(PlaybackTest, ARateOfZeroStandsStillAndTheNextEntryStillPlays) {
     TfrmVNMain& window = Player();
     // A capture interval of 0 gives no rate rather than a division by zero.
