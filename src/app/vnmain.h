@@ -85,9 +85,6 @@ public:
     // Preferences and the program's end.
     void LoadSettings();
     void SaveSettings();
-    ui::IniFile& settings() { return settings_; }
-    // The folder of the program, default folder of the export dialog.
-    QString ProgramDirectory() const;
 
     vn::PlayerEngine* engine = nullptr;
     PlayerWindows dialogs;

@@ -1,9 +1,10 @@
 // The main window's life: preferences loaded at creation, the first show,
 // and the close that saves them.
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QScreen>
+#include <QThread>
 
+#include "app/core/player_state.h"
 #include "app/core/zoom.h"
 #include "app/platform/ini_file.h"
 #include "app/platform/language.h"
@@ -15,7 +16,7 @@
 namespace vn {
 
 void TfrmVNMain::LoadSettings() {
-    // The controls set from the preferences are no user's choice.
+    // The control changes that loading causes are not the user's.
     if (engine != nullptr) engine->state.g_bLoading = true;
     for (const PreferenceKey& key : KeysInReadOrder(prefs)) {
         if (key.number != nullptr) {
@@ -35,7 +36,7 @@ void TfrmVNMain::LoadSettings() {
     if (prefs.nMainWinHeight != -1) inside.setHeight(prefs.nMainWinHeight);
     setGeometry(inside);
 
-    tbRate->SetPosition(30 - prefs.nFrmRate);
+    tbRate->SetPosition(SpeedBarPositionForRate(prefs.nFrmRate));
     lblRate->SetCaption(QString::number(prefs.nFrmRate));
     edtMotionThreshold->setText(QString::number(prefs.nMotionThreshold));
     EmbedTimestamp1->setChecked(prefs.g_bEmbedTime);
@@ -62,11 +63,10 @@ void TfrmVNMain::SaveSettings() {
     settings_.Flush();
 }
 
-QString TfrmVNMain::ProgramDirectory() const { return QCoreApplication::applicationDirPath(); }
-
 void TfrmVNMain::FormCreate(const QStringList& commandLine) {
     setAcceptDrops(true);
     LoadSettings();
+    if (prefs.ShowDiagsWindow != 0 && dialogs.frmDiags != nullptr) dialogs.frmDiags->show();
     ApplyZoom();
     if (engine != nullptr) engine->AddCommandLine(commandLine);
     startPlayingWhenShown_ = !commandLine.isEmpty();
@@ -94,12 +94,19 @@ void TfrmVNMain::FormShow() {
     }
 }
 
+// Closing, by the window's close button or "E&xit", ends the program: the
+// other windows are the main window's and do not keep it running.
 void TfrmVNMain::closeEvent(QCloseEvent* event) {
     if (engine != nullptr) {
-        if (engine->state.g_bPlaying) engine->StopPlay();
+        if (engine->state.g_bPlaying) {
+            engine->StopPlay();
+            QThread::msleep(100);
+        }
         engine->CloseCurrentFile();
     }
     SaveSettings();
+    HidePicture();
+    if (engine != nullptr) engine->g_pFramePicture.Release();
     QMainWindow::closeEvent(event);
 }
 

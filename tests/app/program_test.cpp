@@ -42,6 +42,13 @@ TEST_F(ProgramTest, DiagnosticsSettingShowsTheWindowAndDeblockFollowsTheMenu) {
     EXPECT_EQ(program_->frmDiags.g_nDeblockMethod, 2);
 }
 
+TEST_F(ProgramTest, WindowsDiagnosticsSwitchShowsTheWindowWhateverTheLoggingSwitch) {
+    WriteSettingsFile("[window]\nShowDiags=1\n[settings]\nShowDiags=0\n");
+    TfrmVNMain& window = OpenWindow();
+    EXPECT_TRUE(program_->frmDiags.isVisible());
+    EXPECT_EQ(window.prefs.ShowDiags, 0);
+}
+
 TEST_F(ProgramTest, SwitchesSetInTheDiagnosticsWindowAreSavedWithThePreferences) {
     WriteSettingsFile("[settings]\nbShowExpo=1\n");
     TfrmVNMain& window = OpenWindow();
