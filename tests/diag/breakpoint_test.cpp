@@ -24,13 +24,6 @@ TEST(Breakpoint, NoneAndTbdNeverPause) {
     EXPECT_FALSE(b.Test(100, 900));
 }
 
-TEST(Breakpoint, RetriesAboveTheLimitPause) {
-    Breakpoint b;
-    b.Select(Breakpoint::RetriesAbove, "3", "10");
-    EXPECT_FALSE(b.Test(3, 500));
-    EXPECT_TRUE(b.Test(4, 500));
-}
-
 TEST(Breakpoint, LumaChangeIsMeasuredFromTheLastShownFrame) {
     Breakpoint b;
     b.Select(Breakpoint::LumaChangeAbove, "0", "10");
@@ -38,15 +31,6 @@ TEST(Breakpoint, LumaChangeIsMeasuredFromTheLastShownFrame) {
     EXPECT_FALSE(b.Test(0, 510));
     EXPECT_TRUE(b.Test(0, 499));
     EXPECT_TRUE(b.Test(0, 520));  // measured from 499, not from 510
-}
-
-TEST(Breakpoint, LettersAloneInTheLimitPauseOnAnyChange) {
-    Breakpoint b;
-    b.Select(Breakpoint::LumaChangeAbove, "0", "abc");
-    EXPECT_EQ(b.limit, 0);
-    EXPECT_FALSE(b.Test(0, 500));
-    EXPECT_FALSE(b.Test(0, 500));
-    EXPECT_TRUE(b.Test(0, 501));
 }
 
 TEST(Breakpoint, ZeroPreviousLumaMeasuresNoChange) {
