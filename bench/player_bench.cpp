@@ -91,14 +91,18 @@ int main(int argc, char** argv) {
     });
 
     QElapsedTimer elapsed;
+    double watched = 0;
     QTimer::singleShot(500, &app, [&] {
         window.tbRate->SetPosition(vn::SpeedBarPositionForRate(30));
         watching = true;
         elapsed.start();
-        QTimer::singleShot(static_cast<int>(seconds * 1000), Qt::PreciseTimer, &app, &QApplication::quit);
+        QTimer::singleShot(static_cast<int>(seconds * 1000), Qt::PreciseTimer, &app, [&] {
+            watched = elapsed.elapsed() / 1000.0;
+            watching = false;
+            QApplication::quit();
+        });
     });
     QApplication::exec();
-    const double watched = elapsed.elapsed() / 1000.0;
 
     std::printf("recording: %s (%dx%d, %d frames)\n", path.c_str(), engine.recording.header.width,
                 engine.recording.header.height, engine.recording.header.frames);
