@@ -3,11 +3,10 @@
 #include <QAction>
 #include <QFile>
 
-#include <cstdio>
-
 #include "app/platform/language.h"
 #include "app/player_engine.h"
 #include "app/vnmain.h"
+#include "decode/text_format.h"
 #include "diag/message_dialog.h"
 #include "recording/windows/export_dialog.h"
 
@@ -19,9 +18,7 @@ namespace {
 constexpr int kCaptionBandRows = 16;
 
 QString ClockText(int seconds) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%2.2d:%2.2d:%2.2d", seconds / 3600, seconds % 3600 / 60, seconds % 60);
-    return QString::fromLatin1(text);
+    return QString::fromStdString(Format("%2.2d:%2.2d:%2.2d", seconds / 3600, seconds % 3600 / 60, seconds % 60));
 }
 
 }  // namespace

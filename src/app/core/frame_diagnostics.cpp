@@ -1,18 +1,12 @@
 #include "app/core/frame_diagnostics.h"
 
-#include <cstdio>
 #include <cstdlib>
+
+#include "decode/text_format.h"
 
 namespace vn {
 
 namespace {
-
-template <typename... Values>
-std::string Format(const char* format, Values... values) {
-    char text[96];
-    std::snprintf(text, sizeof text, format, values...);
-    return text;
-}
 
 // A vertical sync count of 416 is the normal one and is not worth a line.
 constexpr int kUsualVsyncs = 416;
