@@ -8,13 +8,7 @@
 #include <exception>
 
 #include "app/platform/ini_file.h"
-#include "app/vnmain.h"
-#include "camset/camera_settings_dialog.h"
-#include "diag/diagnostics_window.h"
-#include "diag/message_dialog.h"
-#include "recording/windows/about_box.h"
-#include "recording/windows/export_dialog.h"
-#include "recording/windows/export_progress.h"
+#include "app/player_program.h"
 
 namespace {
 
@@ -26,15 +20,8 @@ QString SettingsPathFor(const QString& programPath) {
 
 int RunPlayer(QApplication& app) {
     vn::ui::IniFile settings(SettingsPathFor(QApplication::applicationFilePath()));
-    vn::TfrmVNMain frmVNMain(settings, app.arguments().mid(1));
-    vn::TAboutBox AboutBox(&frmVNMain);
-    vn::TfrmSetCamReg frmSetCamReg(&frmVNMain);
-    vn::TfrmDiags frmDiags(&frmVNMain, settings);
-    vn::TfrmMyMsg frmMyMsg(&frmVNMain);
-    vn::TfrmExtract frmExtract(&frmVNMain);
-    vn::TfrmExtProgress frmExtProgress(&frmVNMain);
-    frmVNMain.dialogs = {&AboutBox, &frmSetCamReg, &frmDiags, &frmMyMsg, &frmExtract, &frmExtProgress};
-    frmVNMain.show();
+    vn::PlayerProgram program(settings, app.arguments().mid(1));
+    program.frmVNMain.show();
     return QApplication::exec();
 }
 

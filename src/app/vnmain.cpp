@@ -12,7 +12,7 @@
 
 namespace vn {
 
-TfrmVNMain::TfrmVNMain(ui::IniFile& settings, const QStringList& commandLine, QWidget* parent)
+TfrmVNMain::TfrmVNMain(ui::IniFile& settings, QWidget* parent)
     : QMainWindow(parent), settings_(settings) {
     setObjectName(QStringLiteral("TfrmVNMain"));
     setMinimumSize(560, 520);
@@ -32,6 +32,7 @@ TfrmVNMain::TfrmVNMain(ui::IniFile& settings, const QStringList& commandLine, QW
     setStatusBar(StatusBar1);
     CreateMenus();
     ConnectCommands();
+    SetHints();
     Retranslate();
 
     // The layout follows the client area and the picture the scroll box's
@@ -40,7 +41,26 @@ TfrmVNMain::TfrmVNMain(ui::IniFile& settings, const QStringList& commandLine, QW
     ScrollBox1->viewport()->installEventFilter(this);
     qApp->installEventFilter(this);
     LayoutMainWindow();
-    FormCreate(commandLine);
+}
+
+// Hints are English in every language.
+void TfrmVNMain::SetHints() {
+    sbBackward->setToolTip(QStringLiteral("Play Backward"));
+    sbPrevious->setToolTip(QStringLiteral("Backward 1 Frame"));
+    sbPause->setToolTip(QStringLiteral("Pause"));
+    sbStop->setToolTip(QStringLiteral("Stop"));
+    sbNext->setToolTip(QStringLiteral("Forward 1 Frame"));
+    sbForward->setToolTip(QStringLiteral("Play Forward"));
+    sbPrevEvent->setToolTip(QStringLiteral("Prev Event"));
+    sbNextEvent->setToolTip(QStringLiteral("Next Event"));
+    tbRate->setToolTip(QStringLiteral("Speed"));
+    tbWhere->setToolTip(QStringLiteral("Seek"));
+    sbSearchForward->setToolTip(QStringLiteral("Search Forward"));
+    sbSearchBackward->setToolTip(QStringLiteral("Search Baclward"));
+    sbStopSearch->setToolTip(QStringLiteral("Stop Search"));
+    sbPIRSeekRev->setToolTip(QStringLiteral("Prev Event"));
+    sbStopPIRSearch->setToolTip(QStringLiteral("Stop Search"));
+    sbPIRSeekFwd->setToolTip(QStringLiteral("Next Event"));
 }
 
 TfrmVNMain::~TfrmVNMain() { qApp->removeEventFilter(this); }

@@ -53,9 +53,7 @@ struct PlayerWindows {
 class TfrmVNMain : public QMainWindow {
     Q_OBJECT
 public:
-    // Loads the preferences from settings and puts the command line's files
-    // in the play list; they play when the window is first shown.
-    TfrmVNMain(ui::IniFile& settings, const QStringList& commandLine, QWidget* parent = nullptr);
+    explicit TfrmVNMain(ui::IniFile& settings, QWidget* parent = nullptr);
     ~TfrmVNMain() override;
 
     // Presentation (the engine calls these for every picture it shows).
@@ -79,12 +77,14 @@ public:
     // Inactive", 1 "Search Forward", 2 "Search Backward", 3 "Found").
     void ShowSearchLabel(int i);
 
+    // The creation handler, once the program's other windows exist: loads
+    // the preferences and puts the command line's files in the play list;
+    // they play when the window is first shown.
+    void FormCreate(const QStringList& commandLine);
+
     // Preferences and the program's end.
     void LoadSettings();
     void SaveSettings();
-    ui::IniFile& settings() { return settings_; }
-    // The folder of the program, default folder of the export dialog.
-    QString ProgramDirectory() const;
 
     vn::PlayerEngine* engine = nullptr;
     PlayerWindows dialogs;
@@ -249,8 +249,9 @@ private:
     void CreateMenus();
     void ConnectCommands();
 
-    // Captions, hints and menu texts in the active language.
+    // Captions and menu texts in the active language.
     void Retranslate();
+    void SetHints();
 
     // Commands.
     void Image1MouseDown(Qt::MouseButton button);
@@ -258,7 +259,8 @@ private:
     void EmbedTimestamp1Click();
     void Deblock1Click();
     void Exit1Click();
-    void FormCreate(const QStringList& commandLine);
+    void About1Click();
+    void CameraSettings1Click();
     void FormShow();
 
     // The controls that LayoutMainWindow moves, with their rectangles.

@@ -1,6 +1,4 @@
-// The main window's captions, hints and menu texts in the active language.
-// Hints carry English only; their own disambiguation keeps them apart from
-// captions with the same text.
+// The main window's captions and menu texts in the active language.
 #include <QAction>
 #include <QMenu>
 
@@ -67,23 +65,6 @@ void TfrmVNMain::Retranslate() {
     Label16->setText(tr("HDR Range"));
     lblPIRTriggerTitle->setText(tr("PIR Active"));
     lblPIRSeek->setText(tr("PIR Seek"));
-
-    sbBackward->setToolTip(tr("Play Backward", "hint"));
-    sbPrevious->setToolTip(tr("Backward 1 Frame", "hint"));
-    sbPause->setToolTip(tr("Pause", "hint"));
-    sbStop->setToolTip(tr("Stop", "hint"));
-    sbNext->setToolTip(tr("Forward 1 Frame", "hint"));
-    sbForward->setToolTip(tr("Play Forward", "hint"));
-    sbPrevEvent->setToolTip(tr("Prev Event", "hint"));
-    sbNextEvent->setToolTip(tr("Next Event", "hint"));
-    tbRate->setToolTip(tr("Speed", "hint"));
-    tbWhere->setToolTip(tr("Seek", "hint"));
-    sbSearchForward->setToolTip(tr("Search Forward", "hint"));
-    sbSearchBackward->setToolTip(tr("Search Baclward", "hint"));
-    sbStopSearch->setToolTip(tr("Stop Search", "hint"));
-    sbPIRSeekRev->setToolTip(tr("Prev Event", "hint"));
-    sbStopPIRSearch->setToolTip(tr("Stop Search", "hint"));
-    sbPIRSeekFwd->setToolTip(tr("Next Event", "hint"));
 }
 
 }  // namespace vn

@@ -1,18 +1,23 @@
 // The main window's life: preferences loaded at creation, the first show,
 // and the close that saves them.
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QScreen>
+#include <QThread>
 
+#include "app/core/player_state.h"
 #include "app/core/zoom.h"
 #include "app/platform/ini_file.h"
 #include "app/platform/language.h"
+#include "app/player_engine.h"
 #include "app/preference_keys.h"
 #include "app/vnmain.h"
+#include "diag/diagnostics_window.h"
 
 namespace vn {
 
 void TfrmVNMain::LoadSettings() {
+    // The control changes that loading causes are not the user's.
+    if (engine != nullptr) engine->state.g_bLoading = true;
     for (const PreferenceKey& key : KeysInReadOrder(prefs)) {
         if (key.number != nullptr) {
             const int fallback = key.defaultFrom != nullptr ? *key.defaultFrom : *key.number;
@@ -22,24 +27,34 @@ void TfrmVNMain::LoadSettings() {
         }
     }
 
-    QRect frame = geometry();
-    if (prefs.nMainWinX != -1) frame.moveLeft(prefs.nMainWinX);
-    if (prefs.nMainWinY != -1) frame.moveTop(prefs.nMainWinY);
-    if (prefs.nMainWinWidth != -1) frame.setWidth(prefs.nMainWinWidth);
-    if (prefs.nMainWinHeight != -1) frame.setHeight(prefs.nMainWinHeight);
-    setGeometry(frame);
+    // The window's inside, as SaveSettings takes it: the frame's size is
+    // the window system's and not known before the window shows.
+    QRect inside = geometry();
+    if (prefs.nMainWinX != -1) inside.moveLeft(prefs.nMainWinX);
+    if (prefs.nMainWinY != -1) inside.moveTop(prefs.nMainWinY);
+    if (prefs.nMainWinWidth != -1) inside.setWidth(prefs.nMainWinWidth);
+    if (prefs.nMainWinHeight != -1) inside.setHeight(prefs.nMainWinHeight);
+    setGeometry(inside);
 
-    tbRate->SetPosition(30 - prefs.nFrmRate);
+    tbRate->SetPosition(SpeedBarPositionForRate(prefs.nFrmRate));
     lblRate->SetCaption(QString::number(prefs.nFrmRate));
     edtMotionThreshold->setText(QString::number(prefs.nMotionThreshold));
     EmbedTimestamp1->setChecked(prefs.g_bEmbedTime);
     Deblock1->setChecked(prefs.g_nDeblockMethod != 0);
     if (prefs.TestLanguage > 0) ui::SetActiveLanguage(prefs.TestLanguage);
+    if (engine != nullptr) engine->state.g_bLoading = false;
 }
 
 void TfrmVNMain::SaveSettings() {
-    prefs.nMainWinX = x();
-    prefs.nMainWinY = y();
+    // The diagnostics window's switches, as the user left them there.
+    if (const TfrmDiags* diags = dialogs.frmDiags) {
+        prefs.bShowExpo = diags->bShowExpo;
+        prefs.bShowTimes = diags->bShowTimes;
+        prefs.bDumpRTCData = diags->bDumpRTCData;
+        prefs.g_bShowChecksums = diags->g_bShowChecksums;
+    }
+    prefs.nMainWinX = geometry().x();
+    prefs.nMainWinY = geometry().y();
     prefs.nMainWinWidth = width();
     prefs.nMainWinHeight = height();
     for (const PreferenceKey& key : KeysInWriteOrder(prefs)) {
@@ -48,12 +63,12 @@ void TfrmVNMain::SaveSettings() {
     settings_.Flush();
 }
 
-QString TfrmVNMain::ProgramDirectory() const { return QCoreApplication::applicationDirPath(); }
-
 void TfrmVNMain::FormCreate(const QStringList& commandLine) {
     setAcceptDrops(true);
     LoadSettings();
+    if (prefs.ShowDiagsWindow != 0 && dialogs.frmDiags != nullptr) dialogs.frmDiags->show();
     ApplyZoom();
+    if (engine != nullptr) engine->AddCommandLine(commandLine);
     startPlayingWhenShown_ = !commandLine.isEmpty();
 }
 
@@ -73,13 +88,28 @@ void TfrmVNMain::FormShow() {
         move(kept.left, kept.top);
         resize(kept.width - frameExtra.width(), kept.height - frameExtra.height());
     }
+    if (startPlayingWhenShown_ && engine != nullptr) {
+        startPlayingWhenShown_ = false;
+        engine->PlayFirstEntry();
+    }
 }
 
+// Closing, by the window's close button or "E&xit", ends the program: the
+// other windows are the main window's and do not keep it running.
 void TfrmVNMain::closeEvent(QCloseEvent* event) {
+    if (engine != nullptr) {
+        if (engine->state.g_bPlaying) {
+            engine->StopPlay();
+            QThread::msleep(100);
+        }
+        engine->CloseCurrentFile();
+    }
     SaveSettings();
+    HidePicture();
+    if (engine != nullptr) engine->g_pFramePicture.Release();
     QMainWindow::closeEvent(event);
 }
 
-int TfrmVNMain::FileKind() const { return 0; }
+int TfrmVNMain::FileKind() const { return engine != nullptr ? engine->state.g_nFileKind : 0; }
 
 }  // namespace vn

@@ -4,8 +4,11 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/vnmain.h"
 #include "app/core/zoom.h"
+#include "app/vnmain.h"
+#include "camset/camera_settings_dialog.h"
+#include "diag/diagnostics_window.h"
+#include "recording/windows/about_box.h"
 
 namespace vn {
 namespace {
@@ -64,6 +67,8 @@ void TfrmVNMain::ConnectCommands() {
     connect(EmbedTimestamp1, &QAction::triggered, this, &TfrmVNMain::EmbedTimestamp1Click);
     connect(Deblock1, &QAction::triggered, this, &TfrmVNMain::Deblock1Click);
     connect(Exit1, &QAction::triggered, this, &TfrmVNMain::Exit1Click);
+    connect(About1, &QAction::triggered, this, &TfrmVNMain::About1Click);
+    connect(CameraSettings1, &QAction::triggered, this, &TfrmVNMain::CameraSettings1Click);
 }
 
 void TfrmVNMain::SetZoom(int zoom) {
@@ -84,6 +89,19 @@ void TfrmVNMain::EmbedTimestamp1Click() {
 void TfrmVNMain::Deblock1Click() {
     prefs.g_nDeblockMethod = prefs.g_nDeblockMethod != 0 ? 0 : 2;
     Deblock1->setChecked(prefs.g_nDeblockMethod != 0);
+    if (dialogs.frmDiags != nullptr && dialogs.frmDiags->isVisible()) {
+        dialogs.frmDiags->SelectDeblockMethod(prefs.g_nDeblockMethod);
+    }
+}
+
+void TfrmVNMain::About1Click() {
+    // Not over a playing MPEG-4 stream, whose pictures it would hold up.
+    if (dialogs.AboutBox == nullptr || FileKind() == 2) return;
+    dialogs.AboutBox->show();
+}
+
+void TfrmVNMain::CameraSettings1Click() {
+    if (dialogs.frmSetCamReg != nullptr) dialogs.frmSetCamReg->exec();
 }
 
 void TfrmVNMain::Exit1Click() { close(); }

@@ -81,6 +81,12 @@ void CameraRecords::BeginWalk() {
     walk = WalkFacts{};
 }
 
+void CameraRecords::ForgetRecords() {
+    const bool dump = bDumpRTCData;
+    *this = CameraRecords{};
+    bDumpRTCData = dump;
+}
+
 void CameraRecords::ReadApp4(std::span<const uint8_t> payload) {
     FieldReader(payload).Copy(0, exposure.bytes, sizeof exposure.bytes);
     exposurePresent = true;

@@ -78,6 +78,10 @@ class CameraRecords {
 public:
     // Called at the start of every marker walk.
     void BeginWalk();
+    // Forgets every record read, as at program start, when another recording
+    // is opened: its frames must not show the last one's camera. The clock
+    // dump switch stays.
+    void ForgetRecords();
 
     // Segment payloads (the bytes after the two length bytes).
     void ReadApp4(std::span<const uint8_t> payload);

@@ -1,18 +1,12 @@
 #include "diag/camera_values.h"
 
 #include <array>
-#include <cstdio>
+
+#include "decode/text_format.h"
 
 namespace vn {
 
 namespace {
-
-template <typename... Values>
-std::string Format(const char* format, Values... values) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, values...);
-    return text;
-}
 
 std::string Decimal(int64_t value) {
     return std::to_string(value);

@@ -4,6 +4,7 @@
 // values, the Movie Info panel, the caption and the presentation.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -28,6 +29,9 @@ struct ShownFrame {
     std::string date;
     std::string time;
     int dateSource = 0;
+    // When the read and the decode ended, for the player's work-time measure.
+    std::chrono::steady_clock::time_point readDone;
+    std::chrono::steady_clock::time_point decodeDone;
 };
 
 class FrameShow {

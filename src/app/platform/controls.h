@@ -45,7 +45,6 @@ public:
              int width, int height);
     int Position() const { return value(); }
     void SetPosition(int position) { setValue(position); }
-    int Max() const { return maximum(); }
     void SetMax(int max) { setMaximum(max); }
     // Tick marks every `frequency` positions.
     void SetFrequency(int frequency) { setTickInterval(frequency); }
@@ -65,7 +64,6 @@ public:
     ProgressBar(QWidget* parent, const char* name, int left, int top, int width, int height);
     int Position() const { return value(); }
     void SetPosition(int position) { setValue(position); }
-    int Max() const { return maximum(); }
     void SetMax(int max) { setMaximum(max); }
 };
 
@@ -120,7 +118,6 @@ class CheckBox : public QCheckBox {
     Q_OBJECT
 public:
     CheckBox(QWidget* parent, const char* name, int left, int top, int width, int height);
-    bool Checked() const { return isChecked(); }
     void SetChecked(bool checked) { setChecked(checked); }
 };
 

@@ -37,8 +37,6 @@ void Image::ForgetPicture() {
     update();
 }
 
-bool Image::HasPicture() const { return !ShownImage().isNull(); }
-
 QImage Image::ShownImage() const { return shown_ != nullptr ? WrapPicture(*shown_) : copy_; }
 
 void Image::paintEvent(QPaintEvent*) {

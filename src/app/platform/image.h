@@ -20,10 +20,6 @@ public:
     // Shows a copy of the picture, for pictures that do not stay.
     void ShowPictureCopy(const vn::Picture& picture);
     void ForgetPicture();
-    bool HasPicture() const;
-
-    // The picture as shown at this moment, unscaled; null when there is none.
-    QImage ShownImage() const;
 
 signals:
     void MouseDown(Qt::MouseButton button);
@@ -33,6 +29,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // The picture as shown at this moment, unscaled; null when there is none.
+    QImage ShownImage() const;
+
     const vn::Picture* shown_ = nullptr;
     QImage copy_;
 };

@@ -59,14 +59,6 @@ void IniFile::WriteInteger(const char* section, const char* key, int value) {
     settings_.setValue(KeyPath(section, key), QString::number(value));
 }
 
-QString IniFile::ReadString(const char* section, const char* key, const QString& defaultValue) const {
-    return settings_.value(KeyPath(section, key), defaultValue).toString();
-}
-
-void IniFile::WriteString(const char* section, const char* key, const QString& value) {
-    settings_.setValue(KeyPath(section, key), value);
-}
-
 bool IniFile::Flush() {
     settings_.sync();
     return settings_.status() == QSettings::NoError;

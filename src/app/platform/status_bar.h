@@ -14,7 +14,6 @@ public:
     // One panel per width; the last one takes the room that is left.
     StatusBar(QWidget* parent, const char* name, const QVector<int>& panelWidths);
 
-    int PanelCount() const { return static_cast<int>(panels_.size()); }
     void SetPanelText(int panel, const QString& text);
     QString PanelText(int panel) const;
 

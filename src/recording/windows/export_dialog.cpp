@@ -40,6 +40,11 @@ TfrmExtract::TfrmExtract(QWidget* parent) : QDialog(parent) {
     rgExportAs->SetItemIndex(0);
 }
 
+void TfrmExtract::SetFrameRange(int first, int last) {
+    edtExtractFirst->setText(QString::number(first));
+    edtExtractLast->setText(QString::number(last));
+}
+
 void TfrmExtract::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) Retranslate();
     QDialog::changeEvent(event);

@@ -20,6 +20,10 @@ class TfrmExtract : public QDialog {
 public:
     explicit TfrmExtract(QWidget* parent = nullptr);
 
+    // The range proposed for the recording just opened: its first and last
+    // frames, 1-based.
+    void SetFrameRange(int first, int last);
+
 protected:
     void changeEvent(QEvent* event) override;
 

@@ -1,4 +1,4 @@
-// The dialogs' tests drive real windows, so they run inside a QApplication.
+// The windows' tests drive real windows, so they run inside a QApplication.
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -1,0 +1,12 @@
+#include "app/player_program.h"
+
+namespace vn {
+
+PlayerProgram::PlayerProgram(ui::IniFile& settings, const QStringList& commandLine)
+    : frmVNMain(settings), frmDiags(&frmVNMain, settings) {
+    frmVNMain.dialogs = {&AboutBox, &frmSetCamReg, &frmDiags, &frmMyMsg, &frmExtract, &frmExtProgress};
+    frmDiags.SetDecoder(&engine.decoder);
+    frmVNMain.FormCreate(commandLine);
+}
+
+}  // namespace vn

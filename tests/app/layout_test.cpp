@@ -1,0 +1,99 @@
+// The main window's layout: the rules on rectangles, and the real window
+// following them when it is resized.
+#include <gtest/gtest.h>
+
+#include <QScrollArea>
+
+#include "app/core/main_layout.h"
+#include "app/window_test_support.h"
+
+namespace vn {
+namespace {
+
+// The groups at their designed sizes, as the window is built.
+MainWindowLayout DesignedLayout() {
+    MainWindowLayout l;
+    l.pnlPlayCtrl = {0, 0, 285, 36};
+    l.gbSeek = {0, 0, 100, 56};
+    l.pnlWhere = {4, 18, 92, 32};
+    l.gbPlayRate = {0, 0, 52, 100};
+    l.lblRate = {0, 0, 52, 20};
+    l.gbStats = {0, 0, 150, 180};
+    l.gbMotion = {0, 0, 150, 180};
+    l.gbPlayList = {0, 0, 304, 100};
+    l.gbMovieInfo = {0, 0, 304, 349};
+    l.lbPlayList = {8, 18, 288, 10};
+    l.lblFilePath = {8, 0, 288, 16};
+    l.pnlPLControls = {8, 0, 288, 30};
+    l.StatusBar1Height = 20;
+    return l;
+}
+
+TEST(MainLayout, FullLayoutPutsThePictureLeftAndTheGroupsInColumnsBesideIt) {
+    MainWindowLayout l = DesignedLayout();
+    LayoutMainWindow(l, {1141, 740}, 1);
+
+    EXPECT_EQ(l.ScrollBox1, (Rect{4, 4, 1141 - 52 - 150 - 150 - 16, 740 - 36 - 56 - 20 - 16}));
+    EXPECT_EQ(l.pnlPlayCtrl, (Rect{773 / 2 - 285 / 2 + 4, l.ScrollBox1.bottom() + 4, 285, 36}));
+    EXPECT_EQ(l.gbSeek, (Rect{0, l.pnlPlayCtrl.bottom() + 4, 773, 56}));
+    EXPECT_EQ(l.pnlWhere.width, 765);
+    EXPECT_EQ(l.gbPlayRate, (Rect{777, 4, 52, l.ScrollBox1.height}));
+    EXPECT_EQ(l.lblRate, (Rect{777, l.pnlPlayCtrl.top, 52, 20}));
+    EXPECT_EQ(l.gbStats, (Rect{833, 4, 150, 180}));
+    EXPECT_EQ(l.gbMotion, (Rect{987, 4, 150, 180}));
+    EXPECT_EQ(l.gbPlayList, (Rect{833, 188, 304, 200}));
+    EXPECT_EQ(l.gbMovieInfo, (Rect{833, 388, 304, 349}));
+    EXPECT_EQ(l.lbPlayList, (Rect{8, 18, 288, 200 - 18 - 30 - 16 - 12}));
+    EXPECT_EQ(l.lblFilePath.top, l.lbPlayList.bottom() + 4);
+    EXPECT_EQ(l.pnlPLControls.top, l.lblFilePath.bottom() + 4);
+}
+
+TEST(MainLayout, PlayListIsAtMost200HighAndShrinksInALowWindow) {
+    for (int height : {469, 500, 740, 1200}) {
+        MainWindowLayout l = DesignedLayout();
+        LayoutMainWindow(l, {900, height}, 0);
+        EXPECT_EQ(l.gbPlayList.height, 200) << height;
+        EXPECT_EQ(l.gbMovieInfo.top, l.gbPlayList.bottom()) << height;
+    }
+    MainWindowLayout low = DesignedLayout();
+    LayoutMainWindow(low, {900, 300}, 1);
+    EXPECT_EQ(low.gbPlayList.height, 300 - 188 - 4);
+}
+
+TEST(MainLayout, CompactLayoutsWidenThePictureAndLeaveTheGroupsAlone) {
+    const MainWindowLayout designed = DesignedLayout();
+    MainWindowLayout stream = designed;
+    LayoutMainWindow(stream, {1000, 700}, 2);
+    EXPECT_EQ(stream.ScrollBox1.width, 1000 - (304 + 16));
+    EXPECT_EQ(stream.ScrollBox1.height, 700 - 36 - 56 - 20 - 16);
+    EXPECT_EQ(stream.gbSeek.top, stream.pnlPlayCtrl.bottom() + 4);
+    EXPECT_EQ(stream.gbSeek.width, designed.gbSeek.width);
+    EXPECT_EQ(stream.gbPlayList, designed.gbPlayList);
+
+    MainWindowLayout raw = designed;
+    LayoutMainWindow(raw, {1000, 700}, 3);
+    EXPECT_EQ(raw.ScrollBox1.width, 1000 - 16);
+    EXPECT_EQ(raw.pnlPlayCtrl.left, (1000 - 16) / 2 - 285 / 2 + 4);
+}
+
+using MainWindowLayoutTest = test::MainWindowTest;
+
+TEST_F(MainWindowLayoutTest, ResizingTheWindowLaysItOutAgain) {
+    TfrmVNMain& window = ShownWindow();
+    for (const QSize size : {QSize(560, 520), QSize(800, 600), QSize(1141, 787), QSize(1500, 1100)}) {
+        window.resize(size);
+        QTest::qWait(0);
+        const QRect box = window.ScrollBox1->geometry();
+        const int clientHeight = window.centralWidget()->height() + window.StatusBar1->height();
+        EXPECT_EQ(box.topLeft(), QPoint(4, 4));
+        EXPECT_EQ(box.width(), size.width() - 52 - 150 - 150 - 16) << size.width();
+        EXPECT_EQ(box.height(), clientHeight - 36 - 56 - window.StatusBar1->height() - 16);
+        EXPECT_EQ(window.gbPlayList->height(), 200) << size.height();
+        EXPECT_EQ(window.gbMovieInfo->y(), window.gbPlayList->geometry().bottom() + 1);
+        EXPECT_EQ(window.gbSeek->width(), box.width());
+        EXPECT_EQ(window.pnlWhere->width(), box.width() - 8);
+    }
+}
+
+}  // namespace
+}  // namespace vn

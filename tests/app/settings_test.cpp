@@ -1,0 +1,125 @@
+// Preferences: the settings file read at creation and written at close, its
+// values' reading, and the folder it falls back to.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QStandardPaths>
+
+#include "app/window_test_support.h"
+
+namespace vn {
+namespace {
+
+using SettingsTest = test::MainWindowTest;
+
+TEST_F(SettingsTest, OnlyTheWidthInTheFileChangesOnlyTheWidth) {
+    WriteSettingsFile("[window]\nnMainWinWidth=800\n");
+    TfrmVNMain& window = OpenWindow();
+    EXPECT_EQ(window.geometry(), QRect(56, 87, 800, 787));
+    const Preferences defaults;
+    EXPECT_EQ(window.prefs.nZoom, defaults.nZoom);
+    EXPECT_EQ(window.prefs.g_nDeblockMethod, 2);
+    EXPECT_EQ(window.prefs.cDrive, 'C');
+    EXPECT_EQ(window.edtMotionThreshold->text(), "50");
+    EXPECT_EQ(window.lblRate->Caption(), "0");
+    EXPECT_TRUE(window.Deblock1->isChecked());
+    EXPECT_FALSE(window.EmbedTimestamp1->isChecked());
+}
+
+TEST_F(SettingsTest, MissingFileKeepsTheDesignedWindow) {
+    TfrmVNMain& window = OpenWindow();
+    EXPECT_EQ(window.geometry(), QRect(56, 87, 1141, 787));
+    EXPECT_EQ(window.minimumSize(), QSize(560, 520));
+}
+
+TEST_F(SettingsTest, ValuesReadAsTheirLeadingNumber) {
+    WriteSettingsFile(
+        "[settings]\nnFrmRate=12fps\nnMotionThreshold=abc\nnZoom= 75\ng_bEmbedTime=7\n"
+        "[window]\nShowDiags=1\n");
+    TfrmVNMain& window = OpenWindow();
+    EXPECT_EQ(window.prefs.nFrmRate, 12);
+    EXPECT_EQ(window.tbRate->Position(), 18);
+    EXPECT_EQ(window.lblRate->Caption(), "12");
+    EXPECT_EQ(window.prefs.nMotionThreshold, 0);
+    EXPECT_EQ(window.prefs.nZoom, 75);
+    EXPECT_TRUE(window.prefs.g_bEmbedTime);
+    EXPECT_TRUE(window.EmbedTimestamp1->isChecked());
+    // Per-frame logging follows the window's switch when it has no key.
+    EXPECT_EQ(window.prefs.ShowDiags, 1);
+}
+
+TEST_F(SettingsTest, PreferencesSurviveARestart) {
+    {
+        TfrmVNMain& window = ShownWindow();
+        window.setGeometry(30, 40, 600, 560);  // within the screen
+        window.N2xzoom1->trigger();
+        window.EmbedTimestamp1->trigger();
+        window.Deblock1->trigger();
+        window.close();
+    }
+    const QByteArray text = SettingsFileText();
+    EXPECT_TRUE(text.contains("nZoom=200")) << text.constData();
+    EXPECT_TRUE(text.contains("g_nDeblockMethod=0"));
+    EXPECT_TRUE(text.contains("cDrive=67"));
+    // Read-only keys are not written.
+    EXPECT_FALSE(text.contains("TestLanguage"));
+    EXPECT_FALSE(text.contains("ShowDiags"));
+
+    TfrmVNMain& again = ShownWindow();
+    EXPECT_EQ(again.geometry(), QRect(30, 40, 600, 560));
+    EXPECT_EQ(again.nZoom(), 200);
+    EXPECT_TRUE(again.EmbedTimestamp1->isChecked());
+    EXPECT_FALSE(again.Deblock1->isChecked());
+    EXPECT_EQ(again.prefs.g_nDeblockMethod, 0);
+}
+
+TEST(IniFile, LeadingIntegerReadsAsTheProfileFunctionsDo) {
+    EXPECT_EQ(ui::LeadingInteger("42"), 42);
+    EXPECT_EQ(ui::LeadingInteger("-3 frames"), -3);
+    EXPECT_EQ(ui::LeadingInteger("+8"), 8);
+    EXPECT_EQ(ui::LeadingInteger("x1"), 0);
+    EXPECT_EQ(ui::LeadingInteger(""), 0);
+    EXPECT_EQ(ui::LeadingInteger("99999999999"), INT_MAX);
+}
+
+TEST(IniFile, UnwritableFolderFallsBackToTheConfigurationFolderWithTheOldValues) {
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir folder;
+    // A folder that cannot be written: a file stands where it would be.
+    const QString blocked = folder.filePath("blocked");
+    {
+        QFile file(blocked);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const QString asked = blocked + "/vnplay.ini";
+    const QString used = ui::WritableSettingsPath(asked);
+    EXPECT_NE(used, asked);
+    EXPECT_TRUE(used.startsWith(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
+    QFile::remove(used);
+    {
+        ui::IniFile settings(asked);
+        settings.WriteInteger("settings", "nZoom", 50);
+        EXPECT_TRUE(settings.Flush());
+    }
+    ui::IniFile reread(asked);
+    EXPECT_EQ(reread.ReadInteger("settings", "nZoom", 100), 50);
+    EXPECT_EQ(reread.ReadInteger("settings", "missing", -1), -1);
+    QFile::remove(used);
+    QStandardPaths::setTestModeEnabled(false);
+}
+
+TEST(IniFile, WritableFileIsUsedWhereItIs) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("vnplay.ini");
+    ui::IniFile settings(path);
+    settings.WriteInteger("window", "nMainWinX", -1);
+    ASSERT_TRUE(settings.Flush());
+    EXPECT_EQ(settings.Path(), path);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().trimmed(), "[window]\nnMainWinX=-1");
+}
+
+}  // namespace
+}  // namespace vn
