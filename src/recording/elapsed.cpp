@@ -1,6 +1,6 @@
 #include "recording/elapsed.h"
 
-#include <cstdio>
+#include "decode/text_format.h"
 
 namespace vn {
 
@@ -8,14 +8,9 @@ std::string FormatElapsed(int64_t seconds) {
     const int64_t hours = seconds / 3600;
     const int minutes = static_cast<int>(seconds % 3600 / 60);
     const int secs = static_cast<int>(seconds % 60);
-    char text[64];
-    if (hours < 24) {
-        std::snprintf(text, sizeof text, "%lld:%2.2d:%2.2d", static_cast<long long>(hours), minutes, secs);
-    } else {
-        std::snprintf(text, sizeof text, "days: %lld\n%d:%2.2d:%2.2d", static_cast<long long>(seconds / 86400),
-                      static_cast<int>(hours % 24), minutes, secs);
-    }
-    return text;
+    if (hours < 24) return Format("%lld:%2.2d:%2.2d", static_cast<long long>(hours), minutes, secs);
+    return Format("days: %lld\n%d:%2.2d:%2.2d", static_cast<long long>(seconds / 86400), static_cast<int>(hours % 24),
+                  minutes, secs);
 }
 
 std::string EventNumberText(std::span<const int32_t> eventList, int frame) {

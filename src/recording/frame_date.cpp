@@ -1,8 +1,9 @@
 #include "recording/frame_date.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <ctime>
+
+#include "decode/text_format.h"
 
 namespace vn {
 
@@ -17,12 +18,6 @@ int MonthLength(int month, int64_t year) {
 
 // Forty-eight months in a row always hold 1461 days under the rule above.
 constexpr int64_t kDaysIn4Years = 1461;
-
-std::string Format(const char* format, int a, int b, int c) {
-    char text[48];
-    std::snprintf(text, sizeof text, format, a, b, c);
-    return text;
-}
 
 }  // namespace
 

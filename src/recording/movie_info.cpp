@@ -1,8 +1,9 @@
 #include "recording/movie_info.h"
 
-#include <cstdio>
 #include <initializer_list>
 #include <vector>
+
+#include "decode/text_format.h"
 
 namespace vn {
 
@@ -12,12 +13,6 @@ namespace {
 std::string Pick(std::initializer_list<const char*> names, int index) {
     if (index < 0 || index >= static_cast<int>(names.size())) return "???";
     return names.begin()[index];
-}
-
-std::string Clock(const char* format, int hours, int minutes) {
-    char text[32];
-    std::snprintf(text, sizeof text, format, hours, minutes);
-    return text;
 }
 
 // "SMTWTFS" with a blank for every day whose bit (1 Sunday .. 7 Saturday) is clear.
@@ -31,11 +26,7 @@ std::string TimerDays(int mask) {
 
 }  // namespace
 
-std::string SignedText(int value) {
-    char text[16];
-    std::snprintf(text, sizeof text, value > 0 ? "+%d" : "%d", value);
-    return text;
-}
+std::string SignedText(int value) { return Format(value > 0 ? "+%d" : "%d", value); }
 
 void MovieInfoPanel::FillMovieInfo(const Recording& recording, CameraRecords& camera) {
     FrameCameraRecord& frame = camera.frame;
@@ -88,8 +79,8 @@ void MovieInfoPanel::FromMovieRecord(const MovieRecord& record) {
     const int start = record.timerStart(), stop = record.timerStop();
     const bool timerOn = start != 0 || stop != 0;
     if (timerOn) {
-        Set("lblSSStart", Clock("%2.2d:%2.2d", start / 60, start % 60));
-        Set("lblSSStop", Clock("%2.2d:%2.2d", stop / 60, stop % 60));
+        Set("lblSSStart", Format("%2.2d:%2.2d", start / 60, start % 60));
+        Set("lblSSStop", Format("%2.2d:%2.2d", stop / 60, stop % 60));
         Set("lblSSDays", TimerDays(record.timerDays()));
     } else {
         Set("lblSSStart", "Off");
@@ -134,8 +125,8 @@ void MovieInfoPanel::FromFrameSettings(const FrameCameraRecord& frame, int wrdCa
         Set("lblSSStart", "Disabled");
         Set("lblSSStop", "Disabled");
     } else {
-        Set("lblSSStart", Clock("%0.2d:%0.2d", start / 4, start % 4 * 15));
-        Set("lblSSStop", Clock("%0.2d:%0.2d", stop / 4, stop % 4 * 15));
+        Set("lblSSStart", Format("%0.2d:%0.2d", start / 4, start % 4 * 15));
+        Set("lblSSStop", Format("%0.2d:%0.2d", stop / 4, stop % 4 * 15));
     }
 
     if (kind == 1) {
