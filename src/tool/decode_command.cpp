@@ -1,10 +1,14 @@
 // "decode": frames decoded in order, as playback decodes them (tables and
 // planes carry from frame to frame), written as 24-bit bitmaps. With --dc,
 // the DC-only picture the motion search sees: one pixel per 8 x 8 block.
+// With --embed-time, the pictures carry the time-stamp caption in a band
+// below the frame, as the player draws it.
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "app/core/frame_show.h"
+#include "app/core/timestamp_caption.h"
 #include "recording/bitmap_file.h"
 #include "tool/commands.h"
 #include "tool/dc_image.h"
@@ -26,10 +30,15 @@ std::string FramePath(const std::string& folder, int frame) {
 int RunDecode(Arguments& args) {
     const bool all = args.Has("all");
     const bool dcOnly = args.Has("dc");
+    const bool embedTime = args.Has("embed-time");
     const auto frameArg = args.Integer("frame");
     const auto out = args.Text(all ? "out-dir" : "out");
     if (!args.ok() || !out || (!all && !frameArg)) {
         Complain("decode", args.ok() ? "needs --frame N --out FILE.bmp, or --all --out-dir DIR" : args.error());
+        return kExitUsage;
+    }
+    if (dcOnly && embedTime) {
+        Complain("decode", "--embed-time draws on full pictures, not on DC images");
         return kExitUsage;
     }
     Session session;
@@ -43,11 +52,23 @@ int RunDecode(Arguments& args) {
     }
     const int last = all ? frames - 1 : static_cast<int>(*frameArg);
 
-    Picture picture(recording.header.width, recording.header.height);
+    // The caption band adds 16 rows below the frame.
+    Picture picture(recording.header.width, recording.header.height + (embedTime ? 16 : 0));
     DcImage dc(recording.header.width, recording.header.height);
+    FrameShow show(recording);
+    show.Reset();
     int status = 0;
     for (int i = 0; i <= last; ++i) {
-        const int readResult = recording.ReadFrame(i);
+        int readResult, decodeResult;
+        if (dcOnly) {
+            readResult = recording.ReadFrame(i);
+            decodeResult = readResult == 0 ? dc.Decode(session.decoder, recording.LastFrameBytes()) : 0;
+        } else {
+            const ShownFrame shown = show.Show(i, picture);
+            readResult = shown.readResult;
+            decodeResult = shown.decodeResult;
+            if (embedTime && shown.presented) DrawTimestamp(picture, shown.date, shown.time);
+        }
         if (readResult != 0) {
             if (all || i == last) {
                 Complain("decode", "frame " + std::to_string(i) + " cannot be read (result " +
@@ -56,9 +77,6 @@ int RunDecode(Arguments& args) {
             }
             continue;
         }
-        const int decodeResult = dcOnly ? dc.Decode(session.decoder, recording.LastFrameBytes())
-                                        : recording.DecodeCurrentFrame(recording.LastFrameBytes(), picture,
-                                                                       nullptr, nullptr);
         if (!all && i != last) continue;
         if (decodeResult == -1) {
             Complain("decode", "frame " + std::to_string(i) + " holds no picture data (result -1)");

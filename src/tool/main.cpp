@@ -19,6 +19,7 @@ const char kUsage[] =
     "  decode FILE --frame N --out F.bmp  decode frames 0..N and write frame N\n"
     "         FILE --all --out-dir DIR    write every frame as DIR/frame_00000.bmp, ...\n"
     "         [--dc]                      the DC-only picture, one pixel per 8 x 8 block\n"
+    "         [--embed-time]              the time-stamp caption below the frame\n"
     "  report FILE                        full per-frame report: camera records, checksums\n"
     "Movies (.m4v, .mvm):\n"
     "  info FILE                          stream size, length, time increments\n"

@@ -28,6 +28,23 @@ TEST(ToolDecode, WritesBottomUpBitmapsOfTheRecordingSize) {
     EXPECT_EQ(bmp[28], 24);
 }
 
+TEST(ToolDecode, EmbeddedTimeGoesInABandBelowTheFrame) {
+    ScratchDir dir;
+    ToolRun run = RunTool("decode " + kRecording + " --frame 3 --embed-time --out " + dir.File("f3.bmp"));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto bmp = ReadBytes(dir.File("f3.bmp"));
+    ASSERT_EQ(LittleEndian32(bmp, 22), 256);
+    // Bottom-up rows: the band is the first 16 rows of the file, black with white glyphs.
+    int white = 0, other = 0;
+    for (size_t at = 54; at < 54 + 16 * 960; at += 3) {
+        if (bmp[at] == 255 && bmp[at + 1] == 255 && bmp[at + 2] == 255) ++white;
+        else if (bmp[at] != 0 || bmp[at + 1] != 0 || bmp[at + 2] != 0) ++other;
+    }
+    EXPECT_GT(white, 100);
+    EXPECT_EQ(other, 0);
+    EXPECT_EQ(RunTool("decode " + kRecording + " --frame 3 --dc --embed-time --out x.bmp").status, 1);
+}
+
 TEST(ToolDecode, DcImagesHaveOnePixelPerBlockAndAllFramesGetAFile) {
     ScratchDir dir;
     ToolRun run = RunTool("decode " + kRecording + " --all --dc --out-dir " + dir.path());
