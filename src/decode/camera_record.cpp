@@ -1,9 +1,10 @@
 #include "decode/camera_record.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <string_view>
+
+#include "decode/text_format.h"
 
 namespace vn {
 
@@ -48,16 +49,6 @@ public:
 private:
     std::span<const uint8_t> p_;
 };
-
-std::string HexLine(std::span<const uint8_t> bytes) {
-    std::string line;
-    char cell[4];
-    for (uint8_t b : bytes) {
-        std::snprintf(cell, sizeof cell, "%02X ", b);
-        line += cell;
-    }
-    return line;
-}
 
 }  // namespace
 
@@ -176,7 +167,7 @@ void CameraRecords::ReadComment(std::span<const uint8_t> payload) {
     walk.clockRecordValue = FrameClock;
     if (bDumpRTCData && r.Matches(7, "RTCD")) {
         for (size_t at : {size_t{11}, size_t{27}}) {
-            if (r.Has(at, 16)) rtcDumpLines.push_back(HexLine(payload.subspan(at, 16)));
+            if (r.Has(at, 16)) rtcDumpLines.push_back(HexText(payload.subspan(at, 16), /*upperCase=*/true, " "));
         }
     }
 }

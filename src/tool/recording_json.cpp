@@ -1,26 +1,17 @@
 #include "tool/recording_json.h"
 
-#include <cstdio>
 #include <span>
 #include <string>
+
+#include "decode/text_format.h"
 
 namespace vn::tool {
 
 namespace {
 
-std::string Hex(std::span<const uint8_t> bytes) {
-    std::string hex;
-    char cell[3];
-    for (uint8_t b : bytes) {
-        std::snprintf(cell, sizeof cell, "%02x", b);
-        hex += cell;
-    }
-    return hex;
-}
-
 void WriteMovieRecord(JsonWriter& json, const MovieRecord& m, bool detailed) {
     json.BeginObject();
-    if (detailed) json.Field("raw_hex", Hex(m.bytes)).Field("size_u32", m.U32(4));
+    if (detailed) json.Field("raw_hex", HexText(m.bytes, false)).Field("size_u32", m.U32(4));
     json.Field("model_name", m.modelName())
         .Field("firmware", m.firmware())
         .Field("band_filter", m.bandFilter())
@@ -56,7 +47,7 @@ void WriteRecordingFacts(JsonWriter& json, const Recording& r, int openResult, b
         .Field("fps", h.interval != 0 ? static_cast<int64_t>(h.rate) / h.interval : 0)
         .EndObject();
     json.Field("model_tag", r.modelTag.tag()).Field("model_mode", r.modelTag.mode());
-    if (detailed) json.Field("model_tag_hex", Hex(r.modelTag.bytes));
+    if (detailed) json.Field("model_tag_hex", HexText(r.modelTag.bytes, false));
     json.FieldIf("movie_record", r.movieRecordPresent,
                  [&](JsonWriter& j) { WriteMovieRecord(j, r.movieRecord, detailed); });
     json.Key("state")
