@@ -20,7 +20,7 @@ extern "C" {
 #include <libavcodec/avcodec.h>
 }
 
-#include "decode/picture.h"
+#include "common/picture.h"
 #include "movie/movie_file.h"
 
 namespace {

@@ -23,7 +23,7 @@
 #include <string>
 #include <vector>
 
-#include "app/platform/ini_file.h"
+#include "platform/ini_file.h"
 #include "app/player_program.h"
 #include "samplewriter/default_samples.h"
 

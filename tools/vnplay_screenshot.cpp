@@ -8,7 +8,7 @@
 
 #include <cstdio>
 
-#include "app/platform/ini_file.h"
+#include "platform/ini_file.h"
 #include "app/player_program.h"
 
 int main(int argc, char** argv) {

@@ -5,8 +5,8 @@
 
 #include <chrono>
 
-#include "app/core/timestamp_caption.h"
-#include "app/platform/language.h"
+#include "recording/timestamp_caption.h"
+#include "platform/language.h"
 #include "app/player_engine.h"
 #include "app/vnmain.h"
 #include "diag/diagnostics_window.h"

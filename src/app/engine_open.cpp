@@ -3,10 +3,10 @@
 #include <QAction>
 #include <QFile>
 
-#include "app/platform/language.h"
+#include "platform/language.h"
 #include "app/player_engine.h"
 #include "app/vnmain.h"
-#include "decode/text_format.h"
+#include "common/text_format.h"
 #include "diag/message_dialog.h"
 #include "recording/windows/export_dialog.h"
 

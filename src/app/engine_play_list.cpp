@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QFileDialog>
 
-#include "app/platform/hints.h"
+#include "platform/hints.h"
 #include "app/player_engine.h"
 #include "app/vnmain.h"
 

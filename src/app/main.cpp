@@ -7,7 +7,7 @@
 
 #include <exception>
 
-#include "app/platform/ini_file.h"
+#include "platform/ini_file.h"
 #include "app/player_program.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 #include <QShortcut>
 
-#include "app/platform/hints.h"
+#include "platform/hints.h"
 #include "app/vnmain.h"
 #include "diag/diagnostics_window.h"
 

@@ -14,12 +14,12 @@
 #include <cstdint>
 #include <string>
 
-#include "app/core/frame_diagnostics.h"
-#include "app/core/frame_show.h"
-#include "app/core/play_list.h"
-#include "app/core/player_state.h"
+#include "diag/frame_diagnostics.h"
+#include "recording/frame_show.h"
+#include "player/play_list.h"
+#include "player/player_state.h"
 #include "decode/jpeg_decoder.h"
-#include "decode/picture.h"
+#include "common/picture.h"
 #include "recording/movie_info.h"
 #include "recording/recording.h"
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/core/preferences.h"
+#include "player/preferences.h"
 
 namespace vn {
 

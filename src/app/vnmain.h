@@ -13,13 +13,13 @@
 #include <utility>
 #include <vector>
 
-#include "app/core/geometry.h"
-#include "app/core/main_layout.h"
-#include "app/core/preferences.h"
-#include "app/platform/controls.h"
-#include "app/platform/image.h"
-#include "app/platform/status_bar.h"
-#include "decode/picture.h"
+#include "common/geometry.h"
+#include "player/main_layout.h"
+#include "player/preferences.h"
+#include "platform/controls.h"
+#include "platform/image.h"
+#include "platform/status_bar.h"
+#include "common/picture.h"
 
 class QAction;
 class QMenu;

@@ -4,10 +4,10 @@
 #include <QScreen>
 #include <QThread>
 
-#include "app/core/player_state.h"
-#include "app/core/zoom.h"
-#include "app/platform/ini_file.h"
-#include "app/platform/language.h"
+#include "player/player_state.h"
+#include "player/zoom.h"
+#include "platform/ini_file.h"
+#include "platform/language.h"
 #include "app/player_engine.h"
 #include "app/preference_keys.h"
 #include "app/vnmain.h"

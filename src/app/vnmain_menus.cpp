@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/core/zoom.h"
+#include "player/zoom.h"
 #include "app/vnmain.h"
 #include "camset/camera_settings_dialog.h"
 #include "diag/diagnostics_window.h"

@@ -6,7 +6,7 @@
 #include <QScrollBar>
 #include <QStyle>
 
-#include "app/core/zoom.h"
+#include "player/zoom.h"
 #include "app/vnmain.h"
 #include "recording/movie_info.h"
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "decode/text_format.h"
+#include "common/text_format.h"
 
 namespace vn {
 

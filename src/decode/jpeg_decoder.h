@@ -14,7 +14,7 @@
 
 #include "decode/camera_record.h"
 #include "decode/huffman.h"
-#include "decode/picture.h"
+#include "common/picture.h"
 #include "decode/quant.h"
 
 namespace vn {

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "decode/text_format.h"
+#include "common/text_format.h"
 
 namespace vn {
 

@@ -9,7 +9,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-#include "app/platform/controls.h"
+#include "platform/controls.h"
 #include "decode/jpeg_decoder.h"
 
 namespace vn {

@@ -2,7 +2,7 @@
 // screen, the focus score, the checksums and the breakpoint.
 #include "diag/diagnostics_window.h"
 
-#include "app/platform/controls.h"
+#include "platform/controls.h"
 #include "decode/jpeg_decoder.h"
 
 namespace vn {

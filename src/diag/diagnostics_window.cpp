@@ -5,8 +5,8 @@
 #include <QFont>
 #include <QMenu>
 
-#include "app/platform/controls.h"
-#include "app/platform/ini_file.h"
+#include "platform/controls.h"
+#include "platform/ini_file.h"
 #include "decode/jpeg_decoder.h"
 
 namespace vn {

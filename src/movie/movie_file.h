@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "decode/picture.h"
+#include "common/picture.h"
 #include "movie/audio_ring.h"
 #include "movie/mpeg4_decoder.h"
 #include "movie/start_codes.h"
 #include "movie/stream_window.h"
-#include "recording/frame_date.h"
+#include "common/camera_time.h"
 
 namespace vn {
 

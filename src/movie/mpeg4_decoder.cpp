@@ -6,7 +6,7 @@
 #include <new>
 
 #include "decode/deblock.h"
-#include "movie/colour.h"
+#include "movie/mpeg4_colour.h"
 #include "movie/post_filter.h"
 #include "movie/start_codes.h"
 

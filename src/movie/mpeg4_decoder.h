@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "decode/picture.h"
+#include "common/picture.h"
 #include "movie/mpeg4_block.h"
 #include "movie/stream_window.h"
 #include "movie/yuv_planes.h"

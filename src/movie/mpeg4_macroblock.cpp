@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "movie/dequant.h"
-#include "movie/idct.h"
+#include "movie/mpeg4_idct.h"
 #include "movie/motion_comp.h"
 #include "movie/mpeg4_decoder.h"
 #include "movie/vlc_reader.h"

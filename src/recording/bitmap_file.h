@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "decode/picture.h"
+#include "common/picture.h"
 
 namespace vn {
 

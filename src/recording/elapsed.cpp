@@ -1,6 +1,6 @@
 #include "recording/elapsed.h"
 
-#include "decode/text_format.h"
+#include "common/text_format.h"
 
 namespace vn {
 

@@ -3,7 +3,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "decode/text_format.h"
+#include "common/text_format.h"
 
 namespace vn {
 

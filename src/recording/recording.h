@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "decode/jpeg_decoder.h"
-#include "decode/picture.h"
+#include "common/picture.h"
 #include "recording/event_scan.h"
-#include "recording/frame_date.h"
+#include "common/camera_time.h"
 #include "recording/recording_file.h"
 
 namespace vn {

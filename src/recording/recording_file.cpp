@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <ctime>
 
-#include "recording/frame_date.h"
+#include "common/camera_time.h"
 
 namespace vn {
 

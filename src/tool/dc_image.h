@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "decode/jpeg_decoder.h"
-#include "decode/picture.h"
+#include "common/picture.h"
 
 namespace vn::tool {
 

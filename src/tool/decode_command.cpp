@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/core/frame_show.h"
-#include "app/core/timestamp_caption.h"
+#include "recording/frame_show.h"
+#include "recording/timestamp_caption.h"
 #include "recording/bitmap_file.h"
 #include "tool/commands.h"
 #include "tool/dc_image.h"

@@ -2,7 +2,7 @@
 // frame 0, one JSON object a line.
 #include <cstdio>
 
-#include "app/core/frame_show.h"
+#include "recording/frame_show.h"
 #include "tool/commands.h"
 #include "tool/json_writer.h"
 #include "tool/session.h"

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "decode/picture.h"
+#include "common/picture.h"
 #include "movie/movie_file.h"
 #include "tool/json_writer.h"
 

@@ -3,7 +3,7 @@
 #include <span>
 #include <string>
 
-#include "decode/text_format.h"
+#include "common/text_format.h"
 
 namespace vn::tool {
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/core/frame_show.h"
+#include "recording/frame_show.h"
 #include "recording/movie_info.h"
 #include "tool/camera_json.h"
 #include "tool/commands.h"

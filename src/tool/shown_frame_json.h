@@ -1,7 +1,7 @@
 // The parts of a shown frame that the per-frame outputs share.
 #pragma once
 
-#include "app/core/frame_show.h"
+#include "recording/frame_show.h"
 #include "tool/json_writer.h"
 
 namespace vn::tool {

@@ -14,7 +14,7 @@
 #include <filesystem>
 
 #include "app/engine_test_support.h"
-#include "app/platform/controls.h"
+#include "platform/controls.h"
 
 namespace vn {
 namespace {

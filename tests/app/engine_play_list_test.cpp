@@ -10,7 +10,7 @@
 #include <filesystem>
 
 #include "app/engine_test_support.h"
-#include "app/platform/hints.h"
+#include "platform/hints.h"
 
 namespace vn {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <QScrollArea>
 
-#include "app/core/main_layout.h"
+#include "player/main_layout.h"
 #include "app/window_test_support.h"
 
 namespace vn {

@@ -11,7 +11,7 @@
 #include <QSignalSpy>
 #include <QUrl>
 
-#include "app/core/frame_show.h"
+#include "recording/frame_show.h"
 #include "app/window_test_support.h"
 #include "recording/movie_info.h"
 

@@ -10,10 +10,10 @@
 
 #include <memory>
 
-#include "app/platform/ini_file.h"
-#include "app/platform/language.h"
+#include "platform/ini_file.h"
+#include "platform/language.h"
 #include "app/player_program.h"
-#include "decode/picture.h"
+#include "common/picture.h"
 
 namespace vn::test {
 

@@ -5,7 +5,7 @@
 #include <QAction>
 #include <QScrollArea>
 
-#include "app/core/zoom.h"
+#include "player/zoom.h"
 #include "app/window_test_support.h"
 
 namespace vn {

@@ -2,7 +2,7 @@
 // captions and the controls the other windows and later work rely on.
 #include <QLineEdit>
 
-#include "app/platform/language.h"
+#include "platform/language.h"
 #include "camset/camera_settings_dialog.h"
 #include "dialog_test_support.h"
 #include "recording/windows/about_box.h"

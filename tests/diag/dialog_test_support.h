@@ -14,7 +14,7 @@
 
 #include <functional>
 
-#include "app/platform/ini_file.h"
+#include "platform/ini_file.h"
 
 namespace vn::test {
 

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/platform/language.h"
+#include "platform/language.h"
 #include "dialog_test_support.h"
 
 namespace vn {

@@ -6,9 +6,9 @@
 #include <random>
 #include <vector>
 
-#include "movie/colour.h"
+#include "movie/mpeg4_colour.h"
 #include "movie/dequant.h"
-#include "movie/idct.h"
+#include "movie/mpeg4_idct.h"
 #include "movie/motion_comp.h"
 #include "movie/post_filter.h"
 

@@ -4,7 +4,7 @@
 #include <QEvent>
 #include <QIcon>
 
-#include "app/platform/controls.h"
+#include "platform/controls.h"
 
 namespace vn {
 

@@ -3,7 +3,7 @@
 #include <QEvent>
 #include <QFileDialog>
 
-#include "app/platform/controls.h"
+#include "platform/controls.h"
 
 namespace vn {
 

@@ -2,7 +2,7 @@
 
 #include <QEvent>
 
-#include "app/platform/controls.h"
+#include "platform/controls.h"
 
 namespace vn {
 
