@@ -21,6 +21,13 @@ constexpr int64_t kDaysIn4Years = 1461;
 
 }  // namespace
 
+uint64_t ClockFromCameraDate(int second, int minute, int hour, int day, int month, int year) {
+    int64_t t = second + 60LL * minute + 3600LL * hour + 86400LL * day;
+    for (int m = 1; m < month && m <= 12; ++m) t += 86400LL * MonthLength(m, year);
+    t += 31536000LL * (year - 2004) + 86400LL * ((year - 2005) / 4);
+    return static_cast<uint64_t>(t * 100);
+}
+
 bool DateTimeFromClock(uint64_t clock, DateTimeFields& out) {
     const uint64_t s = clock / 100;
     const uint64_t days = s / 86400;

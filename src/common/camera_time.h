@@ -1,7 +1,8 @@
-// Capture dates of frames: the camera clock turned back into a date, and the
-// file's modification time moved on by a frame's elapsed seconds. Both keep
-// the cameras' own arithmetic, quirks included, so that dates read as the
-// cameras' software shows them.
+// The cameras' time arithmetic: a capture date turned into the frame clock
+// and the clock turned back into a date, and the file's modification time
+// moved on by a frame's elapsed seconds. All keep the cameras' own
+// arithmetic, quirks included, so that dates read as the cameras' software
+// shows them.
 #pragma once
 
 #include <cstdint>
@@ -24,6 +25,10 @@ struct DateTimeFields {
 
 // Days counted from 2004-01-01 beyond which a clock is not a date.
 constexpr uint64_t kLastClockDay = 35040;
+
+// Frame clock from a "ts" capture date, in units of 10 ms since 2004-01-01,
+// with the camera's own day-of-month and leap-day arithmetic.
+uint64_t ClockFromCameraDate(int second, int minute, int hour, int day, int month, int year);
 
 // Converts a frame clock (hundredths of a second, day 0 being 2004-01-01).
 // False, out untouched, when its day number is beyond kLastClockDay. On the

@@ -70,10 +70,6 @@ struct ExposureRecord {
     int physExposure() const { return Word(26); }
 };
 
-// Frame clock from a "ts" capture date, in units of 10 ms since 2004-01-01,
-// with the camera's own day-of-month and leap-day arithmetic.
-uint64_t ClockFromCameraDate(int second, int minute, int hour, int day, int month, int year);
-
 class CameraRecords {
 public:
     // Called at the start of every marker walk.

@@ -4,7 +4,7 @@
 
 #include <chrono>
 
-#include "decode/camera_record.h"
+#include "samplewriter/camera_date.h"
 
 namespace vn {
 namespace {
@@ -18,6 +18,22 @@ std::string ClockText(uint64_t clock) {
 }
 
 constexpr uint64_t kDay = 100 * 86400;
+
+TEST(CameraClock, CountsTheDayOfMonthItself) {
+    EXPECT_EQ(ClockFromCameraDate(0, 0, 0, 1, 1, 2004), 100u * 86400);
+    EXPECT_EQ(ClockFromCameraDate(0, 0, 0, 1, 3, 2004), 100u * 86400 * 61);  // 2004 is a leap year
+}
+
+TEST(CameraClock, AgreesWithTheSampleWritersArithmetic) {
+    // Two independent codings of the camera's date arithmetic.
+    samples::CameraDate date{2004, 1, 1, 0, 0, 0};
+    for (int step = 0; step < 2000; ++step) {
+        date = samples::AddSeconds(date, 86400 * 7 + 3661);
+        ASSERT_EQ(ClockFromCameraDate(date.second, date.minute, date.hour, date.day, date.month, date.year),
+                  samples::CameraClock(date))
+            << date.year << "-" << date.month << "-" << date.day;
+    }
+}
 
 TEST(ClockDate, CountsHundredthsFromTheStartOf2004) {
     EXPECT_EQ(ClockText(0), "2004/01/01 00:00:00");

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "decode/jpeg_decoder.h"
+#include "common/camera_time.h"
 #include "samplewriter/camera_segments.h"
 
 namespace vn {
