@@ -36,8 +36,8 @@ struct Frames {
 };
 
 bool LoadFrames(const std::string& path, Frames& frames, std::ostream& log) {
-    JpegDecoder decoder;
-    Recording recording(decoder);
+    jpeg::JpegDecoder decoder;
+    avi::Recording recording(decoder);
     if (recording.OpenRecording(path) != 0) {
         log << "cannot open " << path << ": " << recording.openFailure << "\n";
         return false;
@@ -86,7 +86,7 @@ int RunJpegBench(const std::string& path, int passes, std::ostream& out, std::os
     const int width = frames.width, height = frames.height;
     const int blocksWide = (width + 7) / 8, blocksHigh = (height + 7) / 8;
 
-    JpegDecoder decoder;
+    jpeg::JpegDecoder decoder;
     if (!decoder.AllocatePlanes(width, height)) {
         log << "unusable picture size " << width << " x " << height << "\n";
         return 1;

@@ -38,7 +38,7 @@ struct Throughput {
 
 // Our decoder through the movie layer; with a picture, also the display conversion.
 Throughput DecodeOurs(const std::string& path, vn::Picture* picture) {
-    vn::MovieFile movie;
+    vn::movie::MovieFile movie;
     Throughput run;
     if (movie.OpenStream(path) < 1) return run;
     if (picture) picture->Reset(movie.decoder().width(), movie.decoder().height());

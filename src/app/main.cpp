@@ -20,7 +20,7 @@ QString SettingsPathFor(const QString& programPath) {
 
 int RunPlayer(QApplication& app) {
     vn::ui::IniFile settings(SettingsPathFor(QApplication::applicationFilePath()));
-    vn::PlayerProgram program(settings, app.arguments().mid(1));
+    vn::app::PlayerProgram program(settings, app.arguments().mid(1));
     program.frmVNMain.show();
     return QApplication::exec();
 }

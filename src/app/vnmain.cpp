@@ -10,7 +10,7 @@
 #include <QScrollArea>
 #include <QUrl>
 
-namespace vn {
+namespace vn::app {
 
 TfrmVNMain::TfrmVNMain(ui::IniFile& settings, QWidget* parent)
     : QMainWindow(parent), settings_(settings) {
@@ -107,4 +107,4 @@ void TfrmVNMain::dropEvent(QDropEvent* event) {
     if (!paths.isEmpty()) emit FilesDropped(paths);
 }
 
-}  // namespace vn
+}  // namespace vn::app

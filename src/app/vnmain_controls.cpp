@@ -9,7 +9,7 @@
 
 #include "app/vnmain.h"
 
-namespace vn {
+namespace vn::app {
 namespace {
 
 using ui::Button;
@@ -226,4 +226,4 @@ void TfrmVNMain::CreateMovieInfo(QWidget* client) {
     pnlWRDInfo->hide();
 }
 
-}  // namespace vn
+}  // namespace vn::app

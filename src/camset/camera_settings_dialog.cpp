@@ -6,7 +6,7 @@
 
 #include "platform/controls.h"
 
-namespace vn {
+namespace vn::camset {
 
 namespace {
 
@@ -94,4 +94,4 @@ void TfrmSetCamReg::Retranslate() {
     bCancel->setText(tr("&Cancel"));
 }
 
-}  // namespace vn
+}  // namespace vn::camset

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace vn {
+namespace vn::jpeg {
 
 const AcTableDefinition kLuminanceAcTable = {
     {0, 2, 1, 3, 3, 2, 4, 3, 5, 5, 4, 4, 0, 0, 1, 0x7d},
@@ -51,4 +51,4 @@ void BuildAcLookup(const AcTableDefinition& definition, uint16_t* lookup) {
     }
 }
 
-}  // namespace vn
+}  // namespace vn::jpeg

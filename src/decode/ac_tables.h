@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-namespace vn {
+namespace vn::jpeg {
 
 struct AcTableDefinition {
     uint8_t bits[16];     // number of codes of length 1..16
@@ -22,4 +22,4 @@ constexpr int kAcLookupSize = 1 << 16;
 // no code matches.
 void BuildAcLookup(const AcTableDefinition& definition, uint16_t* lookup);
 
-}  // namespace vn
+}  // namespace vn::jpeg

@@ -7,7 +7,7 @@
 #include "common/camera_time.h"
 #include "common/text_format.h"
 
-namespace vn {
+namespace vn::jpeg {
 
 namespace {
 
@@ -160,4 +160,4 @@ void CameraRecords::ReadComment(std::span<const uint8_t> payload) {
     }
 }
 
-}  // namespace vn
+}  // namespace vn::jpeg

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace vn {
+namespace vn::jpeg {
 
 // APP15 "ts" record. Values shown as unknown start at -1.
 struct FrameCameraRecord {
@@ -118,4 +118,4 @@ public:
     } walk;
 };
 
-}  // namespace vn
+}  // namespace vn::jpeg

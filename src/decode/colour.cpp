@@ -5,7 +5,7 @@
 
 #include "decode/simd.h"
 
-namespace vn {
+namespace vn::jpeg {
 
 namespace {
 
@@ -107,4 +107,4 @@ void JpegDecoder::ConvertDcImageToRgb(uint8_t* buffer, const int32_t* luma, cons
     }
 }
 
-}  // namespace vn
+}  // namespace vn::jpeg

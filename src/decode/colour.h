@@ -5,7 +5,7 @@
 
 #include "decode/jpeg_decoder.h"
 
-namespace vn {
+namespace vn::jpeg {
 
 // Converts picture rows [rowBegin, rowEnd) of a width x height image from
 // the planes; everything is clipped to the planes and the picture.
@@ -19,4 +19,4 @@ void ConvertPlaneRows(const FramePlanes& planes, Picture& picture, int width, in
 void ConvertRow(const int32_t* luma, const int32_t* cb, const int32_t* cr, int width, uint8_t* out,
                 bool forceBW);
 
-}  // namespace vn
+}  // namespace vn::jpeg

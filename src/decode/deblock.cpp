@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <cstddef>
 
-namespace vn {
+namespace vn::deblock {
 
 namespace {
 
@@ -111,4 +111,4 @@ void DeblockPicture(uint8_t* y, uint8_t* cb, uint8_t* cr, int width, int height,
     DeblockPlane(cr, width / 2, height / 2, chromaStride, qp);
 }
 
-}  // namespace vn
+}  // namespace vn::deblock

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace vn {
+namespace vn::jpeg {
 
 ExactEntropy::ExactEntropy(std::span<const uint8_t> data, size_t start, const EntropyTables& tables,
                            int& scanBytes, int& jpegError,
@@ -141,4 +141,4 @@ BlockResult ExactEntropy::SkipBlock(int component, int32_t& predictor) {
     return jpegError_ != 0 ? BlockResult::kErrorInAc : BlockResult::kDone;
 }
 
-}  // namespace vn
+}  // namespace vn::jpeg

@@ -1,6 +1,6 @@
 #include "decode/fast_entropy.h"
 
-namespace vn {
+namespace vn::jpeg {
 
 void BuildAcFastLookup(const uint16_t* acLookup, uint32_t* fast) {
     for (uint32_t prefix = 0; prefix < (1u << kAcFastBits); ++prefix) {
@@ -46,4 +46,4 @@ void BuildAcSkipLookup(const uint16_t* acLookup, uint16_t* skip) {
     }
 }
 
-}  // namespace vn
+}  // namespace vn::jpeg

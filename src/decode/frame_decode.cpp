@@ -9,7 +9,7 @@
 #include "decode/jpeg_decoder.h"
 #include "decode/scan_runner.h"
 
-namespace vn {
+namespace vn::jpeg {
 
 namespace {
 
@@ -147,4 +147,4 @@ int JpegDecoder::DecodeJpegFrame(std::span<const uint8_t> data, Picture& picture
     return 0;
 }
 
-}  // namespace vn
+}  // namespace vn::jpeg

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-namespace vn {
+namespace vn::jpeg {
 
 struct HuffmanTable {
     uint8_t bits[16] = {};      // BITS: number of codes of length 1..16
@@ -24,4 +24,4 @@ struct HuffmanTable {
 // than 256 or the values do not fit in the given bytes.
 bool BuildHuffmanTable(HuffmanTable& table, std::span<const uint8_t> countsAndValues);
 
-}  // namespace vn
+}  // namespace vn::jpeg

@@ -7,7 +7,7 @@
 #include "decode/entropy.h"
 #include "decode/simd.h"
 
-namespace vn {
+namespace vn::jpeg {
 
 // A quantisation table's multipliers in the blocks' coefficient order.
 struct alignas(32) BlockMultipliers {
@@ -116,4 +116,4 @@ VN_VECTOR_INLINE void StoreBlock(const CoefficientBlock& block, const BlockMulti
     for (int r = 0; r < 8; ++r) StoreI32x8(dst + r * stride, idct_detail::FinishSamples(v[r], luma));
 }
 
-}  // namespace vn
+}  // namespace vn::jpeg

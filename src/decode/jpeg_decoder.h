@@ -17,7 +17,7 @@
 #include "common/picture.h"
 #include "decode/quant.h"
 
-namespace vn {
+namespace vn::jpeg {
 
 struct DecoderTables;
 class DestuffedScan;
@@ -140,4 +140,4 @@ private:
     FramePlanes planes_;
 };
 
-}  // namespace vn
+}  // namespace vn::jpeg

@@ -1,6 +1,6 @@
 #include "decode/quant.h"
 
-namespace vn {
+namespace vn::jpeg {
 
 const uint8_t kZigzagToNatural[64] = {
     0,  1,  8,  16, 9,  2,  3,  10, 17, 24, 32, 25, 18, 11, 4,  5,
@@ -31,4 +31,4 @@ void BuildQuantTable(QuantTable& table, std::span<const uint8_t, 64> values) {
     table.defined = true;
 }
 
-}  // namespace vn
+}  // namespace vn::jpeg

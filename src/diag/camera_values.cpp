@@ -4,7 +4,7 @@
 
 #include "common/text_format.h"
 
-namespace vn {
+namespace vn::diag {
 
 namespace {
 
@@ -53,7 +53,7 @@ std::string Hex4(int value) {
 
 }  // namespace
 
-LabelTexts CameraValueTexts(const FrameCameraRecord& r) {
+LabelTexts CameraValueTexts(const jpeg::FrameCameraRecord& r) {
     return {
         {"lblFWRev", r.firmware},
         {"lblFPGARev", r.fpgaRevision == -1 ? std::string() : "0x" + Hex4(r.fpgaRevision)},
@@ -75,7 +75,7 @@ LabelTexts CameraValueTexts(const FrameCameraRecord& r) {
     };
 }
 
-LabelTexts ChecksumTexts(const FrameCameraRecord& r) {
+LabelTexts ChecksumTexts(const jpeg::FrameCameraRecord& r) {
     return {
         {"lblsig1", Hex4(r.signature[0])}, {"lblsig2", Hex4(r.signature[1])},
         {"lblcs1", Hex4(r.checksum[0])},   {"lblcs2", Hex4(r.checksum[1])},
@@ -83,10 +83,10 @@ LabelTexts ChecksumTexts(const FrameCameraRecord& r) {
     };
 }
 
-int64_t FrameFocusScore(const JpegDecoder& decoder) {
+int64_t FrameFocusScore(const jpeg::JpegDecoder& decoder) {
     constexpr int kWidth = 320;
     constexpr int kHeight = 180;
     return decoder.FocusScore(640 - kWidth / 2, 360 - kHeight, kWidth, kHeight);
 }
 
-}  // namespace vn
+}  // namespace vn::diag

@@ -12,7 +12,7 @@
 #include "platform/controls.h"
 #include "decode/jpeg_decoder.h"
 
-namespace vn {
+namespace vn::diag {
 
 namespace {
 
@@ -90,4 +90,4 @@ bool TfrmDiags::SaveList(const QString& path) const {
     return file.error() == QFileDevice::NoError && file.flush();
 }
 
-}  // namespace vn
+}  // namespace vn::diag

@@ -9,7 +9,7 @@
 #include "platform/ini_file.h"
 #include "decode/jpeg_decoder.h"
 
-namespace vn {
+namespace vn::diag {
 
 namespace {
 
@@ -29,28 +29,28 @@ struct SwitchBox {
 };
 
 constexpr SwitchBox kSwitchBoxes[] = {
-    {"cbShowExpo", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Show &Expo"),
+    {"cbShowExpo", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Show &Expo"),
       &TfrmDiags::bShowExpo, false, 348, 8, 150, false},
-    {"cbShowTimes", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Show &Times"),
+    {"cbShowTimes", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Show &Times"),
       &TfrmDiags::bShowTimes, false, 348, 30, 150, false},
-    {"cbDumpRTCData", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Dump RTC Data"),
+    {"cbDumpRTCData", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Dump RTC Data"),
       &TfrmDiags::bDumpRTCData, false, 348, 52, 150, false},
-    {"cbShowBadFrames", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Display Bad Frames"),
+    {"cbShowBadFrames", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Display Bad Frames"),
       &TfrmDiags::g_bShowBadFrames, false, 348, 74, 150, false},
-    {"cbReportAllFrames", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Report Good Frames"),
+    {"cbReportAllFrames", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Report Good Frames"),
       &TfrmDiags::bReportAllFrames, false, 348, 96, 150, false},
-    {"cbCheckSpuriousEOI", QT_TRANSLATE_NOOP("vn::TfrmDiags", "JPEG EOI Check"),
+    {"cbCheckSpuriousEOI", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "JPEG EOI Check"),
       &TfrmDiags::bCheckSpuriousEOI, false, 348, 118, 150, false},
-    {"cbForceBW", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Force &B&&W"),
+    {"cbForceBW", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Force &B&&W"),
       &TfrmDiags::g_bForceBW, false, 348, 140, 150, false},
-    {"cbShowQuant", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Show QScale"),
+    {"cbShowQuant", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Show QScale"),
       &TfrmDiags::bShowQuant, false, 504, 8, 148, true},
-    {"cbPauseOnStop", QT_TRANSLATE_NOOP("vn::TfrmDiags", "MVM Pause on Stop (don't reset movie)"),
+    {"cbPauseOnStop", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "MVM Pause on Stop (don't reset movie)"),
       &TfrmDiags::bPauseOnStop, false, 504, 30, 148, true},
-    {"cbEnableMVMSingleStep", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Enable MVM Single Step"),
+    {"cbEnableMVMSingleStep", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Enable MVM Single Step"),
       &TfrmDiags::bEnableMVMSingleStep, false, 504, 52, 148, true},
     // Inside gbChecksums (its geometry is the group's).
-    {"cbShowChecksums", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Show Checksums"),
+    {"cbShowChecksums", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Show Checksums"),
       &TfrmDiags::g_bShowChecksums, true, 8, 18, 132, false},
 };
 
@@ -200,7 +200,7 @@ void TfrmDiags::FormDestroy() {
     }
 }
 
-void TfrmDiags::SetDecoder(JpegDecoder* decoder) {
+void TfrmDiags::SetDecoder(jpeg::JpegDecoder* decoder) {
     decoder_ = decoder;
     ApplySwitches();
 }
@@ -212,4 +212,4 @@ void TfrmDiags::ApplySwitches() {
     decoder_->camera.bDumpRTCData = bDumpRTCData;
 }
 
-}  // namespace vn
+}  // namespace vn::diag

@@ -4,7 +4,7 @@
 
 #include "common/text_format.h"
 
-namespace vn {
+namespace vn::diag {
 
 namespace {
 
@@ -17,7 +17,7 @@ std::string BadFrameLine(int frameIndex, uint32_t offset) {
     return Format("%5d: %8.8x", frameIndex + 1, static_cast<unsigned>(offset));
 }
 
-std::vector<std::string> FrameDiagnosticsLog::LogFrameDiagnostics(int frame, const CameraRecords& camera,
+std::vector<std::string> FrameDiagnosticsLog::LogFrameDiagnostics(int frame, const jpeg::CameraRecords& camera,
                                                                   int intervalMs, bool intervalKnown,
                                                                   bool bShowTimes, bool bShowExpo) {
     std::vector<std::string> lines;
@@ -36,7 +36,7 @@ std::vector<std::string> FrameDiagnosticsLog::LogFrameDiagnostics(int frame, con
         }
     }
     if (bShowExpo) {
-        const ExposureRecord& e = camera.exposure;
+        const jpeg::ExposureRecord& e = camera.exposure;
         lines.push_back(Format("CamRdy  = %4d", e.cameraReady()));
         lines.push_back(Format("Lum     = %4d", e.luminance()));
         lines.push_back(Format("Target  = %4d", e.target()));
@@ -49,4 +49,4 @@ std::vector<std::string> FrameDiagnosticsLog::LogFrameDiagnostics(int frame, con
     return lines;
 }
 
-}  // namespace vn
+}  // namespace vn::diag

@@ -9,7 +9,7 @@
 
 #include "decode/camera_record.h"
 
-namespace vn {
+namespace vn::diag {
 
 // "%5d: %8.8x" of the 1-based frame number and the frame's file offset.
 std::string BadFrameLine(int frameIndex, uint32_t offset);
@@ -19,11 +19,11 @@ public:
     // The log of frame i (0-based), decoded with intervalMs ("FrmInt";
     // intervalKnown false when the decode never reached it). Empty when the
     // frame carried no exposure record.
-    std::vector<std::string> LogFrameDiagnostics(int frame, const CameraRecords& camera, int intervalMs,
+    std::vector<std::string> LogFrameDiagnostics(int frame, const jpeg::CameraRecords& camera, int intervalMs,
                                                  bool intervalKnown, bool bShowTimes, bool bShowExpo);
 
 private:
     int previousIntervalMs_ = 0;  // the interval logged last
 };
 
-}  // namespace vn
+}  // namespace vn::diag

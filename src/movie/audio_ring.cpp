@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace vn {
+namespace vn::movie {
 
 namespace {
 
@@ -42,4 +42,4 @@ void AudioRing::Clear() {
     writeIndex_ = readIndex_ = count_ = 0;
 }
 
-}  // namespace vn
+}  // namespace vn::movie

@@ -9,7 +9,7 @@
 #include <functional>
 #include <span>
 
-namespace vn {
+namespace vn::movie {
 
 class AudioRing {
 public:
@@ -40,4 +40,4 @@ private:
     std::function<void(std::span<const uint8_t>)> observer_;
 };
 
-}  // namespace vn
+}  // namespace vn::movie

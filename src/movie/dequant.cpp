@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace vn {
+namespace vn::mpeg4 {
 
 namespace {
 
@@ -64,4 +64,4 @@ const QuantiserScales& ScalesForQuantiser(int quantiser) {
     return kScales[std::clamp(quantiser, 0, kMaxQuantiser)];
 }
 
-}  // namespace vn
+}  // namespace vn::mpeg4

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace vn {
+namespace vn::mpeg4 {
 
 namespace {
 
@@ -80,4 +80,4 @@ void AddBlock(uint8_t* dst, int stride, const int16_t values[64]) {
     }
 }
 
-}  // namespace vn
+}  // namespace vn::mpeg4

@@ -7,7 +7,7 @@
 
 #include "movie/yuv_planes.h"
 
-namespace vn {
+namespace vn::mpeg4 {
 
 // Where a macroblock stands among columns x rows macroblocks.
 struct MacroblockPlace {
@@ -32,4 +32,4 @@ void PutBlock(uint8_t* dst, int stride, const int16_t values[64]);
 // dst = clamp(dst + values, 0, 255), 8x8.
 void AddBlock(uint8_t* dst, int stride, const int16_t values[64]);
 
-}  // namespace vn
+}  // namespace vn::mpeg4

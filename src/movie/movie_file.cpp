@@ -9,7 +9,7 @@
 #include <cstring>
 #include <ctime>
 
-namespace vn {
+namespace vn::movie {
 
 namespace {
 
@@ -42,7 +42,7 @@ int64_t MovieFile::OpenStream(const std::string& path) {
     const uint64_t headerEnd = window_.position();
     // A size the buffers cannot take leaves the stream without them: its VOPs then fail.
     decoder_.AllocatePictureBuffers(decoder_.width(), decoder_.height());
-    const int64_t length = static_cast<int64_t>(window_.fileSize() / kPositionUnit);
+    const int64_t length = static_cast<int64_t>(window_.fileSize() / mpeg4::kPositionUnit);
     if (length < 1) {
         openFailure_ = path + ": shorter than one 1024-byte unit";
         window_.Close();
@@ -56,17 +56,17 @@ int MovieFile::ReadNextPicture(Picture* picture, int* audioLength, bool honourSk
                                bool deliverAudio, int* quantiser) {
     if (!isOpen()) return -1;
     int64_t code = window_.FindNextStartCode();
-    while (code == kUserDataCode) {
+    while (code == mpeg4::kUserDataCode) {
         const uint64_t chunkStart = window_.position();
         if (!ReadUserDataChunk(audioLength, honourSkip, deliverAudio)) return FailRead(chunkStart);
         code = window_.FindNextStartCode();
     }
-    if (code == kGovCode) {
+    if (code == mpeg4::kGovCode) {
         const uint64_t govStart = window_.position();
         if (!decoder_.ParseGovHeader(window_)) return FailRead(govStart);
         code = window_.FindNextStartCode();
     }
-    if (code != kVopCode) return FailRead(window_.position());
+    if (code != mpeg4::kVopCode) return FailRead(window_.position());
 
     const uint64_t vopStart = window_.position();
     decoder_.SwapPictures();
@@ -145,4 +145,4 @@ bool MovieFile::CloseStream() {
     return true;
 }
 
-}  // namespace vn
+}  // namespace vn::movie

@@ -17,7 +17,7 @@
 #include "movie/stream_window.h"
 #include "common/camera_time.h"
 
-namespace vn {
+namespace vn::movie {
 
 class MovieFile {
 public:
@@ -55,8 +55,8 @@ public:
     bool CloseStream();
     bool isOpen() const { return headerEndOffset != 0; }
 
-    StreamWindow& window() { return window_; }
-    Mpeg4Decoder& decoder() { return decoder_; }
+    mpeg4::StreamWindow& window() { return window_; }
+    mpeg4::Mpeg4Decoder& decoder() { return decoder_; }
     AudioRing& audioRing() { return *ring_; }
     const std::string& openFailure() const { return openFailure_; }
 
@@ -74,8 +74,8 @@ private:
     bool StandAt(uint64_t offset);
     int FailRead(uint64_t failedAt);
 
-    StreamWindow window_;
-    Mpeg4Decoder decoder_;
+    mpeg4::StreamWindow window_;
+    mpeg4::Mpeg4Decoder decoder_;
     std::unique_ptr<AudioRing> ownRing_;
     AudioRing* ring_;
     std::vector<uint8_t> audioBytes_;
@@ -83,4 +83,4 @@ private:
     std::string openFailure_;
 };
 
-}  // namespace vn
+}  // namespace vn::movie

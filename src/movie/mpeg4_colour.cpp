@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <array>
 
-namespace vn {
+namespace vn::mpeg4 {
 
 namespace {
 
@@ -58,4 +58,4 @@ void ConvertYuvToBgr(const YuvPlanes& planes, int width, int height, Picture& pi
     }
 }
 
-}  // namespace vn
+}  // namespace vn::mpeg4

@@ -10,7 +10,7 @@
 #include "movie/post_filter.h"
 #include "movie/start_codes.h"
 
-namespace vn {
+namespace vn::mpeg4 {
 
 namespace {
 constexpr int kMaxPictureHeight = 8191;  // the largest 13-bit header value
@@ -102,7 +102,7 @@ void Mpeg4Decoder::ConvertForDisplay(Picture& picture) {
             LowPassPlane(postFilter_.cb.data(), width / 2, height / 2, chromaStride);
             LowPassPlane(postFilter_.cr.data(), width / 2, height / 2, chromaStride);
         } else if (g_nDeblockMethod == 2) {
-            DeblockPicture(postFilter_.y.data(), postFilter_.cb.data(), postFilter_.cr.data(),
+            deblock::DeblockPicture(postFilter_.y.data(), postFilter_.cb.data(), postFilter_.cr.data(),
                            width, height, codedWidth_, chromaStride, runningQuantiser_);
         }
         shown = &postFilter_;
@@ -110,4 +110,4 @@ void Mpeg4Decoder::ConvertForDisplay(Picture& picture) {
     ConvertYuvToBgr(ViewOf(*shown), width, height, picture);
 }
 
-}  // namespace vn
+}  // namespace vn::mpeg4

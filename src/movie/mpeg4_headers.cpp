@@ -6,7 +6,7 @@
 #include "movie/mpeg4_decoder.h"
 #include "movie/start_codes.h"
 
-namespace vn {
+namespace vn::mpeg4 {
 
 namespace {
 
@@ -146,4 +146,4 @@ bool Mpeg4Decoder::ParseVopHeader(StreamWindow& stream) {
     return true;
 }
 
-}  // namespace vn
+}  // namespace vn::mpeg4

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace vn {
+namespace vn::mpeg4 {
 
 namespace {
 
@@ -82,4 +82,4 @@ void InverseDct(int16_t block[64], uint32_t rows) {
     }
 }
 
-}  // namespace vn
+}  // namespace vn::mpeg4

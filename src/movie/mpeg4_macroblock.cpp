@@ -11,7 +11,7 @@
 #include "movie/mpeg4_decoder.h"
 #include "movie/vlc_reader.h"
 
-namespace vn {
+namespace vn::mpeg4 {
 
 namespace {
 
@@ -229,7 +229,7 @@ void Mpeg4Decoder::Reconstruct(int row, int column, bool intra, int codedBlocks,
         // non-zero value, the mismatch bit at position 63, vanishes in the
         // inverse DCT's rounding.
         if (!intra && !((codedBlocks >> (5 - i)) & 1)) continue;
-        CoefficientBlock& block = blocks_[i];
+        DequantisedBlock& block = blocks_[i];
         if (intra) SetIntraDc(block, block.quantisedDc, i < 4 ? scales.lumaDcScaler : scales.chromaDcScaler);
         FinishDequantisation(block);
         InverseDct(block.value, block.rows);
@@ -248,4 +248,4 @@ void Mpeg4Decoder::Reconstruct(int row, int column, bool intra, int codedBlocks,
     }
 }
 
-}  // namespace vn
+}  // namespace vn::mpeg4

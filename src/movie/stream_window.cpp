@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 
-namespace vn {
+namespace vn::mpeg4 {
 
 namespace {
 
@@ -165,4 +165,4 @@ bool StreamWindow::CopyAhead(uint8_t* out, size_t n) {
     return ok;
 }
 
-}  // namespace vn
+}  // namespace vn::mpeg4

@@ -12,7 +12,7 @@
 #include <cstring>
 #include <string>
 
-namespace vn {
+namespace vn::mpeg4 {
 
 class StreamWindow {
 public:
@@ -167,4 +167,4 @@ private:
     uint32_t skippedBytes_ = 0;
 };
 
-}  // namespace vn
+}  // namespace vn::mpeg4

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace vn {
+namespace vn::mpeg4 {
 
 namespace {
 
@@ -90,4 +90,4 @@ VlcResult ReadVlcBitByBit(StreamWindow& stream, const VlcTable& table, int& symb
     return VlcResult::kNoMatch;
 }
 
-}  // namespace vn
+}  // namespace vn::mpeg4

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-namespace vn {
+namespace vn::mpeg4 {
 
 struct VlcCode {
     uint16_t code = 0;
@@ -163,4 +163,4 @@ inline constexpr std::array<TcoefCode, 102> kInterTcoefCodes = {{
 int TcoefLmax(bool intra, int last, int run);
 int TcoefRmax(bool intra, int last, int level);
 
-}  // namespace vn
+}  // namespace vn::mpeg4

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace vn {
+namespace vn::player {
 namespace {
 
 constexpr int kMargin = 4;
@@ -68,4 +68,4 @@ void LayoutMainWindow(MainWindowLayout& layout, Size client, int fileKind) {
     }
 }
 
-}  // namespace vn
+}  // namespace vn::player

@@ -6,7 +6,7 @@
 
 #include "common/geometry.h"
 
-namespace vn {
+namespace vn::player {
 
 struct MainWindowLayout {
     Rect ScrollBox1;
@@ -32,4 +32,4 @@ struct MainWindowLayout {
 // movies (3) the compact one.
 void LayoutMainWindow(MainWindowLayout& layout, Size client, int fileKind);
 
-}  // namespace vn
+}  // namespace vn::player

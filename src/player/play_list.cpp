@@ -8,7 +8,7 @@
 
 #include "player/player_state.h"
 
-namespace vn {
+namespace vn::player {
 
 namespace {
 
@@ -92,4 +92,4 @@ int PlayList::Wrap(int index) const {
     return index;
 }
 
-}  // namespace vn
+}  // namespace vn::player

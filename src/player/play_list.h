@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vn {
+namespace vn::player {
 
 // g_nFileKind for a path: ".avi" 1, ".m4v" 2, ".mvm" 3 (any case), else 0.
 int FileKindForPath(std::string_view path);
@@ -65,4 +65,4 @@ private:
     std::vector<PlayListEntry> entries_;
 };
 
-}  // namespace vn
+}  // namespace vn::player

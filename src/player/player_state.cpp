@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace vn {
+namespace vn::player {
 
 int RateForSpeedBarPosition(int position) { return 30 - position; }
 
@@ -29,4 +29,4 @@ bool PlayerState::ApplyRate(int nFrmRate) {
     return true;
 }
 
-}  // namespace vn
+}  // namespace vn::player

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-namespace vn {
+namespace vn::player {
 
 // g_nFileKind values.
 enum FileKind : int { kNoFile = 0, kAviRecording = 1, kMpeg4Stream = 2, kRawMovie = 3 };
@@ -46,4 +46,4 @@ struct PlayerState {
     bool ApplyRate(int nFrmRate);
 };
 
-}  // namespace vn
+}  // namespace vn::player

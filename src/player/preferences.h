@@ -2,7 +2,7 @@
 // built-in defaults. The names are the keys' names.
 #pragma once
 
-namespace vn {
+namespace vn::player {
 
 struct Preferences {
     // Section "window": -1 keeps the designed position and size.
@@ -35,4 +35,4 @@ struct Preferences {
     bool g_bShowChecksums = false;
 };
 
-}  // namespace vn
+}  // namespace vn::player

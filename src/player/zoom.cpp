@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-namespace vn {
+namespace vn::player {
 namespace {
 
 // Large zooms from the settings file stay within what a window can be.
@@ -56,4 +56,4 @@ Rect KeepOnScreen(Rect window, Size screen) {
     return window;
 }
 
-}  // namespace vn
+}  // namespace vn::player

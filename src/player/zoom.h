@@ -7,7 +7,7 @@
 
 #include "common/geometry.h"
 
-namespace vn {
+namespace vn::player {
 
 // Image size at a positive zoom: 640 x 480 while no picture size is known.
 Size ZoomedImageSize(int nZoom, Size picture);
@@ -29,4 +29,4 @@ int InitialZoom(int pictureWidth);
 // The window's frame moved onto the screen when it was shown beyond it.
 Rect KeepOnScreen(Rect window, Size screen);
 
-}  // namespace vn
+}  // namespace vn::player

@@ -4,7 +4,7 @@
 
 #include "recording/recording.h"
 
-namespace vn {
+namespace vn::avi {
 
 namespace {
 
@@ -76,4 +76,4 @@ std::span<const uint8_t> Recording::LastFrameBytes() const {
     return std::span<const uint8_t>(frameBuffer).first(std::min<size_t>(lastFrameLength, frameBuffer.size()));
 }
 
-}  // namespace vn
+}  // namespace vn::avi

@@ -1,6 +1,6 @@
 #include "recording/frame_show.h"
 
-namespace vn {
+namespace vn::avi {
 
 void FrameShow::Reset() { elapsed.Reset(recording_.hasClock, recording_.elapsedIntervalSecs()); }
 
@@ -29,4 +29,4 @@ ShownFrame FrameShow::Show(int frame, Picture& picture) {
     return shown;
 }
 
-}  // namespace vn
+}  // namespace vn::avi

@@ -12,7 +12,7 @@
 #include "recording/elapsed.h"
 #include "recording/recording.h"
 
-namespace vn {
+namespace vn::avi {
 
 struct ShownFrame {
     int frame = 0;
@@ -50,4 +50,4 @@ private:
     Recording& recording_;
 };
 
-}  // namespace vn
+}  // namespace vn::avi

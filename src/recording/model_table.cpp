@@ -6,7 +6,7 @@
 
 #include "recording/recording.h"
 
-namespace vn {
+namespace vn::avi {
 
 namespace {
 
@@ -98,5 +98,5 @@ void Recording::ReadMovieRecord(uint32_t position) {
     }
 }
 
-}  // namespace vn
+}  // namespace vn::avi
 

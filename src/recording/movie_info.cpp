@@ -5,7 +5,7 @@
 
 #include "common/text_format.h"
 
-namespace vn {
+namespace vn::avi {
 
 namespace {
 
@@ -28,8 +28,8 @@ std::string TimerDays(int mask) {
 
 std::string SignedText(int value) { return Format(value > 0 ? "+%d" : "%d", value); }
 
-void MovieInfoPanel::FillMovieInfo(const Recording& recording, CameraRecords& camera) {
-    FrameCameraRecord& frame = camera.frame;
+void MovieInfoPanel::FillMovieInfo(const Recording& recording, jpeg::CameraRecords& camera) {
+    jpeg::FrameCameraRecord& frame = camera.frame;
     if (frame.cameraKind > 5) frame.cameraKind = 0;
     const int kind = frame.cameraKind;
     const bool hasRecord = recording.movieRecordPresent;
@@ -100,7 +100,7 @@ void MovieInfoPanel::FromMovieRecord(const MovieRecord& record) {
                           record.whiteBalance()));
 }
 
-void MovieInfoPanel::FromFrameSettings(const FrameCameraRecord& frame, int wrdCaptureMode) {
+void MovieInfoPanel::FromFrameSettings(const jpeg::FrameCameraRecord& frame, int wrdCaptureMode) {
     const int kind = frame.cameraKind;
     Show("Label4", false);
     Show("lblSSDays", false);
@@ -155,4 +155,4 @@ void MovieInfoPanel::FromFrameSettings(const FrameCameraRecord& frame, int wrdCa
     }
 }
 
-}  // namespace vn
+}  // namespace vn::avi

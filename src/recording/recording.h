@@ -17,7 +17,7 @@
 #include "common/camera_time.h"
 #include "recording/recording_file.h"
 
-namespace vn {
+namespace vn::avi {
 
 struct RecordingHeader {
     int32_t frames = 0;    // N; -1 when the file could not be opened
@@ -66,7 +66,7 @@ struct MovieRecord {
 
 class Recording {
 public:
-    explicit Recording(JpegDecoder& decoder);
+    explicit Recording(jpeg::JpegDecoder& decoder);
     ~Recording();
     Recording(const Recording&) = delete;
     Recording& operator=(const Recording&) = delete;
@@ -101,8 +101,8 @@ public:
     void FrameDateTime(int64_t elapsedSeconds, std::string& date, std::string& time);
     int lastDateSource() const { return lastDateSource_; }  // 1 clock, 2 "ts", 3 "finf", 4 file time
 
-    JpegDecoder& decoder() { return decoder_; }
-    const JpegDecoder& decoder() const { return decoder_; }
+    jpeg::JpegDecoder& decoder() { return decoder_; }
+    const jpeg::JpegDecoder& decoder() const { return decoder_; }
 
     // Seconds per frame for elapsed time when the frames carry no clock: the
     // movie record's interval when there is one, else the capture interval.
@@ -152,7 +152,7 @@ private:
     int Refuse(const char* reason);
     static int32_t TenFramesPerSecond(int32_t scale);
 
-    JpegDecoder& decoder_;
+    jpeg::JpegDecoder& decoder_;
     RecordingFile file_;
     uint32_t riffSize_ = 0;
     int currentFrame_ = 0;
@@ -161,4 +161,4 @@ private:
     DateTimeFields lastDate_;
 };
 
-}  // namespace vn
+}  // namespace vn::avi

@@ -9,7 +9,7 @@
 
 #include "common/camera_time.h"
 
-namespace vn {
+namespace vn::avi {
 
 bool RecordingFile::Open(const std::string& path) {
     Close();
@@ -55,4 +55,4 @@ bool RecordingFile::ModificationTime(DosDateTime& out) const {
     return fd_ >= 0 && LocalDosDateTime(modifiedSeconds_, out);
 }
 
-}  // namespace vn
+}  // namespace vn::avi

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
-namespace vn {
+namespace vn::avi {
 namespace {
 
 constexpr int kCellWidth = 10;
@@ -80,4 +80,4 @@ void DrawTimestamp(Picture& picture, const std::string& date, const std::string&
     DrawCaptionText(picture, x, text, picture.height() - kCellHeight);
 }
 
-}  // namespace vn
+}  // namespace vn::avi

@@ -6,7 +6,7 @@
 
 #include "common/picture.h"
 
-namespace vn {
+namespace vn::avi {
 
 // The time alone for pictures up to 160 pixels wide, else the date, two
 // spaces and the time.
@@ -20,4 +20,4 @@ void DrawCaptionText(Picture& picture, int x, const std::string& text, int y);
 // The caption of a frame's capture date and time, placed in its band.
 void DrawTimestamp(Picture& picture, const std::string& date, const std::string& time);
 
-}  // namespace vn
+}  // namespace vn::avi

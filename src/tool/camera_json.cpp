@@ -6,7 +6,7 @@ namespace vn::tool {
 
 namespace {
 
-void WriteTsRecord(JsonWriter& json, const FrameCameraRecord& f) {
+void WriteTsRecord(JsonWriter& json, const jpeg::FrameCameraRecord& f) {
     json.BeginObject()
         .Field("unnamed", f.unnamed)
         .Field("luma", f.luma)
@@ -40,7 +40,7 @@ void WriteTsRecord(JsonWriter& json, const FrameCameraRecord& f) {
     json.EndObject().EndObject();
 }
 
-void WriteInfoRecord(JsonWriter& json, const FrameInfoRecord& info) {
+void WriteInfoRecord(JsonWriter& json, const jpeg::FrameInfoRecord& info) {
     json.BeginObject()
         .Field("valid", info.valid())
         .Field("second", info.second())
@@ -52,7 +52,7 @@ void WriteInfoRecord(JsonWriter& json, const FrameInfoRecord& info) {
         .EndObject();
 }
 
-void WriteExposureRecord(JsonWriter& json, const ExposureRecord& e) {
+void WriteExposureRecord(JsonWriter& json, const jpeg::ExposureRecord& e) {
     json.BeginObject()
         .Field("expo", e.exposure())
         .Field("lum", e.luminance())
@@ -67,7 +67,7 @@ void WriteExposureRecord(JsonWriter& json, const ExposureRecord& e) {
 
 }  // namespace
 
-void WriteCameraRecords(JsonWriter& json, const CameraRecords& camera) {
+void WriteCameraRecords(JsonWriter& json, const jpeg::CameraRecords& camera) {
     json.BeginObject()
         .FieldIf("ts", camera.walk.tsRecord, [&](JsonWriter& j) { WriteTsRecord(j, camera.frame); })
         .FieldIf("finf", camera.walk.finfRecord, [&](JsonWriter& j) { WriteInfoRecord(j, camera.info); })

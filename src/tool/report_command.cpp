@@ -20,7 +20,7 @@ namespace vn::tool {
 
 namespace {
 
-void WriteMovieInfo(JsonWriter& json, const MovieInfoPanel& panel) {
+void WriteMovieInfo(JsonWriter& json, const avi::MovieInfoPanel& panel) {
     json.BeginObject();
     json.Key("text").BeginObject();
     for (const auto& [control, text] : panel.text) json.Field(control, text);
@@ -33,7 +33,7 @@ void WriteMovieInfo(JsonWriter& json, const MovieInfoPanel& panel) {
 
 // DC-only decode of each frame with a decoder of its own, so that it does
 // not disturb the clocks and records of the frames shown.
-void WriteDcChecksums(JsonWriter& json, JpegDecoder& decoder, DcImage& dc, std::span<const uint8_t> bytes) {
+void WriteDcChecksums(JsonWriter& json, jpeg::JpegDecoder& decoder, DcImage& dc, std::span<const uint8_t> bytes) {
     dc.Decode(decoder, bytes);
     const std::vector<uint8_t> lumaBytes(dc.luma.begin(), dc.luma.end());
     json.Field("dc_luma_sha256", Sha256Hex(lumaBytes))
@@ -45,14 +45,14 @@ void WriteDcChecksums(JsonWriter& json, JpegDecoder& decoder, DcImage& dc, std::
 int RunReport(Arguments& args) {
     Session session;
     if (int status = session.Open("report", args)) return status;
-    Recording& recording = session.recording;
-    CameraRecords& camera = session.decoder.camera;
+    avi::Recording& recording = session.recording;
+    jpeg::CameraRecords& camera = session.decoder.camera;
     const int width = recording.header.width, height = recording.header.height;
     Picture picture(width, height);
-    FrameShow show(recording);
+    avi::FrameShow show(recording);
     show.Reset();
-    MovieInfoPanel panel;
-    JpegDecoder dcDecoder;
+    avi::MovieInfoPanel panel;
+    jpeg::JpegDecoder dcDecoder;
     dcDecoder.InitJpegDecoder();
     DcImage dc(width, height);
 
@@ -62,7 +62,7 @@ int RunReport(Arguments& args) {
     json.Key("dc_grid").BeginObject().Field("bw", dc.blocksWide).Field("bh", dc.blocksHigh).EndObject();
     json.Key("frames").BeginArray();
     for (int i = 0; i < recording.header.frames; ++i) {
-        const ShownFrame f = show.Show(i, picture);
+        const avi::ShownFrame f = show.Show(i, picture);
         const bool read = f.readResult == 0;
         if (read) panel.FillMovieInfo(recording, camera);
         json.BeginObject();

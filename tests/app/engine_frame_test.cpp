@@ -16,7 +16,7 @@
 #include "app/engine_test_support.h"
 #include "platform/controls.h"
 
-namespace vn {
+namespace vn::app {
 namespace {
 
 using FrameTest = test::EngineTest;
@@ -146,7 +146,7 @@ TEST_F(FrameTest, BadFramesAreListedInTheDiagnosticsWindowAndTheLastGoodPictureS
 
 TEST_F(FrameTest, ABreakpointOnTheCameraValuesPausesPlayback) {
     TfrmVNMain& window = Player();
-    TfrmDiags& diags = program_->frmDiags;
+    diag::TfrmDiags& diags = program_->frmDiags;
     diags.show();
     diags.findChild<QLineEdit*>("edtRetryCount")->setText("2");
     const auto items = diags.findChild<ui::RadioGroup*>("rgBreakpoint")->findChildren<QRadioButton*>();
@@ -167,7 +167,7 @@ TEST_F(FrameTest, ABreakpointOnTheCameraValuesPausesPlayback) {
 TEST_F(FrameTest, TheDiagnosticsLogFollowsItsSwitches) {
     WriteSettingsFile("[window]\nShowDiags=1\n[settings]\nbShowExpo=1\n");
     Player();
-    TfrmDiags& diags = program_->frmDiags;
+    diag::TfrmDiags& diags = program_->frmDiags;
     ASSERT_TRUE(diags.isVisible());
     // The fixture's frames carry exposure records.
     const QJsonObject expected = Expected("xprmax");
@@ -182,4 +182,4 @@ TEST_F(FrameTest, TheDiagnosticsLogFollowsItsSwitches) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::app

@@ -7,7 +7,7 @@
 
 #include "app/engine_test_support.h"
 
-namespace vn {
+namespace vn::app {
 namespace {
 
 using PlaybackTest = test::EngineTest;
@@ -259,4 +259,4 @@ TEST_F(PlaybackTest, ARateOfZeroStandsStillAndTheNextEntryStillPlays) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::app

@@ -8,7 +8,7 @@
 
 #include "app/window_test_support.h"
 
-namespace vn {
+namespace vn::app {
 namespace {
 
 using LanguageTest = test::MainWindowTest;
@@ -99,4 +99,4 @@ TEST_F(LanguageTest, HiddenOptionsStillWorkWhenInvoked) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::app

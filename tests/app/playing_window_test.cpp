@@ -9,7 +9,7 @@
 #include "app/window_test_support.h"
 #include "samplewriter/default_samples.h"
 
-namespace vn {
+namespace vn::app {
 namespace {
 
 class PlayingWindowTest : public test::MainWindowTest {
@@ -99,4 +99,4 @@ TEST_F(PlayingWindowTest, EmbeddedTimestampBlacksTheBandUnderThePicture) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::app

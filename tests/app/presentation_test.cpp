@@ -15,7 +15,7 @@
 #include "app/window_test_support.h"
 #include "recording/movie_info.h"
 
-namespace vn {
+namespace vn::app {
 namespace {
 
 using PresentationTest = test::MainWindowTest;
@@ -103,13 +103,13 @@ void ExpectMovieInfoAsFixture(TfrmVNMain& window, const char* name) {
     ASSERT_TRUE(expectedFile.open(QIODevice::ReadOnly));
     const QJsonArray frames = QJsonDocument::fromJson(expectedFile.readAll())["frames"].toArray();
 
-    JpegDecoder decoder;
-    Recording recording(decoder);
+    jpeg::JpegDecoder decoder;
+    avi::Recording recording(decoder);
     ASSERT_EQ(recording.OpenRecording(std::string(VN_AVI_FIXTURES "/") + name + ".avi"), 0);
-    FrameShow show(recording);
+    avi::FrameShow show(recording);
     show.Reset();
     vn::Picture picture(recording.header.width, recording.header.height);
-    MovieInfoPanel panel;
+    avi::MovieInfoPanel panel;
     ASSERT_EQ(frames.size(), recording.header.frames);
     for (int i = 0; i < recording.header.frames; ++i) {
         if (show.Show(i, picture).readResult == 0) panel.FillMovieInfo(recording, decoder.camera);
@@ -143,4 +143,4 @@ TEST_F(PresentationTest, MovieInfoPanelAgreesWithTheFixtures) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::app

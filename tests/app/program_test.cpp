@@ -7,7 +7,7 @@
 
 #include "app/window_test_support.h"
 
-namespace vn {
+namespace vn::app {
 namespace {
 
 using ProgramTest = test::MainWindowTest;
@@ -65,4 +65,4 @@ TEST_F(ProgramTest, SwitchesSetInTheDiagnosticsWindowAreSavedWithThePreferences)
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::app

@@ -8,7 +8,7 @@
 #include "samplewriter/camera_date.h"
 #include "samplewriter/camera_segments.h"
 
-namespace vn {
+namespace vn::jpeg {
 namespace {
 
 using samples::TsRecord;
@@ -219,4 +219,4 @@ TEST(CameraRecords, ClockRecordAndItsDump) {
     EXPECT_EQ(records.rtcDumpLines[1].substr(0, 6), "90 99 ");
 }
 }  // namespace
-}  // namespace vn
+}  // namespace vn::jpeg

@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-namespace vn {
+namespace vn::jpeg {
 namespace {
 
 // The conversion as the player's tables computed it: products over 2048
@@ -95,4 +95,4 @@ TEST(Colour, DcImageOfOddWidth) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::jpeg

@@ -5,7 +5,7 @@
 #include "decode/jpeg_decoder.h"
 #include "jpeg_test_support.h"
 
-namespace vn {
+namespace vn::jpeg {
 namespace {
 
 using test::BitWriter;
@@ -103,4 +103,4 @@ TEST(DcImage, RefusesFramesWithoutScanOrOutput) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::jpeg

@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-namespace vn {
+namespace vn::deblock {
 namespace {
 
 using Window = std::array<uint8_t, 10>;
@@ -137,4 +137,4 @@ TEST(DeblockPicture, FiltersChromaAtHalfSizeAndIgnoresMissingPlanes) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::deblock

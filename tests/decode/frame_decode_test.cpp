@@ -8,7 +8,7 @@
 #include "decode/jpeg_decoder.h"
 #include "jpeg_test_support.h"
 
-namespace vn {
+namespace vn::jpeg {
 namespace {
 
 using test::BitWriter;
@@ -261,4 +261,4 @@ TEST(FrameDecode, ConversionStaysInsidePlanesAndPicture) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::jpeg

@@ -6,7 +6,7 @@
 #include "common/camera_time.h"
 #include "samplewriter/camera_segments.h"
 
-namespace vn {
+namespace vn::jpeg {
 namespace {
 
 using Bytes = std::vector<uint8_t>;
@@ -181,4 +181,4 @@ TEST_F(MarkerWalk, TheLastClockSegmentWins) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::jpeg

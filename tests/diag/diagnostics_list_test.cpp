@@ -13,7 +13,7 @@
 #include "dialog_test_support.h"
 #include "samplewriter/jpeg_encoder.h"
 
-namespace vn {
+namespace vn::diag {
 namespace {
 
 using test::Control;
@@ -114,7 +114,7 @@ TEST_F(DiagnosticsList, FrameLogScrollsToItsLastLines) {
 }
 
 TEST_F(DiagnosticsList, ClockDumpLinesMoveFromTheDecoderIntoTheList) {
-    JpegDecoder decoder;
+    jpeg::JpegDecoder decoder;
     window_.SetDecoder(&decoder);
     decoder.camera.rtcDumpLines = {"00 11 ", "22 33 "};
     window_.TakeRtcDumpLines();
@@ -137,7 +137,7 @@ std::vector<uint8_t> StripedFrame() {
 }
 
 TEST_F(DiagnosticsList, FocusScoreIsMeasuredOverTheCentralWindow) {
-    JpegDecoder decoder;
+    jpeg::JpegDecoder decoder;
     decoder.InitJpegDecoder();
     ASSERT_TRUE(decoder.AllocatePlanes(1280, 720));
     Picture picture(1280, 720);
@@ -152,4 +152,4 @@ TEST_F(DiagnosticsList, FocusScoreIsMeasuredOverTheCentralWindow) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::diag

@@ -13,7 +13,7 @@
 #include "dialog_test_support.h"
 #include "samplewriter/camera_segments.h"
 
-namespace vn {
+namespace vn::diag {
 namespace {
 
 using test::Control;
@@ -84,7 +84,7 @@ TEST(DiagnosticsWindow, SwitchesReachTheDecoder) {
     ui::IniFile settings(file.Path());
     TfrmDiags window(nullptr, settings);
     window.show();
-    JpegDecoder decoder;
+    jpeg::JpegDecoder decoder;
     window.SetDecoder(&decoder);
     EXPECT_TRUE(decoder.camera.bDumpRTCData);
     QTest::mouseClick(Control<QCheckBox>(&window, "cbForceBW"), Qt::LeftButton);
@@ -140,7 +140,7 @@ protected:
 
     SettingsFile file_;
     ui::IniFile settings_;
-    JpegDecoder decoder_;
+    jpeg::JpegDecoder decoder_;
     std::unique_ptr<TfrmDiags> window_;
 };
 
@@ -220,4 +220,4 @@ TEST_F(CameraValues, RetriesAboveTheLimitPause) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::diag

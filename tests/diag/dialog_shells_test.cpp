@@ -19,10 +19,10 @@ void ExpectControls(const QWidget& window, std::initializer_list<const char*> na
 }
 
 TEST(DialogShells, CaptionsAndControls) {
-    TAboutBox about;
-    TfrmExtract extract;
-    TfrmExtProgress progress;
-    TfrmSetCamReg camera;
+    recording_windows::TAboutBox about;
+    recording_windows::TfrmExtract extract;
+    recording_windows::TfrmExtProgress progress;
+    camset::TfrmSetCamReg camera;
     EXPECT_EQ(about.windowTitle(), "About");
     EXPECT_EQ(extract.windowTitle(), "Export");
     EXPECT_EQ(progress.windowTitle(), "Extracting ...");
@@ -42,8 +42,8 @@ TEST(DialogShells, CaptionsAndControls) {
 }
 
 TEST(DialogShells, CaptionsFollowTheLanguage) {
-    TfrmExtract extract;
-    TfrmSetCamReg camera;
+    recording_windows::TfrmExtract extract;
+    camset::TfrmSetCamReg camera;
     ASSERT_TRUE(ui::SetActiveLanguage(2));
     EXPECT_EQ(extract.windowTitle(), "匯出");
     EXPECT_EQ(camera.windowTitle(), "設定相機");

@@ -6,7 +6,7 @@
 
 #include "samplewriter/camera_segments.h"
 
-namespace vn {
+namespace vn::diag {
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -33,7 +33,7 @@ protected:
         camera.ReadApp4(samples::ExposurePayload(values));
         camera.FrameClock = 100ull * (86400 * 5 + 13 * 3600 + 45 * 60 + 7) + 25;
     }
-    CameraRecords camera;
+    jpeg::CameraRecords camera;
     FrameDiagnosticsLog log;
 };
 
@@ -69,4 +69,4 @@ TEST_F(FrameLog, AJumpOfMoreThanASecondIsMarkedFromTheThirdFrameOn) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::diag

@@ -6,7 +6,7 @@
 #include "platform/language.h"
 #include "dialog_test_support.h"
 
-namespace vn {
+namespace vn::diag {
 namespace {
 
 using test::Control;
@@ -66,4 +66,4 @@ TEST(MessageDialog, SpeaksTheChosenLanguage) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::diag

@@ -43,7 +43,7 @@ protected:
         return bytes;
     }
 
-    MovieFile file;
+    movie::MovieFile file;
 };
 
 }  // namespace vn::test

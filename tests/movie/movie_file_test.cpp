@@ -7,7 +7,7 @@
 
 #include "movie/movie_file_fixture.h"
 
-namespace vn {
+namespace vn::movie {
 namespace {
 
 using test::HandMadeMovie;
@@ -167,4 +167,4 @@ TEST_F(MovieFileTest, RewindGoesBackToTheFirstPicture) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::movie

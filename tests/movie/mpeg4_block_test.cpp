@@ -7,7 +7,7 @@
 #include "decode/quant.h"
 #include "support/bit_writer.h"
 
-namespace vn {
+namespace vn::mpeg4 {
 namespace {
 
 class BlockTest : public ::testing::Test {
@@ -33,11 +33,11 @@ protected:
         w.Bits(static_cast<uint32_t>(secondMarker), 1);
     }
     // The dequantised value at a zigzag scan index.
-    int AtScan(int k) const { return block.value[kZigzagToNatural[k]]; }
+    int AtScan(int k) const { return block.value[jpeg::kZigzagToNatural[k]]; }
 
     test::BitWriter w;
     StreamWindow stream;
-    CoefficientBlock block;
+    DequantisedBlock block;
     const QuantiserScales& scales = ScalesForQuantiser(8);
 };
 
@@ -108,7 +108,7 @@ TEST_F(BlockTest, EscapeModeTwoRaisesTheRunByRmaxPlusOne) {
     w.Code("0111 1");      // inter last 1 run 0 level 1, negative
     ASSERT_TRUE(Decode(false, false, true, true));
     const int k = 0 + 40 + 1;  // RMAX(1, 1) = 40
-    EXPECT_EQ(AtScan(k), (-3 * scales.inter[kZigzagToNatural[k]]) >> 1);
+    EXPECT_EQ(AtScan(k), (-3 * scales.inter[jpeg::kZigzagToNatural[k]]) >> 1);
 }
 
 TEST_F(BlockTest, EscapeModeThreeLevelIsTwelveBitTwosComplement) {
@@ -139,4 +139,4 @@ TEST_F(BlockTest, AnUnknownCodeWhereTheEscapeShouldBeFails) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::mpeg4

@@ -4,7 +4,7 @@
 
 #include "movie/decoder_fixture.h"
 
-namespace vn {
+namespace vn::mpeg4 {
 namespace {
 
 using test::DecoderTest;
@@ -108,4 +108,4 @@ TEST_F(DecoderTest, GroupOfVopHeaderIsReadAndItsValuesIgnored) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::mpeg4

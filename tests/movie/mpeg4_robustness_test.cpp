@@ -7,7 +7,7 @@
 
 #include "movie/decoder_fixture.h"
 
-namespace vn {
+namespace vn::mpeg4 {
 namespace {
 
 using test::DecoderTest;
@@ -97,4 +97,4 @@ TEST_F(DecoderTest, DamagedStreamsFailWithoutHarm) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::mpeg4

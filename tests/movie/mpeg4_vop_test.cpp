@@ -6,7 +6,7 @@
 
 #include "movie/decoder_fixture.h"
 
-namespace vn {
+namespace vn::mpeg4 {
 namespace {
 
 using test::DecoderTest;
@@ -258,4 +258,4 @@ TEST_F(DecoderTest, DisplayFiltersACopyAndWritesOnlyTheStreamsRows) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::mpeg4

@@ -12,7 +12,7 @@
 #include "movie/motion_comp.h"
 #include "movie/post_filter.h"
 
-namespace vn {
+namespace vn::mpeg4 {
 namespace {
 
 TEST(Dequantisation, ScalersFollowTable71AndScalesTheDefaultMatrices) {
@@ -41,25 +41,25 @@ TEST(Dequantisation, InterLevelsMoveAwayFromZeroAndEverythingSaturates) {
     EXPECT_EQ(DequantiseLevel(0, false, 16), 0);
     EXPECT_EQ(DequantiseLevel(2000, false, 100), 2047);
     EXPECT_EQ(DequantiseLevel(-2000, true, 100), -2048);
-    CoefficientBlock block;
+    DequantisedBlock block;
     SetIntraDc(block, 300, 46);
     EXPECT_EQ(block.value[0], 2047);
 }
 
 TEST(Dequantisation, MismatchControlFlipsTheLastValueWhenTheSumIsEven) {
-    CoefficientBlock even;
+    DequantisedBlock even;
     SetIntraDc(even, 64, 16);  // 1024, the only value
     FinishDequantisation(even);
     EXPECT_EQ(even.value[63], 1);
     EXPECT_EQ(even.rows, 0x81u);
 
-    CoefficientBlock odd;
+    DequantisedBlock odd;
     odd.value[5] = 3;
     odd.sum = 3;
     FinishDequantisation(odd);
     EXPECT_EQ(odd.value[63], 0);
 
-    CoefficientBlock lastEven;  // an even value at 63 becomes odd, and back
+    DequantisedBlock lastEven;  // an even value at 63 becomes odd, and back
     lastEven.value[63] = -4;
     lastEven.sum = -4;
     FinishDequantisation(lastEven);
@@ -215,4 +215,4 @@ TEST(Colour, WritesOnlyTheStreamsRowsAndWhatFitsThePicture) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::mpeg4

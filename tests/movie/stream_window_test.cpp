@@ -9,7 +9,7 @@
 
 #include "support/bit_writer.h"
 
-namespace vn {
+namespace vn::mpeg4 {
 namespace {
 
 constexpr uint32_t kWindow = 1048576;  // 1 MiB: a multiple of any usual page size
@@ -215,4 +215,4 @@ TEST_F(StreamWindowTest, StartCodeAcrossTheWindowBoundaryIsPeekedNotConsumed) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::mpeg4

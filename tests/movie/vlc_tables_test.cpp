@@ -9,7 +9,7 @@
 #include "movie/vlc_reader.h"
 #include "support/bit_writer.h"
 
-namespace vn {
+namespace vn::mpeg4 {
 namespace {
 
 struct Code {
@@ -203,4 +203,4 @@ TEST_F(VlcReaderTest, AMissReadsOneBitBeyondTheLongestCodeEitherWay) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::mpeg4

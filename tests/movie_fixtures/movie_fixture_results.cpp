@@ -20,7 +20,7 @@
 
 namespace {
 
-using vn::MovieFile;
+using vn::movie::MovieFile;
 using vn::Picture;
 using vn::tool::JsonWriter;
 using vn::tool::MovieRead;

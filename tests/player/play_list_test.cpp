@@ -8,7 +8,7 @@
 #include <fstream>
 #include <thread>
 
-namespace vn {
+namespace vn::player {
 namespace {
 
 std::vector<std::string> Paths(const PlayList& list) {
@@ -136,4 +136,4 @@ TEST_F(PlayListFiles, AFileWithoutReadableTimesCountsAsTheOldest) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::player

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace vn {
+namespace vn::player {
 namespace {
 
 TEST(SpeedBar, TopIsThirtyBottomIsOne) {
@@ -80,4 +80,4 @@ TEST(RateFromRecording, PlaybackValueOverCaptureInterval) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::player

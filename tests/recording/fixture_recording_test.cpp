@@ -9,7 +9,7 @@
 #include "recording/recording.h"
 #include "recording_test_support.h"
 
-namespace vn {
+namespace vn::avi {
 namespace {
 
 struct ShownFrame {
@@ -94,7 +94,7 @@ protected:
     }
 
     test::TempFolder folder;
-    JpegDecoder decoder;
+    jpeg::JpegDecoder decoder;
     Recording recording{decoder};
 };
 
@@ -195,4 +195,4 @@ TEST_F(FixtureRecording, ReopeningReleasesTheFormerRecording) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::avi

@@ -52,8 +52,8 @@ protected:
     }
 
     test::TempFolder folder;
-    JpegDecoder decoder;
-    Recording recording{decoder};
+    jpeg::JpegDecoder decoder;
+    avi::Recording recording{decoder};
 };
 
 }  // namespace vn::test

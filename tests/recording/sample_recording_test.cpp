@@ -9,7 +9,7 @@
 #include "sample_recording.h"
 #include "samplewriter/movie_record.h"
 
-namespace vn {
+namespace vn::avi {
 namespace {
 
 using samples::CameraAviOptions;
@@ -236,4 +236,4 @@ TEST_F(SampleRecording, EventListHoldsEveryEventFrame) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::avi

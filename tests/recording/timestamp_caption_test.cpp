@@ -5,7 +5,7 @@
 
 #include "recording/timestamp_caption.h"
 
-namespace vn {
+namespace vn::avi {
 namespace {
 
 constexpr uint8_t kGrey = 0x80;
@@ -92,4 +92,4 @@ TEST(TimestampCaption, PictureLowerThanTheBandIsBlackedOutWithoutHarm) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::avi

@@ -25,8 +25,8 @@ void ExpectFramesDecodeAndMoveAsScripted(const SampleRecording& s) {
     SCOPED_TRACE(s.fileName);
     const test::TestFolder folder;
     ASSERT_TRUE(WriteSample(s, folder.path().string()));
-    JpegDecoder decoder;
-    Recording recording(decoder);
+    jpeg::JpegDecoder decoder;
+    avi::Recording recording(decoder);
     ASSERT_EQ(recording.OpenRecording((folder.path() / s.fileName).string()), 0) << recording.openFailure;
 
     const int blocksWide = (s.avi.width + 7) / 8, blocksHigh = (s.avi.height + 7) / 8;

@@ -4,7 +4,7 @@
 
 #include "platform/controls.h"
 
-namespace vn {
+namespace vn::recording_windows {
 
 TfrmExtProgress::TfrmExtProgress(QWidget* parent) : QDialog(parent) {
     setObjectName("TfrmExtProgress");
@@ -27,4 +27,4 @@ void TfrmExtProgress::Retranslate() {
     setWindowTitle(tr("Extracting ..."));
 }
 
-}  // namespace vn
+}  // namespace vn::recording_windows
