@@ -149,8 +149,8 @@ int main(int argc, char** argv) {
     vn::Picture picture;
     const Throughput display = DecodeOurs(argv[1], &picture);
     if (ours.pictures < kMinPictures || ffmpeg.pictures < kMinPictures) {
-        std::fprintf(stderr, "vnplay-bench-mpeg4: decoding failed (ours %ld, ffmpeg %ld pictures)\n",
-                     ours.pictures, ffmpeg.pictures);
+        std::fprintf(stderr, "vnplay-bench-mpeg4: decoding failed (ours %ld, ffmpeg %ld pictures)\n", ours.pictures,
+                     ffmpeg.pictures);
         return 2;
     }
     std::printf("pictures_each %ld\n", ours.pictures);

@@ -23,8 +23,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/ini_file.h"
 #include "app/player_program.h"
+#include "platform/ini_file.h"
 #include "samplewriter/default_samples.h"
 
 namespace {

@@ -8,8 +8,8 @@
 
 #include <cstdio>
 
-#include "platform/ini_file.h"
 #include "app/player_program.h"
+#include "platform/ini_file.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

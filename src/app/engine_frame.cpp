@@ -5,11 +5,11 @@
 
 #include <chrono>
 
-#include "recording/timestamp_caption.h"
-#include "platform/language.h"
 #include "app/player_engine.h"
 #include "app/vnmain.h"
 #include "diag/diagnostics_window.h"
+#include "platform/language.h"
+#include "recording/timestamp_caption.h"
 
 namespace vn::app {
 

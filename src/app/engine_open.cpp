@@ -3,11 +3,11 @@
 #include <QAction>
 #include <QFile>
 
-#include "platform/language.h"
 #include "app/player_engine.h"
 #include "app/vnmain.h"
 #include "common/text_format.h"
 #include "diag/message_dialog.h"
+#include "platform/language.h"
 #include "recording/windows/export_dialog.h"
 
 namespace vn::app {
@@ -102,8 +102,7 @@ bool PlayerEngine::OpenAviRecording(const std::string& path, int index) {
 
 void PlayerEngine::ShowRecordingFacts() {
     if (!recording.asap) form_.lblCapInterval->SetCaption(ClockText(recording.elapsedIntervalSecs()));
-    form_.StatusBar1->SetPanelText(
-        1, QStringLiteral("%1x%2").arg(recording.header.width).arg(recording.header.height));
+    form_.StatusBar1->SetPanelText(1, QStringLiteral("%1x%2").arg(recording.header.width).arg(recording.header.height));
     form_.StatusBar1->SetPanelText(2, QStringLiteral("Frames = %1").arg(recording.header.frames));
 }
 

@@ -4,9 +4,9 @@
 #include <QFile>
 #include <QFileDialog>
 
-#include "platform/hints.h"
 #include "app/player_engine.h"
 #include "app/vnmain.h"
+#include "platform/hints.h"
 
 namespace vn::app {
 

@@ -68,8 +68,7 @@ void PlayerEngine::StopPlay() {
         state.g_bPlaying = false;
         PausePlay();
     }
-    Enable({form_.sbBackward, form_.sbPrevious, form_.sbSearchForward, form_.sbSearchBackward,
-            form_.sbStopSearch},
+    Enable({form_.sbBackward, form_.sbPrevious, form_.sbSearchForward, form_.sbSearchBackward, form_.sbStopSearch},
            false);
     if (state.g_nFileKind == player::kAviRecording) {
         recording.SetFrame(0);

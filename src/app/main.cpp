@@ -7,8 +7,8 @@
 
 #include <exception>
 
-#include "platform/ini_file.h"
 #include "app/player_program.h"
+#include "platform/ini_file.h"
 
 namespace {
 
@@ -35,8 +35,7 @@ int main(int argc, char** argv) {
         return RunPlayer(app);
     } catch (const std::exception& error) {
         // Whatever escaped is reported, and the program ends normally.
-        QMessageBox::critical(nullptr, QApplication::applicationDisplayName(),
-                              QString::fromLocal8Bit(error.what()));
+        QMessageBox::critical(nullptr, QApplication::applicationDisplayName(), QString::fromLocal8Bit(error.what()));
         return 0;
     }
 }

@@ -6,9 +6,9 @@
 #include <QKeyEvent>
 #include <QShortcut>
 
-#include "platform/hints.h"
 #include "app/vnmain.h"
 #include "diag/diagnostics_window.h"
+#include "platform/hints.h"
 
 namespace vn::app {
 
@@ -91,9 +91,9 @@ void PlayerEngine::KeyPreviewRelease(QKeyEvent* event) {
 void PlayerEngine::lbPlayListMouseMove(QPoint position) {
     ui::SetHintDelays(500, 2500);
     const QSize area = form_.lbPlayList->viewport()->size();
-    const int entry = player::EntryUnderMouse(position.x(), position.y(), area.width(), area.height(),
-                                      form_.lbPlayList->ItemHeight(), form_.lbPlayList->TopIndex(),
-                                      playList.g_nPlayListCount());
+    const int entry =
+        player::EntryUnderMouse(position.x(), position.y(), area.width(), area.height(), form_.lbPlayList->ItemHeight(),
+                                form_.lbPlayList->TopIndex(), playList.g_nPlayListCount());
     form_.lblFilePath->SetCaption(entry < 0 ? QString() : QString::fromStdString(playList.Path(entry)));
 }
 

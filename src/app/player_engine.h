@@ -14,12 +14,12 @@
 #include <cstdint>
 #include <string>
 
+#include "common/picture.h"
+#include "decode/jpeg_decoder.h"
 #include "diag/frame_diagnostics.h"
-#include "recording/frame_show.h"
 #include "player/play_list.h"
 #include "player/player_state.h"
-#include "decode/jpeg_decoder.h"
-#include "common/picture.h"
+#include "recording/frame_show.h"
 #include "recording/movie_info.h"
 #include "recording/recording.h"
 

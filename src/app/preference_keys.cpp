@@ -60,8 +60,7 @@ std::vector<OrderedKey> AllKeys(player::Preferences& p) {
 std::vector<PreferenceKey> InOrder(player::Preferences& p, int OrderedKey::*rank) {
     std::vector<OrderedKey> keys = AllKeys(p);
     std::erase_if(keys, [rank](const OrderedKey& k) { return k.*rank == kNever; });
-    std::sort(keys.begin(), keys.end(),
-              [rank](const OrderedKey& a, const OrderedKey& b) { return a.*rank < b.*rank; });
+    std::sort(keys.begin(), keys.end(), [rank](const OrderedKey& a, const OrderedKey& b) { return a.*rank < b.*rank; });
     std::vector<PreferenceKey> ordered;
     for (const OrderedKey& k : keys) ordered.push_back(k.key);
     return ordered;

@@ -12,8 +12,7 @@
 
 namespace vn::app {
 
-TfrmVNMain::TfrmVNMain(ui::IniFile& settings, QWidget* parent)
-    : QMainWindow(parent), settings_(settings) {
+TfrmVNMain::TfrmVNMain(ui::IniFile& settings, QWidget* parent) : QMainWindow(parent), settings_(settings) {
     setObjectName(QStringLiteral("TfrmVNMain"));
     setMinimumSize(560, 520);
     setGeometry(56, 87, 1141, 787);

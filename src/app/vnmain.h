@@ -14,12 +14,12 @@
 #include <vector>
 
 #include "common/geometry.h"
-#include "player/main_layout.h"
-#include "player/preferences.h"
+#include "common/picture.h"
 #include "platform/controls.h"
 #include "platform/image.h"
 #include "platform/status_bar.h"
-#include "common/picture.h"
+#include "player/main_layout.h"
+#include "player/preferences.h"
 
 class QAction;
 class QMenu;

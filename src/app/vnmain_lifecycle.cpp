@@ -4,14 +4,14 @@
 #include <QScreen>
 #include <QThread>
 
-#include "player/player_state.h"
-#include "player/zoom.h"
-#include "platform/ini_file.h"
-#include "platform/language.h"
 #include "app/player_engine.h"
 #include "app/preference_keys.h"
 #include "app/vnmain.h"
 #include "diag/diagnostics_window.h"
+#include "platform/ini_file.h"
+#include "platform/language.h"
+#include "player/player_state.h"
+#include "player/zoom.h"
 
 namespace vn::app {
 
@@ -84,7 +84,7 @@ void TfrmVNMain::FormShow() {
         const QRect outer = frameGeometry();
         const QSize frameExtra = outer.size() - size();
         const Rect kept = player::KeepOnScreen({outer.x(), outer.y(), outer.width(), outer.height()},
-                                       {display->geometry().width(), display->geometry().height()});
+                                               {display->geometry().width(), display->geometry().height()});
         move(kept.left, kept.top);
         resize(kept.width - frameExtra.width(), kept.height - frameExtra.height());
     }

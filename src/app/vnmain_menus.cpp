@@ -4,10 +4,10 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "player/zoom.h"
 #include "app/vnmain.h"
 #include "camset/camera_settings_dialog.h"
 #include "diag/diagnostics_window.h"
+#include "player/zoom.h"
 #include "recording/windows/about_box.h"
 
 namespace vn::app {

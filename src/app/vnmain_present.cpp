@@ -6,8 +6,8 @@
 #include <QScrollBar>
 #include <QStyle>
 
-#include "player/zoom.h"
 #include "app/vnmain.h"
+#include "player/zoom.h"
 #include "recording/movie_info.h"
 
 namespace vn::app {
@@ -73,12 +73,18 @@ Size TfrmVNMain::ClientSize() const {
 }
 
 std::vector<TfrmVNMain::LayoutControl> TfrmVNMain::LayoutControls() const {
-    return {{ScrollBox1, &player::MainWindowLayout::ScrollBox1},   {pnlPlayCtrl, &player::MainWindowLayout::pnlPlayCtrl},
-            {gbSeek, &player::MainWindowLayout::gbSeek},           {pnlWhere, &player::MainWindowLayout::pnlWhere},
-            {gbPlayRate, &player::MainWindowLayout::gbPlayRate},   {lblRate, &player::MainWindowLayout::lblRate},
-            {gbStats, &player::MainWindowLayout::gbStats},         {gbMotion, &player::MainWindowLayout::gbMotion},
-            {gbPlayList, &player::MainWindowLayout::gbPlayList},   {gbMovieInfo, &player::MainWindowLayout::gbMovieInfo},
-            {lbPlayList, &player::MainWindowLayout::lbPlayList},   {lblFilePath, &player::MainWindowLayout::lblFilePath},
+    return {{ScrollBox1, &player::MainWindowLayout::ScrollBox1},
+            {pnlPlayCtrl, &player::MainWindowLayout::pnlPlayCtrl},
+            {gbSeek, &player::MainWindowLayout::gbSeek},
+            {pnlWhere, &player::MainWindowLayout::pnlWhere},
+            {gbPlayRate, &player::MainWindowLayout::gbPlayRate},
+            {lblRate, &player::MainWindowLayout::lblRate},
+            {gbStats, &player::MainWindowLayout::gbStats},
+            {gbMotion, &player::MainWindowLayout::gbMotion},
+            {gbPlayList, &player::MainWindowLayout::gbPlayList},
+            {gbMovieInfo, &player::MainWindowLayout::gbMovieInfo},
+            {lbPlayList, &player::MainWindowLayout::lbPlayList},
+            {lblFilePath, &player::MainWindowLayout::lblFilePath},
             {pnlPLControls, &player::MainWindowLayout::pnlPLControls}};
 }
 

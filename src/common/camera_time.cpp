@@ -93,8 +93,8 @@ DosDateTime DosDateTimeFromLocal(const std::tm& local) {
     const int year = local.tm_year + 1900;
     if (year < 1980) return DosDateTime{};
     if (year > 2107) return DosDateTime{2107, 12, 31, 23, 59, 58};
-    return DosDateTime{year, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
-                       std::min(local.tm_sec, 59) & ~1};
+    return DosDateTime{year,          local.tm_mon + 1, local.tm_mday,
+                       local.tm_hour, local.tm_min,     std::min(local.tm_sec, 59) & ~1};
 }
 
 bool LocalDosDateTime(int64_t seconds, DosDateTime& out) {

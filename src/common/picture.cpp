@@ -7,7 +7,7 @@ namespace vn {
 namespace {
 // Largest side accepted for a picture; far above any camera's resolution.
 constexpr int kMaxSide = 16384;
-}
+}  // namespace
 
 bool Picture::Reset(int width, int height) {
     Release();

@@ -8,8 +8,8 @@
 namespace vn::jpeg {
 
 struct AcTableDefinition {
-    uint8_t bits[16];     // number of codes of length 1..16
-    uint8_t huffval[162]; // run/size symbols in code order
+    uint8_t bits[16];      // number of codes of length 1..16
+    uint8_t huffval[162];  // run/size symbols in code order
 };
 
 extern const AcTableDefinition kLuminanceAcTable;    // Table K.5

@@ -21,7 +21,7 @@ void DeblockPlane(uint8_t* plane, int width, int height, int stride, int qp);
 
 // The luma plane (width x height), then both chroma planes (width / 2 x
 // height / 2). Does nothing when a plane is missing.
-void DeblockPicture(uint8_t* y, uint8_t* cb, uint8_t* cr, int width, int height, int lumaStride,
-                    int chromaStride, int qp);
+void DeblockPicture(uint8_t* y, uint8_t* cb, uint8_t* cr, int width, int height, int lumaStride, int chromaStride,
+                    int qp);
 
 }  // namespace vn::deblock

@@ -41,8 +41,8 @@ void BuildAcSkipLookup(const uint16_t* acLookup, uint16_t* skip) {
                 endOfBlock = true;
             }
         }
-        skip[prefix] = taken == 0 ? 0
-                                  : static_cast<uint16_t>(taken | advance << 4 | (endOfBlock ? kSkipEndOfBlock : 0));
+        skip[prefix] =
+            taken == 0 ? 0 : static_cast<uint16_t>(taken | advance << 4 | (endOfBlock ? kSkipEndOfBlock : 0));
     }
 }
 

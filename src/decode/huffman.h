@@ -12,7 +12,7 @@ struct HuffmanTable {
     int count = 0;              // number of values in HUFFVAL
     // Derived per code length l = 1..16 (index l - 1).
     uint16_t mincode[16] = {};
-    int32_t maxcode[16] = {};   // -1 where no code has that length
+    int32_t maxcode[16] = {};  // -1 where no code has that length
     uint8_t valptr[16] = {};
     bool defined = false;
     // Raised on every rebuild, so derived lookup tables know when to follow.

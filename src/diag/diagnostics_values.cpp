@@ -1,9 +1,8 @@
 // The diagnostics window's camera values: the labels of the frame on
 // screen, the focus score, the checksums and the breakpoint.
-#include "diag/diagnostics_window.h"
-
-#include "platform/controls.h"
 #include "decode/jpeg_decoder.h"
+#include "diag/diagnostics_window.h"
+#include "platform/controls.h"
 
 namespace vn::diag {
 
@@ -54,9 +53,7 @@ constexpr ValueRow kValueRows[] = {
 };
 
 // Title labels are named after the value they stand beside.
-QByteArray TitleName(const char* label) {
-    return QByteArray(label) + "Title";
-}
+QByteArray TitleName(const char* label) { return QByteArray(label) + "Title"; }
 
 }  // namespace
 
@@ -69,11 +66,9 @@ void TfrmDiags::DesignCameraValues() {
         const int top = grid.top + row.row * grid.rowHeight;
         const int titleWidth = row.title != nullptr ? grid.titleWidth : 0;
         if (row.title != nullptr) {
-            valueTitles_.push_back(
-                new ui::Label(group, TitleName(row.label).constData(), left, top, titleWidth, 17));
+            valueTitles_.push_back(new ui::Label(group, TitleName(row.label).constData(), left, top, titleWidth, 17));
         }
-        valueLabels_[row.label] =
-            new ui::Label(group, row.label, left + titleWidth + 4, top, grid.valueWidth, 17);
+        valueLabels_[row.label] = new ui::Label(group, row.label, left + titleWidth + 4, top, grid.valueWidth, 17);
     }
     lblFocusScore = valueLabels_.at("lblFocusScore");
     // Hidden: the score follows every shown frame.
@@ -112,8 +107,7 @@ void TfrmDiags::bGetFocusScoreClick() {
 }
 
 void TfrmDiags::rgBreakpointClick(int index) {
-    breakpoint_.Select(index, edtRetryCount->text().toStdString(),
-                       edtChgLuma->text().toStdString());
+    breakpoint_.Select(index, edtRetryCount->text().toStdString(), edtChgLuma->text().toStdString());
 }
 
 void TfrmDiags::ShowFrameTimes(int decodeMs, int displayMs) {

@@ -4,11 +4,11 @@
 // decoding. Created once at start-up; closing it only hides it.
 #pragma once
 
+#include <QDialog>
+
 #include <string>
 #include <unordered_map>
 #include <vector>
-
-#include <QDialog>
 
 #include "diag/breakpoint.h"
 #include "diag/camera_values.h"

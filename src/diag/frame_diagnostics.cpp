@@ -18,8 +18,8 @@ std::string BadFrameLine(int frameIndex, uint32_t offset) {
 }
 
 std::vector<std::string> FrameDiagnosticsLog::LogFrameDiagnostics(int frame, const jpeg::CameraRecords& camera,
-                                                                  int intervalMs, bool intervalKnown,
-                                                                  bool bShowTimes, bool bShowExpo) {
+                                                                  int intervalMs, bool intervalKnown, bool bShowTimes,
+                                                                  bool bShowExpo) {
     std::vector<std::string> lines;
     if (!camera.exposurePresent) return lines;
     lines.push_back(Format("--- Frame %d -----", frame));

@@ -1,9 +1,9 @@
 // The program's one error box: one of four prepared messages and OK.
 #pragma once
 
-#include <array>
-
 #include <QDialog>
+
+#include <array>
 
 class QLabel;
 class QPushButton;

@@ -60,8 +60,6 @@ constexpr auto kScales = [] {
 
 }  // namespace
 
-const QuantiserScales& ScalesForQuantiser(int quantiser) {
-    return kScales[std::clamp(quantiser, 0, kMaxQuantiser)];
-}
+const QuantiserScales& ScalesForQuantiser(int quantiser) { return kScales[std::clamp(quantiser, 0, kMaxQuantiser)]; }
 
 }  // namespace vn::mpeg4

@@ -1,13 +1,12 @@
 #include "movie/movie_file.h"
 
-#include "movie/start_codes.h"
-
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <sys/stat.h>
+
+#include "movie/start_codes.h"
 
 namespace vn::movie {
 
@@ -52,8 +51,7 @@ int64_t MovieFile::OpenStream(const std::string& path) {
     return length;
 }
 
-int MovieFile::ReadNextPicture(Picture* picture, int* audioLength, bool honourSkip,
-                               bool deliverAudio, int* quantiser) {
+int MovieFile::ReadNextPicture(Picture* picture, int* audioLength, bool honourSkip, bool deliverAudio, int* quantiser) {
     if (!isOpen()) return -1;
     int64_t code = window_.FindNextStartCode();
     while (code == mpeg4::kUserDataCode) {
@@ -81,8 +79,7 @@ int MovieFile::ReadNextPicture(Picture* picture, int* audioLength, bool honourSk
 bool MovieFile::ReadUserDataChunk(int* audioLength, bool honourSkip, bool deliverAudio) {
     uint16_t length = 0;
     uint8_t type = 0, parameter = 0;
-    if (!window_.Skip(4) || !window_.Read16(length) || !window_.Read8(type) ||
-        !window_.Read8(parameter)) {
+    if (!window_.Skip(4) || !window_.Read16(length) || !window_.Read8(type) || !window_.Read8(parameter)) {
         return false;
     }
     if (type < kFirstNonAudioType) {

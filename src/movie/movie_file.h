@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "common/camera_time.h"
 #include "common/picture.h"
 #include "movie/audio_ring.h"
 #include "movie/mpeg4_decoder.h"
 #include "movie/start_codes.h"
 #include "movie/stream_window.h"
-#include "common/camera_time.h"
 
 namespace vn::movie {
 
@@ -38,8 +38,7 @@ public:
     // count (L - S) of the last audio chunk met (untouched when there was none),
     // quantiser the running quantiser after the VOP; picture, when given,
     // the decoded picture. Each output may be null.
-    int ReadNextPicture(Picture* picture, int* audioLength, bool honourSkip, bool deliverAudio,
-                        int* quantiser);
+    int ReadNextPicture(Picture* picture, int* audioLength, bool honourSkip, bool deliverAudio, int* quantiser);
 
     // Looks from position x unitsPerStep units for an intra VOP, forwards
     // (direction >= 0) or backwards, and stands on it (or on the clock record

@@ -120,8 +120,7 @@ bool ReadEvent(StreamWindow::Cursor& cursor, bool intra, TcoefEvent& event) {
     }
     // Mode 3: last (1), run (6), marker, level (12), marker.
     cursor.Skip(escape + 2 + 21);
-    event = {static_cast<int>((bits >> 22) & 1), static_cast<int>((bits >> 16) & 63),
-             TwelveBitLevel(bits >> 3)};
+    event = {static_cast<int>((bits >> 22) & 1), static_cast<int>((bits >> 16) & 63), TwelveBitLevel(bits >> 3)};
     return ((bits >> 15) & 1) != 0 && ((bits >> 2) & 1) != 0;
 }
 

@@ -53,8 +53,8 @@ void ConvertYuvToBgr(const YuvPlanes& planes, int width, int height, Picture& pi
     height = std::min(height, picture.height());
     for (int r = 0; r < height; ++r) {
         const size_t chromaRow = static_cast<size_t>(r / 2) * planes.chromaStride;
-        ConvertRow(planes.y + static_cast<size_t>(r) * planes.lumaStride, planes.cb + chromaRow,
-                   planes.cr + chromaRow, width, picture.Row(r));
+        ConvertRow(planes.y + static_cast<size_t>(r) * planes.lumaStride, planes.cb + chromaRow, planes.cr + chromaRow,
+                   width, picture.Row(r));
     }
 }
 

@@ -52,8 +52,7 @@ bool Mpeg4Decoder::AllocatePictureBuffers(int width, int height) {
 void Mpeg4Decoder::SwapPictures() { current_ ^= 1; }
 
 YuvPlanes Mpeg4Decoder::ViewOf(const Planes& planes) const {
-    return {planes.y.data(), planes.cb.data(), planes.cr.data(), codedWidth_, codedWidth_ / 2,
-            codedHeight_};
+    return {planes.y.data(), planes.cb.data(), planes.cr.data(), codedWidth_, codedWidth_ / 2, codedHeight_};
 }
 
 YuvPlanes Mpeg4Decoder::currentPicture() const { return ViewOf(pictures_[current_]); }
@@ -102,8 +101,8 @@ void Mpeg4Decoder::ConvertForDisplay(Picture& picture) {
             LowPassPlane(postFilter_.cb.data(), width / 2, height / 2, chromaStride);
             LowPassPlane(postFilter_.cr.data(), width / 2, height / 2, chromaStride);
         } else if (g_nDeblockMethod == 2) {
-            deblock::DeblockPicture(postFilter_.y.data(), postFilter_.cb.data(), postFilter_.cr.data(),
-                           width, height, codedWidth_, chromaStride, runningQuantiser_);
+            deblock::DeblockPicture(postFilter_.y.data(), postFilter_.cb.data(), postFilter_.cr.data(), width, height,
+                                    codedWidth_, chromaStride, runningQuantiser_);
         }
         shown = &postFilter_;
     }

@@ -9,13 +9,13 @@ namespace vn::mpeg4 {
 
 namespace {
 
-constexpr int kC2 = 8866;    // 2^14 sqrt(2) sin(pi/8)
-constexpr int kC6 = 21406;   // 2^14 sqrt(2) cos(pi/8)
-constexpr int kC4 = 11585;   // 2^14 cos(pi/4)
-constexpr int kC1 = 12872;   // 2^14 sqrt(2) sin(3pi/16)
-constexpr int kC3 = 19265;   // 2^14 sqrt(2) cos(3pi/16)
-constexpr int kC5 = 4520;    // 2^14 sqrt(2) sin(pi/16)
-constexpr int kC7 = 22725;   // 2^14 sqrt(2) cos(pi/16)
+constexpr int kC2 = 8866;   // 2^14 sqrt(2) sin(pi/8)
+constexpr int kC6 = 21406;  // 2^14 sqrt(2) cos(pi/8)
+constexpr int kC4 = 11585;  // 2^14 cos(pi/4)
+constexpr int kC1 = 12872;  // 2^14 sqrt(2) sin(3pi/16)
+constexpr int kC3 = 19265;  // 2^14 sqrt(2) cos(3pi/16)
+constexpr int kC5 = 4520;   // 2^14 sqrt(2) sin(pi/16)
+constexpr int kC7 = 22725;  // 2^14 sqrt(2) cos(pi/16)
 
 inline int16_t R(int32_t p) { return static_cast<int16_t>((p + 8192) >> 14); }
 inline int16_t W(int32_t v) { return static_cast<int16_t>(v); }

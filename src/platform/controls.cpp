@@ -9,8 +9,7 @@ void Design(QWidget* control, const char* name, int left, int top, int width, in
     control->setGeometry(left, top, width, height);
 }
 
-SpeedButton::SpeedButton(QWidget* parent, const char* name, int left, int top, int width,
-                         int height)
+SpeedButton::SpeedButton(QWidget* parent, const char* name, int left, int top, int width, int height)
     : QToolButton(parent) {
     Design(this, name, left, top, width, height);
     setAutoRaise(true);
@@ -18,14 +17,13 @@ SpeedButton::SpeedButton(QWidget* parent, const char* name, int left, int top, i
     setIconSize(QSize(width - 8, height - 8));
 }
 
-Button::Button(QWidget* parent, const char* name, int left, int top, int width, int height)
-    : QPushButton(parent) {
+Button::Button(QWidget* parent, const char* name, int left, int top, int width, int height) : QPushButton(parent) {
     Design(this, name, left, top, width, height);
     setAutoDefault(false);
 }
 
-TrackBar::TrackBar(QWidget* parent, const char* name, Qt::Orientation orientation, int left,
-                   int top, int width, int height)
+TrackBar::TrackBar(QWidget* parent, const char* name, Qt::Orientation orientation, int left, int top, int width,
+                   int height)
     : QSlider(orientation, parent) {
     Design(this, name, left, top, width, height);
     setTickPosition(orientation == Qt::Horizontal ? QSlider::TicksBelow : QSlider::TicksRight);
@@ -43,8 +41,7 @@ void TrackBar::focusOutEvent(QFocusEvent* event) {
     emit Exited();
 }
 
-ProgressBar::ProgressBar(QWidget* parent, const char* name, int left, int top, int width,
-                         int height)
+ProgressBar::ProgressBar(QWidget* parent, const char* name, int left, int top, int width, int height)
     : QProgressBar(parent) {
     Design(this, name, left, top, width, height);
     setTextVisible(false);
@@ -52,8 +49,7 @@ ProgressBar::ProgressBar(QWidget* parent, const char* name, int left, int top, i
     setValue(0);
 }
 
-ListBox::ListBox(QWidget* parent, const char* name, int left, int top, int width, int height)
-    : QListWidget(parent) {
+ListBox::ListBox(QWidget* parent, const char* name, int left, int top, int width, int height) : QListWidget(parent) {
     Design(this, name, left, top, width, height);
     setMouseTracking(true);
     setUniformItemSizes(true);
@@ -80,8 +76,7 @@ void ListBox::leaveEvent(QEvent* event) {
     emit MouseLeft();
 }
 
-Label::Label(QWidget* parent, const char* name, int left, int top, int width, int height)
-    : QLabel(parent) {
+Label::Label(QWidget* parent, const char* name, int left, int top, int width, int height) : QLabel(parent) {
     Design(this, name, left, top, width, height);
 }
 
@@ -91,29 +86,24 @@ void Label::SetFontColour(const QColor& colour) {
     setPalette(shades);
 }
 
-Panel::Panel(QWidget* parent, const char* name, int left, int top, int width, int height)
-    : QFrame(parent) {
+Panel::Panel(QWidget* parent, const char* name, int left, int top, int width, int height) : QFrame(parent) {
     Design(this, name, left, top, width, height);
     setFrameShape(QFrame::NoFrame);
 }
 
-GroupBox::GroupBox(QWidget* parent, const char* name, int left, int top, int width, int height)
-    : QGroupBox(parent) {
+GroupBox::GroupBox(QWidget* parent, const char* name, int left, int top, int width, int height) : QGroupBox(parent) {
     Design(this, name, left, top, width, height);
 }
 
-Edit::Edit(QWidget* parent, const char* name, int left, int top, int width, int height)
-    : QLineEdit(parent) {
+Edit::Edit(QWidget* parent, const char* name, int left, int top, int width, int height) : QLineEdit(parent) {
     Design(this, name, left, top, width, height);
 }
 
-CheckBox::CheckBox(QWidget* parent, const char* name, int left, int top, int width, int height)
-    : QCheckBox(parent) {
+CheckBox::CheckBox(QWidget* parent, const char* name, int left, int top, int width, int height) : QCheckBox(parent) {
     Design(this, name, left, top, width, height);
 }
 
-RadioGroup::RadioGroup(QWidget* parent, const char* name, int left, int top, int width,
-                       int height)
+RadioGroup::RadioGroup(QWidget* parent, const char* name, int left, int top, int width, int height)
     : QGroupBox(parent) {
     Design(this, name, left, top, width, height);
 }

@@ -41,8 +41,7 @@ public:
 class TrackBar : public QSlider {
     Q_OBJECT
 public:
-    TrackBar(QWidget* parent, const char* name, Qt::Orientation orientation, int left, int top,
-             int width, int height);
+    TrackBar(QWidget* parent, const char* name, Qt::Orientation orientation, int left, int top, int width, int height);
     int Position() const { return value(); }
     void SetPosition(int position) { setValue(position); }
     void SetMax(int max) { setMaximum(max); }

@@ -23,8 +23,7 @@ public:
         if (event->type() != QEvent::ToolTip || hideMs < 0) return false;
         auto* control = qobject_cast<QWidget*>(watched);
         if (control == nullptr || control->toolTip().isEmpty()) return false;
-        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), control->toolTip(),
-                           control, {}, hideMs);
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), control->toolTip(), control, {}, hideMs);
         return true;
     }
 

@@ -9,12 +9,10 @@ namespace vn::ui {
 
 QImage WrapPicture(const vn::Picture& picture) {
     if (picture.empty()) return {};
-    return QImage(picture.data(), picture.width(), picture.height(), picture.stride(),
-                  QImage::Format_BGR888);
+    return QImage(picture.data(), picture.width(), picture.height(), picture.stride(), QImage::Format_BGR888);
 }
 
-Image::Image(QWidget* parent, const char* name, int left, int top, int width, int height)
-    : QWidget(parent) {
+Image::Image(QWidget* parent, const char* name, int left, int top, int width, int height) : QWidget(parent) {
     Design(this, name, left, top, width, height);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -1,12 +1,12 @@
 #include "platform/ini_file.h"
 
-#include <algorithm>
-#include <climits>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include <algorithm>
+#include <climits>
 
 namespace vn::ui {
 namespace {
@@ -38,8 +38,7 @@ QString WritableSettingsPath(const QString& path) {
 int LeadingInteger(const QString& text) {
     const QString trimmed = text.trimmed();
     int end = 0;
-    if (end < trimmed.size() && (trimmed[end] == QLatin1Char('-') || trimmed[end] == QLatin1Char('+')))
-        ++end;
+    if (end < trimmed.size() && (trimmed[end] == QLatin1Char('-') || trimmed[end] == QLatin1Char('+'))) ++end;
     while (end < trimmed.size() && trimmed[end].isDigit() && trimmed[end].unicode() < 128) ++end;
     bool ok = false;
     const long long value = trimmed.left(end).toLongLong(&ok);

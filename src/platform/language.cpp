@@ -29,11 +29,16 @@ bool IsEnglish() { return Switch().active == kEnglish; }
 
 QString LanguageSuffix(int language) {
     switch (language) {
-        case 2: return QStringLiteral("zh_TW");
-        case 3: return QStringLiteral("zh_CN");
-        case 4: return QStringLiteral("ja");
-        case 5: return QStringLiteral("ko");
-        default: return {};
+        case 2:
+            return QStringLiteral("zh_TW");
+        case 3:
+            return QStringLiteral("zh_CN");
+        case 4:
+            return QStringLiteral("ja");
+        case 5:
+            return QStringLiteral("ko");
+        default:
+            return {};
     }
 }
 
@@ -50,8 +55,7 @@ bool SetActiveLanguage(int language) {
         const QStringList files = resources.entryList({QStringLiteral("*_%1.qm").arg(suffix)});
         for (const QString& file : files) {
             auto translator = std::make_unique<QTranslator>();
-            if (translator->load(resources.filePath(file)) &&
-                QCoreApplication::installTranslator(translator.get())) {
+            if (translator->load(resources.filePath(file)) && QCoreApplication::installTranslator(translator.get())) {
                 state.installed.push_back(std::move(translator));
             }
         }

@@ -4,8 +4,7 @@
 
 namespace vn::ui {
 
-StatusBar::StatusBar(QWidget* parent, const char* name, const QVector<int>& panelWidths)
-    : QStatusBar(parent) {
+StatusBar::StatusBar(QWidget* parent, const char* name, const QVector<int>& panelWidths) : QStatusBar(parent) {
     setObjectName(QString::fromLatin1(name));
     setSizeGripEnabled(true);
     for (int i = 0; i < panelWidths.size(); ++i) {

@@ -12,16 +12,14 @@ constexpr int kRawMovie = 3;
 
 // The picture area and what sits under it, common to both layouts.
 void PlaceUnderPicture(MainWindowLayout& l, Size client) {
-    l.ScrollBox1.height = client.height - l.pnlPlayCtrl.height - l.gbSeek.height -
-                          l.StatusBar1Height - 16;
+    l.ScrollBox1.height = client.height - l.pnlPlayCtrl.height - l.gbSeek.height - l.StatusBar1Height - 16;
     l.pnlPlayCtrl.top = l.ScrollBox1.bottom() + kMargin;
     l.pnlPlayCtrl.left = l.ScrollBox1.width / 2 - l.pnlPlayCtrl.width / 2 + kMargin;
     l.gbSeek.top = l.pnlPlayCtrl.bottom() + kMargin;
 }
 
 void FullLayout(MainWindowLayout& l, Size client) {
-    l.ScrollBox1.width =
-        client.width - l.gbPlayRate.width - l.gbStats.width - l.gbMotion.width - 16;
+    l.ScrollBox1.width = client.width - l.gbPlayRate.width - l.gbStats.width - l.gbMotion.width - 16;
     PlaceUnderPicture(l, client);
     l.gbSeek.width = l.ScrollBox1.width;
 
@@ -39,20 +37,17 @@ void FullLayout(MainWindowLayout& l, Size client) {
 
     l.gbPlayList.left = l.gbStats.left;
     l.gbPlayList.top = l.gbMotion.bottom() + kMargin;
-    l.gbPlayList.height =
-        std::min(client.height - l.gbPlayList.top - kMargin, kMaxPlayListHeight);
+    l.gbPlayList.height = std::min(client.height - l.gbPlayList.top - kMargin, kMaxPlayListHeight);
     l.gbMovieInfo.left = l.gbPlayList.left;
     l.gbMovieInfo.top = l.gbPlayList.bottom();
 
-    l.lbPlayList.height = l.gbPlayList.height - l.lbPlayList.top - l.pnlPLControls.height -
-                          l.lblFilePath.height - 12;
+    l.lbPlayList.height = l.gbPlayList.height - l.lbPlayList.top - l.pnlPLControls.height - l.lblFilePath.height - 12;
     l.lblFilePath.top = l.lbPlayList.bottom() + kMargin;
     l.pnlPLControls.top = l.lblFilePath.bottom() + kMargin;
 }
 
 void CompactLayout(MainWindowLayout& l, Size client, int fileKind) {
-    l.ScrollBox1.width = fileKind == kMpeg4Stream ? client.width - (l.gbPlayList.width + 16)
-                                                  : client.width - 16;
+    l.ScrollBox1.width = fileKind == kMpeg4Stream ? client.width - (l.gbPlayList.width + 16) : client.width - 16;
     PlaceUnderPicture(l, client);
 }
 

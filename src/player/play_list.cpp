@@ -1,10 +1,9 @@
 #include "player/play_list.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cctype>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #include "player/player_state.h"
 
@@ -78,8 +77,8 @@ AddResult PlayList::Admit(const std::string& path) const {
 AddResult PlayList::AddEntry(const std::string& path, int64_t created, bool playing) {
     const AddResult admissible = Admit(path);
     if (admissible != AddResult::Added) return admissible;
-    const auto at = std::find_if(entries_.begin(), entries_.end(),
-                                 [&](const PlayListEntry& e) { return e.created >= created; });
+    const auto at =
+        std::find_if(entries_.begin(), entries_.end(), [&](const PlayListEntry& e) { return e.created >= created; });
     const int index = static_cast<int>(at - entries_.begin());
     entries_.insert(at, PlayListEntry{path, created});
     if (playing && index <= g_nPlayListIndex) ++g_nPlayListIndex;

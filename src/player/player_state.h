@@ -29,9 +29,9 @@ struct PlayerState {
     int g_nFileKind = kNoFile;
     bool g_bPlaying = false;
     bool g_bPaused = false;
-    int g_nDirection = 1;       // +1 forward, -1 backward, 0 while the rate is 0
+    int g_nDirection = 1;  // +1 forward, -1 backward, 0 while the rate is 0
     int g_nFrameIntervalMs = 0;
-    int g_nFrameWorkMs = -1;    // read-to-presented time of the last frame; -1 never measured
+    int g_nFrameWorkMs = -1;  // read-to-presented time of the last frame; -1 never measured
     int g_nFramesPerTick = 1;
     int g_nTimerIntervalMs = 0;
     bool g_bSeekLock = false;     // programmatic seek-bar moves are not seeks

@@ -35,10 +35,14 @@ Rect PlaceImage(int nZoom, Size client, Size image) {
 
 int ClickZoom(int nZoom) {
     switch (nZoom) {
-        case 50: return 100;
-        case 100: return 200;
-        case 200: return 50;
-        default: return nZoom;
+        case 50:
+            return 100;
+        case 100:
+            return 200;
+        case 200:
+            return 50;
+        default:
+            return nZoom;
     }
 }
 

@@ -20,8 +20,8 @@ ShownFrame FrameShow::Show(int frame, Picture& picture) {
     shown.decodeDone = std::chrono::steady_clock::now();
     const uint64_t clock = shown.readResult == 0 ? recording_.decoder().camera.FrameClock : 0;
     shown.elapsedSecs = elapsed.ShowFrame(frame, shown.frmIntKnown ? shown.frmIntMs : 0, clock);
-    shown.elapsedText = recording_.hasEvents ? EventNumberText(recording_.EventList, frame)
-                                             : FormatElapsed(shown.elapsedSecs);
+    shown.elapsedText =
+        recording_.hasEvents ? EventNumberText(recording_.EventList, frame) : FormatElapsed(shown.elapsedSecs);
     if (shown.presented) {
         recording_.FrameDateTime(shown.elapsedSecs, shown.date, shown.time);
         shown.dateSource = recording_.lastDateSource();

@@ -96,8 +96,8 @@ void MovieInfoPanel::FromMovieRecord(const MovieRecord& record) {
     Set("lblSharpness", std::to_string(record.sharpness()));
     Set("Label16", "HDR Level");
     Set("lblHDRRange", Pick({"Off", "Medium", "High"}, record.hdr()));
-    Set("lblWBMode", Pick({"AUTO", "DAYLIGHT", "SHADOW", "CLOUDY", "FLUOR1", "FLUOR2", "TUNGSTEN"},
-                          record.whiteBalance()));
+    Set("lblWBMode",
+        Pick({"AUTO", "DAYLIGHT", "SHADOW", "CLOUDY", "FLUOR1", "FLUOR2", "TUNGSTEN"}, record.whiteBalance()));
 }
 
 void MovieInfoPanel::FromFrameSettings(const jpeg::FrameCameraRecord& frame, int wrdCaptureMode) {
@@ -109,8 +109,9 @@ void MovieInfoPanel::FromFrameSettings(const jpeg::FrameCameraRecord& frame, int
     for (const char* control : {"lblSceneTitle", "lblScene", "lblExpoTitle", "lblCustomExpo"}) Show(control, sceneRows);
     if (sceneRows) {
         const int scene = frame.Specific(103);
-        Set("lblScene", kind == 1 ? Pick({"Daylight", "Night"}, scene)
-                                  : Pick({"Daylight", "Twilight", "Night", "Moon", "Star", "Galaxy", "FireFly"}, scene));
+        Set("lblScene", kind == 1
+                            ? Pick({"Daylight", "Night"}, scene)
+                            : Pick({"Daylight", "Twilight", "Night", "Moon", "Star", "Galaxy", "FireFly"}, scene));
         Set("lblCustomExpo", SignedText(frame.Specific(104) - (kind == 1 ? 7 : 5)));
     }
 

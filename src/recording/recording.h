@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "decode/jpeg_decoder.h"
-#include "common/picture.h"
-#include "recording/event_scan.h"
 #include "common/camera_time.h"
+#include "common/picture.h"
+#include "decode/jpeg_decoder.h"
+#include "recording/event_scan.h"
 #include "recording/recording_file.h"
 
 namespace vn::avi {
@@ -88,8 +88,7 @@ public:
     // The bytes of the frame fetched last into the frame buffer.
     std::span<const uint8_t> LastFrameBytes() const;
 
-    int DecodeCurrentFrame(std::span<const uint8_t> bytes, Picture& picture, int* intervalMs,
-                           uint32_t* clockLow);
+    int DecodeCurrentFrame(std::span<const uint8_t> bytes, Picture& picture, int* intervalMs, uint32_t* clockLow);
 
     int StepFrame(int count);
     int SetFrame(int frame);
@@ -111,7 +110,7 @@ public:
     // Reader state, named as the recording format describes it.
     RecordingHeader header;
     uint64_t fileSize = 0;
-    uint32_t idx1Pos = 0;   // first index entry once opened
+    uint32_t idx1Pos = 0;  // first index entry once opened
     uint32_t infoPos = 0;
     uint32_t junkPos = 0;
     uint32_t moviPos = 0;

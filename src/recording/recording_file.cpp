@@ -1,11 +1,10 @@
 #include "recording/recording_file.h"
 
+#include <cerrno>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <cerrno>
-#include <ctime>
 
 #include "common/camera_time.h"
 

@@ -27,10 +27,7 @@ void WriteTsRecord(JsonWriter& json, const jpeg::FrameCameraRecord& f) {
         .Field("exp_type", f.exposureType)
         .Field("wb_mode", f.whiteBalanceMode);
     const int date[] = {f.second, f.minute, f.hour, f.day, f.month, f.year};
-    json.ArrayField("date", date)
-        .Field("fw", f.firmware)
-        .Field("fpga", f.fpgaRevision)
-        .Field("kind", f.cameraKind);
+    json.ArrayField("date", date).Field("fw", f.firmware).Field("fpga", f.fpgaRevision).Field("kind", f.cameraKind);
     json.Key("specific").BeginObject();
     if (f.cameraKind != 0) {
         for (int offset : {102, 103, 104, 105, 107, 109}) json.Field(std::to_string(offset), f.Specific(offset));
@@ -73,8 +70,7 @@ void WriteCameraRecords(JsonWriter& json, const jpeg::CameraRecords& camera) {
         .FieldIf("finf", camera.walk.finfRecord, [&](JsonWriter& j) { WriteInfoRecord(j, camera.info); })
         .FieldIf("app4", camera.exposurePresent, [&](JsonWriter& j) { WriteExposureRecord(j, camera.exposure); })
         .FieldIf("event_byte", camera.hasEventByte, [&](JsonWriter& j) { j.Value(int{camera.EventByte}); })
-        .FieldIf("clock_record", camera.walk.clockRecord,
-                 [&](JsonWriter& j) { j.Value(camera.walk.clockRecordValue); })
+        .FieldIf("clock_record", camera.walk.clockRecord, [&](JsonWriter& j) { j.Value(camera.walk.clockRecordValue); })
         .Field("frame_clock", camera.FrameClock)
         .Field("dht_segments", camera.walk.dhtSegments)
         .Field("dqt_segments", camera.walk.dqtSegments)

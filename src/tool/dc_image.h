@@ -6,8 +6,8 @@
 #include <span>
 #include <vector>
 
-#include "decode/jpeg_decoder.h"
 #include "common/picture.h"
+#include "decode/jpeg_decoder.h"
 
 namespace vn::tool {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "recording/bitmap_file.h"
 #include "recording/frame_show.h"
 #include "recording/timestamp_caption.h"
-#include "recording/bitmap_file.h"
 #include "tool/commands.h"
 #include "tool/dc_image.h"
 #include "tool/json_writer.h"
@@ -71,8 +71,8 @@ int RunDecode(Arguments& args) {
         }
         if (readResult != 0) {
             if (all || i == last) {
-                Complain("decode", "frame " + std::to_string(i) + " cannot be read (result " +
-                                       std::to_string(readResult) + ")");
+                Complain("decode",
+                         "frame " + std::to_string(i) + " cannot be read (result " + std::to_string(readResult) + ")");
                 status = kExitUnusable;
             }
             continue;
@@ -89,11 +89,7 @@ int RunDecode(Arguments& args) {
             return kExitUnusable;
         }
         JsonWriter json;
-        json.BeginObject()
-            .Field("frame", i)
-            .Field("decode_result", decodeResult)
-            .Field("out", path)
-            .EndObject();
+        json.BeginObject().Field("frame", i).Field("decode_result", decodeResult).Field("out", path).EndObject();
         std::printf("%s\n", json.str().c_str());
     }
     return status;

@@ -26,8 +26,8 @@ int Fail(int status, const std::string& message) {
 
 // An integer option within [low, high]; false (after saying why) when it is
 // not one, or missing while required.
-bool IntegerOption(Arguments& args, const std::string& name, long long low, long long high,
-                   bool required, long long& value) {
+bool IntegerOption(Arguments& args, const std::string& name, long long low, long long high, bool required,
+                   long long& value) {
     const auto given = args.Integer(name);
     if (!args.ok()) {
         Fail(kExitUsage, args.error());
@@ -38,8 +38,7 @@ bool IntegerOption(Arguments& args, const std::string& name, long long low, long
         return !required;
     }
     if (*given < low || *given > high) {
-        Fail(kExitUsage, "--" + name + " must be from " + std::to_string(low) + " to " +
-                             std::to_string(high));
+        Fail(kExitUsage, "--" + name + " must be from " + std::to_string(low) + " to " + std::to_string(high));
         return false;
     }
     value = *given;
@@ -119,8 +118,7 @@ int RunMovieFrames(Arguments& args) {
         audioOut.open(*audioPath, std::ios::binary | std::ios::trunc);
         if (!audioOut) return Fail(kExitUnusable, "cannot write " + *audioPath);
         movie.audioRing().SetPushObserver([&](std::span<const uint8_t> bytes) {
-            audioOut.write(reinterpret_cast<const char*>(bytes.data()),
-                           static_cast<std::streamsize>(bytes.size()));
+            audioOut.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         });
     }
     for (int i = 0;; ++i) {
@@ -132,9 +130,7 @@ int RunMovieFrames(Arguments& args) {
         }
         json.BeginObject().Field("i", i);
         WriteMovieRead(json, read);
-        json.Field("type", std::string(1, read.type))
-            .Field("skipped", movie.window().skippedBytes())
-            .EndObject();
+        json.Field("type", std::string(1, read.type)).Field("skipped", movie.window().skippedBytes()).EndObject();
         std::cout << json.str() << '\n';
     }
     if (audioPath && !audioOut.flush()) return Fail(kExitUnusable, "cannot write " + *audioPath);
@@ -166,8 +162,7 @@ int RunMovieDecode(Arguments& args) {
         if (!read.ok()) {
             if (all) return kExitOk;
             return Fail(kExitUnusable, "picture " + std::to_string(pictureNumber) +
-                                           " not found: the stream ends after " +
-                                           std::to_string(i) + " pictures");
+                                           " not found: the stream ends after " + std::to_string(i) + " pictures");
         }
         if (all || i == pictureNumber) {
             if (const int status = WritePicture(all ? NumberedPath(*out, "frame", i) : *out, picture)) {

@@ -13,8 +13,8 @@
 #include "tool/json_writer.h"
 #include "tool/recording_json.h"
 #include "tool/session.h"
-#include "tool/shown_frame_json.h"
 #include "tool/sha256.h"
+#include "tool/shown_frame_json.h"
 
 namespace vn::tool {
 
@@ -67,7 +67,10 @@ int RunReport(Arguments& args) {
         if (read) panel.FillMovieInfo(recording, camera);
         json.BeginObject();
         WriteFetch(json, f);
-        json.FieldIf("picture_sha256", read, [&](JsonWriter& j) { j.Value(Sha256Hex({picture.data(), picture.size_bytes()})); })
+        json.FieldIf("picture_sha256", read,
+                     [&](JsonWriter& j) {
+                         j.Value(Sha256Hex({picture.data(), picture.size_bytes()}));
+                     })
             .FieldIf("camera", read, [&](JsonWriter& j) { WriteCameraRecords(j, camera); })
             .Key("movie_info");
         WriteMovieInfo(json, panel);

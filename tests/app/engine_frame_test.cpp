@@ -1,8 +1,6 @@
 // Each frame as the engine shows it through the real windows: the pixels on
 // screen, the time-stamp caption, the labels against the fixtures, and the
 // diagnostics window's share (bad frames, the per-frame log, breakpoints).
-#include <gtest/gtest.h>
-
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,6 +8,8 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
+
+#include <gtest/gtest.h>
 
 #include <filesystem>
 
@@ -134,7 +134,8 @@ TEST_F(FrameTest, BadFramesAreListedInTheDiagnosticsWindowAndTheLastGoodPictureS
     ASSERT_NE(list, nullptr);
     QStringList lines;
     for (int i = 0; i < list->count(); ++i) lines.append(list->item(i)->text());
-    EXPECT_EQ(lines, QStringList({QString::asprintf("    3: %8.8x", offset2), QString::asprintf("    5: %8.8x", offset4)}));
+    EXPECT_EQ(lines,
+              QStringList({QString::asprintf("    3: %8.8x", offset2), QString::asprintf("    5: %8.8x", offset4)}));
     EXPECT_EQ(program_->frmDiags.findChild<QLabel*>("lblBadFrameCount")->text(), "2");
     // Frame 5 could not be decoded: frame 4's colours are still shown.
     EXPECT_EQ(Panel(3), "Frame 5");

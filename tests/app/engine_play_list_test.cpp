@@ -1,11 +1,11 @@
 // The play list through the real windows: files from drops, the open dialog
 // and the command line in capture order, moving between entries, clearing,
 // and files that cannot be played.
-#include <gtest/gtest.h>
-
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTest>
+
+#include <gtest/gtest.h>
 
 #include <filesystem>
 
@@ -124,7 +124,7 @@ TEST_F(PlayListTest, AListOfOnlyBadFilesStopsWithThePlayControlsDisabled) {
     EXPECT_FALSE(engine().state.g_bPlaying);
     EXPECT_EQ(engine().state.g_nFileKind, player::kNoFile);
     for (QWidget* control : std::initializer_list<QWidget*>{window.sbForward, window.sbBackward, window.sbPause,
-                                                           window.sbStop, window.sbNext, window.sbPrevious}) {
+                                                            window.sbStop, window.sbNext, window.sbPrevious}) {
         EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
     }
     EXPECT_TRUE(window.tbWhere->isHidden());

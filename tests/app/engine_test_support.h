@@ -3,8 +3,6 @@
 // modal dialogs it raises answered as a user answers them.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QDropEvent>
 #include <QMimeData>
@@ -12,14 +10,16 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
-#include <chrono>
-#include <thread>
 #include <array>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/window_test_support.h"

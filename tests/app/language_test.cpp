@@ -1,10 +1,10 @@
 // Captions in the five languages: the language chosen in the settings file
 // re-labels the windows; hints and untranslated rows stay English.
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+
+#include <gtest/gtest.h>
 
 #include "app/window_test_support.h"
 

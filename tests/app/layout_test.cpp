@@ -1,11 +1,11 @@
 // The main window's layout: the rules on rectangles, and the real window
 // following them when it is resized.
-#include <gtest/gtest.h>
-
 #include <QScrollArea>
 
-#include "player/main_layout.h"
+#include <gtest/gtest.h>
+
 #include "app/window_test_support.h"
+#include "player/main_layout.h"
 
 namespace vn::app {
 namespace {

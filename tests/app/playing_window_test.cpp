@@ -1,10 +1,10 @@
 // The window with the engine playing sample recordings: started from the
 // command line, pictures on screen, the first recording's zoom, and the
 // close that stops playing and keeps the rate.
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <QScrollArea>
+
+#include <gtest/gtest.h>
 
 #include "app/window_test_support.h"
 #include "samplewriter/default_samples.h"

@@ -1,7 +1,5 @@
 // What the window shows: the picture, the search thumbnail and labels, the
 // Movie Info panel of the fixture recordings, and its place on the screen.
-#include <gtest/gtest.h>
-
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,8 +9,10 @@
 #include <QSignalSpy>
 #include <QUrl>
 
-#include "recording/frame_show.h"
+#include <gtest/gtest.h>
+
 #include "app/window_test_support.h"
+#include "recording/frame_show.h"
 #include "recording/movie_info.h"
 
 namespace vn::app {
@@ -54,8 +54,8 @@ TEST_F(PresentationTest, WindowSavedBeyondTheScreenIsMovedOntoItWhenShown) {
 
 TEST_F(PresentationTest, OneSearchLabelShowsAtATime) {
     TfrmVNMain& window = OpenWindow();
-    const std::vector<ui::Label*> labels = {window.lblSrchMsg, window.lblSearchForward,
-                                            window.lblSearchBackward, window.lblSearchFound};
+    const std::vector<ui::Label*> labels = {window.lblSrchMsg, window.lblSearchForward, window.lblSearchBackward,
+                                            window.lblSearchFound};
     for (int shown : {0, 1, 3, 2, 0}) {
         window.ShowSearchLabel(shown);
         for (int i = 0; i < 4; ++i) EXPECT_EQ(!labels[i]->isHidden(), i == shown) << shown;

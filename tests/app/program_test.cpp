@@ -1,9 +1,9 @@
 // The main window among the program's other windows: the dialogs its
 // commands show, and the diagnostics window's share of the preferences.
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <QTimer>
+
+#include <gtest/gtest.h>
 
 #include "app/window_test_support.h"
 

@@ -1,10 +1,10 @@
 // Preferences: the settings file read at creation and written at close, its
 // values' reading, and the folder it falls back to.
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <QDir>
 #include <QStandardPaths>
+
+#include <gtest/gtest.h>
 
 #include "app/window_test_support.h"
 

@@ -2,18 +2,18 @@
 // a private folder, and pictures of known pixels to present.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 #include <memory>
 
-#include "platform/ini_file.h"
-#include "platform/language.h"
 #include "app/player_program.h"
 #include "common/picture.h"
+#include "platform/ini_file.h"
+#include "platform/language.h"
 
 namespace vn::test {
 

@@ -1,11 +1,12 @@
 // Zoom: the arithmetic, and the real window's click-to-zoom cycle, pop-up
 // commands, status texts and image placement.
-#include <gtest/gtest.h>
+#include "player/zoom.h"
 
 #include <QAction>
 #include <QScrollArea>
 
-#include "player/zoom.h"
+#include <gtest/gtest.h>
+
 #include "app/window_test_support.h"
 
 namespace vn::app {
@@ -130,8 +131,7 @@ TEST_F(WindowZoomTest, HalfZoomOfA720pPictureIsCentredInTheScrollBox) {
     const QRect inside = ScrollBoxInside(window);
     ASSERT_GT(inside.width(), 640);
     ASSERT_GT(inside.height(), 360);
-    EXPECT_EQ(window.Image1->geometry(),
-              QRect((inside.width() - 640) / 2, (inside.height() - 360) / 2, 640, 360));
+    EXPECT_EQ(window.Image1->geometry(), QRect((inside.width() - 640) / 2, (inside.height() - 360) / 2, 640, 360));
 
     // Only the first recording sets the zoom from its width.
     window.Zoom1X1->trigger();

@@ -94,7 +94,8 @@ TEST(FileTime, AgreesWithTheCalendarOverLongSpans) {
         const sys_days day = floor<days>(then);
         const year_month_day ymd{day};
         const hh_mm_ss clock{then - day};
-        const DateTimeFields expected{static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+        const DateTimeFields expected{static_cast<int>(ymd.year()),
+                                      static_cast<int>(static_cast<unsigned>(ymd.month())),
                                       static_cast<int>(static_cast<unsigned>(ymd.day())),
                                       static_cast<int>(clock.hours().count()),
                                       static_cast<int>(clock.minutes().count()),

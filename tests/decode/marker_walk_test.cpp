@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "decode/jpeg_decoder.h"
 #include "common/camera_time.h"
+#include "decode/jpeg_decoder.h"
 #include "samplewriter/camera_segments.h"
 
 namespace vn::jpeg {

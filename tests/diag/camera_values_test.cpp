@@ -49,9 +49,8 @@ TEST(CameraValueTexts, UnknownValuesLeaveTheirLabelsEmpty) {
     jpeg::FrameCameraRecord r;  // as at program start: no record read yet
     r.retries = -1;
     auto t = ByLabel(CameraValueTexts(r));
-    for (const char* label : {"lblFPGARev", "lblAWBSamples", "lblRGBAvg", "lblRGBGain", "lblLuma",
-                              "lblLuma1", "lblLuma2", "lblRawExpo", "lblPhysExpo", "lblAEGain",
-                              "lblBatt", "lblBatt2", "lblFRC"}) {
+    for (const char* label : {"lblFPGARev", "lblAWBSamples", "lblRGBAvg", "lblRGBGain", "lblLuma", "lblLuma1",
+                              "lblLuma2", "lblRawExpo", "lblPhysExpo", "lblAEGain", "lblBatt", "lblBatt2", "lblFRC"}) {
         EXPECT_EQ(t[label], "") << label;
     }
     // Only the red average and gain decide; the battery is unknown at 0.

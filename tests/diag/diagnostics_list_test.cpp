@@ -29,8 +29,7 @@ protected:
 
     void ChooseFromPopup(const char* action) {
         QWidget* viewport = list_->viewport();
-        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(20, 20),
-                                     viewport->mapToGlobal(QPoint(20, 20)));
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(20, 20), viewport->mapToGlobal(QPoint(20, 20)));
         QApplication::sendEvent(viewport, &rightClick);
         auto* menu = Control<QMenu>(&window_, "PopupMenu1");
         ASSERT_TRUE(menu->isVisible());

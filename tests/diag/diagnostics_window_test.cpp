@@ -19,9 +19,7 @@ namespace {
 using test::Control;
 using test::SettingsFile;
 
-QString Text(const TfrmDiags& window, const char* label) {
-    return Control<QLabel>(&window, label)->text();
-}
+QString Text(const TfrmDiags& window, const char* label) { return Control<QLabel>(&window, label)->text(); }
 
 int Stored(const SettingsFile& file, const char* key) {
     return QSettings(file.Path(), QSettings::IniFormat).value(key, -99).toInt();
@@ -50,8 +48,7 @@ TEST(DiagnosticsWindow, WritesItsPositionWhenDestroyed) {
 }
 
 TEST(DiagnosticsWindow, DiagnosticsOnShowsTheWindowAndKeepsItsSwitches) {
-    SettingsFile file(
-        "[window]\nShowDiags=1\n[settings]\nbCheckSpuriousEOI=1\nbReportAllFrames=1\nbShowExpo=1\n");
+    SettingsFile file("[window]\nShowDiags=1\n[settings]\nbCheckSpuriousEOI=1\nbReportAllFrames=1\nbShowExpo=1\n");
     {
         ui::IniFile settings(file.Path());
         TfrmDiags window(nullptr, settings);
@@ -100,8 +97,8 @@ TEST(DiagnosticsWindow, MovieSwitchesExistHiddenAndKeepTheirValues) {
     ui::IniFile settings(file.Path());
     TfrmDiags window(nullptr, settings);
     window.show();
-    for (const char* name : {"cbShowQuant", "cbPauseOnStop", "cbEnableMVMSingleStep",
-                             "rgDeBlockMethod", "bMVMRestart", "bGetFocusScore", "lblDecTime"}) {
+    for (const char* name : {"cbShowQuant", "cbPauseOnStop", "cbEnableMVMSingleStep", "rgDeBlockMethod", "bMVMRestart",
+                             "bGetFocusScore", "lblDecTime"}) {
         EXPECT_FALSE(Control(&window, name)->isVisible()) << name;
     }
     EXPECT_EQ(window.g_nDeblockMethod, 0);
@@ -129,9 +126,7 @@ protected:
         record.luma = static_cast<uint16_t>(luma);
         return ShowRecord(record);
     }
-    void ChooseBreakpoint(const char* item) {
-        test::ClickItem(Control(window_.get(), "rgBreakpoint"), item);
-    }
+    void ChooseBreakpoint(const char* item) { test::ClickItem(Control(window_.get(), "rgBreakpoint"), item); }
     void Type(const char* edit, const char* text) {
         auto* field = Control<QLineEdit>(window_.get(), edit);
         field->clear();

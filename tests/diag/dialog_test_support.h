@@ -2,8 +2,6 @@
 // window's controls by name, and answering a modal dialog the code opens.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
@@ -11,6 +9,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 

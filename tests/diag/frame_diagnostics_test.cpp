@@ -45,9 +45,9 @@ TEST_F(FrameLog, NothingWithoutAnExposureRecord) {
 TEST_F(FrameLog, ClockIntervalAndExposureLines) {
     Walk(400);
     EXPECT_EQ(log.LogFrameDiagnostics(0, camera, 1000, true, true, true),
-              (Lines{"--- Frame 0 -----", "13:45:07.25", "FrmInt =   1000 MS", "CamRdy  =    3",
-                     "Lum     =   88", "Target  =   90", "Expo    =  310", "PhysExp = 1200", "Gain    =   16",
-                     "Vsyncs  =  400", "Flicker =    2"}));
+              (Lines{"--- Frame 0 -----", "13:45:07.25", "FrmInt =   1000 MS", "CamRdy  =    3", "Lum     =   88",
+                     "Target  =   90", "Expo    =  310", "PhysExp = 1200", "Gain    =   16", "Vsyncs  =  400",
+                     "Flicker =    2"}));
 }
 
 TEST_F(FrameLog, SwitchesChooseTheLinesAndTheUsualVsyncCountIsLeftOut) {

@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "platform/language.h"
 #include "dialog_test_support.h"
+#include "platform/language.h"
 
 namespace vn::diag {
 namespace {
@@ -45,9 +45,7 @@ TEST(MessageDialog, AnIndexOutsideTheMessagesShowsNone) {
     EXPECT_EQ(VisibleMessages(dialog, TfrmMyMsg::UnkFormat), QStringList{"lblUnkFormat"});
 }
 
-QString Text(const TfrmMyMsg& dialog, const char* name) {
-    return Control<QLabel>(&dialog, name)->text();
-}
+QString Text(const TfrmMyMsg& dialog, const char* name) { return Control<QLabel>(&dialog, name)->text(); }
 
 TEST(MessageDialog, SpeaksTheChosenLanguage) {
     TfrmMyMsg dialog;

@@ -1,9 +1,9 @@
 #include "movie/movie_file.h"
 
 #include <gtest/gtest.h>
-#include <utime.h>
 
 #include <ctime>
+#include <utime.h>
 
 #include "movie/movie_file_fixture.h"
 
@@ -11,8 +11,8 @@ namespace vn::movie {
 namespace {
 
 using test::HandMadeMovie;
-using test::MovieFileTest;
 using test::kNone;
+using test::MovieFileTest;
 
 TEST_F(MovieFileTest, OpenReportsWholeUnitsAndTheHeaderEnd) {
     HandMadeMovie movie;

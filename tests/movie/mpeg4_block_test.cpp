@@ -15,8 +15,8 @@ protected:
     // Decodes one block from the bits written so far (padded with ones).
     bool Decode(bool intra, bool useDcCode, bool luma, bool coded) {
         w.Bytes(std::vector<uint8_t>(8, 0xFF));
-        const std::string path = ::testing::TempDir() + "block_" +
-                                 ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        const std::string path =
+            ::testing::TempDir() + "block_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
         EXPECT_TRUE(w.WriteFile(path));
         EXPECT_EQ(stream.Open(path), 0);
         block.Clear();
@@ -76,9 +76,9 @@ TEST_F(BlockTest, ChromaTakesItsOwnSizeTable) {
 }
 
 TEST_F(BlockTest, IntraEventsFollowTheDcAndAreDequantisedInPlace) {
-    w.Code("011");        // luma DC size 0
-    w.Code("1111 1");     // intra last 0 run 0 level 3, negative: scan index 1
-    w.Code("0111 0");     // intra last 1 run 0 level 1: scan index 2
+    w.Code("011");     // luma DC size 0
+    w.Code("1111 1");  // intra last 0 run 0 level 3, negative: scan index 1
+    w.Code("0111 0");  // intra last 1 run 0 level 1: scan index 2
     ASSERT_TRUE(Decode(true, true, true, true));
     EXPECT_EQ(block.quantisedDc, 0);
     EXPECT_EQ(AtScan(1), (-6 * scales.intra[1]) >> 1);

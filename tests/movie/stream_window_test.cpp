@@ -18,8 +18,8 @@ class StreamWindowTest : public ::testing::Test {
 protected:
     // Writes bytes to a file of this test and opens it.
     void Open(const std::vector<uint8_t>& bytes) {
-        const std::string path = ::testing::TempDir() + "stream_window_" +
-                                 ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        const std::string path =
+            ::testing::TempDir() + "stream_window_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
         test::BitWriter w;
         w.Bytes(bytes);
         ASSERT_TRUE(w.WriteFile(path));

@@ -1,5 +1,4 @@
 #include "player/play_list.h"
-#include "player/player_state.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 #include <thread>
+
+#include "player/player_state.h"
 
 namespace vn::player {
 namespace {
@@ -53,11 +54,14 @@ TEST(PlayList, IgnoresOtherFilesDuplicatesAndTheThousandAndFirst) {
 
 TEST(PlayList, RefusesPathsLongerThanAnEntryHolds) {
     PlayList list;
-    const std::string folder = "/" + std::string(254, 'd') + "/";  // 256 characters
+    const std::string folder = "/" + std::string(254, 'd') + "/";              // 256 characters
     EXPECT_EQ(list.AddEntry(folder + "abc.avi", 1, false), AddResult::Added);  // 263
     EXPECT_EQ(list.AddEntry(folder + "abcd.avi", 1, false), AddResult::PathTooLong);
     // Characters, not bytes: "é" is two bytes but one character.
-    EXPECT_EQ(list.AddEntry(folder + "\xC3\xA9" "bc.avi", 1, false), AddResult::Added);
+    EXPECT_EQ(list.AddEntry(folder + "\xC3\xA9"
+                                     "bc.avi",
+                            1, false),
+              AddResult::Added);
     EXPECT_EQ(list.g_nPlayListCount(), 2);
 }
 

@@ -32,7 +32,8 @@ protected:
     // Walks the frame's records as its decode would, then dates it.
     std::string DateOf(int frame, int64_t elapsed) {
         EXPECT_EQ(recording.ReadFrame(frame), 0);
-        decoder.ParseJpegHeaders(recording.LastFrameBytes(), jpeg::kMarkerWalkLimit, nullptr, nullptr, nullptr, nullptr);
+        decoder.ParseJpegHeaders(recording.LastFrameBytes(), jpeg::kMarkerWalkLimit, nullptr, nullptr, nullptr,
+                                 nullptr);
         std::string date, time;
         recording.FrameDateTime(elapsed, date, time);
         return date + " " + time + " #" + std::to_string(recording.lastDateSource());

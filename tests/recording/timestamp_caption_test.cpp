@@ -1,9 +1,9 @@
 // The time-stamp caption drawn into the bottom band of a picture.
+#include "recording/timestamp_caption.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
-
-#include "recording/timestamp_caption.h"
 
 namespace vn::avi {
 namespace {

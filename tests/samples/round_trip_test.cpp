@@ -7,8 +7,8 @@
 
 #include "decode/jpeg_decoder.h"
 #include "recording/recording.h"
-#include "samplewriter/default_samples.h"
 #include "samples/test_folder.h"
+#include "samplewriter/default_samples.h"
 
 namespace vn::samples {
 namespace {
@@ -108,7 +108,9 @@ protected:
     // Fetches a frame and walks its markers as the player does before showing it.
     void WalkFrame(int frame) {
         ASSERT_EQ(recording_.ReadFrame(frame), 0);
-        ASSERT_GT(decoder_.ParseJpegHeaders(recording_.LastFrameBytes(), jpeg::kMarkerWalkLimit, nullptr, nullptr, nullptr, nullptr), 0);
+        ASSERT_GT(decoder_.ParseJpegHeaders(recording_.LastFrameBytes(), jpeg::kMarkerWalkLimit, nullptr, nullptr,
+                                            nullptr, nullptr),
+                  0);
     }
 
     std::string ShownDate(int64_t elapsedSeconds) {

@@ -8,8 +8,8 @@
 
 #include "decode/jpeg_decoder.h"
 #include "recording/recording.h"
-#include "samplewriter/default_samples.h"
 #include "samples/test_folder.h"
+#include "samplewriter/default_samples.h"
 
 namespace vn::samples {
 namespace {
@@ -37,7 +37,9 @@ void ExpectFramesDecodeAndMoveAsScripted(const SampleRecording& s) {
         SCOPED_TRACE(i);
         ASSERT_EQ(recording.ReadFrame(i), 0);
         EXPECT_EQ(decoder.DecodeJpegFrame(recording.LastFrameBytes(), picture, nullptr, nullptr), 0);
-        ASSERT_EQ(decoder.DecodeJpegDcImage(recording.LastFrameBytes(), luma.data(), cb.data(), cr.data(), blocksWide, blocksHigh), 0);
+        ASSERT_EQ(decoder.DecodeJpegDcImage(recording.LastFrameBytes(), luma.data(), cb.data(), cr.data(), blocksWide,
+                                            blocksHigh),
+                  0);
         if (i > 0) {
             const bool changed = std::count(s.changedFrames.begin(), s.changedFrames.end(), i) > 0;
             const int change = LargestBlockChange(luma, previous);

@@ -23,8 +23,6 @@ void TfrmExtProgress::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
 }
 
-void TfrmExtProgress::Retranslate() {
-    setWindowTitle(tr("Extracting ..."));
-}
+void TfrmExtProgress::Retranslate() { setWindowTitle(tr("Extracting ...")); }
 
 }  // namespace vn::recording_windows
