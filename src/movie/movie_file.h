@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/camera_time.h"
+#include "common/file_source.h"
 #include "common/picture.h"
 #include "movie/audio_ring.h"
 #include "movie/mpeg4_decoder.h"
@@ -30,6 +31,9 @@ public:
     // position units (whole units only), or 0 on failure, with the reason
     // in openFailure(); nothing stays open after a failure.
     int64_t OpenStream(const std::string& path);
+    // The same over any source of the file's bytes, named in messages by
+    // name; windowSize as for StreamWindow::Open.
+    int64_t OpenStream(std::unique_ptr<FileSource> source, const std::string& name, uint32_t windowSize = 0);
 
     // Reads user-data chunks, a group-of-VOP header and the next VOP.
     // Returns the position after the VOP, or -1 (no VOP where one should be,
@@ -51,7 +55,7 @@ public:
 
     // Back to the first picture; false when no stream is open.
     bool RewindStream();
-    bool CloseStream();
+    void CloseStream();
     bool isOpen() const { return headerEndOffset != 0; }
 
     mpeg4::StreamWindow& window() { return window_; }

@@ -1,11 +1,8 @@
-// Mapping windows of the file and the byte operations of the reader.
+// Reading windows of the file and the byte operations of the reader.
 #include "movie/stream_window.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vn::mpeg4 {
@@ -14,69 +11,66 @@ namespace {
 
 constexpr uint32_t kWindowTarget = 1048576;
 
-bool Unmap(const uint8_t* view, uint32_t length) { return munmap(const_cast<uint8_t*>(view), length) == 0; }
-
 }  // namespace
 
 StreamWindow::StreamWindow() = default;
 
-StreamWindow::~StreamWindow() { Close(); }
+StreamWindow::~StreamWindow() = default;
 
 int StreamWindow::Open(const std::string& path) {
-    if (!Close()) return -1;
-    const long page = sysconf(_SC_PAGESIZE);
-    const uint32_t granularity = page > 0 ? static_cast<uint32_t>(page) : 4096;
-    windowSize_ = kWindowTarget - kWindowTarget % granularity;
-    if (windowSize_ == 0) windowSize_ = granularity;
+    Close();
+    auto source = OpenFileSource(path);
+    if (!source) return -1;
+    return Open(std::move(source));
+}
 
-    fd_ = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd_ < 0) return -1;
-    struct stat info {};
-    bool ok = fstat(fd_, &info) == 0;
-    if (ok && !S_ISREG(info.st_mode)) {
+int StreamWindow::Open(std::unique_ptr<FileSource> source, uint32_t windowSize) {
+    Close();
+    if (!source) {
         errno = EINVAL;
-        ok = false;
+        return -1;
     }
-    if (ok) {
-        fileSize_ = static_cast<uint64_t>(info.st_size);
-        ok = MapWindow(0) >= 0;
+    if (windowSize == 0) {
+        // The page size stands for the allocation granularity of mapped views.
+        const long page = sysconf(_SC_PAGESIZE);
+        const uint32_t granularity = page > 0 ? static_cast<uint32_t>(page) : 4096;
+        windowSize = kWindowTarget - kWindowTarget % granularity;
+        if (windowSize == 0) windowSize = granularity;
     }
-    if (!ok) {
+    windowSize_ = windowSize;
+    source_ = std::move(source);
+    fileSize_ = source_->size();
+    if (MapWindow(0) < 0) {
         // errno tells the caller why; closing must not change it.
         const int error = errno;
-        close(fd_);
+        Close();
         errno = error;
-        fd_ = -1;
-        fileSize_ = 0;
         return -1;
     }
     return 0;
 }
 
-bool StreamWindow::Close() {
-    if (fd_ < 0) return true;
-    if (windowBase_ != nullptr && !Unmap(windowBase_, windowLength_)) return false;
+void StreamWindow::Close() {
+    source_.reset();
     windowBase_ = nullptr;
-    // The descriptor is released even when close reports an error.
-    const bool closed = close(fd_) == 0;
-    fd_ = -1;
     fileSize_ = windowOffset_ = bit_ = 0;
     windowLength_ = skippedBytes_ = 0;
-    return closed;
 }
 
 int64_t StreamWindow::MapWindow(uint64_t offset) {
-    if (fd_ < 0 || offset >= fileSize_ || offset % windowSize_ != 0) {
+    if (!source_ || offset >= fileSize_ || offset % windowSize_ != 0) {
         errno = EINVAL;
         return -1;
     }
     const auto length = static_cast<uint32_t>(std::min<uint64_t>(windowSize_, fileSize_ - offset));
-    // The new view is mapped before the old one goes, so a failure leaves
-    // the current window intact.
-    void* view = mmap(nullptr, length, PROT_READ, MAP_PRIVATE, fd_, static_cast<off_t>(offset));
-    if (view == MAP_FAILED) return -1;
-    if (windowBase_ != nullptr) Unmap(windowBase_, windowLength_);
-    windowBase_ = static_cast<const uint8_t*>(view);
+    // The new window is read aside, so a failure leaves the current one.
+    spare_.resize(length);
+    if (!source_->ReadAt(offset, spare_)) {
+        errno = EIO;
+        return -1;
+    }
+    window_.swap(spare_);
+    windowBase_ = window_.data();
     windowOffset_ = offset;
     windowLength_ = length;
     bit_ &= 7;  // the window's first byte; the bit mask stays

@@ -1,7 +1,9 @@
 // Opening a recording: header values, camera chunks, the frame index, the
 // working buffers and what frame 0 tells about the whole recording.
+#include <algorithm>
 #include <new>
 
+#include "common/text_format.h"
 #include "recording/recording.h"
 
 namespace vn::avi {
@@ -18,6 +20,17 @@ template <typename T>
 bool AllocateZeroed(std::vector<T>& buffer, size_t count) {
     try {
         buffer.assign(count, T{});
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
+template <typename T>
+bool Reserve(std::vector<T>& buffer, size_t count) {
+    try {
+        buffer.clear();
+        buffer.reserve(count);
         return true;
     } catch (const std::bad_alloc&) {
         return false;
@@ -66,11 +79,15 @@ int Recording::CheckHeaderValues() {
 int Recording::AllocateBuffers() {
     // One step up for each buffer obtained; the decoder's planes are three.
     int result = -5;
-    const size_t width = static_cast<size_t>(header.width);
-    const size_t height = static_cast<size_t>(header.height);
-    if (AllocateZeroed(frameBuffer, width * height * 3)) result += 1;
+    const uint64_t width = static_cast<uint64_t>(header.width);
+    const uint64_t height = static_cast<uint64_t>(header.height);
+    // No frame is longer than the file, so the frame buffer need not be either.
+    if (AllocateZeroed(frameBuffer, static_cast<size_t>(std::min(width * height * 3, fileSize)))) result += 1;
     if (decoder_.AllocatePlanes(header.width, header.height)) result += 3;
-    if (AllocateZeroed(frameIndex, static_cast<size_t>(header.frames))) result += 1;
+    // The index grows as its entries are read (ReadFrameIndex).
+    if (Reserve(frameIndex, std::min<size_t>(static_cast<size_t>(header.frames), kIndexEntriesPerRead))) {
+        result += 1;
+    }
     if (result != 0) {
         CloseRecording();
         openFailure = "not enough memory";
@@ -78,29 +95,43 @@ int Recording::AllocateBuffers() {
     return result;
 }
 
-void Recording::ExamineFrameZero() {
+int Recording::ExamineFrameZero() {
     // Frame 0's clock becomes the previous clock, so that the first frame
     // shown measures its interval from it.
     const bool fetched = ReadFrame(0) == 0;
     const auto bytes = fetched ? LastFrameBytes() : std::span<const uint8_t>();
-    decoder_.ParseJpegHeaders(bytes, jpeg::kMarkerWalkLimit, nullptr, nullptr, &decoder_.previousClock, nullptr);
+    jpeg::FrameHeader frameZero;
+    decoder_.ParseJpegHeaders(bytes, jpeg::kMarkerWalkLimit, &frameZero, nullptr, &decoder_.previousClock, nullptr);
+    // The picture size comes from the header; frames of another size would
+    // decode as garbage, at the header's size, frame after frame. A size of
+    // 0 (set later by a DNL segment) says nothing.
+    if ((frameZero.width != 0 && frameZero.width != header.width) ||
+        (frameZero.height != 0 && frameZero.height != header.height)) {
+        const std::string reason = Format("frames are %d x %d, the header says %d x %d", frameZero.width,
+                                          frameZero.height, header.width, header.height);
+        return Refuse(reason.c_str());
+    }
     hasClock = decoder_.previousClock != 0;
     hasEvents = decoder_.camera.hasEventByte && (decoder_.camera.EventByte & kListsEvents) != 0;
-    if (!hasEvents) return;
+    if (!hasEvents) return 0;
     try {
         EventList = scanner.ListEventFrames();
     } catch (const std::bad_alloc&) {
         Release(EventList);
     }
+    return 0;
 }
 
-int Recording::OpenRecording(const std::string& path) {
+int Recording::OpenRecording(const std::string& path) { return OpenRecording(OpenFileSource(path)); }
+
+int Recording::OpenRecording(std::unique_ptr<FileSource> source) {
     CloseRecording();
     openFailure.clear();
-    if (!file_.Open(path)) {
+    if (!source) {
         header.frames = -1;
         return Refuse("cannot open the file");
     }
+    file_.Open(std::move(source));
     file_.ModificationTime(fileTime);
     fileSize = file_.size();
     if (ReadHeaderValues() != 0) return -1;
@@ -125,13 +156,20 @@ int Recording::OpenRecording(const std::string& path) {
     if (!idx1) return Refuse("no frame index");
     if (CheckHeaderValues() != 0) return -1;
     idx1Pos = *idx1 + 8;
+    // The count in the header only has to fit the file; the index chunk
+    // tells how many entries there really are.
+    const uint64_t indexStart = uint64_t{*idx1} + 8;
+    const uint64_t indexBytes =
+        std::min<uint64_t>(file_.U32At(*idx1 + uint64_t{4}), fileSize > indexStart ? fileSize - indexStart : 0);
+    header.frames = static_cast<int32_t>(std::min<uint64_t>(static_cast<uint32_t>(header.frames), indexBytes / 16));
+    if (header.frames == 0) return Refuse("empty frame index");
     currentFrame_ = 0;
     const int allocated = AllocateBuffers();
     if (allocated != 0) return allocated;
     decoder_.InitJpegDecoder();
     const int result = ReadFrameIndex();
     if (result != 0) openFailure = "bad frame index entry";
-    ExamineFrameZero();
+    if (ExamineFrameZero() != 0) return -1;
     return result;
 }
 

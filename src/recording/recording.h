@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -76,6 +77,8 @@ public:
     // (the recording stays open with the entries before it); -1 to -5, the
     // number of working buffers that could not be allocated.
     int OpenRecording(const std::string& path);
+    // The same over any source of the file's bytes (held in memory, say).
+    int OpenRecording(std::unique_ptr<FileSource> source);
     void CloseRecording();
     bool isOpen() const;
 
@@ -147,9 +150,12 @@ private:
     void ApplyModelTable();
     int AllocateBuffers();
     int ReadFrameIndex();
-    void ExamineFrameZero();
+    int ExamineFrameZero();
     int Refuse(const char* reason);
     static int32_t TenFramesPerSecond(int32_t scale);
+
+    // Index entries read, and added to the index, at a time.
+    static constexpr size_t kIndexEntriesPerRead = 4096;
 
     jpeg::JpegDecoder& decoder_;
     RecordingFile file_;

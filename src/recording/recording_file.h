@@ -4,9 +4,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
-#include <string>
 #include <string_view>
+
+#include "common/file_source.h"
 
 namespace vn {
 struct DosDateTime;
@@ -24,18 +26,13 @@ constexpr uint32_t FourCC(std::string_view chars) {
 
 class RecordingFile {
 public:
-    RecordingFile() = default;
-    ~RecordingFile() { Close(); }
-    RecordingFile(const RecordingFile&) = delete;
-    RecordingFile& operator=(const RecordingFile&) = delete;
-
-    bool Open(const std::string& path);
-    void Close();
-    bool isOpen() const { return fd_ >= 0; }
-    uint64_t size() const { return size_; }
+    void Open(std::unique_ptr<FileSource> source) { source_ = std::move(source); }
+    void Close() { source_.reset(); }
+    bool isOpen() const { return source_ != nullptr; }
+    uint64_t size() const { return source_ ? source_->size() : 0; }
 
     // Fills dest from offset; false unless every byte was read.
-    bool ReadAt(uint64_t offset, std::span<uint8_t> dest) const;
+    bool ReadAt(uint64_t offset, std::span<uint8_t> dest) const { return source_ && source_->ReadAt(offset, dest); }
     // Little-endian u32 at offset; 0 when it cannot be read.
     uint32_t U32At(uint64_t offset) const;
     // Tag at offset; 0 (no tag) when it cannot be read.
@@ -45,9 +42,7 @@ public:
     bool ModificationTime(DosDateTime& out) const;
 
 private:
-    int fd_ = -1;
-    uint64_t size_ = 0;
-    int64_t modifiedSeconds_ = 0;  // since the epoch
+    std::unique_ptr<FileSource> source_;
 };
 
 }  // namespace vn::avi
