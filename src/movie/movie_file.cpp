@@ -109,19 +109,15 @@ int MovieFile::FailRead(uint64_t failedAt) {
 }
 
 // After a failure the reader may stand anywhere inside the damaged element,
-// mid-byte even; the next read must start at the next start code, however
-// far that is, and never at the element that just failed.
+// mid-byte even; the next read must start at the next start code, and never
+// at the element that just failed.
 void MovieFile::SkipToNextStartCode(uint64_t failedAt) {
     uint32_t bit = 0;
     while (!window_.byteAligned()) {
         if (!window_.ReadBits(1, bit)) return;
     }
     if (window_.position() <= failedAt && !window_.Skip(failedAt + 1 - window_.position())) return;
-    uint8_t prefix[3];
-    while (window_.CopyAhead(prefix, 3)) {
-        if (prefix[0] == 0 && prefix[1] == 0 && prefix[2] == 1) return;
-        if (!window_.Advance()) return;
-    }
+    window_.FindPrefixForward(window_.position() + kMaxSearchBytes);
 }
 
 bool MovieFile::RewindStream() {

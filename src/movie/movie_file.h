@@ -47,8 +47,9 @@ public:
     // Looks from position x unitsPerStep units for an intra VOP, forwards
     // (direction >= 0) or backwards, and stands on it (or on the clock record
     // right before it). Returns its offset in steps; 0 when the search ran
-    // off the file; -1 when the target lies beyond the end of the file, the
-    // step is not positive or a window cannot be mapped.
+    // off the file or found none within kMaxSearchBytes; -1 when the target
+    // lies beyond the end of the file, the step is not positive or a window
+    // cannot be read.
     int Seek(int64_t position, int unitsPerStep, int direction);
     // Byte offset that the last seek stood on, or -1 when it found nothing.
     int64_t seekOffset() const { return seekOffset_; }
@@ -67,6 +68,12 @@ public:
     uint32_t headerEndOffset = 0;
     // The open file's modification time, local time in DOS form.
     DosDateTime fileTime;
+
+    // How far a search for a start code after a damaged element, or for an
+    // intra VOP, goes. The cameras write an intra VOP every few seconds;
+    // this much without one is damage (the zeros of an unwritten tail, say),
+    // which is not read through to the end.
+    static constexpr uint64_t kMaxSearchBytes = uint64_t{64} << 20;
 
 private:
     bool ReadUserDataChunk(int* audioLength, bool honourSkip, bool deliverAudio);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <unistd.h>
 
 namespace vn::mpeg4 {
@@ -10,6 +11,27 @@ namespace vn::mpeg4 {
 namespace {
 
 constexpr uint32_t kWindowTarget = 1048576;
+constexpr uint8_t kPrefix[3] = {0x00, 0x00, 0x01};
+
+// The first 00 00 01 that lies wholly in [begin, end), or null.
+const uint8_t* FirstPrefix(const uint8_t* begin, const uint8_t* end) {
+    for (const uint8_t* p = begin + 2; p < end; ++p) {
+        p = static_cast<const uint8_t*>(std::memchr(p, kPrefix[2], static_cast<size_t>(end - p)));
+        if (p == nullptr) return nullptr;
+        if (p[-1] == 0 && p[-2] == 0) return p - 2;
+    }
+    return nullptr;
+}
+
+// The last 00 00 01 that lies wholly in [begin, end), or null.
+const uint8_t* LastPrefix(const uint8_t* begin, const uint8_t* end) {
+    for (const uint8_t* p = end; p - begin >= 3; --p) {
+        if (p[-1] == kPrefix[2] && p[-2] == 0 && p[-3] == 0) return p - 3;
+    }
+    return nullptr;
+}
+
+bool IsPrefix(const uint8_t head[3]) { return std::memcmp(head, kPrefix, sizeof kPrefix) == 0; }
 
 }  // namespace
 
@@ -154,6 +176,49 @@ bool StreamWindow::CopyAhead(uint8_t* out, size_t n) {
     for (size_t i = 0; i < n && ok; ++i) ok = Read8(out[i]);
     Restore(start);
     return ok;
+}
+
+// Whole windows are searched in memory; only the positions among a
+// window's last three bytes, whose prefix may reach into the next window
+// or past the end of the file, are tried one at a time with CopyAhead.
+bool StreamWindow::FindPrefixForward(uint64_t last) {
+    uint8_t head[sizeof kPrefix];
+    while (position() <= last) {
+        const uint32_t here = positionInWindow();
+        if (here + 4 <= windowLength_) {
+            const uint64_t lastHere = std::min<uint64_t>(windowLength_ - 4, last - windowOffset_);
+            const uint8_t* found = FirstPrefix(windowBase_ + here, windowBase_ + lastHere + 3);
+            if (found != nullptr) {
+                bit_ = uint64_t(found - windowBase_) * 8;
+                return true;
+            }
+            bit_ = (lastHere + 1) * 8;
+            continue;
+        }
+        if (CopyAhead(head, sizeof head) && IsPrefix(head)) return true;
+        if (!Advance()) return false;
+    }
+    return false;
+}
+
+bool StreamWindow::FindPrefixBackward(uint64_t first) {
+    uint8_t head[sizeof kPrefix];
+    while (position() >= first) {
+        const uint32_t here = positionInWindow();
+        if (here + 4 <= windowLength_) {
+            const uint64_t firstHere = first > windowOffset_ ? first - windowOffset_ : 0;
+            const uint8_t* found = LastPrefix(windowBase_ + firstHere, windowBase_ + here + 3);
+            if (found != nullptr) {
+                bit_ = uint64_t(found - windowBase_) * 8;
+                return true;
+            }
+            bit_ = firstHere * 8;
+        } else if (CopyAhead(head, sizeof head) && IsPrefix(head)) {
+            return true;
+        }
+        if (!StepBack()) return false;
+    }
+    return false;
 }
 
 }  // namespace vn::mpeg4

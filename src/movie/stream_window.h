@@ -63,6 +63,13 @@ public:
     bool Read32(uint32_t& value);  // little-endian
     // Copies the next n bytes without consuming them.
     bool CopyAhead(uint8_t* out, size_t n);
+    // Moves forwards (or backwards) to the nearest byte, this one included,
+    // where the bytes 00 00 01 begin that CopyAhead(3) would copy; bytes
+    // after last (or before first) are not tried. False when there is none
+    // (the reader then stands past the bound, or at the end or start of the
+    // file). The reader must be byte-aligned.
+    bool FindPrefixForward(uint64_t last);
+    bool FindPrefixBackward(uint64_t first);
 
     // The reader's place as plain values, for decoding loops that stay
     // inside the current window: take it, move it, hand it back with
@@ -131,17 +138,21 @@ public:
         return ReadBitsAcross(n, value);
     }
     bool PeekBits(int n, uint32_t& value);
-    // Zero bits before the next one bit, or -1 when the file ends first.
-    // The position does not move.
-    int64_t CountLeadingZeros();
+    // Zero bits before the next one bit, or -1 when the file ends first;
+    // the count stops at limit (and returns it) when that many zeros
+    // follow. The position does not move.
+    int64_t CountLeadingZeros(int64_t limit = INT64_MAX);
     // Steps over 0x7F stuffing, the rest of the current byte and a 0x80
     // stuffing byte, in that order.
     void ByteAlign();
     // Byte-aligns, then looks for 23 zero bits and a one bit within 32 bytes
     // (surplus zeros are consumed). Returns the 32 bits from there, peeked
     // (0x1B6 for a VOP), or -1. skippedBytes() tells how many bytes it
-    // passed over.
+    // passed over. A run of more than kMaxZeroRunBytes zero bytes is no
+    // stuffing but the unwritten end of a recording: the search ends there
+    // with -1.
     int64_t FindNextStartCode();
+    static constexpr uint32_t kMaxZeroRunBytes = 65536;
 
     Mark Save() const { return {windowOffset_, positionInWindow(), bitMask()}; }
     void Restore(const Mark& mark);
