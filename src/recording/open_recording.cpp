@@ -76,23 +76,21 @@ int Recording::CheckHeaderValues() {
     return 0;
 }
 
-int Recording::AllocateBuffers() {
-    // One step up for each buffer obtained; the decoder's planes are three.
-    int result = -5;
+int Recording::AllocateFrameBufferAndIndex() {
+    int missing = 0;
     const uint64_t width = static_cast<uint64_t>(header.width);
     const uint64_t height = static_cast<uint64_t>(header.height);
     // No frame is longer than the file, so the frame buffer need not be either.
-    if (AllocateZeroed(frameBuffer, static_cast<size_t>(std::min(width * height * 3, fileSize)))) result += 1;
-    if (decoder_.AllocatePlanes(header.width, header.height)) result += 3;
+    if (!AllocateZeroed(frameBuffer, static_cast<size_t>(std::min(width * height * 3, fileSize)))) ++missing;
     // The index grows as its entries are read (ReadFrameIndex).
-    if (Reserve(frameIndex, std::min<size_t>(static_cast<size_t>(header.frames), kIndexEntriesPerRead))) {
-        result += 1;
-    }
-    if (result != 0) {
-        CloseRecording();
-        openFailure = "not enough memory";
-    }
-    return result;
+    if (!Reserve(frameIndex, std::min<size_t>(static_cast<size_t>(header.frames), kIndexEntriesPerRead))) ++missing;
+    return missing == 0 ? 0 : NotEnoughMemory(missing);
+}
+
+int Recording::NotEnoughMemory(int missingBuffers) {
+    CloseRecording();
+    openFailure = "not enough memory";
+    return -missingBuffers;
 }
 
 int Recording::ExamineFrameZero() {
@@ -113,13 +111,15 @@ int Recording::ExamineFrameZero() {
     }
     hasClock = decoder_.previousClock != 0;
     hasEvents = decoder_.camera.hasEventByte && (decoder_.camera.EventByte & kListsEvents) != 0;
-    if (!hasEvents) return 0;
+    return 0;
+}
+
+void Recording::BuildEventList() {
     try {
         EventList = scanner.ListEventFrames();
     } catch (const std::bad_alloc&) {
         Release(EventList);
     }
-    return 0;
 }
 
 int Recording::OpenRecording(const std::string& path) { return OpenRecording(OpenFileSource(path)); }
@@ -164,12 +164,15 @@ int Recording::OpenRecording(std::unique_ptr<FileSource> source) {
     header.frames = static_cast<int32_t>(std::min<uint64_t>(static_cast<uint32_t>(header.frames), indexBytes / 16));
     if (header.frames == 0) return Refuse("empty frame index");
     currentFrame_ = 0;
-    const int allocated = AllocateBuffers();
-    if (allocated != 0) return allocated;
+    if (const int allocated = AllocateFrameBufferAndIndex(); allocated != 0) return allocated;
     decoder_.InitJpegDecoder();
     const int result = ReadFrameIndex();
     if (result != 0) openFailure = "bad frame index entry";
+    // The planes, the largest buffers, wait until frame 0 has not
+    // contradicted the picture size they are made for.
     if (ExamineFrameZero() != 0) return -1;
+    if (!decoder_.AllocatePlanes(header.width, header.height)) return NotEnoughMemory(3);
+    if (hasEvents) BuildEventList();
     return result;
 }
 

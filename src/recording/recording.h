@@ -74,8 +74,9 @@ public:
 
     // Closes any open recording first. 0; -1 when the file is no usable
     // recording (closed again; openFailure says why) or an index entry is bad
-    // (the recording stays open with the entries before it); -1 to -5, the
-    // number of working buffers that could not be allocated.
+    // (the recording stays open with the entries before it); -1 to -3, the
+    // number of working buffers that could not be allocated (the frame
+    // buffer and the index, or else the decoder's three planes).
     int OpenRecording(const std::string& path);
     // The same over any source of the file's bytes (held in memory, say).
     int OpenRecording(std::unique_ptr<FileSource> source);
@@ -148,9 +149,12 @@ private:
     void ReadMovieRecord(uint32_t position);
     void ReadModelTagChunk(uint32_t position);
     void ApplyModelTable();
-    int AllocateBuffers();
+    // 0, or minus the number of the two buffers that could not be allocated.
+    int AllocateFrameBufferAndIndex();
+    int NotEnoughMemory(int missingBuffers);
     int ReadFrameIndex();
     int ExamineFrameZero();
+    void BuildEventList();
     int Refuse(const char* reason);
     static int32_t TenFramesPerSecond(int32_t scale);
 
