@@ -73,7 +73,7 @@ public:
     // intra VOP, goes. The cameras write an intra VOP every few seconds;
     // this much without one is damage (the zeros of an unwritten tail, say),
     // which is not read through to the end.
-    static constexpr uint64_t kMaxSearchBytes = uint64_t{64} << 20;
+    static constexpr uint64_t kMaxSearchBytes = uint64_t{16} << 20;
 
 private:
     bool ReadUserDataChunk(int* audioLength, bool honourSkip, bool deliverAudio);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <unistd.h>
 
 #include "samplewriter/movie_record.h"
 
@@ -212,6 +213,18 @@ TEST_F(SampleRecording, ReadFrameNeverWritesPastItsDestinationNorReadsPastTheFil
     EXPECT_EQ(length, good);
     EXPECT_EQ(small[0], 1);
     EXPECT_EQ(recording.ReadFrame(5), -2);
+}
+
+TEST_F(SampleRecording, AFileCutShortWhileOpenFailsTheFramesItLost) {
+    ASSERT_EQ(Open(CameraAviOptions{}, std::vector<Bytes>(4, EventFrame(0x80))), 0);
+    uint32_t offset = 0;
+    ASSERT_EQ(recording.GetFrameEntry(2, &offset, nullptr), 0);
+    ASSERT_EQ(truncate(folder.File("sample.avi").c_str(), offset + 5), 0);
+    EXPECT_EQ(recording.ReadFrame(1), 0);
+    EXPECT_EQ(recording.ReadFrame(2), -3);
+    EXPECT_EQ(recording.ReadFrame(3), -3);
+    EXPECT_EQ(recording.scanner.EventScan(0, 4), 0);
+    EXPECT_EQ(recording.scanner.EventScan(2, 4), -1);
 }
 
 TEST_F(SampleRecording, CursorStepsWithinTheRecording) {

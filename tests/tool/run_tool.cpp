@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 namespace vn::test {
@@ -17,6 +18,18 @@ std::string Slurp(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+ToolRun Run(const std::string& prefix, const std::string& arguments) {
+    ScratchDir capture;
+    const std::string command =
+        prefix + VNPLAY_TOOL + " " + arguments + " >" + capture.File("out") + " 2>" + capture.File("err");
+    ToolRun run;
+    const int raw = std::system(command.c_str());
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = Slurp(capture.File("out"));
+    run.err = Slurp(capture.File("err"));
+    return run;
+}
+
 }  // namespace
 
 std::vector<std::string> ToolRun::OutLines() const {
@@ -26,16 +39,17 @@ std::vector<std::string> ToolRun::OutLines() const {
     return lines;
 }
 
-ToolRun RunTool(const std::string& arguments) {
-    ScratchDir capture;
-    const std::string command =
-        std::string(VNPLAY_TOOL) + " " + arguments + " >" + capture.File("out") + " 2>" + capture.File("err");
-    ToolRun run;
-    const int raw = std::system(command.c_str());
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = Slurp(capture.File("out"));
-    run.err = Slurp(capture.File("err"));
-    return run;
+ToolRun RunTool(const std::string& arguments) { return Run("", arguments); }
+
+ToolRun RunToolWithin(const std::string& arguments, int seconds) {
+    return Run("timeout -s KILL " + std::to_string(seconds) + " ", arguments);
+}
+
+long PeakToolMemoryKiB() {
+    // Children's usage includes the tool's, as the shell and timeout wait for it.
+    struct rusage usage {};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    return usage.ru_maxrss;
 }
 
 ScratchDir::ScratchDir() {
