@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/ini_file.h"
 #include "player/preferences.h"
 
 namespace vn::app {
@@ -19,5 +20,8 @@ struct PreferenceKey {
 
 std::vector<PreferenceKey> KeysInReadOrder(player::Preferences& prefs);
 std::vector<PreferenceKey> KeysInWriteOrder(player::Preferences& prefs);
+
+// Reads every key the main window loads, in order, into prefs.
+void ReadPreferences(const ui::IniFile& settings, player::Preferences& prefs);
 
 }  // namespace vn::app

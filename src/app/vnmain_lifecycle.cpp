@@ -18,14 +18,7 @@ namespace vn::app {
 void TfrmVNMain::LoadSettings() {
     // The control changes that loading causes are not the user's.
     if (engine != nullptr) engine->state.g_bLoading = true;
-    for (const PreferenceKey& key : KeysInReadOrder(prefs)) {
-        if (key.number != nullptr) {
-            const int fallback = key.defaultFrom != nullptr ? *key.defaultFrom : *key.number;
-            *key.number = settings_.ReadInteger(key.section, key.key, fallback);
-        } else {
-            *key.flag = settings_.ReadInteger(key.section, key.key, *key.flag ? 1 : 0) != 0;
-        }
-    }
+    ReadPreferences(settings_, prefs);
 
     // The window's inside, as SaveSettings takes it: the frame's size is
     // the window system's and not known before the window shows.
