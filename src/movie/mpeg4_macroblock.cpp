@@ -6,12 +6,12 @@
 #include <cstring>
 
 #include "movie/dequant.h"
-#include "movie/idct.h"
 #include "movie/motion_comp.h"
 #include "movie/mpeg4_decoder.h"
+#include "movie/mpeg4_idct.h"
 #include "movie/vlc_reader.h"
 
-namespace vn {
+namespace vn::mpeg4 {
 
 namespace {
 
@@ -32,8 +32,7 @@ struct DcNeighbour {
 // the smaller, else from the left; a block of the same macroblock gives its
 // quantised DC as it is.
 int PredictDc(const DcNeighbour& a, int b, const DcNeighbour& c, int scaler) {
-    const DcNeighbour& from =
-        std::abs(a.reconstructed - b) < std::abs(b - c.reconstructed) ? c : a;
+    const DcNeighbour& from = std::abs(a.reconstructed - b) < std::abs(b - c.reconstructed) ? c : a;
     if (from.inMacroblock) return from.quantised;
     return (from.reconstructed + scaler / 2) / scaler;
 }
@@ -70,8 +69,7 @@ bool Mpeg4Decoder::ReadVectorDifference(StreamWindow& stream, int& difference) {
     const int rSize = fcodeForward_ - 1;
     uint32_t residual = 0;
     if (rSize > 0 && !stream.ReadBits(rSize, residual)) return false;
-    difference = fcodeForward_ == 1 ? magnitude
-                                    : ((magnitude - 1) << rSize) + static_cast<int>(residual) + 1;
+    difference = fcodeForward_ == 1 ? magnitude : ((magnitude - 1) << rSize) + static_cast<int>(residual) + 1;
     if (negative) difference = -difference;
     return true;
 }
@@ -82,8 +80,8 @@ bool Mpeg4Decoder::DecodeMotionVector(StreamWindow& stream, int column, int& x, 
     // Left, above, above-right; column 0 has no left neighbour, and the row
     // keeps the unavailable mark above row 0 and right of the last column.
     static const MotionVector kNone{};
-    const MotionVector* candidates[3] = {column > 0 ? &vectorRow_[column - 1] : &kNone,
-                                         &vectorRow_[column], &vectorRow_[column + 1]};
+    const MotionVector* candidates[3] = {column > 0 ? &vectorRow_[column - 1] : &kNone, &vectorRow_[column],
+                                         &vectorRow_[column + 1]};
     int available = 0;
     const MotionVector* only = &kNone;
     for (const MotionVector* v : candidates) {
@@ -127,8 +125,7 @@ void Mpeg4Decoder::PredictIntraDc(int column) {
     const int* above = dcLumaAbove_.data() + 2 * column;
     DcNeighbour dc[6];
     auto settle = [&](int block, int prediction, int scaler) {
-        const int quantised =
-            std::clamp(blocks_[block].quantisedDc + prediction, kMinQuantisedDc, kMaxQuantisedDc);
+        const int quantised = std::clamp(blocks_[block].quantisedDc + prediction, kMinQuantisedDc, kMaxQuantisedDc);
         blocks_[block].quantisedDc = quantised;
         dc[block] = {quantised * scaler, quantised, true};
     };
@@ -141,13 +138,10 @@ void Mpeg4Decoder::PredictIntraDc(int column) {
     const int cs = scales.chromaDcScaler;
     for (int i = 0; i < 2; ++i) {
         const DcNeighbour left{dcChromaLeft_[i]};
-        settle(4 + i,
-               PredictDc(left, dcChromaAbove_[i][column], DcNeighbour{dcChromaAbove_[i][column + 1]},
-                         cs),
-               cs);
+        settle(4 + i, PredictDc(left, dcChromaAbove_[i][column], DcNeighbour{dcChromaAbove_[i][column + 1]}, cs), cs);
     }
-    UpdateDcPredictors(column, dc[1].reconstructed, dc[2].reconstructed, dc[3].reconstructed,
-                       dc[4].reconstructed, dc[5].reconstructed);
+    UpdateDcPredictors(column, dc[1].reconstructed, dc[2].reconstructed, dc[3].reconstructed, dc[4].reconstructed,
+                       dc[5].reconstructed);
 }
 
 bool Mpeg4Decoder::DecodeMacroblock(StreamWindow& stream, int row, int column) {
@@ -220,8 +214,7 @@ void Mpeg4Decoder::Reconstruct(int row, int column, bool intra, int codedBlocks,
                                target.cr.data() + chromaOffset};
     if (!intra) {
         const MacroblockPlace place{column, row, mbColumns_, mbRows_};
-        PredictMacroblock(referencePicture(), place, x, y, destination[0], destination[4],
-                          destination[5]);
+        PredictMacroblock(referencePicture(), place, x, y, destination[0], destination[4], destination[5]);
     }
     const QuantiserScales& scales = ScalesForQuantiser(runningQuantiser_);
     for (int i = 0; i < 6; ++i) {
@@ -229,7 +222,7 @@ void Mpeg4Decoder::Reconstruct(int row, int column, bool intra, int codedBlocks,
         // non-zero value, the mismatch bit at position 63, vanishes in the
         // inverse DCT's rounding.
         if (!intra && !((codedBlocks >> (5 - i)) & 1)) continue;
-        CoefficientBlock& block = blocks_[i];
+        DequantisedBlock& block = blocks_[i];
         if (intra) SetIntraDc(block, block.quantisedDc, i < 4 ? scales.lumaDcScaler : scales.chromaDcScaler);
         FinishDequantisation(block);
         InverseDct(block.value, block.rows);
@@ -248,4 +241,4 @@ void Mpeg4Decoder::Reconstruct(int row, int column, bool intra, int codedBlocks,
     }
 }
 
-}  // namespace vn
+}  // namespace vn::mpeg4

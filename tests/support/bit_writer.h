@@ -60,8 +60,7 @@ public:
 
     bool WriteFile(const std::string& path) const {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes_.data()),
-                  static_cast<std::streamsize>(bytes_.size()));
+        out.write(reinterpret_cast<const char*>(bytes_.data()), static_cast<std::streamsize>(bytes_.size()));
         return static_cast<bool>(out);
     }
 

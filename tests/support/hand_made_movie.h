@@ -43,9 +43,9 @@ public:
         if (vopCoded) {
             for (int mb = 0; mb < mbCount_; ++mb) {
                 if (codingType == 0) {
-                    w_.Code("1");     // MCBPC: intra, no chroma coefficients
-                    w_.Code("0");     // ac_pred_flag
-                    w_.Code("0011");  // CBPY: no luma coefficients
+                    w_.Code("1");                      // MCBPC: intra, no chroma coefficients
+                    w_.Code("0");                      // ac_pred_flag
+                    w_.Code("0011");                   // CBPY: no luma coefficients
                     w_.Code("011 011 011 011 11 11");  // DC sizes 0
                 } else {
                     w_.Code("1");  // not_coded
