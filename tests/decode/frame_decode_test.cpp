@@ -7,6 +7,7 @@
 
 #include "decode/jpeg_decoder.h"
 #include "jpeg_test_support.h"
+#include "support/psnr.h"
 
 namespace vn {
 namespace {
