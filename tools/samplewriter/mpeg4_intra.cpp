@@ -222,7 +222,8 @@ YuvPicture FlatPicture(int width, int height, uint8_t y, uint8_t cb, uint8_t cr)
 
 void WriteIntraMacroblocks(BitWriter& w, const YuvPicture& picture, int quantiser) {
     if (picture.width <= 0 || picture.height <= 0) return;
-    const QuantiserScales& scales = ScalesForQuantiser(quantiser);
+    // vop_quant is 1 to 31; 0 would quantise by nothing.
+    const QuantiserScales& scales = ScalesForQuantiser(std::clamp(quantiser, 1, kMaxQuantiser));
     const int columns = (picture.width + 15) / 16, rows = (picture.height + 15) / 16;
     const BlockPlane luma(picture.y, picture.width, picture.height, 2 * columns, 2 * rows, true, scales);
     const BlockPlane cb(picture.cb, picture.chromaWidth(), picture.chromaHeight(), columns, rows, false, scales);
