@@ -11,8 +11,6 @@
 // Prints ours_full_fps, turbo_full_fps, ours_dc_fps, dc_vs_turbo_full and,
 // last, full_ratio = ours_full_fps / turbo_full_fps; notes go to standard
 // error.
-#include <turbojpeg.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -21,6 +19,7 @@
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <turbojpeg.h>
 #include <vector>
 
 #include "decode/jpeg_decoder.h"
@@ -36,8 +35,8 @@ struct Frames {
 };
 
 bool LoadFrames(const std::string& path, Frames& frames, std::ostream& log) {
-    JpegDecoder decoder;
-    Recording recording(decoder);
+    jpeg::JpegDecoder decoder;
+    avi::Recording recording(decoder);
     if (recording.OpenRecording(path) != 0) {
         log << "cannot open " << path << ": " << recording.openFailure << "\n";
         return false;
@@ -86,7 +85,7 @@ int RunJpegBench(const std::string& path, int passes, std::ostream& out, std::os
     const int width = frames.width, height = frames.height;
     const int blocksWide = (width + 7) / 8, blocksHigh = (height + 7) / 8;
 
-    JpegDecoder decoder;
+    jpeg::JpegDecoder decoder;
     if (!decoder.AllocatePlanes(width, height)) {
         log << "unusable picture size " << width << " x " << height << "\n";
         return 1;
@@ -105,8 +104,8 @@ int RunJpegBench(const std::string& path, int passes, std::ostream& out, std::os
         decoder.DecodeJpegDcImage(jpeg, dcLuma.data(), dcCb.data(), dcCr.data(), blocksWide, blocksHigh);
     };
     auto turboFull = [&](const std::vector<uint8_t>& jpeg) {
-        failedFrames += tjDecompress2(turbo, jpeg.data(), jpeg.size(), turboPicture.data(), width, 0, height,
-                                      TJPF_BGR, 0) != 0;
+        failedFrames +=
+            tjDecompress2(turbo, jpeg.data(), jpeg.size(), turboPicture.data(), width, 0, height, TJPF_BGR, 0) != 0;
     };
 
     // One pass to warm caches and fault in the buffers, then the best of

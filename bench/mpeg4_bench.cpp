@@ -20,7 +20,7 @@ extern "C" {
 #include <libavcodec/avcodec.h>
 }
 
-#include "decode/picture.h"
+#include "common/picture.h"
 #include "movie/movie_file.h"
 
 namespace {
@@ -38,7 +38,7 @@ struct Throughput {
 
 // Our decoder through the movie layer; with a picture, also the display conversion.
 Throughput DecodeOurs(const std::string& path, vn::Picture* picture) {
-    vn::MovieFile movie;
+    vn::movie::MovieFile movie;
     Throughput run;
     if (movie.OpenStream(path) < 1) return run;
     if (picture) picture->Reset(movie.decoder().width(), movie.decoder().height());
@@ -149,8 +149,8 @@ int main(int argc, char** argv) {
     vn::Picture picture;
     const Throughput display = DecodeOurs(argv[1], &picture);
     if (ours.pictures < kMinPictures || ffmpeg.pictures < kMinPictures) {
-        std::fprintf(stderr, "vnplay-bench-mpeg4: decoding failed (ours %ld, ffmpeg %ld pictures)\n",
-                     ours.pictures, ffmpeg.pictures);
+        std::fprintf(stderr, "vnplay-bench-mpeg4: decoding failed (ours %ld, ffmpeg %ld pictures)\n", ours.pictures,
+                     ffmpeg.pictures);
         return 2;
     }
     std::printf("pictures_each %ld\n", ours.pictures);

@@ -23,8 +23,8 @@
 #include <string>
 #include <vector>
 
-#include "app/platform/ini_file.h"
 #include "app/player_program.h"
+#include "platform/ini_file.h"
 #include "samplewriter/default_samples.h"
 
 namespace {
@@ -63,11 +63,11 @@ int main(int argc, char** argv) {
     }
 
     vn::ui::IniFile settings(folder.filePath("vnplay.ini"));
-    vn::PlayerProgram program(settings, {QString::fromStdString(path)});
-    vn::PlayerEngine& engine = program.engine;
-    vn::TfrmVNMain& window = program.frmVNMain;
+    vn::app::PlayerProgram program(settings, {QString::fromStdString(path)});
+    vn::app::PlayerEngine& engine = program.engine;
+    vn::app::TfrmVNMain& window = program.frmVNMain;
     window.show();
-    if (engine.state.g_nFileKind != vn::kAviRecording || engine.recording.header.width != 1280) {
+    if (engine.state.g_nFileKind != vn::player::kAviRecording || engine.recording.header.width != 1280) {
         std::fprintf(stderr, "%s is no 1280 x 720 recording\n", path.c_str());
         return 1;
     }
@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
     QElapsedTimer elapsed;
     double watched = 0;
     QTimer::singleShot(500, &app, [&] {
-        window.tbRate->SetPosition(vn::SpeedBarPositionForRate(30));
+        window.tbRate->SetPosition(vn::player::SpeedBarPositionForRate(30));
         watching = true;
         elapsed.start();
         QTimer::singleShot(static_cast<int>(seconds * 1000), Qt::PreciseTimer, &app, [&] {

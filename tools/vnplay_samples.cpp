@@ -20,7 +20,8 @@ int main(int argc, char** argv) {
     int failures = 0;
     for (const auto& sample : vn::samples::DefaultSamples()) {
         if (vn::samples::WriteSample(sample, directory)) {
-            std::printf("%-13s %4zu frames  %s\n", sample.fileName.c_str(), sample.frames.size(), sample.summary.c_str());
+            std::printf("%-13s %4zu frames  %s\n", sample.fileName.c_str(), sample.frames.size(),
+                        sample.summary.c_str());
         } else {
             std::fprintf(stderr, "cannot write %s in %s\n", sample.fileName.c_str(), directory.c_str());
             ++failures;

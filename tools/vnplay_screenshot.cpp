@@ -8,8 +8,8 @@
 
 #include <cstdio>
 
-#include "app/platform/ini_file.h"
 #include "app/player_program.h"
+#include "platform/ini_file.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -24,8 +24,8 @@ int main(int argc, char** argv) {
     }
     QTemporaryDir preferences;
     vn::ui::IniFile settings(preferences.filePath(QStringLiteral("vnplay.ini")));
-    vn::PlayerProgram program(settings, args.mid(3));
-    vn::TfrmVNMain& window = program.frmVNMain;
+    vn::app::PlayerProgram program(settings, args.mid(3));
+    vn::app::TfrmVNMain& window = program.frmVNMain;
     window.show();
     // The designed size, whatever the screen the first show fitted it to.
     window.resize(1141, 787);

@@ -5,13 +5,13 @@
 
 #include <chrono>
 
-#include "app/core/timestamp_caption.h"
-#include "app/platform/language.h"
 #include "app/player_engine.h"
 #include "app/vnmain.h"
 #include "diag/diagnostics_window.h"
+#include "platform/language.h"
+#include "recording/timestamp_caption.h"
 
-namespace vn {
+namespace vn::app {
 
 namespace {
 
@@ -25,7 +25,7 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 }  // namespace
 
 void PlayerEngine::Timer1Timer() {
-    if (state.g_nFileKind != kAviRecording || !state.g_bPlaying) return;
+    if (state.g_nFileKind != player::kAviRecording || !state.g_bPlaying) return;
     const int step = state.g_nFramesPerTick * state.g_nDirection;
     if (step == 0) return;
     if (recording.StepFrame(step) != 0) {
@@ -41,11 +41,11 @@ void PlayerEngine::ApplyRate() {
 }
 
 void PlayerEngine::ShowCurrentFrame(bool moveSeekBar) {
-    if (state.g_nFileKind != kAviRecording) return;
+    if (state.g_nFileKind != player::kAviRecording) return;
     // After going to the end of an entry the position is one past its last frame.
     if (recording.currentFrame() >= recording.header.frames) recording.SetFrame(recording.header.frames - 1);
     const int frame = recording.currentFrame();
-    const ShownFrame shown = frameShow.Show(frame, g_pFramePicture);
+    const avi::ShownFrame shown = frameShow.Show(frame, g_pFramePicture);
     if (shown.readResult == 0) {
         form_.dialogs.frmDiags->TakeRtcDumpLines();
         ShowFrameCameraValues();
@@ -62,12 +62,12 @@ void PlayerEngine::ShowCurrentFrame(bool moveSeekBar) {
         ReportBadFrame(frame, shown.offset);
     }
     state.g_nFrameWorkMs = MillisecondsSince(shown.readDone);
-    form_.StatusBar1->SetPanelText(3, Text(FramePanelText(frame)));
+    form_.StatusBar1->SetPanelText(3, Text(player::FramePanelText(frame)));
     ShowElapsed(shown);
     if (moveSeekBar) MoveSeekBar(frame);
 }
 
-void PlayerEngine::AnnotateFrame(const ShownFrame& shown) {
+void PlayerEngine::AnnotateFrame(const avi::ShownFrame& shown) {
     form_.lblDate->SetCaption(Text(shown.date));
     form_.lblTime->SetCaption(Text(shown.time));
     form_.lblCapIntervalTitle->setVisible(recording.showCaptureInterval);
@@ -75,10 +75,10 @@ void PlayerEngine::AnnotateFrame(const ShownFrame& shown) {
     if (recording.showCaptureInterval && recording.asap) form_.lblCapInterval->SetCaption(QStringLiteral("ASAP"));
     form_.lblElapsedTimeTitle->setVisible(recording.showElapsedTime);
     form_.lblElapsedTime->setVisible(recording.showElapsedTime);
-    if (form_.prefs.g_bEmbedTime) DrawTimestamp(g_pFramePicture, shown.date, shown.time);
+    if (form_.prefs.g_bEmbedTime) avi::DrawTimestamp(g_pFramePicture, shown.date, shown.time);
 }
 
-void PlayerEngine::ShowElapsed(const ShownFrame& shown) {
+void PlayerEngine::ShowElapsed(const avi::ShownFrame& shown) {
     // Captions the code writes stay in English; other languages keep theirs.
     if (ui::IsEnglish()) {
         form_.lblElapsedTimeTitle->SetCaption(recording.hasEvents ? QStringLiteral("Event Number")
@@ -103,20 +103,20 @@ void PlayerEngine::ShowFrameCameraValues() {
 
 void PlayerEngine::ReportBadFrame(int frame, uint32_t offset) {
     if (!DiagnosticsVisible() || frame >= recording.header.frames) return;
-    form_.dialogs.frmDiags->AddBadFrameLine(BadFrameLine(frame, offset));
+    form_.dialogs.frmDiags->AddBadFrameLine(diag::BadFrameLine(frame, offset));
 }
 
-void PlayerEngine::LogFrameDiagnostics(const ShownFrame& shown) {
-    TfrmDiags& diags = *form_.dialogs.frmDiags;
+void PlayerEngine::LogFrameDiagnostics(const avi::ShownFrame& shown) {
+    diag::TfrmDiags& diags = *form_.dialogs.frmDiags;
     if (form_.prefs.ShowDiags == 0 || !(diags.bShowExpo || diags.bShowTimes) || !diags.isVisible()) return;
     diags.AppendLines(diagnosticsLog_.LogFrameDiagnostics(shown.frame, decoder.camera, shown.frmIntMs,
                                                           shown.frmIntKnown, diags.bShowTimes, diags.bShowExpo));
 }
 
-void PlayerEngine::ShowFrameTimes(const ShownFrame& shown) {
+void PlayerEngine::ShowFrameTimes(const avi::ShownFrame& shown) {
     if (!DiagnosticsVisible()) return;
     const auto decodeMs = std::chrono::duration_cast<std::chrono::milliseconds>(shown.decodeDone - shown.readDone);
     form_.dialogs.frmDiags->ShowFrameTimes(static_cast<int>(decodeMs.count()), MillisecondsSince(shown.decodeDone));
 }
 
-}  // namespace vn
+}  // namespace vn::app

@@ -3,14 +3,14 @@
 #include <QAction>
 #include <QFile>
 
-#include "app/platform/language.h"
 #include "app/player_engine.h"
 #include "app/vnmain.h"
-#include "decode/text_format.h"
+#include "common/text_format.h"
 #include "diag/message_dialog.h"
+#include "platform/language.h"
 #include "recording/windows/export_dialog.h"
 
-namespace vn {
+namespace vn::app {
 
 namespace {
 
@@ -25,30 +25,30 @@ QString ClockText(int seconds) {
 
 bool PlayerEngine::OpenRecordingFile(const std::string& path, int index) {
     CloseCurrentFile();
-    const QString name = QFile::decodeName(FileNameOf(path).c_str());
+    const QString name = QFile::decodeName(player::FileNameOf(path).c_str());
     form_.setWindowTitle(name);
     form_.StatusBar1->SetPanelText(0, name);
-    state.g_nFileKind = FileKindForPath(path);
+    state.g_nFileKind = player::FileKindForPath(path);
     switch (state.g_nFileKind) {
-        case kAviRecording:
+        case player::kAviRecording:
             return OpenAviRecording(path, index);
         default:
             // MPEG-4 streams and raw movies do not play in this window yet.
-            return RefuseFile(TfrmMyMsg::UnkFormat);
+            return RefuseFile(diag::TfrmMyMsg::UnkFormat);
     }
 }
 
 bool PlayerEngine::RefuseFile(int message) {
     // Nothing is open: the timer's ticks find nothing to play while the
     // message waits for the user.
-    state.g_nFileKind = kNoFile;
+    state.g_nFileKind = player::kNoFile;
     form_.dialogs.frmMyMsg->ShowMessage(message);
     return false;
 }
 
 void PlayerEngine::CloseCurrentFile() {
-    if (state.g_nFileKind == kAviRecording) recording.CloseRecording();
-    state.g_nFileKind = kNoFile;
+    if (state.g_nFileKind == player::kAviRecording) recording.CloseRecording();
+    state.g_nFileKind = player::kNoFile;
 }
 
 bool PlayerEngine::OpenAviRecording(const std::string& path, int index) {
@@ -56,7 +56,7 @@ bool PlayerEngine::OpenAviRecording(const std::string& path, int index) {
     if (recording.OpenRecording(path) != 0) {
         const int frames = recording.header.frames;
         recording.CloseRecording();
-        return RefuseFile(frames != 0 ? TfrmMyMsg::NotFound : TfrmMyMsg::NoFrames);
+        return RefuseFile(frames != 0 ? diag::TfrmMyMsg::NotFound : diag::TfrmMyMsg::NoFrames);
     }
     frameShow.Reset();
     const int width = recording.header.width;
@@ -65,7 +65,7 @@ bool PlayerEngine::OpenAviRecording(const std::string& path, int index) {
     if ((g_pFramePicture.width() != width || g_pFramePicture.height() != height) &&
         !g_pFramePicture.Reset(width, height)) {
         recording.CloseRecording();
-        state.g_nFileKind = kNoFile;
+        state.g_nFileKind = player::kNoFile;
         return false;
     }
     form_.SetPictureSize(width, height);
@@ -102,17 +102,16 @@ bool PlayerEngine::OpenAviRecording(const std::string& path, int index) {
 
 void PlayerEngine::ShowRecordingFacts() {
     if (!recording.asap) form_.lblCapInterval->SetCaption(ClockText(recording.elapsedIntervalSecs()));
-    form_.StatusBar1->SetPanelText(
-        1, QStringLiteral("%1x%2").arg(recording.header.width).arg(recording.header.height));
+    form_.StatusBar1->SetPanelText(1, QStringLiteral("%1x%2").arg(recording.header.width).arg(recording.header.height));
     form_.StatusBar1->SetPanelText(2, QStringLiteral("Frames = %1").arg(recording.header.frames));
 }
 
 // Every recording plays at its own rate, whatever the speed bar showed.
 void PlayerEngine::TakeRateFromRecording() {
-    form_.prefs.nFrmRate = RateFromRecording(recording.header.rate, recording.header.interval);
-    form_.tbRate->SetPosition(SpeedBarPositionForRate(form_.prefs.nFrmRate));
+    form_.prefs.nFrmRate = player::RateFromRecording(recording.header.rate, recording.header.interval);
+    form_.tbRate->SetPosition(player::SpeedBarPositionForRate(form_.prefs.nFrmRate));
     form_.lblRate->SetCaption(QString::number(form_.prefs.nFrmRate));
     ApplyRate();
 }
 
-}  // namespace vn
+}  // namespace vn::app

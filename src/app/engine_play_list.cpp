@@ -4,11 +4,11 @@
 #include <QFile>
 #include <QFileDialog>
 
-#include "app/platform/hints.h"
 #include "app/player_engine.h"
 #include "app/vnmain.h"
+#include "platform/hints.h"
 
-namespace vn {
+namespace vn::app {
 
 namespace {
 
@@ -24,8 +24,8 @@ void PlayerEngine::AddPlayListFile(const QString& path) {
 
 void PlayerEngine::ShowPlayList() {
     form_.lbPlayList->clear();
-    for (const PlayListEntry& entry : playList.entries()) {
-        form_.lbPlayList->addItem(QFile::decodeName(FileNameOf(entry.path).c_str()));
+    for (const player::PlayListEntry& entry : playList.entries()) {
+        form_.lbPlayList->addItem(QFile::decodeName(player::FileNameOf(entry.path).c_str()));
     }
     form_.lbPlayList->SetItemIndex(playList.g_nPlayListIndex);
 }
@@ -132,4 +132,4 @@ void PlayerEngine::lbPlayListDblClick() {
     if (selected >= 0) OpenPlayListEntry(selected);
 }
 
-}  // namespace vn
+}  // namespace vn::app

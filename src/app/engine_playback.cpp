@@ -5,7 +5,7 @@
 #include "app/player_engine.h"
 #include "app/vnmain.h"
 
-namespace vn {
+namespace vn::app {
 
 namespace {
 
@@ -53,7 +53,7 @@ void PlayerEngine::StartPlay(int direction) {
 
 void PlayerEngine::PausePlay() {
     state.g_bPaused = true;
-    if (state.g_nFileKind == kAviRecording) {
+    if (state.g_nFileKind == player::kAviRecording) {
         ShowSeekBar(true);
         const int frame = recording.currentFrame();
         EnableBackwardControls(frame != 0);
@@ -68,10 +68,9 @@ void PlayerEngine::StopPlay() {
         state.g_bPlaying = false;
         PausePlay();
     }
-    Enable({form_.sbBackward, form_.sbPrevious, form_.sbSearchForward, form_.sbSearchBackward,
-            form_.sbStopSearch},
+    Enable({form_.sbBackward, form_.sbPrevious, form_.sbSearchForward, form_.sbSearchBackward, form_.sbStopSearch},
            false);
-    if (state.g_nFileKind == kAviRecording) {
+    if (state.g_nFileKind == player::kAviRecording) {
         recording.SetFrame(0);
         ShowCurrentFrame(true);
         Enable({form_.sbPrevEvent, form_.sbNextEvent, form_.sbForward, form_.sbNext}, true);
@@ -89,7 +88,7 @@ void PlayerEngine::DisablePlayControls() {
 }
 
 void PlayerEngine::sbNextClick() {
-    if (state.g_nFileKind != kAviRecording) return;
+    if (state.g_nFileKind != player::kAviRecording) return;
     state.g_bSeekLock = true;
     const int last = recording.header.frames - 1;
     if (recording.currentFrame() == last && playList.g_nPlayListIndex < playList.g_nPlayListCount() - 1) {
@@ -110,7 +109,7 @@ void PlayerEngine::sbNextClick() {
 }
 
 void PlayerEngine::sbPreviousClick() {
-    if (state.g_nFileKind != kAviRecording) return;
+    if (state.g_nFileKind != player::kAviRecording) return;
     if (recording.currentFrame() != 0 || playList.g_nPlayListIndex == 0) {
         recording.StepFrame(-1);
         const int frame = recording.currentFrame();
@@ -131,14 +130,14 @@ void PlayerEngine::sbPreviousClick() {
 
 void PlayerEngine::tbRateChange() {
     if (state.g_bLoading) return;
-    form_.prefs.nFrmRate = RateForSpeedBarPosition(form_.tbRate->Position());
+    form_.prefs.nFrmRate = player::RateForSpeedBarPosition(form_.tbRate->Position());
     form_.lblRate->SetCaption(QString::number(form_.prefs.nFrmRate));
     ApplyRate();
 }
 
 void PlayerEngine::tbWhereChange() {
     if (state.g_bSeekLock || !state.g_bSeekFocused || state.g_bLoading) return;
-    if (state.g_nFileKind != kAviRecording) return;
+    if (state.g_nFileKind != player::kAviRecording) return;
     state.g_bSeekLock = true;
     const int frame = form_.tbWhere->Position();
     recording.SetFrame(frame);
@@ -148,4 +147,4 @@ void PlayerEngine::tbWhereChange() {
     state.g_bSeekLock = false;
 }
 
-}  // namespace vn
+}  // namespace vn::app

@@ -7,8 +7,8 @@
 
 #include <exception>
 
-#include "app/platform/ini_file.h"
 #include "app/player_program.h"
+#include "platform/ini_file.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ QString SettingsPathFor(const QString& programPath) {
 
 int RunPlayer(QApplication& app) {
     vn::ui::IniFile settings(SettingsPathFor(QApplication::applicationFilePath()));
-    vn::PlayerProgram program(settings, app.arguments().mid(1));
+    vn::app::PlayerProgram program(settings, app.arguments().mid(1));
     program.frmVNMain.show();
     return QApplication::exec();
 }
@@ -35,8 +35,7 @@ int main(int argc, char** argv) {
         return RunPlayer(app);
     } catch (const std::exception& error) {
         // Whatever escaped is reported, and the program ends normally.
-        QMessageBox::critical(nullptr, QApplication::applicationDisplayName(),
-                              QString::fromLocal8Bit(error.what()));
+        QMessageBox::critical(nullptr, QApplication::applicationDisplayName(), QString::fromLocal8Bit(error.what()));
         return 0;
     }
 }

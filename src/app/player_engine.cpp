@@ -6,11 +6,11 @@
 #include <QKeyEvent>
 #include <QShortcut>
 
-#include "app/platform/hints.h"
 #include "app/vnmain.h"
 #include "diag/diagnostics_window.h"
+#include "platform/hints.h"
 
-namespace vn {
+namespace vn::app {
 
 PlayerEngine::PlayerEngine(TfrmVNMain& form) : form_(form) {
     Timer1.setObjectName(QStringLiteral("Timer1"));
@@ -91,10 +91,10 @@ void PlayerEngine::KeyPreviewRelease(QKeyEvent* event) {
 void PlayerEngine::lbPlayListMouseMove(QPoint position) {
     ui::SetHintDelays(500, 2500);
     const QSize area = form_.lbPlayList->viewport()->size();
-    const int entry = EntryUnderMouse(position.x(), position.y(), area.width(), area.height(),
-                                      form_.lbPlayList->ItemHeight(), form_.lbPlayList->TopIndex(),
-                                      playList.g_nPlayListCount());
+    const int entry =
+        player::EntryUnderMouse(position.x(), position.y(), area.width(), area.height(), form_.lbPlayList->ItemHeight(),
+                                form_.lbPlayList->TopIndex(), playList.g_nPlayListCount());
     form_.lblFilePath->SetCaption(entry < 0 ? QString() : QString::fromStdString(playList.Path(entry)));
 }
 
-}  // namespace vn
+}  // namespace vn::app

@@ -14,19 +14,19 @@
 #include <cstdint>
 #include <string>
 
-#include "app/core/frame_diagnostics.h"
-#include "app/core/frame_show.h"
-#include "app/core/play_list.h"
-#include "app/core/player_state.h"
+#include "common/picture.h"
 #include "decode/jpeg_decoder.h"
-#include "decode/picture.h"
+#include "diag/frame_diagnostics.h"
+#include "player/play_list.h"
+#include "player/player_state.h"
+#include "recording/frame_show.h"
 #include "recording/movie_info.h"
 #include "recording/recording.h"
 
 class QFileDialog;
 class QKeyEvent;
 
-namespace vn {
+namespace vn::app {
 
 class TfrmVNMain;
 
@@ -69,15 +69,15 @@ public:
     // At the window's first show: plays entry 0 forwards.
     void PlayFirstEntry();
 
-    PlayerState state;
-    PlayList playList;
+    player::PlayerState state;
+    player::PlayList playList;
     QTimer Timer1;
 
-    JpegDecoder decoder;
-    Recording recording{decoder};
+    jpeg::JpegDecoder decoder;
+    avi::Recording recording{decoder};
     Picture g_pFramePicture;
-    FrameShow frameShow{recording};
-    MovieInfoPanel movieInfo;
+    avi::FrameShow frameShow{recording};
+    avi::MovieInfoPanel movieInfo;
 
     // "&Open"'s dialog, made once and kept so that its folder is remembered.
     QFileDialog* OpenDialog1 = nullptr;
@@ -89,13 +89,13 @@ private:
     void lbPlayListMouseMove(QPoint position);
 
     // Parts of showing one frame.
-    void AnnotateFrame(const ShownFrame& shown);
-    void ShowElapsed(const ShownFrame& shown);
+    void AnnotateFrame(const avi::ShownFrame& shown);
+    void ShowElapsed(const avi::ShownFrame& shown);
     void MoveSeekBar(int frame);
     void ReportBadFrame(int frame, uint32_t offset);
-    void LogFrameDiagnostics(const ShownFrame& shown);
+    void LogFrameDiagnostics(const avi::ShownFrame& shown);
     void ShowFrameCameraValues();
-    void ShowFrameTimes(const ShownFrame& shown);
+    void ShowFrameTimes(const avi::ShownFrame& shown);
     bool DiagnosticsVisible() const;
 
     // Button states around a position of the open recording.
@@ -112,7 +112,7 @@ private:
     void ContinueWithOpenEntry();
 
     TfrmVNMain& form_;
-    FrameDiagnosticsLog diagnosticsLog_;
+    diag::FrameDiagnosticsLog diagnosticsLog_;
 };
 
-}  // namespace vn
+}  // namespace vn::app

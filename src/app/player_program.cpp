@@ -1,6 +1,6 @@
 #include "app/player_program.h"
 
-namespace vn {
+namespace vn::app {
 
 PlayerProgram::PlayerProgram(ui::IniFile& settings, const QStringList& commandLine)
     : frmVNMain(settings), frmDiags(&frmVNMain, settings) {
@@ -9,4 +9,4 @@ PlayerProgram::PlayerProgram(ui::IniFile& settings, const QStringList& commandLi
     frmVNMain.FormCreate(commandLine);
 }
 
-}  // namespace vn
+}  // namespace vn::app

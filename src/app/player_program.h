@@ -14,7 +14,7 @@
 #include "recording/windows/export_dialog.h"
 #include "recording/windows/export_progress.h"
 
-namespace vn {
+namespace vn::app {
 
 class PlayerProgram {
 public:
@@ -23,13 +23,13 @@ public:
     PlayerProgram(ui::IniFile& settings, const QStringList& commandLine);
 
     TfrmVNMain frmVNMain;
-    TAboutBox AboutBox{&frmVNMain};
-    TfrmSetCamReg frmSetCamReg{&frmVNMain};
-    TfrmDiags frmDiags;
-    TfrmMyMsg frmMyMsg{&frmVNMain};
-    TfrmExtract frmExtract{&frmVNMain};
-    TfrmExtProgress frmExtProgress{&frmVNMain};
+    recording_windows::TAboutBox AboutBox{&frmVNMain};
+    camset::TfrmSetCamReg frmSetCamReg{&frmVNMain};
+    diag::TfrmDiags frmDiags;
+    diag::TfrmMyMsg frmMyMsg{&frmVNMain};
+    recording_windows::TfrmExtract frmExtract{&frmVNMain};
+    recording_windows::TfrmExtProgress frmExtProgress{&frmVNMain};
     PlayerEngine engine{frmVNMain};
 };
 
-}  // namespace vn
+}  // namespace vn::app

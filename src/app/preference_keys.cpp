@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace vn {
+namespace vn::app {
 namespace {
 
 constexpr const char* kWindow = "window";
@@ -23,7 +23,7 @@ OrderedKey Flag(const char* section, const char* key, bool& value, int readRank,
     return {{section, key, nullptr, &value, nullptr}, readRank, writeRank};
 }
 
-std::vector<OrderedKey> AllKeys(Preferences& p) {
+std::vector<OrderedKey> AllKeys(player::Preferences& p) {
     return {
         Number(kWindow, "nMainWinX", p.nMainWinX, 0, 0),
         Number(kWindow, "nMainWinY", p.nMainWinY, 1, 1),
@@ -57,11 +57,10 @@ std::vector<OrderedKey> AllKeys(Preferences& p) {
     };
 }
 
-std::vector<PreferenceKey> InOrder(Preferences& p, int OrderedKey::*rank) {
+std::vector<PreferenceKey> InOrder(player::Preferences& p, int OrderedKey::*rank) {
     std::vector<OrderedKey> keys = AllKeys(p);
     std::erase_if(keys, [rank](const OrderedKey& k) { return k.*rank == kNever; });
-    std::sort(keys.begin(), keys.end(),
-              [rank](const OrderedKey& a, const OrderedKey& b) { return a.*rank < b.*rank; });
+    std::sort(keys.begin(), keys.end(), [rank](const OrderedKey& a, const OrderedKey& b) { return a.*rank < b.*rank; });
     std::vector<PreferenceKey> ordered;
     for (const OrderedKey& k : keys) ordered.push_back(k.key);
     return ordered;
@@ -69,8 +68,8 @@ std::vector<PreferenceKey> InOrder(Preferences& p, int OrderedKey::*rank) {
 
 }  // namespace
 
-std::vector<PreferenceKey> KeysInReadOrder(Preferences& p) { return InOrder(p, &OrderedKey::readRank); }
+std::vector<PreferenceKey> KeysInReadOrder(player::Preferences& p) { return InOrder(p, &OrderedKey::readRank); }
 
-std::vector<PreferenceKey> KeysInWriteOrder(Preferences& p) { return InOrder(p, &OrderedKey::writeRank); }
+std::vector<PreferenceKey> KeysInWriteOrder(player::Preferences& p) { return InOrder(p, &OrderedKey::writeRank); }
 
-}  // namespace vn
+}  // namespace vn::app

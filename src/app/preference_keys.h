@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "app/core/preferences.h"
+#include "player/preferences.h"
 
-namespace vn {
+namespace vn::app {
 
 struct PreferenceKey {
     const char* section;
@@ -17,7 +17,7 @@ struct PreferenceKey {
     const int* defaultFrom = nullptr;
 };
 
-std::vector<PreferenceKey> KeysInReadOrder(Preferences& prefs);
-std::vector<PreferenceKey> KeysInWriteOrder(Preferences& prefs);
+std::vector<PreferenceKey> KeysInReadOrder(player::Preferences& prefs);
+std::vector<PreferenceKey> KeysInWriteOrder(player::Preferences& prefs);
 
-}  // namespace vn
+}  // namespace vn::app

@@ -10,10 +10,9 @@
 #include <QScrollArea>
 #include <QUrl>
 
-namespace vn {
+namespace vn::app {
 
-TfrmVNMain::TfrmVNMain(ui::IniFile& settings, QWidget* parent)
-    : QMainWindow(parent), settings_(settings) {
+TfrmVNMain::TfrmVNMain(ui::IniFile& settings, QWidget* parent) : QMainWindow(parent), settings_(settings) {
     setObjectName(QStringLiteral("TfrmVNMain"));
     setMinimumSize(560, 520);
     setGeometry(56, 87, 1141, 787);
@@ -107,4 +106,4 @@ void TfrmVNMain::dropEvent(QDropEvent* event) {
     if (!paths.isEmpty()) emit FilesDropped(paths);
 }
 
-}  // namespace vn
+}  // namespace vn::app

@@ -13,41 +13,53 @@
 #include <utility>
 #include <vector>
 
-#include "app/core/geometry.h"
-#include "app/core/main_layout.h"
-#include "app/core/preferences.h"
-#include "app/platform/controls.h"
-#include "app/platform/image.h"
-#include "app/platform/status_bar.h"
-#include "decode/picture.h"
+#include "common/geometry.h"
+#include "common/picture.h"
+#include "platform/controls.h"
+#include "platform/image.h"
+#include "platform/status_bar.h"
+#include "player/main_layout.h"
+#include "player/preferences.h"
 
 class QAction;
 class QMenu;
 class QScrollArea;
 
-namespace vn {
+namespace vn::ui {
+class IniFile;
+}  // namespace vn::ui
 
+namespace vn::avi {
 class MovieInfoPanel;
-class PlayerEngine;
+}  // namespace vn::avi
+
+namespace vn::recording_windows {
 class TAboutBox;
-class TfrmSetCamReg;
-class TfrmDiags;
-class TfrmMyMsg;
 class TfrmExtract;
 class TfrmExtProgress;
+}  // namespace vn::recording_windows
 
-namespace ui {
-class IniFile;
-}
+namespace vn::camset {
+class TfrmSetCamReg;
+}  // namespace vn::camset
+
+namespace vn::diag {
+class TfrmDiags;
+class TfrmMyMsg;
+}  // namespace vn::diag
+
+namespace vn::app {
+
+class PlayerEngine;
 
 // The program's other windows, created once after the main window.
 struct PlayerWindows {
-    TAboutBox* AboutBox = nullptr;
-    TfrmSetCamReg* frmSetCamReg = nullptr;
-    TfrmDiags* frmDiags = nullptr;
-    TfrmMyMsg* frmMyMsg = nullptr;
-    TfrmExtract* frmExtract = nullptr;
-    TfrmExtProgress* frmExtProgress = nullptr;
+    recording_windows::TAboutBox* AboutBox = nullptr;
+    camset::TfrmSetCamReg* frmSetCamReg = nullptr;
+    diag::TfrmDiags* frmDiags = nullptr;
+    diag::TfrmMyMsg* frmMyMsg = nullptr;
+    recording_windows::TfrmExtract* frmExtract = nullptr;
+    recording_windows::TfrmExtProgress* frmExtProgress = nullptr;
 };
 
 class TfrmVNMain : public QMainWindow {
@@ -69,7 +81,7 @@ public:
     // At the first recording opened after start only: the zoom from its
     // picture width, ApplyZoom and LayoutMainWindow. Later calls do nothing.
     void ApplyInitialZoom();
-    void ApplyMovieInfo(const vn::MovieInfoPanel& panel);
+    void ApplyMovieInfo(const avi::MovieInfoPanel& panel);
     // A frame scanned by the motion search, stretched onto pnlSearch; moves
     // pbWhere to the frame and lets window events run. Null: nothing shown.
     void ShowSearchThumbnail(const vn::Picture* thumbnail, int frameIndex);
@@ -86,9 +98,9 @@ public:
     void LoadSettings();
     void SaveSettings();
 
-    vn::PlayerEngine* engine = nullptr;
+    PlayerEngine* engine = nullptr;
     PlayerWindows dialogs;
-    vn::Preferences prefs;  // nZoom, g_bEmbedTime, g_nDeblockMethod, ... as the file keeps them
+    player::Preferences prefs;  // nZoom, g_bEmbedTime, g_nDeblockMethod, ... as the file keeps them
     int nZoom() const { return prefs.nZoom; }
 
     // Image area.
@@ -264,7 +276,7 @@ private:
     void FormShow();
 
     // The controls that LayoutMainWindow moves, with their rectangles.
-    using LayoutControl = std::pair<QWidget*, vn::Rect vn::MainWindowLayout::*>;
+    using LayoutControl = std::pair<QWidget*, vn::Rect player::MainWindowLayout::*>;
     std::vector<LayoutControl> LayoutControls() const;
     vn::Size ClientSize() const;
     int FileKind() const;
@@ -280,4 +292,4 @@ private:
     bool shownOnce_ = false;
 };
 
-}  // namespace vn
+}  // namespace vn::app

@@ -9,7 +9,7 @@
 
 #include "app/vnmain.h"
 
-namespace vn {
+namespace vn::app {
 namespace {
 
 using ui::Button;
@@ -34,8 +34,7 @@ QIcon BackwardIcon() {
     return QIcon(forward.transformed(QTransform().scale(-1, 1)));
 }
 
-SpeedButton* MakeSpeedButton(QWidget* parent, const char* name, int left, int top,
-                             const QIcon& icon) {
+SpeedButton* MakeSpeedButton(QWidget* parent, const char* name, int left, int top, const QIcon& icon) {
     auto* button = new SpeedButton(parent, name, left, top, kButtonWidth, kButtonHeight);
     button->setIcon(icon);
     return button;
@@ -88,20 +87,16 @@ void TfrmVNMain::CreatePlayControls(QWidget* client) {
         return at;
     };
     sbBackward = MakeSpeedButton(pnlPlayCtrl, "sbBackward", next(), 4, BackwardIcon());
-    sbPrevious = MakeSpeedButton(pnlPlayCtrl, "sbPrevious", next(), 4,
-                                 StandardIcon(QStyle::SP_MediaSkipBackward));
+    sbPrevious = MakeSpeedButton(pnlPlayCtrl, "sbPrevious", next(), 4, StandardIcon(QStyle::SP_MediaSkipBackward));
     sbPause = MakeSpeedButton(pnlPlayCtrl, "sbPause", next(), 4, StandardIcon(QStyle::SP_MediaPause));
     sbStop = MakeSpeedButton(pnlPlayCtrl, "sbStop", next(), 4, StandardIcon(QStyle::SP_MediaStop));
     sbNext = MakeSpeedButton(pnlPlayCtrl, "sbNext", next(), 4, StandardIcon(QStyle::SP_MediaSkipForward));
     sbForward = MakeSpeedButton(pnlPlayCtrl, "sbForward", next(), 4, StandardIcon(QStyle::SP_MediaPlay));
     // The event buttons sit apart at the right end, where the panel's width
     // cuts them off for recordings without events.
-    sbPrevEvent = MakeSpeedButton(pnlPlayCtrl, "sbPrevEvent", next(6), 4,
-                                  StandardIcon(QStyle::SP_MediaSeekBackward));
-    sbNextEvent = MakeSpeedButton(pnlPlayCtrl, "sbNextEvent", next(), 4,
-                                  StandardIcon(QStyle::SP_MediaSeekForward));
-    for (SpeedButton* button : {sbPause, sbBackward, sbPrevious, sbForward, sbNext, sbStop,
-                                sbPrevEvent, sbNextEvent}) {
+    sbPrevEvent = MakeSpeedButton(pnlPlayCtrl, "sbPrevEvent", next(6), 4, StandardIcon(QStyle::SP_MediaSeekBackward));
+    sbNextEvent = MakeSpeedButton(pnlPlayCtrl, "sbNextEvent", next(), 4, StandardIcon(QStyle::SP_MediaSeekForward));
+    for (SpeedButton* button : {sbPause, sbBackward, sbPrevious, sbForward, sbNext, sbStop, sbPrevEvent, sbNextEvent}) {
         button->setEnabled(false);
     }
 }
@@ -147,12 +142,11 @@ void TfrmVNMain::CreateMotionSearch(QWidget* client) {
     Thresh = new Label(gbMotion, "Thresh", 8, 90, 76, kRowHeight);
     edtMotionThreshold = new Edit(gbMotion, "edtMotionThreshold", 88, 88, 44, 20);
     edtMotionThreshold->setText(QStringLiteral("00"));
-    sbSearchBackward = MakeSpeedButton(gbMotion, "sbSearchBackward", 24, 114,
-                                       StandardIcon(QStyle::SP_ArrowLeft));
-    sbStopSearch = MakeSpeedButton(gbMotion, "sbStopSearch", 24 + kButtonPitch, 114,
-                                   StandardIcon(QStyle::SP_BrowserStop));
-    sbSearchForward = MakeSpeedButton(gbMotion, "sbSearchForward", 24 + 2 * kButtonPitch, 114,
-                                      StandardIcon(QStyle::SP_ArrowRight));
+    sbSearchBackward = MakeSpeedButton(gbMotion, "sbSearchBackward", 24, 114, StandardIcon(QStyle::SP_ArrowLeft));
+    sbStopSearch =
+        MakeSpeedButton(gbMotion, "sbStopSearch", 24 + kButtonPitch, 114, StandardIcon(QStyle::SP_BrowserStop));
+    sbSearchForward =
+        MakeSpeedButton(gbMotion, "sbSearchForward", 24 + 2 * kButtonPitch, 114, StandardIcon(QStyle::SP_ArrowRight));
     for (SpeedButton* button : {sbSearchBackward, sbStopSearch, sbSearchForward}) {
         button->setEnabled(false);
     }
@@ -217,13 +211,12 @@ void TfrmVNMain::CreateMovieInfo(QWidget* client) {
     pnlSeek = new Panel(pnlWRDInfo, "pnlSeek", 8, wrdRows.top + 2, 288, 36);
     pnlSeek->setFrameShape(QFrame::StyledPanel);
     lblPIRSeek = new Label(pnlSeek, "lblPIRSeek", 6, 10, 110, kRowHeight);
-    sbPIRSeekRev = MakeSpeedButton(pnlSeek, "sbPIRSeekRev", 150, 4,
-                                   StandardIcon(QStyle::SP_MediaSeekBackward));
-    sbStopPIRSearch = MakeSpeedButton(pnlSeek, "sbStopPIRSearch", 150 + kButtonPitch, 4,
-                                      StandardIcon(QStyle::SP_BrowserStop));
-    sbPIRSeekFwd = MakeSpeedButton(pnlSeek, "sbPIRSeekFwd", 150 + 2 * kButtonPitch, 4,
-                                   StandardIcon(QStyle::SP_MediaSeekForward));
+    sbPIRSeekRev = MakeSpeedButton(pnlSeek, "sbPIRSeekRev", 150, 4, StandardIcon(QStyle::SP_MediaSeekBackward));
+    sbStopPIRSearch =
+        MakeSpeedButton(pnlSeek, "sbStopPIRSearch", 150 + kButtonPitch, 4, StandardIcon(QStyle::SP_BrowserStop));
+    sbPIRSeekFwd =
+        MakeSpeedButton(pnlSeek, "sbPIRSeekFwd", 150 + 2 * kButtonPitch, 4, StandardIcon(QStyle::SP_MediaSeekForward));
     pnlWRDInfo->hide();
 }
 
-}  // namespace vn
+}  // namespace vn::app

@@ -4,7 +4,7 @@
 
 #include "app/vnmain.h"
 
-namespace vn {
+namespace vn::app {
 
 void TfrmVNMain::Retranslate() {
     setWindowTitle(tr("MVC AVI Player"));
@@ -67,4 +67,4 @@ void TfrmVNMain::Retranslate() {
     lblPIRSeek->setText(tr("PIR Seek"));
 }
 
-}  // namespace vn
+}  // namespace vn::app

@@ -4,16 +4,16 @@
 #include <QScreen>
 #include <QThread>
 
-#include "app/core/player_state.h"
-#include "app/core/zoom.h"
-#include "app/platform/ini_file.h"
-#include "app/platform/language.h"
 #include "app/player_engine.h"
 #include "app/preference_keys.h"
 #include "app/vnmain.h"
 #include "diag/diagnostics_window.h"
+#include "platform/ini_file.h"
+#include "platform/language.h"
+#include "player/player_state.h"
+#include "player/zoom.h"
 
-namespace vn {
+namespace vn::app {
 
 void TfrmVNMain::LoadSettings() {
     // The control changes that loading causes are not the user's.
@@ -36,7 +36,7 @@ void TfrmVNMain::LoadSettings() {
     if (prefs.nMainWinHeight != -1) inside.setHeight(prefs.nMainWinHeight);
     setGeometry(inside);
 
-    tbRate->SetPosition(SpeedBarPositionForRate(prefs.nFrmRate));
+    tbRate->SetPosition(player::SpeedBarPositionForRate(prefs.nFrmRate));
     lblRate->SetCaption(QString::number(prefs.nFrmRate));
     edtMotionThreshold->setText(QString::number(prefs.nMotionThreshold));
     EmbedTimestamp1->setChecked(prefs.g_bEmbedTime);
@@ -47,7 +47,7 @@ void TfrmVNMain::LoadSettings() {
 
 void TfrmVNMain::SaveSettings() {
     // The diagnostics window's switches, as the user left them there.
-    if (const TfrmDiags* diags = dialogs.frmDiags) {
+    if (const diag::TfrmDiags* diags = dialogs.frmDiags) {
         prefs.bShowExpo = diags->bShowExpo;
         prefs.bShowTimes = diags->bShowTimes;
         prefs.bDumpRTCData = diags->bDumpRTCData;
@@ -83,8 +83,8 @@ void TfrmVNMain::FormShow() {
     if (QScreen* display = screen()) {
         const QRect outer = frameGeometry();
         const QSize frameExtra = outer.size() - size();
-        const Rect kept = KeepOnScreen({outer.x(), outer.y(), outer.width(), outer.height()},
-                                       {display->geometry().width(), display->geometry().height()});
+        const Rect kept = player::KeepOnScreen({outer.x(), outer.y(), outer.width(), outer.height()},
+                                               {display->geometry().width(), display->geometry().height()});
         move(kept.left, kept.top);
         resize(kept.width - frameExtra.width(), kept.height - frameExtra.height());
     }
@@ -112,4 +112,4 @@ void TfrmVNMain::closeEvent(QCloseEvent* event) {
 
 int TfrmVNMain::FileKind() const { return engine != nullptr ? engine->state.g_nFileKind : 0; }
 
-}  // namespace vn
+}  // namespace vn::app

@@ -4,13 +4,13 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/core/zoom.h"
 #include "app/vnmain.h"
 #include "camset/camera_settings_dialog.h"
 #include "diag/diagnostics_window.h"
+#include "player/zoom.h"
 #include "recording/windows/about_box.h"
 
-namespace vn {
+namespace vn::app {
 namespace {
 
 QAction* MakeAction(QMenu* menu, const char* name) {
@@ -78,7 +78,7 @@ void TfrmVNMain::SetZoom(int zoom) {
 
 void TfrmVNMain::Image1MouseDown(Qt::MouseButton button) {
     if (button != Qt::LeftButton) return;
-    SetZoom(ClickZoom(prefs.nZoom));
+    SetZoom(player::ClickZoom(prefs.nZoom));
 }
 
 void TfrmVNMain::EmbedTimestamp1Click() {
@@ -106,4 +106,4 @@ void TfrmVNMain::CameraSettings1Click() {
 
 void TfrmVNMain::Exit1Click() { close(); }
 
-}  // namespace vn
+}  // namespace vn::app

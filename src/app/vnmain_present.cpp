@@ -6,11 +6,11 @@
 #include <QScrollBar>
 #include <QStyle>
 
-#include "app/core/zoom.h"
 #include "app/vnmain.h"
+#include "player/zoom.h"
 #include "recording/movie_info.h"
 
-namespace vn {
+namespace vn::app {
 namespace {
 
 Rect RectOf(const QWidget* control) {
@@ -39,13 +39,13 @@ void TfrmVNMain::SetPictureSize(int width, int height) { pictureSize_ = {width, 
 void TfrmVNMain::ApplyInitialZoom() {
     if (!initialZoomPending_) return;
     initialZoomPending_ = false;
-    prefs.nZoom = InitialZoom(pictureSize_.width);
+    prefs.nZoom = player::InitialZoom(pictureSize_.width);
     ApplyZoom();
     LayoutMainWindow();
 }
 
 void TfrmVNMain::ApplyZoom() {
-    StatusBar1->SetPanelText(4, QString::fromStdString(ZoomStatusText(prefs.nZoom)));
+    StatusBar1->SetPanelText(4, QString::fromStdString(player::ZoomStatusText(prefs.nZoom)));
     PlaceImage();
 }
 
@@ -56,12 +56,12 @@ void TfrmVNMain::PlaceImage() {
     Size box{inside.width(), inside.height()};
     Size image = box;
     if (prefs.nZoom > 0) {
-        image = ZoomedImageSize(prefs.nZoom, pictureSize_);
+        image = player::ZoomedImageSize(prefs.nZoom, pictureSize_);
         const int barWidth = QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
         if (image.height > box.height) box.width -= barWidth;
         if (image.width > box.width) box.height -= barWidth;
     }
-    const Rect placed = vn::PlaceImage(prefs.nZoom, box, image);
+    const Rect placed = vn::player::PlaceImage(prefs.nZoom, box, image);
     imageCanvas_->resize(std::max(box.width, placed.right()), std::max(box.height, placed.bottom()));
     Place(Image1, placed);
 }
@@ -73,26 +73,32 @@ Size TfrmVNMain::ClientSize() const {
 }
 
 std::vector<TfrmVNMain::LayoutControl> TfrmVNMain::LayoutControls() const {
-    return {{ScrollBox1, &MainWindowLayout::ScrollBox1},   {pnlPlayCtrl, &MainWindowLayout::pnlPlayCtrl},
-            {gbSeek, &MainWindowLayout::gbSeek},           {pnlWhere, &MainWindowLayout::pnlWhere},
-            {gbPlayRate, &MainWindowLayout::gbPlayRate},   {lblRate, &MainWindowLayout::lblRate},
-            {gbStats, &MainWindowLayout::gbStats},         {gbMotion, &MainWindowLayout::gbMotion},
-            {gbPlayList, &MainWindowLayout::gbPlayList},   {gbMovieInfo, &MainWindowLayout::gbMovieInfo},
-            {lbPlayList, &MainWindowLayout::lbPlayList},   {lblFilePath, &MainWindowLayout::lblFilePath},
-            {pnlPLControls, &MainWindowLayout::pnlPLControls}};
+    return {{ScrollBox1, &player::MainWindowLayout::ScrollBox1},
+            {pnlPlayCtrl, &player::MainWindowLayout::pnlPlayCtrl},
+            {gbSeek, &player::MainWindowLayout::gbSeek},
+            {pnlWhere, &player::MainWindowLayout::pnlWhere},
+            {gbPlayRate, &player::MainWindowLayout::gbPlayRate},
+            {lblRate, &player::MainWindowLayout::lblRate},
+            {gbStats, &player::MainWindowLayout::gbStats},
+            {gbMotion, &player::MainWindowLayout::gbMotion},
+            {gbPlayList, &player::MainWindowLayout::gbPlayList},
+            {gbMovieInfo, &player::MainWindowLayout::gbMovieInfo},
+            {lbPlayList, &player::MainWindowLayout::lbPlayList},
+            {lblFilePath, &player::MainWindowLayout::lblFilePath},
+            {pnlPLControls, &player::MainWindowLayout::pnlPLControls}};
 }
 
 void TfrmVNMain::LayoutMainWindow() {
     const Size client = ClientSize();
-    MainWindowLayout layout;
+    player::MainWindowLayout layout;
     for (const auto& [control, rect] : LayoutControls()) layout.*rect = RectOf(control);
     layout.StatusBar1Height = StatusBar1->height();
-    vn::LayoutMainWindow(layout, client, FileKind());
+    vn::player::LayoutMainWindow(layout, client, FileKind());
     for (const auto& [control, rect] : LayoutControls()) Place(control, layout.*rect);
     PlaceImage();
 }
 
-void TfrmVNMain::ApplyMovieInfo(const MovieInfoPanel& panel) {
+void TfrmVNMain::ApplyMovieInfo(const avi::MovieInfoPanel& panel) {
     for (const auto& [name, text] : panel.text) {
         if (auto* label = findChild<QLabel*>(QString::fromStdString(name))) {
             label->setText(QString::fromStdString(text));
@@ -126,4 +132,4 @@ void TfrmVNMain::ShowSearchLabel(int i) {
     visibleSearchLabel_ = i;
 }
 
-}  // namespace vn
+}  // namespace vn::app

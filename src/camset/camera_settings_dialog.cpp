@@ -4,9 +4,9 @@
 #include <QEvent>
 #include <QSpinBox>
 
-#include "app/platform/controls.h"
+#include "platform/controls.h"
 
-namespace vn {
+namespace vn::camset {
 
 namespace {
 
@@ -94,4 +94,4 @@ void TfrmSetCamReg::Retranslate() {
     bCancel->setText(tr("&Cancel"));
 }
 
-}  // namespace vn
+}  // namespace vn::camset

@@ -7,15 +7,15 @@
 class QComboBox;
 class QSpinBox;
 
-namespace vn {
-
-namespace ui {
+namespace vn::ui {
 class Button;
 class CheckBox;
 class Edit;
 class Label;
 class RadioGroup;
-}  // namespace ui
+}  // namespace vn::ui
+
+namespace vn::camset {
 
 class TfrmSetCamReg : public QDialog {
     Q_OBJECT
@@ -52,4 +52,4 @@ private:
     ui::Button* bCancel;
 };
 
-}  // namespace vn
+}  // namespace vn::camset

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-namespace vn {
+namespace vn::jpeg {
 
+// clang-format off
 const AcTableDefinition kLuminanceAcTable = {
     {0, 2, 1, 3, 3, 2, 4, 3, 5, 5, 4, 4, 0, 0, 1, 0x7d},
     {0x01, 0x02, 0x03, 0x00, 0x04, 0x11, 0x05, 0x12, 0x21, 0x31, 0x41, 0x06, 0x13, 0x51, 0x61,
@@ -33,6 +34,7 @@ const AcTableDefinition kChrominanceAcTable = {
      0xd2, 0xd3, 0xd4, 0xd5, 0xd6, 0xd7, 0xd8, 0xd9, 0xda, 0xe2, 0xe3, 0xe4, 0xe5, 0xe6, 0xe7,
      0xe8, 0xe9, 0xea, 0xf2, 0xf3, 0xf4, 0xf5, 0xf6, 0xf7, 0xf8, 0xf9, 0xfa},
 };
+// clang-format on
 
 void BuildAcLookup(const AcTableDefinition& definition, uint16_t* lookup) {
     std::fill(lookup, lookup + kAcLookupSize, uint16_t{0});
@@ -51,4 +53,4 @@ void BuildAcLookup(const AcTableDefinition& definition, uint16_t* lookup) {
     }
 }
 
-}  // namespace vn
+}  // namespace vn::jpeg

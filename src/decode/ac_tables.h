@@ -5,11 +5,11 @@
 
 #include <cstdint>
 
-namespace vn {
+namespace vn::jpeg {
 
 struct AcTableDefinition {
-    uint8_t bits[16];     // number of codes of length 1..16
-    uint8_t huffval[162]; // run/size symbols in code order
+    uint8_t bits[16];      // number of codes of length 1..16
+    uint8_t huffval[162];  // run/size symbols in code order
 };
 
 extern const AcTableDefinition kLuminanceAcTable;    // Table K.5
@@ -22,4 +22,4 @@ constexpr int kAcLookupSize = 1 << 16;
 // no code matches.
 void BuildAcLookup(const AcTableDefinition& definition, uint16_t* lookup);
 
-}  // namespace vn
+}  // namespace vn::jpeg

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstring>
 
-namespace vn {
+namespace vn::jpeg {
 
 struct BitBuffer {
     uint64_t bits = 0;  // unread bits, left-aligned
@@ -44,4 +44,4 @@ struct BitBuffer {
     size_t Consumed() const { return static_cast<size_t>(next - begin) * 8 - count; }
 };
 
-}  // namespace vn
+}  // namespace vn::jpeg

@@ -4,13 +4,12 @@
 #include <cstring>
 #include <string_view>
 
-#include "decode/text_format.h"
+#include "common/camera_time.h"
+#include "common/text_format.h"
 
-namespace vn {
+namespace vn::jpeg {
 
 namespace {
-
-constexpr int kMonthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 // Reads little-endian fields of one segment's payload. A field that lies
 // beyond the payload is not read and its destination keeps its value.
@@ -51,17 +50,6 @@ private:
 };
 
 }  // namespace
-
-uint64_t ClockFromCameraDate(int second, int minute, int hour, int day, int month, int year) {
-    int64_t t = second + 60LL * minute + 3600LL * hour + 86400LL * day;
-    const bool leap = year % 4 == 0;
-    for (int m = 1; m < month && m <= 12; ++m) {
-        const int days = (m == 2 && leap) ? 29 : kMonthDays[m - 1];
-        t += 86400LL * days;
-    }
-    t += 31536000LL * (year - 2004) + 86400LL * ((year - 2005) / 4);
-    return static_cast<uint64_t>(t * 100);
-}
 
 void CameraRecords::BeginWalk() {
     exposurePresent = false;
@@ -172,4 +160,4 @@ void CameraRecords::ReadComment(std::span<const uint8_t> payload) {
     }
 }
 
-}  // namespace vn
+}  // namespace vn::jpeg

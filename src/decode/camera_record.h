@@ -10,34 +10,34 @@
 #include <string>
 #include <vector>
 
-namespace vn {
+namespace vn::jpeg {
 
 // APP15 "ts" record. Values shown as unknown start at -1.
 struct FrameCameraRecord {
-    int unnamed = 0;            // payload 1
-    int luma = -1;              // payload 3
-    int retries = 0;            // payload 5
-    int temperature = 0;        // payload 7, signed
-    int temperatureUnit = 0;    // payload 9; its low byte is a character
-    int minBattery = -1;        // payload 11
-    int64_t physExposure = -1;  // payload 13, u32
-    int aeGain = -1;            // payload 17
+    int unnamed = 0;                // payload 1
+    int luma = -1;                  // payload 3
+    int retries = 0;                // payload 5
+    int temperature = 0;            // payload 7, signed
+    int temperatureUnit = 0;        // payload 9; its low byte is a character
+    int minBattery = -1;            // payload 11
+    int64_t physExposure = -1;      // payload 13, u32
+    int aeGain = -1;                // payload 17
     int rgbGain[3] = {-1, -1, -1};  // payload 19, 21, 23
     // Capture date, payload 33..40.
     int second = 0, minute = 0, hour = 0, day = 0, month = 0, year = 0;
-    int rgbAvg[3] = {-1, -1, -1};   // payload 49, 51, 53
-    int signature[2] = {0, 0};      // payload 55, 57
-    int checksum[4] = {0, 0, 0, 0}; // payload 59, 61, 63, 65 (the last two are luma 1 and 2)
-    int luma1 = -1;             // payload 63
-    int luma2 = -1;             // payload 65
-    int64_t rawExposure = -1;   // payload 67, u32
-    int battery = 0;            // payload 71
-    int exposureType = 0;       // payload 73
-    int whiteBalanceMode = 0;   // payload 75
-    std::string firmware;       // payload 81, up to 15 characters
-    int fpgaRevision = -1;      // payload 97
-    int awbSamples = -1;        // no record sets it
-    int cameraKind = 0;         // payload 101; 0 ends the record
+    int rgbAvg[3] = {-1, -1, -1};    // payload 49, 51, 53
+    int signature[2] = {0, 0};       // payload 55, 57
+    int checksum[4] = {0, 0, 0, 0};  // payload 59, 61, 63, 65 (the last two are luma 1 and 2)
+    int luma1 = -1;                  // payload 63
+    int luma2 = -1;                  // payload 65
+    int64_t rawExposure = -1;        // payload 67, u32
+    int battery = 0;                 // payload 71
+    int exposureType = 0;            // payload 73
+    int whiteBalanceMode = 0;        // payload 75
+    std::string firmware;            // payload 81, up to 15 characters
+    int fpgaRevision = -1;           // payload 97
+    int awbSamples = -1;             // no record sets it
+    int cameraKind = 0;              // payload 101; 0 ends the record
     // Kind-specific bytes at payload 102..114 (index = offset - 102).
     uint8_t specific[13] = {};
 
@@ -70,10 +70,6 @@ struct ExposureRecord {
     int physExposure() const { return Word(26); }
 };
 
-// Frame clock from a "ts" capture date, in units of 10 ms since 2004-01-01,
-// with the camera's own day-of-month and leap-day arithmetic.
-uint64_t ClockFromCameraDate(int second, int minute, int hour, int day, int month, int year);
-
 class CameraRecords {
 public:
     // Called at the start of every marker walk.
@@ -89,14 +85,14 @@ public:
     void ReadApp15(std::span<const uint8_t> payload);
     void ReadComment(std::span<const uint8_t> payload);
 
-    FrameCameraRecord frame;      // FrameCameraRecord
-    bool recordSeen = false;      // a "ts" record has been read since start
-    FrameInfoRecord info;         // FrameInfoRecord
-    ExposureRecord exposure;      // ExposureRecord
-    bool exposurePresent = false; // APP4 present in this frame
-    bool hasEventByte = false;    // APP5 present in this frame
+    FrameCameraRecord frame;       // FrameCameraRecord
+    bool recordSeen = false;       // a "ts" record has been read since start
+    FrameInfoRecord info;          // FrameInfoRecord
+    ExposureRecord exposure;       // ExposureRecord
+    bool exposurePresent = false;  // APP4 present in this frame
+    bool hasEventByte = false;     // APP5 present in this frame
     uint8_t EventByte = 0;
-    uint64_t FrameClock = 0;      // units of 10 ms; 0 when the frame has no clock
+    uint64_t FrameClock = 0;  // units of 10 ms; 0 when the frame has no clock
 
     // CameraFamilyFlags: a "Morvat" comment was seen, and it did not name "WRD".
     bool familySeen = false;
@@ -122,4 +118,4 @@ public:
     } walk;
 };
 
-}  // namespace vn
+}  // namespace vn::jpeg

@@ -5,7 +5,7 @@
 
 #include "decode/simd.h"
 
-namespace vn {
+namespace vn::jpeg {
 
 namespace {
 
@@ -23,8 +23,7 @@ inline int RoundUp(int value, int multiple) { return (value + multiple - 1) / mu
 }  // namespace
 
 VN_SIMD_CLONES
-void ConvertRow(const int32_t* luma, const int32_t* cb, const int32_t* cr, int width, uint8_t* out,
-                bool forceBW) {
+void ConvertRow(const int32_t* luma, const int32_t* cb, const int32_t* cr, int width, uint8_t* out, bool forceBW) {
     const I32x8 pairLow = {0, 0, 1, 1, 2, 2, 3, 3};
     const I32x8 pairHigh = {4, 4, 5, 5, 6, 6, 7, 7};
     // Pixels are packed to 3 bytes within each 16-byte lane, then the two
@@ -55,8 +54,8 @@ void ConvertRow(const int32_t* luma, const int32_t* cb, const int32_t* cr, int w
                 std::memcpy(out + 3 * x, &bytes, sizeof bytes);
             } else if (width - x >= 8) {
                 // Stored straight from the vector, not through memory.
-                const U8x16 first = __builtin_shufflevector(bytes, bytes, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12,
-                                                            13, 14, 15);
+                const U8x16 first =
+                    __builtin_shufflevector(bytes, bytes, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
                 const uint64_t last = reinterpret_cast<U64x4>(bytes)[2];
                 std::memcpy(out + 3 * x, &first, sizeof first);
                 std::memcpy(out + 3 * x + 16, &last, sizeof last);
@@ -67,8 +66,8 @@ void ConvertRow(const int32_t* luma, const int32_t* cb, const int32_t* cr, int w
     }
 }
 
-void ConvertPlaneRows(const FramePlanes& planes, Picture& picture, int width, int height, int rowBegin,
-                      int rowEnd, bool forceBW) {
+void ConvertPlaneRows(const FramePlanes& planes, Picture& picture, int width, int height, int rowBegin, int rowEnd,
+                      bool forceBW) {
     width = std::min({width, planes.codedWidth, picture.width()});
     height = std::min({height, planes.codedHeight, picture.height()});
     rowBegin = std::max(rowBegin, 0);
@@ -86,8 +85,8 @@ void JpegDecoder::ConvertPlanesToPicture(Picture& picture, int width, int height
     ConvertPlaneRows(planes_, picture, width, height, 0, height, g_bForceBW);
 }
 
-void JpegDecoder::ConvertDcImageToRgb(uint8_t* buffer, const int32_t* luma, const int32_t* cb,
-                                      const int32_t* cr, int width, int height, int rowStride) const {
+void JpegDecoder::ConvertDcImageToRgb(uint8_t* buffer, const int32_t* luma, const int32_t* cb, const int32_t* cr,
+                                      int width, int height, int rowStride) const {
     if (buffer == nullptr || luma == nullptr || width <= 0 || height <= 0) return;
     // Rows are copied into padded scratch rows so the vector conversion may
     // read whole groups; missing chroma reads as 0 (grey).
@@ -107,4 +106,4 @@ void JpegDecoder::ConvertDcImageToRgb(uint8_t* buffer, const int32_t* luma, cons
     }
 }
 
-}  // namespace vn
+}  // namespace vn::jpeg

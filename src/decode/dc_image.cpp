@@ -4,7 +4,7 @@
 #include "decode/scan_runner.h"
 #include "decode/simd.h"
 
-namespace vn {
+namespace vn::jpeg {
 
 namespace {
 
@@ -82,4 +82,4 @@ int JpegDecoder::DecodeJpegDcImage(std::span<const uint8_t> data, int32_t* luma,
     return 0;
 }
 
-}  // namespace vn
+}  // namespace vn::jpeg

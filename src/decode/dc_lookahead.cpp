@@ -1,6 +1,6 @@
 #include "decode/dc_lookahead.h"
 
-namespace vn {
+namespace vn::jpeg {
 
 void DcLookahead::Follow(const HuffmanTable& table) {
     if (built && generation == table.generation) return;
@@ -18,4 +18,4 @@ void DcLookahead::Follow(const HuffmanTable& table) {
     built = true;
 }
 
-}  // namespace vn
+}  // namespace vn::jpeg

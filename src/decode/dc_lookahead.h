@@ -6,7 +6,7 @@
 
 #include "decode/huffman.h"
 
-namespace vn {
+namespace vn::jpeg {
 
 // One step of the walk: the size coded by `code` if it is complete at
 // `length` (1..16), else -1. The value index is clamped to 0..255 so that
@@ -31,4 +31,4 @@ struct DcLookahead {
     void Follow(const HuffmanTable& table);
 };
 
-}  // namespace vn
+}  // namespace vn::jpeg

@@ -7,10 +7,10 @@
 #include "decode/deblock.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstddef>
+#include <cstdlib>
 
-namespace vn {
+namespace vn::deblock {
 
 namespace {
 
@@ -53,8 +53,8 @@ inline int FilterEdge(const int* s, int qp, int* o) {
 
     for (int n = 1; n <= 8; ++n) {
         const int* c = e + n + 3;  // e(n)
-        const int smooth = (c[-4] + c[-3] + 2 * c[-2] + 2 * c[-1] + 4 * c[0] + 2 * c[1] + 2 * c[2] +
-                            c[3] + c[4] + 8) >> 4;
+        const int smooth =
+            (c[-4] + c[-3] + 2 * c[-2] + 2 * c[-1] + 4 * c[0] + 2 * c[1] + 2 * c[2] + c[3] + c[4] + 8) >> 4;
         o[n] = useDc ? smooth : s[n];
     }
     o[4] = useDefault ? Clamp255(s[4] - correction) : o[4];
@@ -103,12 +103,12 @@ void DeblockPlane(uint8_t* plane, int width, int height, int stride, int qp) {
     FilterLines(plane, stride, 1, height, width, qp);  // edges between rows
 }
 
-void DeblockPicture(uint8_t* y, uint8_t* cb, uint8_t* cr, int width, int height, int lumaStride,
-                    int chromaStride, int qp) {
+void DeblockPicture(uint8_t* y, uint8_t* cb, uint8_t* cr, int width, int height, int lumaStride, int chromaStride,
+                    int qp) {
     if (y == nullptr || cb == nullptr || cr == nullptr) return;
     DeblockPlane(y, width, height, lumaStride, qp);
     DeblockPlane(cb, width / 2, height / 2, chromaStride, qp);
     DeblockPlane(cr, width / 2, height / 2, chromaStride, qp);
 }
 
-}  // namespace vn
+}  // namespace vn::deblock

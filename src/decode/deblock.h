@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-namespace vn {
+namespace vn::deblock {
 
 // One edge: window s0..s9 with the edge between s4 and s5. Returns 0 (no
 // change), 1 (default mode: out[4] and out[5] are new) or 2 (DC offset mode:
@@ -21,7 +21,7 @@ void DeblockPlane(uint8_t* plane, int width, int height, int stride, int qp);
 
 // The luma plane (width x height), then both chroma planes (width / 2 x
 // height / 2). Does nothing when a plane is missing.
-void DeblockPicture(uint8_t* y, uint8_t* cb, uint8_t* cr, int width, int height, int lumaStride,
-                    int chromaStride, int qp);
+void DeblockPicture(uint8_t* y, uint8_t* cb, uint8_t* cr, int width, int height, int lumaStride, int chromaStride,
+                    int qp);
 
-}  // namespace vn
+}  // namespace vn::deblock

@@ -3,7 +3,7 @@
 #include "decode/ac_tables.h"
 #include "decode/fast_entropy.h"
 
-namespace vn {
+namespace vn::jpeg {
 
 void DecoderTables::Build() {
     const AcTableDefinition* definitions[2] = {&kLuminanceAcTable, &kChrominanceAcTable};
@@ -33,4 +33,4 @@ EntropyTables DecoderTables::ForScan(const HuffmanTable (&dcTables)[2]) {
     return scan;
 }
 
-}  // namespace vn
+}  // namespace vn::jpeg

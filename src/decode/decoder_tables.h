@@ -7,7 +7,7 @@
 
 #include "decode/entropy.h"
 
-namespace vn {
+namespace vn::jpeg {
 
 struct DecoderTables {
     std::vector<uint16_t> acLookup[2];  // Annex K AC codes, 16 peeked bits
@@ -21,4 +21,4 @@ struct DecoderTables {
     EntropyTables ForScan(const HuffmanTable (&dcTables)[2]);
 };
 
-}  // namespace vn
+}  // namespace vn::jpeg

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace vn {
+namespace vn::jpeg {
 
 void DestuffedScan::Fill(std::span<const uint8_t> data, size_t start) {
     bytes_.clear();
@@ -29,4 +29,4 @@ int DestuffedScan::StreamBytes(size_t dataBytes) const {
     return static_cast<int>(dataBytes + (stuffed - stuffedAfter_.begin()));
 }
 
-}  // namespace vn
+}  // namespace vn::jpeg

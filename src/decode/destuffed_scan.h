@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-namespace vn {
+namespace vn::jpeg {
 
 class DestuffedScan {
 public:
@@ -31,4 +31,4 @@ private:
     std::vector<size_t> stuffedAfter_;  // data offsets of the 0xFF bytes that had a zero after them
 };
 
-}  // namespace vn
+}  // namespace vn::jpeg

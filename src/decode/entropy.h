@@ -8,7 +8,7 @@
 #include "decode/huffman.h"
 #include "decode/quant.h"
 
-namespace vn {
+namespace vn::jpeg {
 
 // Arithmetic on sample values wraps like 32-bit two's complement, so damaged
 // data with huge coefficients gives defined results.
@@ -56,4 +56,4 @@ struct EntropyTables {
 constexpr int kAcFastBits = 10;
 constexpr int kAcSkipBits = 12;
 
-}  // namespace vn
+}  // namespace vn::jpeg

@@ -2,12 +2,15 @@
 
 #include <algorithm>
 
-namespace vn {
+namespace vn::jpeg {
 
-ExactEntropy::ExactEntropy(std::span<const uint8_t> data, size_t start, const EntropyTables& tables,
-                           int& scanBytes, int& jpegError,
-                           const std::function<void(std::string_view)>& debugMessage)
-    : data_(data), pos_(start), tables_(tables), scanBytes_(scanBytes), jpegError_(jpegError),
+ExactEntropy::ExactEntropy(std::span<const uint8_t> data, size_t start, const EntropyTables& tables, int& scanBytes,
+                           int& jpegError, const std::function<void(std::string_view)>& debugMessage)
+    : data_(data),
+      pos_(start),
+      tables_(tables),
+      scanBytes_(scanBytes),
+      jpegError_(jpegError),
       debugMessage_(debugMessage) {}
 
 // Past its end the data reads as if an EOI marker followed it, so a
@@ -141,4 +144,4 @@ BlockResult ExactEntropy::SkipBlock(int component, int32_t& predictor) {
     return jpegError_ != 0 ? BlockResult::kErrorInAc : BlockResult::kDone;
 }
 
-}  // namespace vn
+}  // namespace vn::jpeg

@@ -11,7 +11,7 @@
 
 #include "decode/entropy.h"
 
-namespace vn {
+namespace vn::jpeg {
 
 class ExactEntropy {
 public:
@@ -46,4 +46,4 @@ private:
     const std::function<void(std::string_view)>& debugMessage_;
 };
 
-}  // namespace vn
+}  // namespace vn::jpeg

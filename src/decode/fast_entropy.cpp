@@ -1,6 +1,6 @@
 #include "decode/fast_entropy.h"
 
-namespace vn {
+namespace vn::jpeg {
 
 void BuildAcFastLookup(const uint16_t* acLookup, uint32_t* fast) {
     for (uint32_t prefix = 0; prefix < (1u << kAcFastBits); ++prefix) {
@@ -41,9 +41,9 @@ void BuildAcSkipLookup(const uint16_t* acLookup, uint16_t* skip) {
                 endOfBlock = true;
             }
         }
-        skip[prefix] = taken == 0 ? 0
-                                  : static_cast<uint16_t>(taken | advance << 4 | (endOfBlock ? kSkipEndOfBlock : 0));
+        skip[prefix] =
+            taken == 0 ? 0 : static_cast<uint16_t>(taken | advance << 4 | (endOfBlock ? kSkipEndOfBlock : 0));
     }
 }
 
-}  // namespace vn
+}  // namespace vn::jpeg

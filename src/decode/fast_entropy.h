@@ -15,7 +15,7 @@
 #include "decode/destuffed_scan.h"
 #include "decode/entropy.h"
 
-namespace vn {
+namespace vn::jpeg {
 
 // Entries of the short AC lookup (kAcFastBits): for a code and its value
 // bits that fit, kWholeCoefficient | value << 16 | run << 8 | bits taken
@@ -162,4 +162,4 @@ private:
     const EntropyTables* tables_;
 };
 
-}  // namespace vn
+}  // namespace vn::jpeg

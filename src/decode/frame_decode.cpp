@@ -9,7 +9,7 @@
 #include "decode/jpeg_decoder.h"
 #include "decode/scan_runner.h"
 
-namespace vn {
+namespace vn::jpeg {
 
 namespace {
 
@@ -66,8 +66,12 @@ template <class Source>
             int32_t* luma = planes.y.data() + static_cast<size_t>(kMcuSize * m) * lumaStride + kMcuSize * n;
             const size_t chromaOffset = static_cast<size_t>(8 * m) * chromaStride + 8 * n;
             int32_t* const destinations[6] = {
-                luma, luma + 8, luma + 8 * lumaStride, luma + 8 * lumaStride + 8,
-                planes.cb.data() + chromaOffset, planes.cr.data() + chromaOffset,
+                luma,
+                luma + 8,
+                luma + 8 * lumaStride,
+                luma + 8 * lumaStride + 8,
+                planes.cb.data() + chromaOffset,
+                planes.cr.data() + chromaOffset,
             };
             for (int b = 0; b < stored; ++b) {
                 const int component = b < 4 ? 0 : 1;
@@ -112,8 +116,7 @@ int CheckEndOfImage(std::span<const uint8_t> data, size_t from) {
 
 }  // namespace
 
-int JpegDecoder::DecodeJpegFrame(std::span<const uint8_t> data, Picture& picture, int* intervalMs,
-                                 uint32_t* clockLow) {
+int JpegDecoder::DecodeJpegFrame(std::span<const uint8_t> data, Picture& picture, int* intervalMs, uint32_t* clockLow) {
     uint64_t clock = 0;
     const int offset = ParseJpegHeaders(data, kMarkerWalkLimit, &frameHeader, &scanHeader, &clock, nullptr);
     if (offset <= 0) return -1;
@@ -137,9 +140,8 @@ int JpegDecoder::DecodeJpegFrame(std::span<const uint8_t> data, Picture& picture
     for (int c = 0; c < 2; ++c) ArrangeMultipliers(quant_[c], tables.zigzagToTransposed, multipliers[c]);
     const std::function<void(std::string_view)> debug = [this](std::string_view text) { DebugMessage(text); };
     const std::function<void(int)> rowDone = [&](int m) { convertUpTo(kMcuSize * (m + 1)); };
-    const ScanEnd end =
-        RunScan(data, static_cast<size_t>(offset), tables, *scanCopy_, g_nScanBytes, g_nJpegError, debug,
-                [&](auto& source) { return DecodeScan(source, planes_, multipliers, rowDone); });
+    const ScanEnd end = RunScan(data, static_cast<size_t>(offset), tables, *scanCopy_, g_nScanBytes, g_nJpegError,
+                                debug, [&](auto& source) { return DecodeScan(source, planes_, multipliers, rowDone); });
     convertUpTo(height_);
 
     if (end == ScanEnd::kError) return g_nScanBytes;
@@ -147,4 +149,4 @@ int JpegDecoder::DecodeJpegFrame(std::span<const uint8_t> data, Picture& picture
     return 0;
 }
 
-}  // namespace vn
+}  // namespace vn::jpeg

@@ -1,6 +1,6 @@
 #include "decode/huffman.h"
 
-namespace vn {
+namespace vn::jpeg {
 
 bool BuildHuffmanTable(HuffmanTable& table, std::span<const uint8_t> countsAndValues) {
     if (countsAndValues.size() < 16) return false;
@@ -42,4 +42,4 @@ bool BuildHuffmanTable(HuffmanTable& table, std::span<const uint8_t> countsAndVa
     return true;
 }
 
-}  // namespace vn
+}  // namespace vn::jpeg

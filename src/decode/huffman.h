@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-namespace vn {
+namespace vn::jpeg {
 
 struct HuffmanTable {
     uint8_t bits[16] = {};      // BITS: number of codes of length 1..16
@@ -12,7 +12,7 @@ struct HuffmanTable {
     int count = 0;              // number of values in HUFFVAL
     // Derived per code length l = 1..16 (index l - 1).
     uint16_t mincode[16] = {};
-    int32_t maxcode[16] = {};   // -1 where no code has that length
+    int32_t maxcode[16] = {};  // -1 where no code has that length
     uint8_t valptr[16] = {};
     bool defined = false;
     // Raised on every rebuild, so derived lookup tables know when to follow.
@@ -24,4 +24,4 @@ struct HuffmanTable {
 // than 256 or the values do not fit in the given bytes.
 bool BuildHuffmanTable(HuffmanTable& table, std::span<const uint8_t> countsAndValues);
 
-}  // namespace vn
+}  // namespace vn::jpeg

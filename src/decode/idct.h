@@ -7,7 +7,7 @@
 #include "decode/entropy.h"
 #include "decode/simd.h"
 
-namespace vn {
+namespace vn::jpeg {
 
 // A quantisation table's multipliers in the blocks' coefficient order.
 struct alignas(32) BlockMultipliers {
@@ -24,12 +24,12 @@ namespace idct_detail {
 VN_VECTOR_INLINE U32x8 Sra(U32x8 x, int n) { return reinterpret_cast<U32x8>(reinterpret_cast<I32x8>(x) >> n); }
 
 // Shift-and-add multipliers.
-VN_VECTOR_INLINE U32x8 K1(U32x8 x) { return Sra(x + Sra(Sra(x, 4) + x, 1), 2); }                // 0.3828125
-VN_VECTOR_INLINE U32x8 K2(U32x8 x) { return Sra(x + Sra(x + Sra(x + Sra(x, 2), 2), 1), 2); }   // 0.4140625
-VN_VECTOR_INLINE U32x8 K3(U32x8 x) { return Sra(x + K2(x), 1); }                               // 0.70703125
-VN_VECTOR_INLINE U32x8 K4(U32x8 x) { return Sra(x + Sra(x + Sra(Sra(x, 2) + x, 2), 4), 1); }   // 0.541015625
-VN_VECTOR_INLINE U32x8 K5(U32x8 x) { return Sra(x + Sra(x + Sra(x + Sra(x, 2), 1), 1), 1); }   // 0.90625
-VN_VECTOR_INLINE U32x8 K6(U32x8 x) { return x + Sra(x + Sra(x + K5(x), 3), 2); }               // 1.3095703125
+VN_VECTOR_INLINE U32x8 K1(U32x8 x) { return Sra(x + Sra(Sra(x, 4) + x, 1), 2); }              // 0.3828125
+VN_VECTOR_INLINE U32x8 K2(U32x8 x) { return Sra(x + Sra(x + Sra(x + Sra(x, 2), 2), 1), 2); }  // 0.4140625
+VN_VECTOR_INLINE U32x8 K3(U32x8 x) { return Sra(x + K2(x), 1); }                              // 0.70703125
+VN_VECTOR_INLINE U32x8 K4(U32x8 x) { return Sra(x + Sra(x + Sra(Sra(x, 2) + x, 2), 4), 1); }  // 0.541015625
+VN_VECTOR_INLINE U32x8 K5(U32x8 x) { return Sra(x + Sra(x + Sra(x + Sra(x, 2), 1), 1), 1); }  // 0.90625
+VN_VECTOR_INLINE U32x8 K6(U32x8 x) { return x + Sra(x + Sra(x + K5(x), 3), 2); }              // 1.3095703125
 
 // One-dimensional transform of eight lanes at once; x[0] is the lowest
 // frequency.
@@ -95,7 +95,7 @@ VN_VECTOR_INLINE I32x8 FinishSamples(U32x8 v, bool luma) {
 // centred on 0. Always inlined, so that it is compiled into each processor
 // variant of the scan loops that call it.
 VN_VECTOR_INLINE void StoreBlock(const CoefficientBlock& block, const BlockMultipliers& multipliers, int32_t* dst,
-                       int stride, bool luma) {
+                                 int stride, bool luma) {
     if (!block.acPresent) {
         // Every sample of a DC-only block is DC >> 10, truncations included.
         const uint32_t dc = static_cast<uint32_t>(block.coef[0]) * static_cast<uint32_t>(multipliers.value[0]);
@@ -116,4 +116,4 @@ VN_VECTOR_INLINE void StoreBlock(const CoefficientBlock& block, const BlockMulti
     for (int r = 0; r < 8; ++r) StoreI32x8(dst + r * stride, idct_detail::FinishSamples(v[r], luma));
 }
 
-}  // namespace vn
+}  // namespace vn::jpeg

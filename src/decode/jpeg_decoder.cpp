@@ -8,7 +8,7 @@
 #include "decode/decoder_tables.h"
 #include "decode/destuffed_scan.h"
 
-namespace vn {
+namespace vn::jpeg {
 
 namespace {
 // Largest side accepted for a recording; far above any camera's resolution.
@@ -76,4 +76,4 @@ int64_t JpegDecoder::FocusScore(int x, int y, int width, int height) const {
     return sum;
 }
 
-}  // namespace vn
+}  // namespace vn::jpeg

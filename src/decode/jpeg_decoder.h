@@ -12,12 +12,12 @@
 #include <string_view>
 #include <vector>
 
+#include "common/picture.h"
 #include "decode/camera_record.h"
 #include "decode/huffman.h"
-#include "decode/picture.h"
 #include "decode/quant.h"
 
-namespace vn {
+namespace vn::jpeg {
 
 struct DecoderTables;
 class DestuffedScan;
@@ -45,8 +45,8 @@ struct ScanHeader {
 // 0..255 after a decode; chroma samples are the inverse DCT's output,
 // centred on 0. They keep their contents from frame to frame.
 struct FramePlanes {
-    int codedWidth = 0;   // width rounded up to a multiple of 16
-    int codedHeight = 0;  // height rounded up to a multiple of 16
+    int codedWidth = 0;       // width rounded up to a multiple of 16
+    int codedHeight = 0;      // height rounded up to a multiple of 16
     std::vector<int32_t> y;   // codedWidth x codedHeight
     std::vector<int32_t> cb;  // codedWidth / 2 x codedHeight / 2
     std::vector<int32_t> cr;
@@ -76,8 +76,8 @@ public:
     // no SOS is reached (or the walk fails), else the offset of the first
     // entropy-coded byte. clockOut receives the frame clock (set to 0 first);
     // eventPos receives the offset of the APP5 payload, or -1.
-    int ParseJpegHeaders(std::span<const uint8_t> data, int maxLength, FrameHeader* frameHeader,
-                         ScanHeader* scanHeader, uint64_t* clockOut, int* eventPos);
+    int ParseJpegHeaders(std::span<const uint8_t> data, int maxLength, FrameHeader* frameHeader, ScanHeader* scanHeader,
+                         uint64_t* clockOut, int* eventPos);
 
     // Decodes one frame into the planes and converts them into the picture
     // (width x height of the planes' recording). Returns -1 when no SOS was
@@ -85,19 +85,18 @@ public:
     // the entropy data stopped on an error, -4 or -5 when the end-of-image
     // check fails. intervalMs receives (clock low word - previous) x 10,
     // clockLow the clock's low word.
-    int DecodeJpegFrame(std::span<const uint8_t> data, Picture& picture, int* intervalMs,
-                        uint32_t* clockLow);
+    int DecodeJpegFrame(std::span<const uint8_t> data, Picture& picture, int* intervalMs, uint32_t* clockLow);
 
     // DC-only decode: one value per 8 x 8 block. Luma is clamp(Q0 x DC / 8 + 128),
     // chroma (one per MCU, stride ceil(blocksWide / 2)) is Q1 x DC / 8, signed.
     // Blocks outside the blocksWide x blocksHigh grid are not stored.
     // Returns -1 when the marker walk failed, else 0.
-    int DecodeJpegDcImage(std::span<const uint8_t> data, int32_t* luma, int32_t* cb, int32_t* cr,
-                          int blocksWide, int blocksHigh);
+    int DecodeJpegDcImage(std::span<const uint8_t> data, int32_t* luma, int32_t* cb, int32_t* cr, int blocksWide,
+                          int blocksHigh);
 
     void ConvertPlanesToPicture(Picture& picture, int width, int height) const;
-    void ConvertDcImageToRgb(uint8_t* buffer, const int32_t* luma, const int32_t* cb,
-                             const int32_t* cr, int width, int height, int rowStride) const;
+    void ConvertDcImageToRgb(uint8_t* buffer, const int32_t* luma, const int32_t* cb, const int32_t* cr, int width,
+                             int height, int rowStride) const;
 
     // Sum of |luma(r, c) - luma(r, c + 1)| over the window; 0 when the
     // window reaches past the coded plane.
@@ -131,7 +130,7 @@ private:
     // Fixed and derived lookup tables of the entropy decoders.
     std::unique_ptr<DecoderTables> tables_;
     std::unique_ptr<DestuffedScan> scanCopy_;  // the fast decoder's input, reused from frame to frame
-    int width_ = 0;   // the recording's size, set by AllocatePlanes
+    int width_ = 0;                            // the recording's size, set by AllocatePlanes
     int height_ = 0;
 
     HuffmanTable dcTables_[2];
@@ -140,4 +139,4 @@ private:
     FramePlanes planes_;
 };
 
-}  // namespace vn
+}  // namespace vn::jpeg

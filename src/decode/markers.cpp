@@ -4,7 +4,7 @@
 
 #include "decode/jpeg_decoder.h"
 
-namespace vn {
+namespace vn::jpeg {
 
 namespace {
 
@@ -133,4 +133,4 @@ int JpegDecoder::ParseJpegHeaders(std::span<const uint8_t> data, int maxLength, 
     return 0;
 }
 
-}  // namespace vn
+}  // namespace vn::jpeg

@@ -1,7 +1,8 @@
 #include "decode/quant.h"
 
-namespace vn {
+namespace vn::jpeg {
 
+// clang-format off
 const uint8_t kZigzagToNatural[64] = {
     0,  1,  8,  16, 9,  2,  3,  10, 17, 24, 32, 25, 18, 11, 4,  5,
     12, 19, 26, 33, 40, 48, 41, 34, 27, 20, 13, 6,  7,  14, 21, 28,
@@ -24,6 +25,7 @@ const int32_t kIdctScale[64] = {
     109, 125, 171, 464, 334, 181, 139, 128, 139, 181, 334, 355, 201, 163, 163, 201,
     355, 395, 237, 207, 237, 395, 464, 301, 301, 464, 590, 437, 590, 857, 857, 1682,
 };
+// clang-format on
 
 void BuildQuantTable(QuantTable& table, std::span<const uint8_t, 64> values) {
     for (int k = 0; k < 64; ++k) table.multiplier[k] = values[k] * kIdctScale[k];
@@ -31,4 +33,4 @@ void BuildQuantTable(QuantTable& table, std::span<const uint8_t, 64> values) {
     table.defined = true;
 }
 
-}  // namespace vn
+}  // namespace vn::jpeg

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-namespace vn {
+namespace vn::jpeg {
 
 // Natural position (row x 8 + column) of each zig-zag index, and back.
 extern const uint8_t kZigzagToNatural[64];
@@ -24,4 +24,4 @@ struct QuantTable {
 // values: the 64 8-bit DQT values in zig-zag order.
 void BuildQuantTable(QuantTable& table, std::span<const uint8_t, 64> values);
 
-}  // namespace vn
+}  // namespace vn::jpeg

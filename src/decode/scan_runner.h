@@ -12,7 +12,7 @@
 #include "decode/exact_entropy.h"
 #include "decode/fast_entropy.h"
 
-namespace vn {
+namespace vn::jpeg {
 
 enum class ScanEnd { kComplete, kError, kRetry };
 
@@ -35,4 +35,4 @@ ScanEnd RunScan(std::span<const uint8_t> data, size_t start, const EntropyTables
     return scan(exact);
 }
 
-}  // namespace vn
+}  // namespace vn::jpeg

@@ -12,7 +12,7 @@
 #pragma GCC diagnostic ignored "-Wpsabi"
 #define VN_VECTOR_INLINE [[gnu::always_inline]] inline
 
-namespace vn {
+namespace vn::jpeg {
 
 typedef int32_t I32x8 __attribute__((vector_size(32)));
 typedef uint32_t U32x8 __attribute__((vector_size(32)));
@@ -35,7 +35,7 @@ VN_VECTOR_INLINE I32x8 ClampI32x8(I32x8 v, int32_t low, int32_t high) {
     return v > highest ? highest : v;
 }
 
-}  // namespace vn
+}  // namespace vn::jpeg
 
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
 #define VN_SIMD_CLONES __attribute__((target_clones("arch=x86-64-v3", "default")))

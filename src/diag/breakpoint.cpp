@@ -3,7 +3,7 @@
 #include <climits>
 #include <cstdlib>
 
-namespace vn {
+namespace vn::diag {
 
 int LeadingNumber(std::string_view text) {
     long long value = 0;
@@ -35,4 +35,4 @@ bool Breakpoint::Test(int retries, int luma) {
     return pause;
 }
 
-}  // namespace vn
+}  // namespace vn::diag

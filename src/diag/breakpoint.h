@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-namespace vn {
+namespace vn::diag {
 
 // The number made of the decimal digits at the start of text; 0 when it
 // starts with anything else. Too many digits give the largest int.
@@ -27,4 +27,4 @@ public:
     int previousLuma = 0;  // 0 until a frame has been shown: no change is measured from it
 };
 
-}  // namespace vn
+}  // namespace vn::diag

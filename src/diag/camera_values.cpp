@@ -2,20 +2,16 @@
 
 #include <array>
 
-#include "decode/text_format.h"
+#include "common/text_format.h"
 
-namespace vn {
+namespace vn::diag {
 
 namespace {
 
-std::string Decimal(int64_t value) {
-    return std::to_string(value);
-}
+std::string Decimal(int64_t value) { return std::to_string(value); }
 
 // Empty while the value is still the one meaning "not known".
-std::string DecimalUnless(int64_t value, int64_t unknown) {
-    return value == unknown ? std::string() : Decimal(value);
-}
+std::string DecimalUnless(int64_t value, int64_t unknown) { return value == unknown ? std::string() : Decimal(value); }
 
 std::string Triple(const int (&values)[3]) {
     return values[0] == -1 ? std::string() : Format("%3d, %3d, %3d", values[0], values[1], values[2]);
@@ -29,8 +25,7 @@ std::string NameOf(int value, const std::array<const char*, N>& names) {
 
 constexpr std::array<const char*, 4> kExposureTypes = {"Fast", "Slow", "Fast Semi", "Slow Semi"};
 constexpr std::array<const char*, 7> kWhiteBalanceModes = {
-    "Auto", "5000 Daylight", "7000 Shadow", "6000 Cloudy", "4000 Fluor(cool)", "3300 Fluor(warm)",
-    "2800 Incandescent"};
+    "Auto", "5000 Daylight", "7000 Shadow", "6000 Cloudy", "4000 Fluor(cool)", "3300 Fluor(warm)", "2800 Incandescent"};
 
 // "%d %c" of the temperature and its unit. The unit byte is a character of
 // the camera's 8-bit set (a degree sign among them), so it is carried over
@@ -47,13 +42,11 @@ std::string Temperature(int temperature, int unit) {
     return text;
 }
 
-std::string Hex4(int value) {
-    return Format("%04X", static_cast<unsigned>(value) & 0xFFFF);
-}
+std::string Hex4(int value) { return Format("%04X", static_cast<unsigned>(value) & 0xFFFF); }
 
 }  // namespace
 
-LabelTexts CameraValueTexts(const FrameCameraRecord& r) {
+LabelTexts CameraValueTexts(const jpeg::FrameCameraRecord& r) {
     return {
         {"lblFWRev", r.firmware},
         {"lblFPGARev", r.fpgaRevision == -1 ? std::string() : "0x" + Hex4(r.fpgaRevision)},
@@ -75,18 +68,17 @@ LabelTexts CameraValueTexts(const FrameCameraRecord& r) {
     };
 }
 
-LabelTexts ChecksumTexts(const FrameCameraRecord& r) {
+LabelTexts ChecksumTexts(const jpeg::FrameCameraRecord& r) {
     return {
-        {"lblsig1", Hex4(r.signature[0])}, {"lblsig2", Hex4(r.signature[1])},
-        {"lblcs1", Hex4(r.checksum[0])},   {"lblcs2", Hex4(r.checksum[1])},
-        {"lblcs3", Hex4(r.checksum[2])},   {"lblcs4", Hex4(r.checksum[3])},
+        {"lblsig1", Hex4(r.signature[0])}, {"lblsig2", Hex4(r.signature[1])}, {"lblcs1", Hex4(r.checksum[0])},
+        {"lblcs2", Hex4(r.checksum[1])},   {"lblcs3", Hex4(r.checksum[2])},   {"lblcs4", Hex4(r.checksum[3])},
     };
 }
 
-int64_t FrameFocusScore(const JpegDecoder& decoder) {
+int64_t FrameFocusScore(const jpeg::JpegDecoder& decoder) {
     constexpr int kWidth = 320;
     constexpr int kHeight = 180;
     return decoder.FocusScore(640 - kWidth / 2, 360 - kHeight, kWidth, kHeight);
 }
 
-}  // namespace vn
+}  // namespace vn::diag

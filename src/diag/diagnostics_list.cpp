@@ -1,7 +1,5 @@
 // The diagnostics window's list: lines from the player and the decoder, the
 // bad-frame count, clearing, and saving the list as a text file.
-#include "diag/diagnostics_window.h"
-
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
@@ -9,10 +7,11 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-#include "app/platform/controls.h"
 #include "decode/jpeg_decoder.h"
+#include "diag/diagnostics_window.h"
+#include "platform/controls.h"
 
-namespace vn {
+namespace vn::diag {
 
 namespace {
 
@@ -57,9 +56,7 @@ void TfrmDiags::Button1Click() {
     lblBadFrameCount->setText("0");
 }
 
-void TfrmDiags::Clear1Click() {
-    ListBox1->clear();
-}
+void TfrmDiags::Clear1Click() { ListBox1->clear(); }
 
 bool TfrmDiags::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ListBox1->viewport() && event->type() == QEvent::MouseButtonDblClick) {
@@ -90,4 +87,4 @@ bool TfrmDiags::SaveList(const QString& path) const {
     return file.error() == QFileDevice::NoError && file.flush();
 }
 
-}  // namespace vn
+}  // namespace vn::diag

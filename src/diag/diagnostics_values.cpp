@@ -1,11 +1,10 @@
 // The diagnostics window's camera values: the labels of the frame on
 // screen, the focus score, the checksums and the breakpoint.
-#include "diag/diagnostics_window.h"
-
-#include "app/platform/controls.h"
 #include "decode/jpeg_decoder.h"
+#include "diag/diagnostics_window.h"
+#include "platform/controls.h"
 
-namespace vn {
+namespace vn::diag {
 
 namespace {
 
@@ -27,36 +26,34 @@ constexpr ValueGrid kCameraGrid = {{8, 326}, 20, 20, 120, 180};
 constexpr ValueGrid kChecksumGrid = {{8, 72}, 42, 22, 24, 36};
 
 constexpr ValueRow kValueRows[] = {
-    {"lblFWRev", QT_TRANSLATE_NOOP("vn::TfrmDiags", "FW Rev"), false, 0, 0},
-    {"lblFPGARev", QT_TRANSLATE_NOOP("vn::TfrmDiags", "FPGA Rev"), false, 0, 1},
-    {"lblAWBSamples", QT_TRANSLATE_NOOP("vn::TfrmDiags", "AWB Samples"), false, 0, 2},
-    {"lblFocusScore", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Focus Score"), false, 0, 3},
-    {"lblRGBAvg", QT_TRANSLATE_NOOP("vn::TfrmDiags", "R,G,B Avg"), false, 0, 4},
-    {"lblRGBGain", QT_TRANSLATE_NOOP("vn::TfrmDiags", "R,G,B Gain"), false, 0, 5},
-    {"lblTemp", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Temp:"), false, 0, 6},
-    {"lblBatt", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Min Batt"), false, 0, 7},
-    {"lblBatt2", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Batt"), false, 0, 8},
-    {"lblLuma", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Luma"), false, 1, 0},
-    {"lblLuma1", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Luma 1"), false, 1, 1},
-    {"lblLuma2", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Luma 2"), false, 1, 2},
-    {"lblRawExpo", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Raw Expo"), false, 1, 3},
-    {"lblPhysExpo", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Phys Exp"), false, 1, 4},
-    {"lblAEGain", QT_TRANSLATE_NOOP("vn::TfrmDiags", "AE Gain"), false, 1, 5},
-    {"lblFRC", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Retries"), false, 1, 6},
-    {"lblExpType", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Exp Type (TTL Only)"), false, 1, 7},
-    {"lblWBMode", QT_TRANSLATE_NOOP("vn::TfrmDiags", "WB Mode"), false, 1, 8},
-    {"lblsig1", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Sig"), true, 0, 0},
+    {"lblFWRev", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "FW Rev"), false, 0, 0},
+    {"lblFPGARev", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "FPGA Rev"), false, 0, 1},
+    {"lblAWBSamples", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "AWB Samples"), false, 0, 2},
+    {"lblFocusScore", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Focus Score"), false, 0, 3},
+    {"lblRGBAvg", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "R,G,B Avg"), false, 0, 4},
+    {"lblRGBGain", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "R,G,B Gain"), false, 0, 5},
+    {"lblTemp", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Temp:"), false, 0, 6},
+    {"lblBatt", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Min Batt"), false, 0, 7},
+    {"lblBatt2", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Batt"), false, 0, 8},
+    {"lblLuma", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Luma"), false, 1, 0},
+    {"lblLuma1", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Luma 1"), false, 1, 1},
+    {"lblLuma2", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Luma 2"), false, 1, 2},
+    {"lblRawExpo", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Raw Expo"), false, 1, 3},
+    {"lblPhysExpo", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Phys Exp"), false, 1, 4},
+    {"lblAEGain", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "AE Gain"), false, 1, 5},
+    {"lblFRC", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Retries"), false, 1, 6},
+    {"lblExpType", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Exp Type (TTL Only)"), false, 1, 7},
+    {"lblWBMode", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "WB Mode"), false, 1, 8},
+    {"lblsig1", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Sig"), true, 0, 0},
     {"lblsig2", nullptr, true, 1, 0},
-    {"lblcs1", QT_TRANSLATE_NOOP("vn::TfrmDiags", "cs1"), true, 0, 1},
-    {"lblcs2", QT_TRANSLATE_NOOP("vn::TfrmDiags", "cs2"), true, 1, 1},
-    {"lblcs3", QT_TRANSLATE_NOOP("vn::TfrmDiags", "cs3"), true, 0, 2},
-    {"lblcs4", QT_TRANSLATE_NOOP("vn::TfrmDiags", "cs4"), true, 1, 2},
+    {"lblcs1", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "cs1"), true, 0, 1},
+    {"lblcs2", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "cs2"), true, 1, 1},
+    {"lblcs3", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "cs3"), true, 0, 2},
+    {"lblcs4", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "cs4"), true, 1, 2},
 };
 
 // Title labels are named after the value they stand beside.
-QByteArray TitleName(const char* label) {
-    return QByteArray(label) + "Title";
-}
+QByteArray TitleName(const char* label) { return QByteArray(label) + "Title"; }
 
 }  // namespace
 
@@ -69,11 +66,9 @@ void TfrmDiags::DesignCameraValues() {
         const int top = grid.top + row.row * grid.rowHeight;
         const int titleWidth = row.title != nullptr ? grid.titleWidth : 0;
         if (row.title != nullptr) {
-            valueTitles_.push_back(
-                new ui::Label(group, TitleName(row.label).constData(), left, top, titleWidth, 17));
+            valueTitles_.push_back(new ui::Label(group, TitleName(row.label).constData(), left, top, titleWidth, 17));
         }
-        valueLabels_[row.label] =
-            new ui::Label(group, row.label, left + titleWidth + 4, top, grid.valueWidth, 17);
+        valueLabels_[row.label] = new ui::Label(group, row.label, left + titleWidth + 4, top, grid.valueWidth, 17);
     }
     lblFocusScore = valueLabels_.at("lblFocusScore");
     // Hidden: the score follows every shown frame.
@@ -99,7 +94,7 @@ void TfrmDiags::SetLabelTexts(const LabelTexts& texts) {
 
 bool TfrmDiags::ShowFrameCameraValues() {
     if (!isVisible() || decoder_ == nullptr) return false;
-    const FrameCameraRecord& record = decoder_->camera.frame;
+    const jpeg::FrameCameraRecord& record = decoder_->camera.frame;
     SetLabelTexts(CameraValueTexts(record));
     bGetFocusScoreClick();
     const bool pause = breakpoint_.Test(record.retries, record.luma);
@@ -112,8 +107,7 @@ void TfrmDiags::bGetFocusScoreClick() {
 }
 
 void TfrmDiags::rgBreakpointClick(int index) {
-    breakpoint_.Select(index, edtRetryCount->text().toStdString(),
-                       edtChgLuma->text().toStdString());
+    breakpoint_.Select(index, edtRetryCount->text().toStdString(), edtChgLuma->text().toStdString());
 }
 
 void TfrmDiags::ShowFrameTimes(int decodeMs, int displayMs) {
@@ -126,4 +120,4 @@ void TfrmDiags::SelectDeblockMethod(int method) {
     rgDeBlockMethod->SetItemIndex(method);
 }
 
-}  // namespace vn
+}  // namespace vn::diag

@@ -5,11 +5,11 @@
 #include <QFont>
 #include <QMenu>
 
-#include "app/platform/controls.h"
-#include "app/platform/ini_file.h"
 #include "decode/jpeg_decoder.h"
+#include "platform/controls.h"
+#include "platform/ini_file.h"
 
-namespace vn {
+namespace vn::diag {
 
 namespace {
 
@@ -29,29 +29,29 @@ struct SwitchBox {
 };
 
 constexpr SwitchBox kSwitchBoxes[] = {
-    {"cbShowExpo", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Show &Expo"),
-      &TfrmDiags::bShowExpo, false, 348, 8, 150, false},
-    {"cbShowTimes", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Show &Times"),
-      &TfrmDiags::bShowTimes, false, 348, 30, 150, false},
-    {"cbDumpRTCData", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Dump RTC Data"),
-      &TfrmDiags::bDumpRTCData, false, 348, 52, 150, false},
-    {"cbShowBadFrames", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Display Bad Frames"),
-      &TfrmDiags::g_bShowBadFrames, false, 348, 74, 150, false},
-    {"cbReportAllFrames", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Report Good Frames"),
-      &TfrmDiags::bReportAllFrames, false, 348, 96, 150, false},
-    {"cbCheckSpuriousEOI", QT_TRANSLATE_NOOP("vn::TfrmDiags", "JPEG EOI Check"),
-      &TfrmDiags::bCheckSpuriousEOI, false, 348, 118, 150, false},
-    {"cbForceBW", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Force &B&&W"),
-      &TfrmDiags::g_bForceBW, false, 348, 140, 150, false},
-    {"cbShowQuant", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Show QScale"),
-      &TfrmDiags::bShowQuant, false, 504, 8, 148, true},
-    {"cbPauseOnStop", QT_TRANSLATE_NOOP("vn::TfrmDiags", "MVM Pause on Stop (don't reset movie)"),
-      &TfrmDiags::bPauseOnStop, false, 504, 30, 148, true},
-    {"cbEnableMVMSingleStep", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Enable MVM Single Step"),
-      &TfrmDiags::bEnableMVMSingleStep, false, 504, 52, 148, true},
+    {"cbShowExpo", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Show &Expo"), &TfrmDiags::bShowExpo, false, 348, 8, 150,
+     false},
+    {"cbShowTimes", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Show &Times"), &TfrmDiags::bShowTimes, false, 348, 30,
+     150, false},
+    {"cbDumpRTCData", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Dump RTC Data"), &TfrmDiags::bDumpRTCData, false, 348,
+     52, 150, false},
+    {"cbShowBadFrames", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Display Bad Frames"), &TfrmDiags::g_bShowBadFrames,
+     false, 348, 74, 150, false},
+    {"cbReportAllFrames", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Report Good Frames"), &TfrmDiags::bReportAllFrames,
+     false, 348, 96, 150, false},
+    {"cbCheckSpuriousEOI", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "JPEG EOI Check"), &TfrmDiags::bCheckSpuriousEOI,
+     false, 348, 118, 150, false},
+    {"cbForceBW", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Force &B&&W"), &TfrmDiags::g_bForceBW, false, 348, 140, 150,
+     false},
+    {"cbShowQuant", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Show QScale"), &TfrmDiags::bShowQuant, false, 504, 8, 148,
+     true},
+    {"cbPauseOnStop", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "MVM Pause on Stop (don't reset movie)"),
+     &TfrmDiags::bPauseOnStop, false, 504, 30, 148, true},
+    {"cbEnableMVMSingleStep", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Enable MVM Single Step"),
+     &TfrmDiags::bEnableMVMSingleStep, false, 504, 52, 148, true},
     // Inside gbChecksums (its geometry is the group's).
-    {"cbShowChecksums", QT_TRANSLATE_NOOP("vn::TfrmDiags", "Show Checksums"),
-      &TfrmDiags::g_bShowChecksums, true, 8, 18, 132, false},
+    {"cbShowChecksums", QT_TRANSLATE_NOOP("vn::diag::TfrmDiags", "Show Checksums"), &TfrmDiags::g_bShowChecksums, true,
+     8, 18, 132, false},
 };
 
 // A label in a hidden corner, kept for the movie side's timings.
@@ -61,8 +61,7 @@ void HiddenLabel(QWidget* parent, const char* name, int left, int top) {
 
 }  // namespace
 
-TfrmDiags::TfrmDiags(QWidget* parent, ui::IniFile& settings)
-    : QDialog(parent), settings_(settings) {
+TfrmDiags::TfrmDiags(QWidget* parent, ui::IniFile& settings) : QDialog(parent), settings_(settings) {
     setObjectName("TfrmDiags");
     setModal(false);
     setFixedSize(kWidth, kHeight);
@@ -73,9 +72,7 @@ TfrmDiags::TfrmDiags(QWidget* parent, ui::IniFile& settings)
     FormCreate();
 }
 
-TfrmDiags::~TfrmDiags() {
-    FormDestroy();
-}
+TfrmDiags::~TfrmDiags() { FormDestroy(); }
 
 void TfrmDiags::DesignControls() {
     ListBox1 = new ui::ListBox(this, "ListBox1", 8, 8, 330, 290);
@@ -118,8 +115,7 @@ void TfrmDiags::DesignControls() {
 
     rgDeBlockMethod = new ui::RadioGroup(this, "rgDeBlockMethod", 504, 76, 148, 84);
     rgDeBlockMethod->hide();
-    connect(rgDeBlockMethod, &ui::RadioGroup::Clicked, this,
-            [this](int index) { g_nDeblockMethod = index; });
+    connect(rgDeBlockMethod, &ui::RadioGroup::Clicked, this, [this](int index) { g_nDeblockMethod = index; });
     bMVMRestart = new ui::Button(this, "bMVMRestart", 504, 140, 100, 22);
     bMVMRestart->hide();
 
@@ -200,7 +196,7 @@ void TfrmDiags::FormDestroy() {
     }
 }
 
-void TfrmDiags::SetDecoder(JpegDecoder* decoder) {
+void TfrmDiags::SetDecoder(jpeg::JpegDecoder* decoder) {
     decoder_ = decoder;
     ApplySwitches();
 }
@@ -212,4 +208,4 @@ void TfrmDiags::ApplySwitches() {
     decoder_->camera.bDumpRTCData = bDumpRTCData;
 }
 
-}  // namespace vn
+}  // namespace vn::diag

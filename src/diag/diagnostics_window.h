@@ -4,11 +4,11 @@
 // decoding. Created once at start-up; closing it only hides it.
 #pragma once
 
+#include <QDialog>
+
 #include <string>
 #include <unordered_map>
 #include <vector>
-
-#include <QDialog>
 
 #include "diag/breakpoint.h"
 #include "diag/camera_values.h"
@@ -17,11 +17,7 @@ class QAction;
 class QFileDialog;
 class QMenu;
 
-namespace vn {
-
-class JpegDecoder;
-
-namespace ui {
+namespace vn::ui {
 class Button;
 class CheckBox;
 class Edit;
@@ -30,7 +26,13 @@ class IniFile;
 class Label;
 class ListBox;
 class RadioGroup;
-}  // namespace ui
+}  // namespace vn::ui
+
+namespace vn::jpeg {
+class JpegDecoder;
+}  // namespace vn::jpeg
+
+namespace vn::diag {
 
 class TfrmDiags : public QDialog {
     Q_OBJECT
@@ -44,7 +46,7 @@ public:
 
     // The decoder whose switches this window sets and whose camera records
     // and planes it shows. The switches are applied at once.
-    void SetDecoder(JpegDecoder* decoder);
+    void SetDecoder(jpeg::JpegDecoder* decoder);
 
     // Adds a line to the list.
     void AppendLine(const std::string& line);
@@ -101,7 +103,7 @@ private:
     void bGetFocusScoreClick();
 
     ui::IniFile& settings_;
-    JpegDecoder* decoder_ = nullptr;
+    jpeg::JpegDecoder* decoder_ = nullptr;
     Breakpoint breakpoint_;
     // The three switches read only while diagnostics are on are written back
     // only then, so a run without diagnostics keeps the stored choices.
@@ -131,4 +133,4 @@ private:
     std::unordered_map<std::string, ui::Label*> valueLabels_;
 };
 
-}  // namespace vn
+}  // namespace vn::diag

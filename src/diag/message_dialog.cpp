@@ -2,9 +2,9 @@
 
 #include <QEvent>
 
-#include "app/platform/controls.h"
+#include "platform/controls.h"
 
-namespace vn {
+namespace vn::diag {
 
 namespace {
 
@@ -73,4 +73,4 @@ void TfrmMyMsg::Retranslate() {
     bbOK->setText(tr("OK"));
 }
 
-}  // namespace vn
+}  // namespace vn::diag

@@ -1,14 +1,14 @@
 // The program's one error box: one of four prepared messages and OK.
 #pragma once
 
-#include <array>
-
 #include <QDialog>
+
+#include <array>
 
 class QLabel;
 class QPushButton;
 
-namespace vn {
+namespace vn::diag {
 
 class TfrmMyMsg : public QDialog {
     Q_OBJECT
@@ -42,4 +42,4 @@ private:
     QLabel* shownMessage_ = nullptr;  // hidden again on hide, whatever the index is then
 };
 
-}  // namespace vn
+}  // namespace vn::diag

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace vn {
+namespace vn::movie {
 
 namespace {
 
@@ -38,8 +38,6 @@ uint32_t AudioRing::Take(std::span<uint8_t> out) {
     return n;
 }
 
-void AudioRing::Clear() {
-    writeIndex_ = readIndex_ = count_ = 0;
-}
+void AudioRing::Clear() { writeIndex_ = readIndex_ = count_ = 0; }
 
-}  // namespace vn
+}  // namespace vn::movie

@@ -9,7 +9,7 @@
 #include <functional>
 #include <span>
 
-namespace vn {
+namespace vn::movie {
 
 class AudioRing {
 public:
@@ -28,9 +28,7 @@ public:
     uint32_t writeIndex() const { return writeIndex_; }
 
     // Sees every byte offered to Push, stored or dropped (the tool's audio dump).
-    void SetPushObserver(std::function<void(std::span<const uint8_t>)> observer) {
-        observer_ = std::move(observer);
-    }
+    void SetPushObserver(std::function<void(std::span<const uint8_t>)> observer) { observer_ = std::move(observer); }
 
 private:
     std::array<uint8_t, kSize> bytes_{};
@@ -40,4 +38,4 @@ private:
     std::function<void(std::span<const uint8_t>)> observer_;
 };
 
-}  // namespace vn
+}  // namespace vn::movie

@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-namespace vn {
+namespace vn::mpeg4 {
 
 // The reconstructed DC of a neighbour outside the VOP or not intra.
 inline constexpr int kNoDcNeighbour = 1024;
@@ -25,4 +25,4 @@ inline int PredictDc(const DcNeighbour& a, int b, const DcNeighbour& c, int scal
     return (from.reconstructed + scaler / 2) / scaler;
 }
 
-}  // namespace vn
+}  // namespace vn::mpeg4

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace vn {
+namespace vn::mpeg4 {
 
 namespace {
 
@@ -60,8 +60,6 @@ constexpr auto kScales = [] {
 
 }  // namespace
 
-const QuantiserScales& ScalesForQuantiser(int quantiser) {
-    return kScales[std::clamp(quantiser, 0, kMaxQuantiser)];
-}
+const QuantiserScales& ScalesForQuantiser(int quantiser) { return kScales[std::clamp(quantiser, 0, kMaxQuantiser)]; }
 
-}  // namespace vn
+}  // namespace vn::mpeg4

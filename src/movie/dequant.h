@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstring>
 
-namespace vn {
+namespace vn::mpeg4 {
 
 // Quantisers 0..31 (vop_quant is 5 bits; DQUANT results are kept in 1..31).
 constexpr int kMaxQuantiser = 31;
@@ -26,7 +26,7 @@ struct QuantiserScales {
 const QuantiserScales& ScalesForQuantiser(int quantiser);
 
 // One block's dequantised values, filled coefficient by coefficient.
-struct CoefficientBlock {
+struct DequantisedBlock {
     alignas(16) int16_t value[64] = {};  // natural order
     int sum = 0;                         // of all values, for mismatch control
     uint32_t rows = 0;                   // bit r set: row r may hold non-zero values
@@ -54,17 +54,17 @@ inline int DequantiseLevel(int level, bool intra, int32_t scale) {
 }
 
 // The intra DC, F = QF x DC scaler, saturated.
-inline void SetIntraDc(CoefficientBlock& block, int quantisedDc, int dcScaler) {
+inline void SetIntraDc(DequantisedBlock& block, int quantisedDc, int dcScaler) {
     block.Set(0, std::clamp(quantisedDc * dcScaler, kMinCoefficient, kMaxCoefficient));
 }
 
 // Mismatch control, once every value is in: the lowest bit of position 63
 // is inverted when the sum of all values is even.
-inline void FinishDequantisation(CoefficientBlock& block) {
+inline void FinishDequantisation(DequantisedBlock& block) {
     if ((block.sum & 1) == 0) {
         block.value[63] ^= 1;
         block.rows |= 1u << 7;
     }
 }
 
-}  // namespace vn
+}  // namespace vn::mpeg4

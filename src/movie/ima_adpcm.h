@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <span>
 
-namespace vn {
+namespace vn::movie {
 
 inline constexpr int kAdpcmSampleRate = 16000;
 inline constexpr size_t kAdpcmBlockBytes = 128;
@@ -41,4 +41,4 @@ size_t AdpcmSampleCount(size_t byteCount);
 // saturate at the 16-bit limits.
 size_t DecodeAdpcm(std::span<const uint8_t> bytes, std::span<int16_t> pcm);
 
-}  // namespace vn
+}  // namespace vn::movie

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace vn {
+namespace vn::mpeg4 {
 
 namespace {
 
@@ -20,9 +20,7 @@ void ApplyEdgeRule(const MacroblockPlace& place, int& lx, int& ly) {
 
 // An area of size samples starting at position, moved inside a plane of
 // extent samples. Only vectors beyond the next macroblock need it.
-inline int KeepInside(int position, int size, int extent) {
-    return std::clamp(position, 0, extent - size);
-}
+inline int KeepInside(int position, int size, int extent) { return std::clamp(position, 0, extent - size); }
 
 void PredictChroma(const uint8_t* ref, int stride, int halfX, int halfY, uint8_t* out) {
     for (int r = 0; r < 8; ++r, ref += stride, out += stride) {
@@ -43,8 +41,8 @@ void PredictChroma(const uint8_t* ref, int stride, int halfX, int halfY, uint8_t
 
 }  // namespace
 
-void PredictMacroblock(const YuvPlanes& reference, const MacroblockPlace& place, int x, int y,
-                       uint8_t* luma, uint8_t* cb, uint8_t* cr) {
+void PredictMacroblock(const YuvPlanes& reference, const MacroblockPlace& place, int x, int y, uint8_t* luma,
+                       uint8_t* cb, uint8_t* cr) {
     int lx = x / 2;
     int ly = y / 2;
     ApplyEdgeRule(place, lx, ly);
@@ -80,4 +78,4 @@ void AddBlock(uint8_t* dst, int stride, const int16_t values[64]) {
     }
 }
 
-}  // namespace vn
+}  // namespace vn::mpeg4

@@ -7,7 +7,7 @@
 
 #include "movie/yuv_planes.h"
 
-namespace vn {
+namespace vn::mpeg4 {
 
 // Where a macroblock stands among columns x rows macroblocks.
 struct MacroblockPlace {
@@ -24,12 +24,12 @@ struct MacroblockPlace {
 // component where it would point out across the picture's border;
 // chroma takes half of it with the half-sample averages (no rounding
 // term). Reads stay inside the reference planes whatever the vector.
-void PredictMacroblock(const YuvPlanes& reference, const MacroblockPlace& place, int x, int y,
-                       uint8_t* luma, uint8_t* cb, uint8_t* cr);
+void PredictMacroblock(const YuvPlanes& reference, const MacroblockPlace& place, int x, int y, uint8_t* luma,
+                       uint8_t* cb, uint8_t* cr);
 
 // dst = clamp(values, 0, 255), 8x8.
 void PutBlock(uint8_t* dst, int stride, const int16_t values[64]);
 // dst = clamp(dst + values, 0, 255), 8x8.
 void AddBlock(uint8_t* dst, int stride, const int16_t values[64]);
 
-}  // namespace vn
+}  // namespace vn::mpeg4

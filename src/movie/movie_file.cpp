@@ -1,15 +1,14 @@
 #include "movie/movie_file.h"
 
-#include "movie/start_codes.h"
-
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <sys/stat.h>
 
-namespace vn {
+#include "movie/start_codes.h"
+
+namespace vn::movie {
 
 namespace {
 
@@ -42,7 +41,7 @@ int64_t MovieFile::OpenStream(const std::string& path) {
     const uint64_t headerEnd = window_.position();
     // A size the buffers cannot take leaves the stream without them: its VOPs then fail.
     decoder_.AllocatePictureBuffers(decoder_.width(), decoder_.height());
-    const int64_t length = static_cast<int64_t>(window_.fileSize() / kPositionUnit);
+    const int64_t length = static_cast<int64_t>(window_.fileSize() / mpeg4::kPositionUnit);
     if (length < 1) {
         openFailure_ = path + ": shorter than one 1024-byte unit";
         window_.Close();
@@ -52,21 +51,20 @@ int64_t MovieFile::OpenStream(const std::string& path) {
     return length;
 }
 
-int MovieFile::ReadNextPicture(Picture* picture, int* audioLength, bool honourSkip,
-                               bool deliverAudio, int* quantiser) {
+int MovieFile::ReadNextPicture(Picture* picture, int* audioLength, bool honourSkip, bool deliverAudio, int* quantiser) {
     if (!isOpen()) return -1;
     int64_t code = window_.FindNextStartCode();
-    while (code == kUserDataCode) {
+    while (code == mpeg4::kUserDataCode) {
         const uint64_t chunkStart = window_.position();
         if (!ReadUserDataChunk(audioLength, honourSkip, deliverAudio)) return FailRead(chunkStart);
         code = window_.FindNextStartCode();
     }
-    if (code == kGovCode) {
+    if (code == mpeg4::kGovCode) {
         const uint64_t govStart = window_.position();
         if (!decoder_.ParseGovHeader(window_)) return FailRead(govStart);
         code = window_.FindNextStartCode();
     }
-    if (code != kVopCode) return FailRead(window_.position());
+    if (code != mpeg4::kVopCode) return FailRead(window_.position());
 
     const uint64_t vopStart = window_.position();
     decoder_.SwapPictures();
@@ -81,8 +79,7 @@ int MovieFile::ReadNextPicture(Picture* picture, int* audioLength, bool honourSk
 bool MovieFile::ReadUserDataChunk(int* audioLength, bool honourSkip, bool deliverAudio) {
     uint16_t length = 0;
     uint8_t type = 0, parameter = 0;
-    if (!window_.Skip(4) || !window_.Read16(length) || !window_.Read8(type) ||
-        !window_.Read8(parameter)) {
+    if (!window_.Skip(4) || !window_.Read16(length) || !window_.Read8(type) || !window_.Read8(parameter)) {
         return false;
     }
     if (type < kFirstNonAudioType) {
@@ -145,4 +142,4 @@ bool MovieFile::CloseStream() {
     return true;
 }
 
-}  // namespace vn
+}  // namespace vn::movie

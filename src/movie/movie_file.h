@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "decode/picture.h"
+#include "common/camera_time.h"
+#include "common/picture.h"
 #include "movie/audio_ring.h"
 #include "movie/mpeg4_decoder.h"
 #include "movie/start_codes.h"
 #include "movie/stream_window.h"
-#include "recording/frame_date.h"
 
-namespace vn {
+namespace vn::movie {
 
 class MovieFile {
 public:
@@ -38,8 +38,7 @@ public:
     // count (L - S) of the last audio chunk met (untouched when there was none),
     // quantiser the running quantiser after the VOP; picture, when given,
     // the decoded picture. Each output may be null.
-    int ReadNextPicture(Picture* picture, int* audioLength, bool honourSkip, bool deliverAudio,
-                        int* quantiser);
+    int ReadNextPicture(Picture* picture, int* audioLength, bool honourSkip, bool deliverAudio, int* quantiser);
 
     // Looks from position x unitsPerStep units for an intra VOP, forwards
     // (direction >= 0) or backwards, and stands on it (or on the clock record
@@ -55,8 +54,8 @@ public:
     bool CloseStream();
     bool isOpen() const { return headerEndOffset != 0; }
 
-    StreamWindow& window() { return window_; }
-    Mpeg4Decoder& decoder() { return decoder_; }
+    mpeg4::StreamWindow& window() { return window_; }
+    mpeg4::Mpeg4Decoder& decoder() { return decoder_; }
     AudioRing& audioRing() { return *ring_; }
     const std::string& openFailure() const { return openFailure_; }
 
@@ -74,8 +73,8 @@ private:
     bool StandAt(uint64_t offset);
     int FailRead(uint64_t failedAt);
 
-    StreamWindow window_;
-    Mpeg4Decoder decoder_;
+    mpeg4::StreamWindow window_;
+    mpeg4::Mpeg4Decoder decoder_;
     std::unique_ptr<AudioRing> ownRing_;
     AudioRing* ring_;
     std::vector<uint8_t> audioBytes_;
@@ -83,4 +82,4 @@ private:
     std::string openFailure_;
 };
 
-}  // namespace vn
+}  // namespace vn::movie

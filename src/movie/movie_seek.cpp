@@ -6,7 +6,7 @@
 
 #include "movie/movie_file.h"
 
-namespace vn {
+namespace vn::movie {
 
 namespace {
 
@@ -26,7 +26,7 @@ int MovieFile::Seek(int64_t position, int unitsPerStep, int direction) {
     seekOffset_ = -1;
     if (!isOpen() || unitsPerStep < 1) return -1;
     position = std::max<int64_t>(position, 0);
-    const uint64_t stepBytes = uint64_t{static_cast<uint32_t>(unitsPerStep)} * kPositionUnit;
+    const uint64_t stepBytes = uint64_t{static_cast<uint32_t>(unitsPerStep)} * mpeg4::kPositionUnit;
     const uint64_t fileSize = window_.fileSize();
     // Compared before multiplying, so that no position can overflow the target.
     if (static_cast<uint64_t>(position) > fileSize / stepBytes) return -1;
@@ -42,7 +42,7 @@ int MovieFile::Seek(int64_t position, int unitsPerStep, int direction) {
         if (!moved) return 0;
     }
 
-    const StreamWindow::Mark vop = window_.Save();
+    const mpeg4::StreamWindow::Mark vop = window_.Save();
     bool onClockRecord = true;
     for (int i = 0; i < kClockRecordLength && onClockRecord; ++i) onClockRecord = window_.StepBack();
     onClockRecord = onClockRecord && window_.CopyAhead(head, sizeof(head)) &&
@@ -53,4 +53,4 @@ int MovieFile::Seek(int64_t position, int unitsPerStep, int direction) {
     return static_cast<int>(window_.position() / stepBytes);
 }
 
-}  // namespace vn
+}  // namespace vn::movie

@@ -3,7 +3,7 @@
 #include "decode/quant.h"
 #include "movie/vlc_reader.h"
 
-namespace vn {
+namespace vn::mpeg4 {
 
 namespace {
 
@@ -120,8 +120,7 @@ bool ReadEvent(StreamWindow::Cursor& cursor, bool intra, TcoefEvent& event) {
     }
     // Mode 3: last (1), run (6), marker, level (12), marker.
     cursor.Skip(escape + 2 + 21);
-    event = {static_cast<int>((bits >> 22) & 1), static_cast<int>((bits >> 16) & 63),
-             TwelveBitLevel(bits >> 3)};
+    event = {static_cast<int>((bits >> 22) & 1), static_cast<int>((bits >> 16) & 63), TwelveBitLevel(bits >> 3)};
     return ((bits >> 15) & 1) != 0 && ((bits >> 2) & 1) != 0;
 }
 
@@ -146,7 +145,7 @@ bool ReadIntraDc(StreamWindow& stream, bool luma, int& difference) {
 
 }  // namespace
 
-bool DecodeBlock(StreamWindow& stream, const BlockCoding& coding, CoefficientBlock& block) {
+bool DecodeBlock(StreamWindow& stream, const BlockCoding& coding, DequantisedBlock& block) {
     int k = 0;
     if (coding.intra && coding.useDcCode) {
         if (!ReadIntraDc(stream, coding.luma, block.quantisedDc)) return false;
@@ -178,7 +177,7 @@ bool DecodeBlock(StreamWindow& stream, const BlockCoding& coding, CoefficientBlo
         if (k == 0 && coding.intra) {
             block.quantisedDc = event.level;  // the DC, predicted later
         } else {
-            const int position = kZigzagToNatural[k];
+            const int position = jpeg::kZigzagToNatural[k];
             const int f = DequantiseLevel(event.level, coding.intra, scale[position]);
             block.value[position] = static_cast<int16_t>(f);
             sum += f;
@@ -192,4 +191,4 @@ bool DecodeBlock(StreamWindow& stream, const BlockCoding& coding, CoefficientBlo
     return true;
 }
 
-}  // namespace vn
+}  // namespace vn::mpeg4

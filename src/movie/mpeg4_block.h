@@ -9,7 +9,7 @@
 #include "movie/dequant.h"
 #include "movie/stream_window.h"
 
-namespace vn {
+namespace vn::mpeg4 {
 
 struct BlockCoding {
     bool intra = false;      // intra TCOEF table, intra scales, DC apart
@@ -19,10 +19,10 @@ struct BlockCoding {
     const QuantiserScales* scales = nullptr;
 };
 
-// Reads one block into a cleared CoefficientBlock. An intra block's DC is
+// Reads one block into a cleared DequantisedBlock. An intra block's DC is
 // left quantised in quantisedDc (its DC prediction comes first). False on a
 // failed read or check: an unknown code, a missing marker, a DC size above
 // 9, a coefficient beyond position 63.
-bool DecodeBlock(StreamWindow& stream, const BlockCoding& coding, CoefficientBlock& block);
+bool DecodeBlock(StreamWindow& stream, const BlockCoding& coding, DequantisedBlock& block);
 
-}  // namespace vn
+}  // namespace vn::mpeg4

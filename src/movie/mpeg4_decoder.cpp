@@ -6,11 +6,11 @@
 #include <new>
 
 #include "decode/deblock.h"
-#include "movie/colour.h"
+#include "movie/mpeg4_colour.h"
 #include "movie/post_filter.h"
 #include "movie/start_codes.h"
 
-namespace vn {
+namespace vn::mpeg4 {
 
 namespace {
 constexpr int kMaxPictureHeight = 8191;  // the largest 13-bit header value
@@ -52,8 +52,7 @@ bool Mpeg4Decoder::AllocatePictureBuffers(int width, int height) {
 void Mpeg4Decoder::SwapPictures() { current_ ^= 1; }
 
 YuvPlanes Mpeg4Decoder::ViewOf(const Planes& planes) const {
-    return {planes.y.data(), planes.cb.data(), planes.cr.data(), codedWidth_, codedWidth_ / 2,
-            codedHeight_};
+    return {planes.y.data(), planes.cb.data(), planes.cr.data(), codedWidth_, codedWidth_ / 2, codedHeight_};
 }
 
 YuvPlanes Mpeg4Decoder::currentPicture() const { return ViewOf(pictures_[current_]); }
@@ -102,12 +101,12 @@ void Mpeg4Decoder::ConvertForDisplay(Picture& picture) {
             LowPassPlane(postFilter_.cb.data(), width / 2, height / 2, chromaStride);
             LowPassPlane(postFilter_.cr.data(), width / 2, height / 2, chromaStride);
         } else if (g_nDeblockMethod == 2) {
-            DeblockPicture(postFilter_.y.data(), postFilter_.cb.data(), postFilter_.cr.data(),
-                           width, height, codedWidth_, chromaStride, runningQuantiser_);
+            deblock::DeblockPicture(postFilter_.y.data(), postFilter_.cb.data(), postFilter_.cr.data(), width, height,
+                                    codedWidth_, chromaStride, runningQuantiser_);
         }
         shown = &postFilter_;
     }
     ConvertYuvToBgr(ViewOf(*shown), width, height, picture);
 }
 
-}  // namespace vn
+}  // namespace vn::mpeg4

@@ -11,13 +11,13 @@
 #include <cstdint>
 #include <vector>
 
-#include "decode/picture.h"
+#include "common/picture.h"
 #include "movie/dc_prediction.h"
 #include "movie/mpeg4_block.h"
 #include "movie/stream_window.h"
 #include "movie/yuv_planes.h"
 
-namespace vn {
+namespace vn::mpeg4 {
 
 // Widest picture whose VOPs are decoded (80 macroblocks).
 constexpr int kMaxPictureWidth = 1280;
@@ -133,7 +133,7 @@ private:
     int dcChromaLeft_[2] = {};
 
     // The macroblock being decoded: its six blocks (Y0..Y3, Cb, Cr).
-    CoefficientBlock blocks_[6];
+    DequantisedBlock blocks_[6];
 };
 
-}  // namespace vn
+}  // namespace vn::mpeg4

@@ -6,7 +6,7 @@
 #include "movie/mpeg4_decoder.h"
 #include "movie/start_codes.h"
 
-namespace vn {
+namespace vn::mpeg4 {
 
 namespace {
 
@@ -69,14 +69,14 @@ bool Mpeg4Decoder::ParseStreamHeaders(StreamWindow& stream) {
     f.StartCode(kVideoObjectFirst, kVideoObjectLast);
 
     f.StartCode(kVideoObjectLayerFirst, kVideoObjectLayerLast);
-    f.Read(1);                  // random_accessible_vol
-    f.ExpectEither(8, 1, 17);   // video_object_type_indication
-    if (f.Read(1)) f.Read(7);   // is_object_layer_identifier: verid, priority
-    f.Expect(4, 1);             // aspect_ratio_info
-    if (f.Read(1)) {            // vol_control_parameters
-        f.Read(2);              // chroma_format
-        f.Read(1);              // low_delay
-        if (f.Read(1)) {        // vbv_parameters
+    f.Read(1);                 // random_accessible_vol
+    f.ExpectEither(8, 1, 17);  // video_object_type_indication
+    if (f.Read(1)) f.Read(7);  // is_object_layer_identifier: verid, priority
+    f.Expect(4, 1);            // aspect_ratio_info
+    if (f.Read(1)) {           // vol_control_parameters
+        f.Read(2);             // chroma_format
+        f.Read(1);             // low_delay
+        if (f.Read(1)) {       // vbv_parameters
             for (int bits : {15, 1, 15, 1, 15, 1, 3, 11, 1, 15, 1}) f.Read(bits);
         }
     }
@@ -132,8 +132,8 @@ bool Mpeg4Decoder::ParseVopHeader(StreamWindow& stream) {
     }
     f.Expect(1, 1);  // marker
     f.Read(timeIncrementBits_);
-    f.Expect(1, 1);  // marker
-    f.Expect(1, 1);  // vop_coded: a VOP that is not coded has no picture
+    f.Expect(1, 1);                      // marker
+    f.Expect(1, 1);                      // vop_coded: a VOP that is not coded has no picture
     if (vopCodingType_ == 1) f.Read(1);  // vop_rounding_type, not applied
     intraDcThreshold_ = kIntraDcThresholds[f.Read(3)];
     const uint32_t quantiser = f.Read(5);
@@ -146,4 +146,4 @@ bool Mpeg4Decoder::ParseVopHeader(StreamWindow& stream) {
     return true;
 }
 
-}  // namespace vn
+}  // namespace vn::mpeg4

@@ -7,12 +7,12 @@
 
 #include "movie/dc_prediction.h"
 #include "movie/dequant.h"
-#include "movie/idct.h"
 #include "movie/motion_comp.h"
 #include "movie/mpeg4_decoder.h"
+#include "movie/mpeg4_idct.h"
 #include "movie/vlc_reader.h"
 
-namespace vn {
+namespace vn::mpeg4 {
 
 namespace {
 
@@ -55,8 +55,7 @@ bool Mpeg4Decoder::ReadVectorDifference(StreamWindow& stream, int& difference) {
     const int rSize = fcodeForward_ - 1;
     uint32_t residual = 0;
     if (rSize > 0 && !stream.ReadBits(rSize, residual)) return false;
-    difference = fcodeForward_ == 1 ? magnitude
-                                    : ((magnitude - 1) << rSize) + static_cast<int>(residual) + 1;
+    difference = fcodeForward_ == 1 ? magnitude : ((magnitude - 1) << rSize) + static_cast<int>(residual) + 1;
     if (negative) difference = -difference;
     return true;
 }
@@ -67,8 +66,8 @@ bool Mpeg4Decoder::DecodeMotionVector(StreamWindow& stream, int column, int& x, 
     // Left, above, above-right; column 0 has no left neighbour, and the row
     // keeps the unavailable mark above row 0 and right of the last column.
     static const MotionVector kNone{};
-    const MotionVector* candidates[3] = {column > 0 ? &vectorRow_[column - 1] : &kNone,
-                                         &vectorRow_[column], &vectorRow_[column + 1]};
+    const MotionVector* candidates[3] = {column > 0 ? &vectorRow_[column - 1] : &kNone, &vectorRow_[column],
+                                         &vectorRow_[column + 1]};
     int available = 0;
     const MotionVector* only = &kNone;
     for (const MotionVector* v : candidates) {
@@ -112,8 +111,7 @@ void Mpeg4Decoder::PredictIntraDc(int column) {
     const int* above = dcLumaAbove_.data() + 2 * column;
     DcNeighbour dc[6];
     auto settle = [&](int block, int prediction, int scaler) {
-        const int quantised =
-            std::clamp(blocks_[block].quantisedDc + prediction, kMinQuantisedDc, kMaxQuantisedDc);
+        const int quantised = std::clamp(blocks_[block].quantisedDc + prediction, kMinQuantisedDc, kMaxQuantisedDc);
         blocks_[block].quantisedDc = quantised;
         dc[block] = {quantised * scaler, quantised, true};
     };
@@ -126,13 +124,10 @@ void Mpeg4Decoder::PredictIntraDc(int column) {
     const int cs = scales.chromaDcScaler;
     for (int i = 0; i < 2; ++i) {
         const DcNeighbour left{dcChromaLeft_[i]};
-        settle(4 + i,
-               PredictDc(left, dcChromaAbove_[i][column], DcNeighbour{dcChromaAbove_[i][column + 1]},
-                         cs),
-               cs);
+        settle(4 + i, PredictDc(left, dcChromaAbove_[i][column], DcNeighbour{dcChromaAbove_[i][column + 1]}, cs), cs);
     }
-    UpdateDcPredictors(column, dc[1].reconstructed, dc[2].reconstructed, dc[3].reconstructed,
-                       dc[4].reconstructed, dc[5].reconstructed);
+    UpdateDcPredictors(column, dc[1].reconstructed, dc[2].reconstructed, dc[3].reconstructed, dc[4].reconstructed,
+                       dc[5].reconstructed);
 }
 
 bool Mpeg4Decoder::DecodeMacroblock(StreamWindow& stream, int row, int column) {
@@ -205,8 +200,7 @@ void Mpeg4Decoder::Reconstruct(int row, int column, bool intra, int codedBlocks,
                                target.cr.data() + chromaOffset};
     if (!intra) {
         const MacroblockPlace place{column, row, mbColumns_, mbRows_};
-        PredictMacroblock(referencePicture(), place, x, y, destination[0], destination[4],
-                          destination[5]);
+        PredictMacroblock(referencePicture(), place, x, y, destination[0], destination[4], destination[5]);
     }
     const QuantiserScales& scales = ScalesForQuantiser(runningQuantiser_);
     for (int i = 0; i < 6; ++i) {
@@ -214,7 +208,7 @@ void Mpeg4Decoder::Reconstruct(int row, int column, bool intra, int codedBlocks,
         // non-zero value, the mismatch bit at position 63, vanishes in the
         // inverse DCT's rounding.
         if (!intra && !((codedBlocks >> (5 - i)) & 1)) continue;
-        CoefficientBlock& block = blocks_[i];
+        DequantisedBlock& block = blocks_[i];
         if (intra) SetIntraDc(block, block.quantisedDc, i < 4 ? scales.lumaDcScaler : scales.chromaDcScaler);
         FinishDequantisation(block);
         InverseDct(block.value, block.rows);
@@ -233,4 +227,4 @@ void Mpeg4Decoder::Reconstruct(int row, int column, bool intra, int codedBlocks,
     }
 }
 
-}  // namespace vn
+}  // namespace vn::mpeg4

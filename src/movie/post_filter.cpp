@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-namespace vn {
+namespace vn::mpeg4 {
 
 void LowPassPlane(uint8_t* plane, int width, int height, int stride) {
     if (width <= 0 || height <= 0) return;
@@ -31,4 +31,4 @@ void LowPassPlane(uint8_t* plane, int width, int height, int stride) {
     }
 }
 
-}  // namespace vn
+}  // namespace vn::mpeg4

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace vn {
+namespace vn::mpeg4 {
 
 // Every row, then every column, of a width x height plane (rows stride
 // bytes apart): sample i becomes (s[i-1] + 2 s[i] + s[i+1]) >> 2 of the
@@ -11,4 +11,4 @@ namespace vn {
 // samples of a line keep their values.
 void LowPassPlane(uint8_t* plane, int width, int height, int stride);
 
-}  // namespace vn
+}  // namespace vn::mpeg4

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace vn {
+namespace vn::mpeg4 {
 
 constexpr uint32_t kVisualObjectSequenceCode = 0x1B0;
 constexpr uint32_t kUserDataCode = 0x1B2;
@@ -17,4 +17,4 @@ constexpr uint32_t kVideoObjectLayerFirst = 0x120, kVideoObjectLayerLast = 0x12F
 // Positions in movies are file offsets in units of 1024 bytes.
 constexpr uint32_t kPositionUnit = 1024;
 
-}  // namespace vn
+}  // namespace vn::mpeg4

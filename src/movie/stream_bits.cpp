@@ -4,7 +4,7 @@
 // single-bit reads; zero counts, byte alignment and the start-code search.
 #include "movie/stream_window.h"
 
-namespace vn {
+namespace vn::mpeg4 {
 
 namespace {
 // Bytes of other data a start-code search passes over at most.
@@ -102,4 +102,4 @@ int64_t StreamWindow::FindNextStartCode() {
     return code;
 }
 
-}  // namespace vn
+}  // namespace vn::mpeg4

@@ -1,23 +1,20 @@
 // Mapping windows of the file and the byte operations of the reader.
 #include "movie/stream_window.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <cerrno>
-
-namespace vn {
+namespace vn::mpeg4 {
 
 namespace {
 
 constexpr uint32_t kWindowTarget = 1048576;
 
-bool Unmap(const uint8_t* view, uint32_t length) {
-    return munmap(const_cast<uint8_t*>(view), length) == 0;
-}
+bool Unmap(const uint8_t* view, uint32_t length) { return munmap(const_cast<uint8_t*>(view), length) == 0; }
 
 }  // namespace
 
@@ -165,4 +162,4 @@ bool StreamWindow::CopyAhead(uint8_t* out, size_t n) {
     return ok;
 }
 
-}  // namespace vn
+}  // namespace vn::mpeg4

@@ -12,7 +12,7 @@
 #include <cstring>
 #include <string>
 
-namespace vn {
+namespace vn::mpeg4 {
 
 class StreamWindow {
 public:
@@ -60,8 +60,7 @@ public:
     // Resume. Reads through the cursor never change window.
     class Cursor {
     public:
-        Cursor(const uint8_t* base, uint64_t bit, uint32_t length)
-            : base_(base), end_(uint64_t{length} * 8) {
+        Cursor(const uint8_t* base, uint64_t bit, uint32_t length) : base_(base), end_(uint64_t{length} * 8) {
             Fill(bit);
         }
         // Bits from the position to the end of the window. Consuming fewer
@@ -167,4 +166,4 @@ private:
     uint32_t skippedBytes_ = 0;
 };
 
-}  // namespace vn
+}  // namespace vn::mpeg4

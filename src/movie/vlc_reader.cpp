@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace vn {
+namespace vn::mpeg4 {
 
 namespace {
 
@@ -15,8 +15,7 @@ constexpr int LongestCode(const std::array<VlcCode, kCount>& codes) {
 
 // Every index whose leading bits are a code maps to that code.
 template <int kMaxLength, size_t kCount>
-constexpr std::array<VlcLookupEntry, (1u << kMaxLength)> BuildLookup(
-    const std::array<VlcCode, kCount>& codes) {
+constexpr std::array<VlcLookupEntry, (1u << kMaxLength)> BuildLookup(const std::array<VlcCode, kCount>& codes) {
     std::array<VlcLookupEntry, (1u << kMaxLength)> lookup{};
     for (size_t symbol = 0; symbol < kCount; ++symbol) {
         const VlcCode& c = codes[symbol];
@@ -55,8 +54,7 @@ template <const auto& kCodes>
 struct LookupFor {
     static constexpr int kLongest = LongestCode(kCodes);
     static constexpr auto kEntries = BuildLookup<kLongest>(kCodes);
-    static constexpr VlcTable kTable = {kCodes.data(), static_cast<int>(kCodes.size()), kLongest,
-                                        kEntries.data()};
+    static constexpr VlcTable kTable = {kCodes.data(), static_cast<int>(kCodes.size()), kLongest, kEntries.data()};
 };
 
 }  // namespace
@@ -69,10 +67,8 @@ const VlcTable kDcSizeLumaVlc = LookupFor<kDcSizeLumaCodes>::kTable;
 const VlcTable kDcSizeChromaVlc = LookupFor<kDcSizeChromaCodes>::kTable;
 const VlcTable kIntraTcoefVlc = LookupFor<kIntraTcoefPlain>::kTable;
 const VlcTable kInterTcoefVlc = LookupFor<kInterTcoefPlain>::kTable;
-constexpr std::array<TcoefLookupEntry, 1u << kTcoefLookupBits> kIntraTcoefLookup =
-    BuildTcoefLookup(kIntraTcoefCodes);
-constexpr std::array<TcoefLookupEntry, 1u << kTcoefLookupBits> kInterTcoefLookup =
-    BuildTcoefLookup(kInterTcoefCodes);
+constexpr std::array<TcoefLookupEntry, 1u << kTcoefLookupBits> kIntraTcoefLookup = BuildTcoefLookup(kIntraTcoefCodes);
+constexpr std::array<TcoefLookupEntry, 1u << kTcoefLookupBits> kInterTcoefLookup = BuildTcoefLookup(kInterTcoefCodes);
 
 VlcResult ReadVlcBitByBit(StreamWindow& stream, const VlcTable& table, int& symbol) {
     uint32_t bits = 0;
@@ -90,4 +86,4 @@ VlcResult ReadVlcBitByBit(StreamWindow& stream, const VlcTable& table, int& symb
     return VlcResult::kNoMatch;
 }
 
-}  // namespace vn
+}  // namespace vn::mpeg4

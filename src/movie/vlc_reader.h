@@ -11,7 +11,7 @@
 #include "movie/stream_window.h"
 #include "movie/vlc_tables.h"
 
-namespace vn {
+namespace vn::mpeg4 {
 
 enum class VlcResult { kMatch, kNoMatch, kReadFailed };
 
@@ -67,4 +67,4 @@ inline VlcResult ReadVlc(StreamWindow& stream, const VlcTable& table, int& symbo
     return ReadVlcBitByBit(stream, table, symbol);
 }
 
-}  // namespace vn
+}  // namespace vn::mpeg4

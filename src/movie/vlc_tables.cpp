@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace vn {
+namespace vn::mpeg4 {
 
 namespace {
 
@@ -41,4 +41,4 @@ int TcoefRmax(bool intra, int last, int level) {
     return (intra ? kIntraLimits : kInterLimits).rmax[last][level];
 }
 
-}  // namespace vn
+}  // namespace vn::mpeg4

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-namespace vn {
+namespace vn::mpeg4 {
 
 struct VlcCode {
     uint16_t code = 0;
@@ -25,6 +25,7 @@ struct TcoefCode {
 // MCBPC of I-VOPs (Table B-6): symbol 4 x CBPC + 1 for type 3 (intra),
 // 4 x CBPC + 2 for type 4 (intra with DQUANT), 0 for stuffing.
 inline constexpr int kMcbpcIntraStuffing = 0;
+// clang-format off
 inline constexpr std::array<VlcCode, 15> kMcbpcIntraCodes = {{
     {0b000000001, 9}, {0b1, 1}, {0b0001, 4}, {}, {},
     {0b001, 3}, {0b000001, 6}, {}, {},
@@ -156,6 +157,7 @@ inline constexpr std::array<TcoefCode, 102> kInterTcoefCodes = {{
     {0b000001011010, 12, 1, 35, 1}, {0b000001011011, 12, 1, 36, 1}, {0b000001011100, 12, 1, 37, 1},
     {0b000001011101, 12, 1, 38, 1}, {0b000001011110, 12, 1, 39, 1}, {0b000001011111, 12, 1, 40, 1},
 }};
+// clang-format on
 
 // LMAX (Tables B-19, B-20): the largest level the TCOEF table holds for
 // last and run, 0 where it holds none. RMAX (Tables B-21, B-22): the largest
@@ -163,4 +165,4 @@ inline constexpr std::array<TcoefCode, 102> kInterTcoefCodes = {{
 int TcoefLmax(bool intra, int last, int run);
 int TcoefRmax(bool intra, int last, int level);
 
-}  // namespace vn
+}  // namespace vn::mpeg4

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace vn {
+namespace vn::mpeg4 {
 
 struct YuvPlanes {
     const uint8_t* y = nullptr;
@@ -15,4 +15,4 @@ struct YuvPlanes {
     int lumaRows = 0;      // = coded height
 };
 
-}  // namespace vn
+}  // namespace vn::mpeg4

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <vector>
 
-namespace vn {
+namespace vn::avi {
 
 namespace {
 
@@ -52,4 +52,4 @@ int WriteBitmapFile(const std::string& path, const Picture& picture) {
     return ok ? 0 : -1;
 }
 
-}  // namespace vn
+}  // namespace vn::avi

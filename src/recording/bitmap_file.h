@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "decode/picture.h"
+#include "common/picture.h"
 
-namespace vn {
+namespace vn::avi {
 
 // 0 on success, -1 when the picture is empty or the file cannot be written.
 int WriteBitmapFile(const std::string& path, const Picture& picture);
 
-}  // namespace vn
+}  // namespace vn::avi

@@ -1,8 +1,8 @@
 #include "recording/elapsed.h"
 
-#include "decode/text_format.h"
+#include "common/text_format.h"
 
-namespace vn {
+namespace vn::avi {
 
 std::string FormatElapsed(int64_t seconds) {
     const int64_t hours = seconds / 3600;
@@ -42,4 +42,4 @@ int64_t ElapsedClock::ShowFrame(int frame, int intervalMs, uint64_t frameClock) 
     return g_nElapsedSecs;
 }
 
-}  // namespace vn
+}  // namespace vn::avi

@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-namespace vn {
+namespace vn::avi {
 
 // "%d:%2.2d:%2.2d", or "days: %d\n%d:%2.2d:%2.2d" from 24 hours on.
 std::string FormatElapsed(int64_t seconds);
@@ -36,4 +36,4 @@ private:
     int intervalSecs_ = 0;
 };
 
-}  // namespace vn
+}  // namespace vn::avi

@@ -2,7 +2,7 @@
 
 #include "recording/recording.h"
 
-namespace vn {
+namespace vn::avi {
 
 namespace {
 constexpr uint8_t kEventMark = 0x80;
@@ -12,8 +12,8 @@ bool FrameScanner::IsEventFrame(int frame) {
     // A frame that cannot be fetched is no event frame: the buffer would
     // still hold the frame before it.
     if (recording_.ReadFrame(frame) != 0) return false;
-    JpegDecoder& decoder = recording_.decoder();
-    decoder.ParseJpegHeaders(recording_.LastFrameBytes(), kMarkerWalkLimit, nullptr, nullptr, nullptr, nullptr);
+    jpeg::JpegDecoder& decoder = recording_.decoder();
+    decoder.ParseJpegHeaders(recording_.LastFrameBytes(), jpeg::kMarkerWalkLimit, nullptr, nullptr, nullptr, nullptr);
     return decoder.camera.hasEventByte && (decoder.camera.EventByte & kEventMark) != 0;
 }
 
@@ -41,4 +41,4 @@ std::vector<int32_t> FrameScanner::ListEventFrames() {
     return list;
 }
 
-}  // namespace vn
+}  // namespace vn::avi

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace vn {
+namespace vn::avi {
 
 class Recording;
 
@@ -32,4 +32,4 @@ private:
     Recording& recording_;
 };
 
-}  // namespace vn
+}  // namespace vn::avi

@@ -4,7 +4,7 @@
 
 #include "recording/recording.h"
 
-namespace vn {
+namespace vn::avi {
 
 namespace {
 
@@ -30,7 +30,8 @@ int Recording::ReadFrameIndex() {
         const auto bytes = std::span(block).first(count * kEntrySize);
         // A short index ends where the file ends; what was read stays.
         const uint64_t at = idx1Pos + first * kEntrySize;
-        const size_t available = at < fileSize ? static_cast<size_t>(std::min<uint64_t>(bytes.size(), fileSize - at)) : 0;
+        const size_t available =
+            at < fileSize ? static_cast<size_t>(std::min<uint64_t>(bytes.size(), fileSize - at)) : 0;
         if (!file_.ReadAt(at, bytes.first(available))) return -1;
         for (size_t i = 0; i < count; ++i) {
             if ((i + 1) * kEntrySize > available) return -1;
@@ -76,4 +77,4 @@ std::span<const uint8_t> Recording::LastFrameBytes() const {
     return std::span<const uint8_t>(frameBuffer).first(std::min<size_t>(lastFrameLength, frameBuffer.size()));
 }
 
-}  // namespace vn
+}  // namespace vn::avi

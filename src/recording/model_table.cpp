@@ -6,7 +6,7 @@
 
 #include "recording/recording.h"
 
-namespace vn {
+namespace vn::avi {
 
 namespace {
 
@@ -52,8 +52,8 @@ std::string MovieRecord::modelName() const { return TextUpToZero(bytes + 6, 16);
 
 int32_t Recording::TenFramesPerSecond(int32_t scale) {
     const int64_t rate = int64_t{10} * scale;
-    return static_cast<int32_t>(std::clamp<int64_t>(rate, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(rate, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 void Recording::ApplyModelTable() {
@@ -85,18 +85,17 @@ void Recording::ReadMovieRecord(uint32_t position) {
     movieRecordPresent = std::memcmp(movieRecord.bytes, "minf", 4) == 0;
     if (!movieRecordPresent) return;
     switch (movieRecord.captureMode()) {
-    case 0:
-        showCaptureInterval = showElapsedTime = true;
-        break;
-    case 1:
-    case 3:
-    case 4:
-        showCaptureInterval = showElapsedTime = false;
-        break;
-    default:
-        break;
+        case 0:
+            showCaptureInterval = showElapsedTime = true;
+            break;
+        case 1:
+        case 3:
+        case 4:
+            showCaptureInterval = showElapsedTime = false;
+            break;
+        default:
+            break;
     }
 }
 
-}  // namespace vn
-
+}  // namespace vn::avi

@@ -3,9 +3,9 @@
 #include <initializer_list>
 #include <vector>
 
-#include "decode/text_format.h"
+#include "common/text_format.h"
 
-namespace vn {
+namespace vn::avi {
 
 namespace {
 
@@ -28,8 +28,8 @@ std::string TimerDays(int mask) {
 
 std::string SignedText(int value) { return Format(value > 0 ? "+%d" : "%d", value); }
 
-void MovieInfoPanel::FillMovieInfo(const Recording& recording, CameraRecords& camera) {
-    FrameCameraRecord& frame = camera.frame;
+void MovieInfoPanel::FillMovieInfo(const Recording& recording, jpeg::CameraRecords& camera) {
+    jpeg::FrameCameraRecord& frame = camera.frame;
     if (frame.cameraKind > 5) frame.cameraKind = 0;
     const int kind = frame.cameraKind;
     const bool hasRecord = recording.movieRecordPresent;
@@ -96,11 +96,11 @@ void MovieInfoPanel::FromMovieRecord(const MovieRecord& record) {
     Set("lblSharpness", std::to_string(record.sharpness()));
     Set("Label16", "HDR Level");
     Set("lblHDRRange", Pick({"Off", "Medium", "High"}, record.hdr()));
-    Set("lblWBMode", Pick({"AUTO", "DAYLIGHT", "SHADOW", "CLOUDY", "FLUOR1", "FLUOR2", "TUNGSTEN"},
-                          record.whiteBalance()));
+    Set("lblWBMode",
+        Pick({"AUTO", "DAYLIGHT", "SHADOW", "CLOUDY", "FLUOR1", "FLUOR2", "TUNGSTEN"}, record.whiteBalance()));
 }
 
-void MovieInfoPanel::FromFrameSettings(const FrameCameraRecord& frame, int wrdCaptureMode) {
+void MovieInfoPanel::FromFrameSettings(const jpeg::FrameCameraRecord& frame, int wrdCaptureMode) {
     const int kind = frame.cameraKind;
     Show("Label4", false);
     Show("lblSSDays", false);
@@ -109,8 +109,9 @@ void MovieInfoPanel::FromFrameSettings(const FrameCameraRecord& frame, int wrdCa
     for (const char* control : {"lblSceneTitle", "lblScene", "lblExpoTitle", "lblCustomExpo"}) Show(control, sceneRows);
     if (sceneRows) {
         const int scene = frame.Specific(103);
-        Set("lblScene", kind == 1 ? Pick({"Daylight", "Night"}, scene)
-                                  : Pick({"Daylight", "Twilight", "Night", "Moon", "Star", "Galaxy", "FireFly"}, scene));
+        Set("lblScene", kind == 1
+                            ? Pick({"Daylight", "Night"}, scene)
+                            : Pick({"Daylight", "Twilight", "Night", "Moon", "Star", "Galaxy", "FireFly"}, scene));
         Set("lblCustomExpo", SignedText(frame.Specific(104) - (kind == 1 ? 7 : 5)));
     }
 
@@ -155,4 +156,4 @@ void MovieInfoPanel::FromFrameSettings(const FrameCameraRecord& frame, int wrdCa
     }
 }
 
-}  // namespace vn
+}  // namespace vn::avi

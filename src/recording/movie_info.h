@@ -10,13 +10,13 @@
 #include "decode/camera_record.h"
 #include "recording/recording.h"
 
-namespace vn {
+namespace vn::avi {
 
 class MovieInfoPanel {
 public:
     // Refreshes the panel for the frame parsed last. A camera kind above 5
     // is taken as 0 and stored back into the record.
-    void FillMovieInfo(const Recording& recording, CameraRecords& camera);
+    void FillMovieInfo(const Recording& recording, jpeg::CameraRecords& camera);
 
     // Everything written since the panel was made; a run leaves the rows it
     // does not touch as they were.
@@ -26,7 +26,7 @@ public:
 
 private:
     void FromMovieRecord(const MovieRecord& record);
-    void FromFrameSettings(const FrameCameraRecord& frame, int wrdCaptureMode);
+    void FromFrameSettings(const jpeg::FrameCameraRecord& frame, int wrdCaptureMode);
     void Show(const char* control, bool shown) { visible[control] = shown; }
     void Set(const char* control, std::string value) { text[control] = std::move(value); }
 };
@@ -34,4 +34,4 @@ private:
 // "+%d" above 0, "%d" otherwise.
 std::string SignedText(int value);
 
-}  // namespace vn
+}  // namespace vn::avi

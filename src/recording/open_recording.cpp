@@ -4,7 +4,7 @@
 
 #include "recording/recording.h"
 
-namespace vn {
+namespace vn::avi {
 
 namespace {
 
@@ -83,7 +83,7 @@ void Recording::ExamineFrameZero() {
     // shown measures its interval from it.
     const bool fetched = ReadFrame(0) == 0;
     const auto bytes = fetched ? LastFrameBytes() : std::span<const uint8_t>();
-    decoder_.ParseJpegHeaders(bytes, kMarkerWalkLimit, nullptr, nullptr, &decoder_.previousClock, nullptr);
+    decoder_.ParseJpegHeaders(bytes, jpeg::kMarkerWalkLimit, nullptr, nullptr, &decoder_.previousClock, nullptr);
     hasClock = decoder_.previousClock != 0;
     hasEvents = decoder_.camera.hasEventByte && (decoder_.camera.EventByte & kListsEvents) != 0;
     if (!hasEvents) return;
@@ -146,4 +146,4 @@ void Recording::CloseRecording() {
     hasEvents = false;
 }
 
-}  // namespace vn
+}  // namespace vn::avi

@@ -1,9 +1,9 @@
 // The recording's cursor, decoding the fetched frame and its capture date.
 #include "recording/recording.h"
 
-namespace vn {
+namespace vn::avi {
 
-Recording::Recording(JpegDecoder& decoder) : decoder_(decoder) {}
+Recording::Recording(jpeg::JpegDecoder& decoder) : decoder_(decoder) {}
 
 Recording::~Recording() { CloseRecording(); }
 
@@ -34,7 +34,7 @@ int Recording::GoToEnd() {
 }
 
 void Recording::FrameDateTime(int64_t elapsedSeconds, std::string& date, std::string& time) {
-    const CameraRecords& camera = decoder_.camera;
+    const jpeg::CameraRecords& camera = decoder_.camera;
     DateTimeFields t = lastDate_;
     int source = 4;
     if (hasClock) {
@@ -42,11 +42,11 @@ void Recording::FrameDateTime(int64_t elapsedSeconds, std::string& date, std::st
         DateTimeFromClock(camera.FrameClock, t);  // a clock beyond its range keeps the last date
     } else if (camera.recordSeen) {
         source = 2;
-        const FrameCameraRecord& f = camera.frame;
+        const jpeg::FrameCameraRecord& f = camera.frame;
         t = DateTimeFields{f.year, f.month, f.day, f.hour, f.minute, f.second};
     } else if (camera.info.valid() != 0) {
         source = 3;
-        const FrameInfoRecord& f = camera.info;
+        const jpeg::FrameInfoRecord& f = camera.info;
         t = DateTimeFields{f.year(), f.month(), f.day(), f.hour(), f.minute(), f.second()};
     }
     // A month past December, as the clock gives on most years' last day,
@@ -59,4 +59,4 @@ void Recording::FrameDateTime(int64_t elapsedSeconds, std::string& date, std::st
     time = FormatTime(t);
 }
 
-}  // namespace vn
+}  // namespace vn::avi

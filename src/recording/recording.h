@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "common/camera_time.h"
+#include "common/picture.h"
 #include "decode/jpeg_decoder.h"
-#include "decode/picture.h"
 #include "recording/event_scan.h"
-#include "recording/frame_date.h"
 #include "recording/recording_file.h"
 
-namespace vn {
+namespace vn::avi {
 
 struct RecordingHeader {
     int32_t frames = 0;    // N; -1 when the file could not be opened
@@ -66,7 +66,7 @@ struct MovieRecord {
 
 class Recording {
 public:
-    explicit Recording(JpegDecoder& decoder);
+    explicit Recording(jpeg::JpegDecoder& decoder);
     ~Recording();
     Recording(const Recording&) = delete;
     Recording& operator=(const Recording&) = delete;
@@ -88,8 +88,7 @@ public:
     // The bytes of the frame fetched last into the frame buffer.
     std::span<const uint8_t> LastFrameBytes() const;
 
-    int DecodeCurrentFrame(std::span<const uint8_t> bytes, Picture& picture, int* intervalMs,
-                           uint32_t* clockLow);
+    int DecodeCurrentFrame(std::span<const uint8_t> bytes, Picture& picture, int* intervalMs, uint32_t* clockLow);
 
     int StepFrame(int count);
     int SetFrame(int frame);
@@ -101,8 +100,8 @@ public:
     void FrameDateTime(int64_t elapsedSeconds, std::string& date, std::string& time);
     int lastDateSource() const { return lastDateSource_; }  // 1 clock, 2 "ts", 3 "finf", 4 file time
 
-    JpegDecoder& decoder() { return decoder_; }
-    const JpegDecoder& decoder() const { return decoder_; }
+    jpeg::JpegDecoder& decoder() { return decoder_; }
+    const jpeg::JpegDecoder& decoder() const { return decoder_; }
 
     // Seconds per frame for elapsed time when the frames carry no clock: the
     // movie record's interval when there is one, else the capture interval.
@@ -111,7 +110,7 @@ public:
     // Reader state, named as the recording format describes it.
     RecordingHeader header;
     uint64_t fileSize = 0;
-    uint32_t idx1Pos = 0;   // first index entry once opened
+    uint32_t idx1Pos = 0;  // first index entry once opened
     uint32_t infoPos = 0;
     uint32_t junkPos = 0;
     uint32_t moviPos = 0;
@@ -152,7 +151,7 @@ private:
     int Refuse(const char* reason);
     static int32_t TenFramesPerSecond(int32_t scale);
 
-    JpegDecoder& decoder_;
+    jpeg::JpegDecoder& decoder_;
     RecordingFile file_;
     uint32_t riffSize_ = 0;
     int currentFrame_ = 0;
@@ -161,4 +160,4 @@ private:
     DateTimeFields lastDate_;
 };
 
-}  // namespace vn
+}  // namespace vn::avi

@@ -1,15 +1,14 @@
 #include "recording/recording_file.h"
 
+#include <cerrno>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <ctime>
+#include "common/camera_time.h"
 
-#include "recording/frame_date.h"
-
-namespace vn {
+namespace vn::avi {
 
 bool RecordingFile::Open(const std::string& path) {
     Close();
@@ -55,4 +54,4 @@ bool RecordingFile::ModificationTime(DosDateTime& out) const {
     return fd_ >= 0 && LocalDosDateTime(modifiedSeconds_, out);
 }
 
-}  // namespace vn
+}  // namespace vn::avi

@@ -9,8 +9,10 @@
 #include <string_view>
 
 namespace vn {
-
 struct DosDateTime;
+}  // namespace vn
+
+namespace vn::avi {
 
 // A chunk tag as the little-endian u32 that its four characters form.
 constexpr uint32_t FourCC(std::string_view chars) {
@@ -48,4 +50,4 @@ private:
     int64_t modifiedSeconds_ = 0;  // since the epoch
 };
 
-}  // namespace vn
+}  // namespace vn::avi

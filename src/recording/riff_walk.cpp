@@ -3,7 +3,7 @@
 // beyond the RIFF chunk for an index written after it.
 #include "recording/recording.h"
 
-namespace vn {
+namespace vn::avi {
 
 namespace {
 
@@ -63,4 +63,4 @@ std::optional<uint32_t> Recording::FallbackWalk(uint32_t start) {
     return std::nullopt;
 }
 
-}  // namespace vn
+}  // namespace vn::avi

@@ -6,7 +6,7 @@ namespace vn::tool {
 
 namespace {
 
-void WriteTsRecord(JsonWriter& json, const FrameCameraRecord& f) {
+void WriteTsRecord(JsonWriter& json, const jpeg::FrameCameraRecord& f) {
     json.BeginObject()
         .Field("unnamed", f.unnamed)
         .Field("luma", f.luma)
@@ -27,10 +27,7 @@ void WriteTsRecord(JsonWriter& json, const FrameCameraRecord& f) {
         .Field("exp_type", f.exposureType)
         .Field("wb_mode", f.whiteBalanceMode);
     const int date[] = {f.second, f.minute, f.hour, f.day, f.month, f.year};
-    json.ArrayField("date", date)
-        .Field("fw", f.firmware)
-        .Field("fpga", f.fpgaRevision)
-        .Field("kind", f.cameraKind);
+    json.ArrayField("date", date).Field("fw", f.firmware).Field("fpga", f.fpgaRevision).Field("kind", f.cameraKind);
     json.Key("specific").BeginObject();
     if (f.cameraKind != 0) {
         for (int offset : {102, 103, 104, 105, 107, 109}) json.Field(std::to_string(offset), f.Specific(offset));
@@ -40,7 +37,7 @@ void WriteTsRecord(JsonWriter& json, const FrameCameraRecord& f) {
     json.EndObject().EndObject();
 }
 
-void WriteInfoRecord(JsonWriter& json, const FrameInfoRecord& info) {
+void WriteInfoRecord(JsonWriter& json, const jpeg::FrameInfoRecord& info) {
     json.BeginObject()
         .Field("valid", info.valid())
         .Field("second", info.second())
@@ -52,7 +49,7 @@ void WriteInfoRecord(JsonWriter& json, const FrameInfoRecord& info) {
         .EndObject();
 }
 
-void WriteExposureRecord(JsonWriter& json, const ExposureRecord& e) {
+void WriteExposureRecord(JsonWriter& json, const jpeg::ExposureRecord& e) {
     json.BeginObject()
         .Field("expo", e.exposure())
         .Field("lum", e.luminance())
@@ -67,14 +64,13 @@ void WriteExposureRecord(JsonWriter& json, const ExposureRecord& e) {
 
 }  // namespace
 
-void WriteCameraRecords(JsonWriter& json, const CameraRecords& camera) {
+void WriteCameraRecords(JsonWriter& json, const jpeg::CameraRecords& camera) {
     json.BeginObject()
         .FieldIf("ts", camera.walk.tsRecord, [&](JsonWriter& j) { WriteTsRecord(j, camera.frame); })
         .FieldIf("finf", camera.walk.finfRecord, [&](JsonWriter& j) { WriteInfoRecord(j, camera.info); })
         .FieldIf("app4", camera.exposurePresent, [&](JsonWriter& j) { WriteExposureRecord(j, camera.exposure); })
         .FieldIf("event_byte", camera.hasEventByte, [&](JsonWriter& j) { j.Value(int{camera.EventByte}); })
-        .FieldIf("clock_record", camera.walk.clockRecord,
-                 [&](JsonWriter& j) { j.Value(camera.walk.clockRecordValue); })
+        .FieldIf("clock_record", camera.walk.clockRecord, [&](JsonWriter& j) { j.Value(camera.walk.clockRecordValue); })
         .Field("frame_clock", camera.FrameClock)
         .Field("dht_segments", camera.walk.dhtSegments)
         .Field("dqt_segments", camera.walk.dqtSegments)

@@ -8,6 +8,6 @@ namespace vn::tool {
 
 // Writes an object with the frame's "ts" record (or null), "finf" record,
 // exposure record, event byte, clock record, frame clock and segment counts.
-void WriteCameraRecords(JsonWriter& json, const CameraRecords& camera);
+void WriteCameraRecords(JsonWriter& json, const jpeg::CameraRecords& camera);
 
 }  // namespace vn::tool

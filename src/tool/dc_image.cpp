@@ -10,7 +10,7 @@ DcImage::DcImage(int width, int height)
       cr(cb.size()),
       picture(blocksWide, blocksHigh) {}
 
-int DcImage::Decode(JpegDecoder& decoder, std::span<const uint8_t> bytes) {
+int DcImage::Decode(jpeg::JpegDecoder& decoder, std::span<const uint8_t> bytes) {
     const int result = decoder.DecodeJpegDcImage(bytes, luma.data(), cb.data(), cr.data(), blocksWide, blocksHigh);
     decoder.ConvertDcImageToRgb(picture.data(), luma.data(), cb.data(), cr.data(), blocksWide, blocksHigh,
                                 picture.stride());

@@ -6,8 +6,8 @@
 #include <span>
 #include <vector>
 
+#include "common/picture.h"
 #include "decode/jpeg_decoder.h"
-#include "decode/picture.h"
 
 namespace vn::tool {
 
@@ -16,7 +16,7 @@ struct DcImage {
 
     // DC-decodes the frame's bytes and converts the planes into `picture`.
     // Returns DecodeJpegDcImage's result.
-    int Decode(JpegDecoder& decoder, std::span<const uint8_t> bytes);
+    int Decode(jpeg::JpegDecoder& decoder, std::span<const uint8_t> bytes);
 
     int blocksWide, blocksHigh;
     std::vector<int32_t> luma, cb, cr;

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/core/frame_show.h"
-#include "app/core/timestamp_caption.h"
 #include "recording/bitmap_file.h"
+#include "recording/frame_show.h"
+#include "recording/timestamp_caption.h"
 #include "tool/commands.h"
 #include "tool/dc_image.h"
 #include "tool/json_writer.h"
@@ -43,7 +43,7 @@ int RunDecode(Arguments& args) {
     }
     Session session;
     if (int status = session.Open("decode", args)) return status;
-    Recording& recording = session.recording;
+    avi::Recording& recording = session.recording;
     const int frames = recording.header.frames;
     if (!all && (*frameArg < 0 || *frameArg >= frames)) {
         Complain("decode", "frame " + std::to_string(*frameArg) + " is out of range (the recording has " +
@@ -55,7 +55,7 @@ int RunDecode(Arguments& args) {
     // The caption band adds 16 rows below the frame.
     Picture picture(recording.header.width, recording.header.height + (embedTime ? 16 : 0));
     DcImage dc(recording.header.width, recording.header.height);
-    FrameShow show(recording);
+    avi::FrameShow show(recording);
     show.Reset();
     int status = 0;
     for (int i = 0; i <= last; ++i) {
@@ -64,15 +64,15 @@ int RunDecode(Arguments& args) {
             readResult = recording.ReadFrame(i);
             decodeResult = readResult == 0 ? dc.Decode(session.decoder, recording.LastFrameBytes()) : 0;
         } else {
-            const ShownFrame shown = show.Show(i, picture);
+            const avi::ShownFrame shown = show.Show(i, picture);
             readResult = shown.readResult;
             decodeResult = shown.decodeResult;
-            if (embedTime && shown.presented) DrawTimestamp(picture, shown.date, shown.time);
+            if (embedTime && shown.presented) avi::DrawTimestamp(picture, shown.date, shown.time);
         }
         if (readResult != 0) {
             if (all || i == last) {
-                Complain("decode", "frame " + std::to_string(i) + " cannot be read (result " +
-                                       std::to_string(readResult) + ")");
+                Complain("decode",
+                         "frame " + std::to_string(i) + " cannot be read (result " + std::to_string(readResult) + ")");
                 status = kExitUnusable;
             }
             continue;
@@ -84,16 +84,12 @@ int RunDecode(Arguments& args) {
             continue;
         }
         const std::string path = all ? FramePath(*out, i) : *out;
-        if (WriteBitmapFile(path, dcOnly ? dc.picture : picture) != 0) {
+        if (avi::WriteBitmapFile(path, dcOnly ? dc.picture : picture) != 0) {
             Complain("decode", "cannot write " + path);
             return kExitUnusable;
         }
         JsonWriter json;
-        json.BeginObject()
-            .Field("frame", i)
-            .Field("decode_result", decodeResult)
-            .Field("out", path)
-            .EndObject();
+        json.BeginObject().Field("frame", i).Field("decode_result", decodeResult).Field("out", path).EndObject();
         std::printf("%s\n", json.str().c_str());
     }
     return status;

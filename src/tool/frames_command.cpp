@@ -2,7 +2,7 @@
 // frame 0, one JSON object a line.
 #include <cstdio>
 
-#include "app/core/frame_show.h"
+#include "recording/frame_show.h"
 #include "tool/commands.h"
 #include "tool/json_writer.h"
 #include "tool/session.h"
@@ -13,14 +13,14 @@ namespace vn::tool {
 int RunFrames(Arguments& args) {
     Session session;
     if (int status = session.Open("frames", args)) return status;
-    Recording& recording = session.recording;
-    const CameraRecords& camera = session.decoder.camera;
+    avi::Recording& recording = session.recording;
+    const jpeg::CameraRecords& camera = session.decoder.camera;
     Picture picture(recording.header.width, recording.header.height);
-    FrameShow show(recording);
+    avi::FrameShow show(recording);
     show.Reset();
 
     for (int i = 0; i < recording.header.frames; ++i) {
-        const ShownFrame f = show.Show(i, picture);
+        const avi::ShownFrame f = show.Show(i, picture);
         const bool read = f.readResult == 0;
         JsonWriter json;
         json.BeginObject();

@@ -34,10 +34,22 @@ void JsonWriter::Close(char bracket) {
     out_ += bracket;
 }
 
-JsonWriter& JsonWriter::BeginObject() { Open('{'); return *this; }
-JsonWriter& JsonWriter::EndObject() { Close('}'); return *this; }
-JsonWriter& JsonWriter::BeginArray() { Open('['); return *this; }
-JsonWriter& JsonWriter::EndArray() { Close(']'); return *this; }
+JsonWriter& JsonWriter::BeginObject() {
+    Open('{');
+    return *this;
+}
+JsonWriter& JsonWriter::EndObject() {
+    Close('}');
+    return *this;
+}
+JsonWriter& JsonWriter::BeginArray() {
+    Open('[');
+    return *this;
+}
+JsonWriter& JsonWriter::EndArray() {
+    Close(']');
+    return *this;
+}
 
 JsonWriter& JsonWriter::Key(std::string_view key) {
     BeforeValue();
@@ -81,11 +93,21 @@ void JsonWriter::Quoted(std::string_view value) {
     out_ += '"';
     for (unsigned char c : value) {
         switch (c) {
-            case '"': out_ += "\\\""; break;
-            case '\\': out_ += "\\\\"; break;
-            case '\n': out_ += "\\n"; break;
-            case '\r': out_ += "\\r"; break;
-            case '\t': out_ += "\\t"; break;
+            case '"':
+                out_ += "\\\"";
+                break;
+            case '\\':
+                out_ += "\\\\";
+                break;
+            case '\n':
+                out_ += "\\n";
+                break;
+            case '\r':
+                out_ += "\\r";
+                break;
+            case '\t':
+                out_ += "\\t";
+                break;
             default:
                 if (c < 0x20 || c >= 0x7f) {  // camera texts are ASCII; anything else stays readable
                     char escaped[8];

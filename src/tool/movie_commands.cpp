@@ -26,8 +26,8 @@ int Fail(int status, const std::string& message) {
 
 // An integer option within [low, high]; false (after saying why) when it is
 // not one, or missing while required.
-bool IntegerOption(Arguments& args, const std::string& name, long long low, long long high,
-                   bool required, long long& value) {
+bool IntegerOption(Arguments& args, const std::string& name, long long low, long long high, bool required,
+                   long long& value) {
     const auto given = args.Integer(name);
     if (!args.ok()) {
         Fail(kExitUsage, args.error());
@@ -38,8 +38,7 @@ bool IntegerOption(Arguments& args, const std::string& name, long long low, long
         return !required;
     }
     if (*given < low || *given > high) {
-        Fail(kExitUsage, "--" + name + " must be from " + std::to_string(low) + " to " +
-                             std::to_string(high));
+        Fail(kExitUsage, "--" + name + " must be from " + std::to_string(low) + " to " + std::to_string(high));
         return false;
     }
     value = *given;
@@ -47,7 +46,7 @@ bool IntegerOption(Arguments& args, const std::string& name, long long low, long
 }
 
 // Opens the command's one movie; an exit status other than 0 when it cannot be used.
-int OpenMovie(const Arguments& args, MovieFile& movie) {
+int OpenMovie(const Arguments& args, movie::MovieFile& movie) {
     if (!args.ok()) return Fail(kExitUsage, args.error());
     if (args.positional().size() != 1) return Fail(kExitUsage, "give one .m4v or .mvm file");
     if (movie.OpenStream(args.positional()[0]) < 1) return Fail(kExitUnusable, movie.openFailure());
@@ -55,7 +54,7 @@ int OpenMovie(const Arguments& args, MovieFile& movie) {
 }
 
 // The picture the window shows for the open movie (no caption band).
-int MakePicture(MovieFile& movie, Picture& picture) {
+int MakePicture(movie::MovieFile& movie, Picture& picture) {
     if (picture.Reset(movie.decoder().width(), movie.decoder().height())) return kExitOk;
     return Fail(kExitUnusable, "no picture can be made for the stream's size");
 }
@@ -74,7 +73,7 @@ std::string NumberedPath(const std::string& dir, const char* prefix, int number)
 }
 
 int WritePicture(const std::string& path, const Picture& picture) {
-    if (WriteBitmapFile(path, picture) == 0) return kExitOk;
+    if (avi::WriteBitmapFile(path, picture) == 0) return kExitOk;
     return Fail(kExitUnusable, "cannot write " + path);
 }
 
@@ -92,13 +91,13 @@ int MovieKind(const std::string& path) {
 bool IsMovieFile(const std::string& path) { return MovieKind(path) != 0; }
 
 int RunMovieInfo(Arguments& args) {
-    MovieFile movie;
+    movie::MovieFile movie;
     if (const int status = OpenMovie(args, movie)) return status;
-    const Mpeg4Decoder& decoder = movie.decoder();
+    const mpeg4::Mpeg4Decoder& decoder = movie.decoder();
     JsonWriter json;
     json.BeginObject()
         .Field("kind", MovieKind(args.positional()[0]))
-        .Field("length", static_cast<int64_t>(movie.window().fileSize() / kPositionUnit))
+        .Field("length", static_cast<int64_t>(movie.window().fileSize() / mpeg4::kPositionUnit))
         .Field("width", decoder.width())
         .Field("height", decoder.height())
         .Field("resolution", decoder.timeIncrementResolution())
@@ -112,15 +111,14 @@ int RunMovieInfo(Arguments& args) {
 int RunMovieFrames(Arguments& args) {
     const bool honourSkip = args.Has("honour-skip");
     const auto audioPath = args.Text("audio-out");
-    MovieFile movie;
+    movie::MovieFile movie;
     if (const int status = OpenMovie(args, movie)) return status;
     std::ofstream audioOut;
     if (audioPath) {
         audioOut.open(*audioPath, std::ios::binary | std::ios::trunc);
         if (!audioOut) return Fail(kExitUnusable, "cannot write " + *audioPath);
         movie.audioRing().SetPushObserver([&](std::span<const uint8_t> bytes) {
-            audioOut.write(reinterpret_cast<const char*>(bytes.data()),
-                           static_cast<std::streamsize>(bytes.size()));
+            audioOut.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         });
     }
     for (int i = 0;; ++i) {
@@ -132,9 +130,7 @@ int RunMovieFrames(Arguments& args) {
         }
         json.BeginObject().Field("i", i);
         WriteMovieRead(json, read);
-        json.Field("type", std::string(1, read.type))
-            .Field("skipped", movie.window().skippedBytes())
-            .EndObject();
+        json.Field("type", std::string(1, read.type)).Field("skipped", movie.window().skippedBytes()).EndObject();
         std::cout << json.str() << '\n';
     }
     if (audioPath && !audioOut.flush()) return Fail(kExitUnusable, "cannot write " + *audioPath);
@@ -152,7 +148,7 @@ int RunMovieDecode(Arguments& args) {
     if (all == (pictureNumber >= 0)) return Fail(kExitUsage, "give either --picture N or --all");
     if (!out) return Fail(kExitUsage, all ? "--all needs --out-dir DIR" : "--picture needs --out FILE");
 
-    MovieFile movie;
+    movie::MovieFile movie;
     if (const int status = OpenMovie(args, movie)) return status;
     movie.decoder().g_nDeblockMethod = static_cast<int>(deblock);
     movie.decoder().g_bForceBW = args.Has("force-bw");
@@ -166,8 +162,7 @@ int RunMovieDecode(Arguments& args) {
         if (!read.ok()) {
             if (all) return kExitOk;
             return Fail(kExitUnusable, "picture " + std::to_string(pictureNumber) +
-                                           " not found: the stream ends after " +
-                                           std::to_string(i) + " pictures");
+                                           " not found: the stream ends after " + std::to_string(i) + " pictures");
         }
         if (all || i == pictureNumber) {
             if (const int status = WritePicture(all ? NumberedPath(*out, "frame", i) : *out, picture)) {
@@ -188,7 +183,7 @@ int RunMovieSeek(Arguments& args) {
         return kExitUsage;
     }
     const auto outDir = args.Text("out-dir");
-    MovieFile movie;
+    movie::MovieFile movie;
     if (const int status = OpenMovie(args, movie)) return status;
     movie.decoder().g_nDeblockMethod = static_cast<int>(deblock);
     Picture picture;

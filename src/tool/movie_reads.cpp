@@ -2,7 +2,7 @@
 
 namespace vn::tool {
 
-MovieRead ReadMoviePicture(MovieFile& movie, Picture* picture, bool honourSkip, bool deliverAudio) {
+MovieRead ReadMoviePicture(movie::MovieFile& movie, Picture* picture, bool honourSkip, bool deliverAudio) {
     constexpr int kNoAudio = -1;  // audio lengths are never negative
     MovieRead read;
     int audioLength = kNoAudio;

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "decode/picture.h"
+#include "common/picture.h"
 #include "movie/movie_file.h"
 #include "tool/json_writer.h"
 
@@ -18,7 +18,7 @@ struct MovieRead {
     bool ok() const { return pos >= 0; }
 };
 
-MovieRead ReadMoviePicture(MovieFile& movie, Picture* picture, bool honourSkip, bool deliverAudio);
+MovieRead ReadMoviePicture(movie::MovieFile& movie, Picture* picture, bool honourSkip, bool deliverAudio);
 
 // "pos", and for a successful read "quant" and "audio_len", into the open object.
 void WriteMovieRead(JsonWriter& json, const MovieRead& read);

@@ -3,13 +3,13 @@
 #include <span>
 #include <string>
 
-#include "decode/text_format.h"
+#include "common/text_format.h"
 
 namespace vn::tool {
 
 namespace {
 
-void WriteMovieRecord(JsonWriter& json, const MovieRecord& m, bool detailed) {
+void WriteMovieRecord(JsonWriter& json, const avi::MovieRecord& m, bool detailed) {
     json.BeginObject();
     if (detailed) json.Field("raw_hex", HexText(m.bytes, false)).Field("size_u32", m.U32(4));
     json.Field("model_name", m.modelName())
@@ -34,8 +34,8 @@ void WriteMovieRecord(JsonWriter& json, const MovieRecord& m, bool detailed) {
 
 }  // namespace
 
-void WriteRecordingFacts(JsonWriter& json, const Recording& r, int openResult, bool detailed) {
-    const RecordingHeader& h = r.header;
+void WriteRecordingFacts(JsonWriter& json, const avi::Recording& r, int openResult, bool detailed) {
+    const avi::RecordingHeader& h = r.header;
     json.Field("open_result", openResult);
     json.Key("header")
         .BeginObject()
@@ -61,7 +61,7 @@ void WriteRecordingFacts(JsonWriter& json, const Recording& r, int openResult, b
         .Field("has_clock", r.hasClock)
         .Field("has_events", r.hasEvents);
     if (detailed) {
-        const CameraRecords& camera = r.decoder().camera;
+        const jpeg::CameraRecords& camera = r.decoder().camera;
         json.Field("movi_pos", r.moviPos)
             .Field("index_pos", r.idx1Pos)
             .Field("family_seen", camera.familySeen)

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/core/frame_show.h"
+#include "recording/frame_show.h"
 #include "recording/movie_info.h"
 #include "tool/camera_json.h"
 #include "tool/commands.h"
@@ -13,14 +13,14 @@
 #include "tool/json_writer.h"
 #include "tool/recording_json.h"
 #include "tool/session.h"
-#include "tool/shown_frame_json.h"
 #include "tool/sha256.h"
+#include "tool/shown_frame_json.h"
 
 namespace vn::tool {
 
 namespace {
 
-void WriteMovieInfo(JsonWriter& json, const MovieInfoPanel& panel) {
+void WriteMovieInfo(JsonWriter& json, const avi::MovieInfoPanel& panel) {
     json.BeginObject();
     json.Key("text").BeginObject();
     for (const auto& [control, text] : panel.text) json.Field(control, text);
@@ -33,7 +33,7 @@ void WriteMovieInfo(JsonWriter& json, const MovieInfoPanel& panel) {
 
 // DC-only decode of each frame with a decoder of its own, so that it does
 // not disturb the clocks and records of the frames shown.
-void WriteDcChecksums(JsonWriter& json, JpegDecoder& decoder, DcImage& dc, std::span<const uint8_t> bytes) {
+void WriteDcChecksums(JsonWriter& json, jpeg::JpegDecoder& decoder, DcImage& dc, std::span<const uint8_t> bytes) {
     dc.Decode(decoder, bytes);
     const std::vector<uint8_t> lumaBytes(dc.luma.begin(), dc.luma.end());
     json.Field("dc_luma_sha256", Sha256Hex(lumaBytes))
@@ -45,14 +45,14 @@ void WriteDcChecksums(JsonWriter& json, JpegDecoder& decoder, DcImage& dc, std::
 int RunReport(Arguments& args) {
     Session session;
     if (int status = session.Open("report", args)) return status;
-    Recording& recording = session.recording;
-    CameraRecords& camera = session.decoder.camera;
+    avi::Recording& recording = session.recording;
+    jpeg::CameraRecords& camera = session.decoder.camera;
     const int width = recording.header.width, height = recording.header.height;
     Picture picture(width, height);
-    FrameShow show(recording);
+    avi::FrameShow show(recording);
     show.Reset();
-    MovieInfoPanel panel;
-    JpegDecoder dcDecoder;
+    avi::MovieInfoPanel panel;
+    jpeg::JpegDecoder dcDecoder;
     dcDecoder.InitJpegDecoder();
     DcImage dc(width, height);
 
@@ -62,12 +62,15 @@ int RunReport(Arguments& args) {
     json.Key("dc_grid").BeginObject().Field("bw", dc.blocksWide).Field("bh", dc.blocksHigh).EndObject();
     json.Key("frames").BeginArray();
     for (int i = 0; i < recording.header.frames; ++i) {
-        const ShownFrame f = show.Show(i, picture);
+        const avi::ShownFrame f = show.Show(i, picture);
         const bool read = f.readResult == 0;
         if (read) panel.FillMovieInfo(recording, camera);
         json.BeginObject();
         WriteFetch(json, f);
-        json.FieldIf("picture_sha256", read, [&](JsonWriter& j) { j.Value(Sha256Hex({picture.data(), picture.size_bytes()})); })
+        json.FieldIf("picture_sha256", read,
+                     [&](JsonWriter& j) {
+                         j.Value(Sha256Hex({picture.data(), picture.size_bytes()}));
+                     })
             .FieldIf("camera", read, [&](JsonWriter& j) { WriteCameraRecords(j, camera); })
             .Key("movie_info");
         WriteMovieInfo(json, panel);

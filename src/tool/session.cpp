@@ -1,10 +1,9 @@
 #include "tool/session.h"
 
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <sys/stat.h>
 
 #include "tool/commands.h"
 
@@ -32,8 +31,8 @@ int Session::Open(const char* command, const Arguments& args) {
     openResult = recording.OpenRecording(path);
     if (openResult != 0) {
         std::string reason = recording.openFailure.empty() ? "unusable" : recording.openFailure;
-        Complain(command, path + ": not a usable recording (" + reason + ", result " +
-                              std::to_string(openResult) + ")");
+        Complain(command,
+                 path + ": not a usable recording (" + reason + ", result " + std::to_string(openResult) + ")");
         return kExitUnusable;
     }
     return 0;

@@ -11,8 +11,8 @@
 namespace vn::tool {
 
 struct Session {
-    JpegDecoder decoder;
-    Recording recording{decoder};
+    jpeg::JpegDecoder decoder;
+    avi::Recording recording{decoder};
     std::string path;
     int openResult = 0;
 

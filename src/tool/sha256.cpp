@@ -1,7 +1,7 @@
 #include "tool/sha256.h"
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 namespace vn::tool {
@@ -51,8 +51,14 @@ void Sha256::Block(const uint8_t* block) {
         b = a;
         a = t1 + t2;
     }
-    state_[0] += a; state_[1] += b; state_[2] += c; state_[3] += d;
-    state_[4] += e; state_[5] += f; state_[6] += g; state_[7] += h;
+    state_[0] += a;
+    state_[1] += b;
+    state_[2] += c;
+    state_[3] += d;
+    state_[4] += e;
+    state_[5] += f;
+    state_[6] += g;
+    state_[7] += h;
 }
 
 void Sha256::Update(std::span<const uint8_t> bytes) {

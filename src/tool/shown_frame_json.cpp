@@ -2,7 +2,7 @@
 
 namespace vn::tool {
 
-void WriteFetch(JsonWriter& json, const ShownFrame& f) {
+void WriteFetch(JsonWriter& json, const avi::ShownFrame& f) {
     json.Field("i", f.frame)
         .Field("offset", f.offset)
         .Field("length", f.length)
@@ -10,7 +10,7 @@ void WriteFetch(JsonWriter& json, const ShownFrame& f) {
         .FieldIf("decode_result", f.readResult == 0, [&](JsonWriter& j) { j.Value(f.decodeResult); });
 }
 
-void WriteTimes(JsonWriter& json, const ShownFrame& f) {
+void WriteTimes(JsonWriter& json, const avi::ShownFrame& f) {
     json.FieldIf("frmint_ms", f.frmIntKnown, [&](JsonWriter& j) { j.Value(f.frmIntMs); })
         .Field("elapsed_s", f.elapsedSecs)
         .Field("elapsed_text", f.elapsedText)

@@ -1,8 +1,6 @@
 // Each frame as the engine shows it through the real windows: the pixels on
 // screen, the time-stamp caption, the labels against the fixtures, and the
 // diagnostics window's share (bad frames, the per-frame log, breakpoints).
-#include <gtest/gtest.h>
-
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,12 +9,14 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 
 #include "app/engine_test_support.h"
-#include "app/platform/controls.h"
+#include "platform/controls.h"
 
-namespace vn {
+namespace vn::app {
 namespace {
 
 using FrameTest = test::EngineTest;
@@ -134,7 +134,8 @@ TEST_F(FrameTest, BadFramesAreListedInTheDiagnosticsWindowAndTheLastGoodPictureS
     ASSERT_NE(list, nullptr);
     QStringList lines;
     for (int i = 0; i < list->count(); ++i) lines.append(list->item(i)->text());
-    EXPECT_EQ(lines, QStringList({QString::asprintf("    3: %8.8x", offset2), QString::asprintf("    5: %8.8x", offset4)}));
+    EXPECT_EQ(lines,
+              QStringList({QString::asprintf("    3: %8.8x", offset2), QString::asprintf("    5: %8.8x", offset4)}));
     EXPECT_EQ(program_->frmDiags.findChild<QLabel*>("lblBadFrameCount")->text(), "2");
     // Frame 5 could not be decoded: frame 4's colours are still shown.
     EXPECT_EQ(Panel(3), "Frame 5");
@@ -146,7 +147,7 @@ TEST_F(FrameTest, BadFramesAreListedInTheDiagnosticsWindowAndTheLastGoodPictureS
 
 TEST_F(FrameTest, ABreakpointOnTheCameraValuesPausesPlayback) {
     TfrmVNMain& window = Player();
-    TfrmDiags& diags = program_->frmDiags;
+    diag::TfrmDiags& diags = program_->frmDiags;
     diags.show();
     diags.findChild<QLineEdit*>("edtRetryCount")->setText("2");
     const auto items = diags.findChild<ui::RadioGroup*>("rgBreakpoint")->findChildren<QRadioButton*>();
@@ -167,7 +168,7 @@ TEST_F(FrameTest, ABreakpointOnTheCameraValuesPausesPlayback) {
 TEST_F(FrameTest, TheDiagnosticsLogFollowsItsSwitches) {
     WriteSettingsFile("[window]\nShowDiags=1\n[settings]\nbShowExpo=1\n");
     Player();
-    TfrmDiags& diags = program_->frmDiags;
+    diag::TfrmDiags& diags = program_->frmDiags;
     ASSERT_TRUE(diags.isVisible());
     // The fixture's frames carry exposure records.
     const QJsonObject expected = Expected("xprmax");
@@ -182,4 +183,4 @@ TEST_F(FrameTest, TheDiagnosticsLogFollowsItsSwitches) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::app

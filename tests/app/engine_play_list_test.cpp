@@ -1,18 +1,18 @@
 // The play list through the real windows: files from drops, the open dialog
 // and the command line in capture order, moving between entries, clearing,
 // and files that cannot be played.
-#include <gtest/gtest.h>
-
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 
 #include "app/engine_test_support.h"
-#include "app/platform/hints.h"
+#include "platform/hints.h"
 
-namespace vn {
+namespace vn::app {
 namespace {
 
 using PlayListTest = test::EngineTest;
@@ -58,7 +58,7 @@ TEST_F(PlayListTest, OpenListsTheChosenFilesByCreationTimeWhateverTheirCase) {
     window.Open1->trigger();
     EXPECT_EQ(Rows(*window.lbPlayList), QStringList({"b.M4V", "a.AVI"}));
     // The stream cannot play here yet: it says so and the recording plays.
-    EXPECT_EQ(Messages(), std::vector<int>({TfrmMyMsg::UnkFormat}));
+    EXPECT_EQ(Messages(), std::vector<int>({diag::TfrmMyMsg::UnkFormat}));
     EXPECT_EQ(Entry(), 1);
     EXPECT_TRUE(engine().state.g_bPlaying);
 
@@ -105,7 +105,7 @@ TEST_F(PlayListTest, FilesThatCannotPlayAreRefusedWithTheirMessageAndTheNextPlay
     // Gone before it is dropped: its time unknown, it counts as the oldest.
     std::filesystem::remove(gone);
     Drop({good, empty, gone});
-    EXPECT_EQ(Messages(), std::vector<int>({TfrmMyMsg::NotFound, TfrmMyMsg::NoFrames}));
+    EXPECT_EQ(Messages(), std::vector<int>({diag::TfrmMyMsg::NotFound, diag::TfrmMyMsg::NoFrames}));
     // The list stays as it was; the good recording plays.
     EXPECT_EQ(Rows(*window.lbPlayList), QStringList({"gone.avi", "empty.avi", "good.avi"}));
     EXPECT_EQ(Entry(), 2);
@@ -122,9 +122,9 @@ TEST_F(PlayListTest, AListOfOnlyBadFilesStopsWithThePlayControlsDisabled) {
     Drop({junk, empty});
     EXPECT_EQ(Messages().size(), 2u);
     EXPECT_FALSE(engine().state.g_bPlaying);
-    EXPECT_EQ(engine().state.g_nFileKind, kNoFile);
+    EXPECT_EQ(engine().state.g_nFileKind, player::kNoFile);
     for (QWidget* control : std::initializer_list<QWidget*>{window.sbForward, window.sbBackward, window.sbPause,
-                                                           window.sbStop, window.sbNext, window.sbPrevious}) {
+                                                            window.sbStop, window.sbNext, window.sbPrevious}) {
         EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
     }
     EXPECT_TRUE(window.tbWhere->isHidden());
@@ -198,7 +198,7 @@ TEST_F(PlayListTest, ClearEmptiesTheListAndTheWindow) {
     for (int panel = 1; panel <= 3; ++panel) EXPECT_EQ(Panel(panel), "") << panel;
     EXPECT_EQ(window.lbPlayList->count(), 0);
     EXPECT_EQ(engine().playList.g_nPlayListCount(), 0);
-    EXPECT_EQ(engine().state.g_nFileKind, kNoFile);
+    EXPECT_EQ(engine().state.g_nFileKind, player::kNoFile);
     EXPECT_FALSE(engine().state.g_bPlaying);
     EXPECT_TRUE(window.Image1->isHidden());
     EXPECT_TRUE(window.tbWhere->isHidden());
@@ -218,4 +218,4 @@ TEST_F(PlayListTest, CommandLineFilesPlayWhenTheWindowFirstShows) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::app

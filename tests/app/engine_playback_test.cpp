@@ -1,13 +1,13 @@
 // Playback through the real windows: the rate and frame skipping, playing on
 // through the play list, the play controls' states, stepping with buttons
 // and keys, and the seek bar.
-#include <gtest/gtest.h>
-
 #include <QTest>
+
+#include <gtest/gtest.h>
 
 #include "app/engine_test_support.h"
 
-namespace vn {
+namespace vn::app {
 namespace {
 
 using PlaybackTest = test::EngineTest;
@@ -15,8 +15,7 @@ using test::Plan;
 
 TEST_F(PlaybackTest, SlowFramesLengthenTheTickAndSkipFrames) {
     TfrmVNMain& window = Player();
-    Drop({Write("fast.avi", Plan().Frames(40).Timing(1, 30)),
-          Write("next.avi", Plan().Frames(5))});
+    Drop({Write("fast.avi", Plan().Frames(40).Timing(1, 30)), Write("next.avi", Plan().Frames(5))});
     EXPECT_EQ(window.lblRate->Caption(), "30");
     EXPECT_EQ(window.tbRate->Position(), 0);
     // Nothing measured yet: a frame counts as 100 ms of work.
@@ -95,7 +94,7 @@ TEST_F(PlaybackTest, PauseAndStopSetTheControlsForThePosition) {
     EXPECT_EQ(window.pnlWhere->height(), 32);
     EXPECT_EQ(window.tbWhere->Position(), 3);
     for (QWidget* enabled : std::initializer_list<QWidget*>{window.sbBackward, window.sbPrevious, window.sbNext,
-                                                           window.sbForward, window.sbStop}) {
+                                                            window.sbForward, window.sbStop}) {
         EXPECT_TRUE(enabled->isEnabled()) << enabled->objectName().toStdString();
     }
     EXPECT_FALSE(window.sbPause->isEnabled());
@@ -259,4 +258,4 @@ TEST_F(PlaybackTest, ARateOfZeroStandsStillAndTheNextEntryStillPlays) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::app

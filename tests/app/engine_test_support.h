@@ -3,8 +3,6 @@
 // modal dialogs it raises answered as a user answers them.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QDropEvent>
 #include <QMimeData>
@@ -12,14 +10,16 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
-#include <chrono>
-#include <thread>
 #include <array>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/window_test_support.h"
@@ -104,7 +104,7 @@ inline std::vector<uint8_t> ComposeRecording(const RecordingPlan& plan) {
 // Answers every message dialog as it shows, with OK, and keeps its number.
 class MessageAnswers : public QObject {
 public:
-    explicit MessageAnswers(TfrmMyMsg& dialog) : dialog_(dialog) {
+    explicit MessageAnswers(diag::TfrmMyMsg& dialog) : dialog_(dialog) {
         connect(&poll_, &QTimer::timeout, this, [this] {
             if (QApplication::activeModalWidget() != &dialog_) return;
             shown.push_back(dialog_.nMsgIndex);
@@ -115,7 +115,7 @@ public:
     std::vector<int> shown;
 
 private:
-    TfrmMyMsg& dialog_;
+    diag::TfrmMyMsg& dialog_;
     QTimer poll_;
 };
 
@@ -141,14 +141,14 @@ protected:
     }
 
     // The window shown with the engine, its ticks given by the test.
-    TfrmVNMain& Player() {
-        TfrmVNMain& window = ShownWindow();
+    app::TfrmVNMain& Player() {
+        app::TfrmVNMain& window = ShownWindow();
         answers_ = std::make_unique<MessageAnswers>(program_->frmMyMsg);
         QObject::disconnect(&engine().Timer1, &QTimer::timeout, &engine(), nullptr);
         return window;
     }
 
-    PlayerEngine& engine() { return program_->engine; }
+    app::PlayerEngine& engine() { return program_->engine; }
 
     // Files written one after the other are created in that order: the file
     // system's clock moves on between them.
@@ -168,7 +168,7 @@ protected:
         for (const std::string& path : paths) urls.append(QUrl::fromLocalFile(QString::fromStdString(path)));
         QMimeData files;
         files.setUrls(urls);
-        TfrmVNMain& window = program_->frmVNMain;
+        app::TfrmVNMain& window = program_->frmVNMain;
         QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&window, &enter);
         QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);

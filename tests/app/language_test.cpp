@@ -1,14 +1,14 @@
 // Captions in the five languages: the language chosen in the settings file
 // re-labels the windows; hints and untranslated rows stay English.
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
+#include <gtest/gtest.h>
+
 #include "app/window_test_support.h"
 
-namespace vn {
+namespace vn::app {
 namespace {
 
 using LanguageTest = test::MainWindowTest;
@@ -99,4 +99,4 @@ TEST_F(LanguageTest, HiddenOptionsStillWorkWhenInvoked) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::app

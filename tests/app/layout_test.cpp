@@ -1,18 +1,18 @@
 // The main window's layout: the rules on rectangles, and the real window
 // following them when it is resized.
-#include <gtest/gtest.h>
-
 #include <QScrollArea>
 
-#include "app/core/main_layout.h"
-#include "app/window_test_support.h"
+#include <gtest/gtest.h>
 
-namespace vn {
+#include "app/window_test_support.h"
+#include "player/main_layout.h"
+
+namespace vn::app {
 namespace {
 
 // The groups at their designed sizes, as the window is built.
-MainWindowLayout DesignedLayout() {
-    MainWindowLayout l;
+player::MainWindowLayout DesignedLayout() {
+    player::MainWindowLayout l;
     l.pnlPlayCtrl = {0, 0, 285, 36};
     l.gbSeek = {0, 0, 100, 56};
     l.pnlWhere = {4, 18, 92, 32};
@@ -30,8 +30,8 @@ MainWindowLayout DesignedLayout() {
 }
 
 TEST(MainLayout, FullLayoutPutsThePictureLeftAndTheGroupsInColumnsBesideIt) {
-    MainWindowLayout l = DesignedLayout();
-    LayoutMainWindow(l, {1141, 740}, 1);
+    player::MainWindowLayout l = DesignedLayout();
+    player::LayoutMainWindow(l, {1141, 740}, 1);
 
     EXPECT_EQ(l.ScrollBox1, (Rect{4, 4, 1141 - 52 - 150 - 150 - 16, 740 - 36 - 56 - 20 - 16}));
     EXPECT_EQ(l.pnlPlayCtrl, (Rect{773 / 2 - 285 / 2 + 4, l.ScrollBox1.bottom() + 4, 285, 36}));
@@ -50,28 +50,28 @@ TEST(MainLayout, FullLayoutPutsThePictureLeftAndTheGroupsInColumnsBesideIt) {
 
 TEST(MainLayout, PlayListIsAtMost200HighAndShrinksInALowWindow) {
     for (int height : {469, 500, 740, 1200}) {
-        MainWindowLayout l = DesignedLayout();
-        LayoutMainWindow(l, {900, height}, 0);
+        player::MainWindowLayout l = DesignedLayout();
+        player::LayoutMainWindow(l, {900, height}, 0);
         EXPECT_EQ(l.gbPlayList.height, 200) << height;
         EXPECT_EQ(l.gbMovieInfo.top, l.gbPlayList.bottom()) << height;
     }
-    MainWindowLayout low = DesignedLayout();
-    LayoutMainWindow(low, {900, 300}, 1);
+    player::MainWindowLayout low = DesignedLayout();
+    player::LayoutMainWindow(low, {900, 300}, 1);
     EXPECT_EQ(low.gbPlayList.height, 300 - 188 - 4);
 }
 
 TEST(MainLayout, CompactLayoutsWidenThePictureAndLeaveTheGroupsAlone) {
-    const MainWindowLayout designed = DesignedLayout();
-    MainWindowLayout stream = designed;
-    LayoutMainWindow(stream, {1000, 700}, 2);
+    const player::MainWindowLayout designed = DesignedLayout();
+    player::MainWindowLayout stream = designed;
+    player::LayoutMainWindow(stream, {1000, 700}, 2);
     EXPECT_EQ(stream.ScrollBox1.width, 1000 - (304 + 16));
     EXPECT_EQ(stream.ScrollBox1.height, 700 - 36 - 56 - 20 - 16);
     EXPECT_EQ(stream.gbSeek.top, stream.pnlPlayCtrl.bottom() + 4);
     EXPECT_EQ(stream.gbSeek.width, designed.gbSeek.width);
     EXPECT_EQ(stream.gbPlayList, designed.gbPlayList);
 
-    MainWindowLayout raw = designed;
-    LayoutMainWindow(raw, {1000, 700}, 3);
+    player::MainWindowLayout raw = designed;
+    player::LayoutMainWindow(raw, {1000, 700}, 3);
     EXPECT_EQ(raw.ScrollBox1.width, 1000 - 16);
     EXPECT_EQ(raw.pnlPlayCtrl.left, (1000 - 16) / 2 - 285 / 2 + 4);
 }
@@ -96,4 +96,4 @@ TEST_F(MainWindowLayoutTest, ResizingTheWindowLaysItOutAgain) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::app

@@ -1,15 +1,15 @@
 // The window with the engine playing sample recordings: started from the
 // command line, pictures on screen, the first recording's zoom, and the
 // close that stops playing and keeps the rate.
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <QScrollArea>
+
+#include <gtest/gtest.h>
 
 #include "app/window_test_support.h"
 #include "samplewriter/default_samples.h"
 
-namespace vn {
+namespace vn::app {
 namespace {
 
 class PlayingWindowTest : public test::MainWindowTest {
@@ -99,4 +99,4 @@ TEST_F(PlayingWindowTest, EmbeddedTimestampBlacksTheBandUnderThePicture) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::app

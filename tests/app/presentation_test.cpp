@@ -1,7 +1,5 @@
 // What the window shows: the picture, the search thumbnail and labels, the
 // Movie Info panel of the fixture recordings, and its place on the screen.
-#include <gtest/gtest.h>
-
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,11 +9,13 @@
 #include <QSignalSpy>
 #include <QUrl>
 
-#include "app/core/frame_show.h"
+#include <gtest/gtest.h>
+
 #include "app/window_test_support.h"
+#include "recording/frame_show.h"
 #include "recording/movie_info.h"
 
-namespace vn {
+namespace vn::app {
 namespace {
 
 using PresentationTest = test::MainWindowTest;
@@ -54,8 +54,8 @@ TEST_F(PresentationTest, WindowSavedBeyondTheScreenIsMovedOntoItWhenShown) {
 
 TEST_F(PresentationTest, OneSearchLabelShowsAtATime) {
     TfrmVNMain& window = OpenWindow();
-    const std::vector<ui::Label*> labels = {window.lblSrchMsg, window.lblSearchForward,
-                                            window.lblSearchBackward, window.lblSearchFound};
+    const std::vector<ui::Label*> labels = {window.lblSrchMsg, window.lblSearchForward, window.lblSearchBackward,
+                                            window.lblSearchFound};
     for (int shown : {0, 1, 3, 2, 0}) {
         window.ShowSearchLabel(shown);
         for (int i = 0; i < 4; ++i) EXPECT_EQ(!labels[i]->isHidden(), i == shown) << shown;
@@ -103,13 +103,13 @@ void ExpectMovieInfoAsFixture(TfrmVNMain& window, const char* name) {
     ASSERT_TRUE(expectedFile.open(QIODevice::ReadOnly));
     const QJsonArray frames = QJsonDocument::fromJson(expectedFile.readAll())["frames"].toArray();
 
-    JpegDecoder decoder;
-    Recording recording(decoder);
+    jpeg::JpegDecoder decoder;
+    avi::Recording recording(decoder);
     ASSERT_EQ(recording.OpenRecording(std::string(VN_AVI_FIXTURES "/") + name + ".avi"), 0);
-    FrameShow show(recording);
+    avi::FrameShow show(recording);
     show.Reset();
     vn::Picture picture(recording.header.width, recording.header.height);
-    MovieInfoPanel panel;
+    avi::MovieInfoPanel panel;
     ASSERT_EQ(frames.size(), recording.header.frames);
     for (int i = 0; i < recording.header.frames; ++i) {
         if (show.Show(i, picture).readResult == 0) panel.FillMovieInfo(recording, decoder.camera);
@@ -143,4 +143,4 @@ TEST_F(PresentationTest, MovieInfoPanelAgreesWithTheFixtures) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::app

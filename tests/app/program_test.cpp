@@ -1,13 +1,13 @@
 // The main window among the program's other windows: the dialogs its
 // commands show, and the diagnostics window's share of the preferences.
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <QTimer>
 
+#include <gtest/gtest.h>
+
 #include "app/window_test_support.h"
 
-namespace vn {
+namespace vn::app {
 namespace {
 
 using ProgramTest = test::MainWindowTest;
@@ -65,4 +65,4 @@ TEST_F(ProgramTest, SwitchesSetInTheDiagnosticsWindowAreSavedWithThePreferences)
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::app

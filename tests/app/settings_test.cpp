@@ -1,14 +1,14 @@
 // Preferences: the settings file read at creation and written at close, its
 // values' reading, and the folder it falls back to.
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <QDir>
 #include <QStandardPaths>
 
+#include <gtest/gtest.h>
+
 #include "app/window_test_support.h"
 
-namespace vn {
+namespace vn::app {
 namespace {
 
 using SettingsTest = test::MainWindowTest;
@@ -17,7 +17,7 @@ TEST_F(SettingsTest, OnlyTheWidthInTheFileChangesOnlyTheWidth) {
     WriteSettingsFile("[window]\nnMainWinWidth=800\n");
     TfrmVNMain& window = OpenWindow();
     EXPECT_EQ(window.geometry(), QRect(56, 87, 800, 787));
-    const Preferences defaults;
+    const player::Preferences defaults;
     EXPECT_EQ(window.prefs.nZoom, defaults.nZoom);
     EXPECT_EQ(window.prefs.g_nDeblockMethod, 2);
     EXPECT_EQ(window.prefs.cDrive, 'C');
@@ -122,4 +122,4 @@ TEST(IniFile, WritableFileIsUsedWhereItIs) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::app

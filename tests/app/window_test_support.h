@@ -2,18 +2,18 @@
 // a private folder, and pictures of known pixels to present.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 #include <memory>
 
-#include "app/platform/ini_file.h"
-#include "app/platform/language.h"
 #include "app/player_program.h"
-#include "decode/picture.h"
+#include "common/picture.h"
+#include "platform/ini_file.h"
+#include "platform/language.h"
 
 namespace vn::test {
 
@@ -53,15 +53,15 @@ protected:
 
     // The program's windows, reading the settings file as it is now; the
     // previous program ends first.
-    TfrmVNMain& OpenWindow(const QStringList& commandLine = {}) {
+    app::TfrmVNMain& OpenWindow(const QStringList& commandLine = {}) {
         program_.reset();
         settings_ = std::make_unique<ui::IniFile>(SettingsPath());
-        program_ = std::make_unique<PlayerProgram>(*settings_, commandLine);
+        program_ = std::make_unique<app::PlayerProgram>(*settings_, commandLine);
         return program_->frmVNMain;
     }
 
-    TfrmVNMain& ShownWindow() {
-        TfrmVNMain& window = OpenWindow();
+    app::TfrmVNMain& ShownWindow() {
+        app::TfrmVNMain& window = OpenWindow();
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
         return window;
@@ -69,7 +69,7 @@ protected:
 
     QTemporaryDir folder_;
     std::unique_ptr<ui::IniFile> settings_;
-    std::unique_ptr<PlayerProgram> program_;
+    std::unique_ptr<app::PlayerProgram> program_;
 };
 
 }  // namespace vn::test

@@ -1,53 +1,54 @@
 // Zoom: the arithmetic, and the real window's click-to-zoom cycle, pop-up
 // commands, status texts and image placement.
-#include <gtest/gtest.h>
+#include "player/zoom.h"
 
 #include <QAction>
 #include <QScrollArea>
 
-#include "app/core/zoom.h"
+#include <gtest/gtest.h>
+
 #include "app/window_test_support.h"
 
-namespace vn {
+namespace vn::app {
 namespace {
 
 TEST(Zoom, StatusTextsForVariableFractionalAndWholeZooms) {
-    EXPECT_EQ(ZoomStatusText(0), "Zoom = Variable");
-    EXPECT_EQ(ZoomStatusText(50), "Zoom = 0.50");
-    EXPECT_EQ(ZoomStatusText(75), "Zoom = 0.75");
-    EXPECT_EQ(ZoomStatusText(100), "Zoom = 1");
-    EXPECT_EQ(ZoomStatusText(200), "Zoom = 2");
-    EXPECT_EQ(ZoomStatusText(250), "Zoom = 2");
+    EXPECT_EQ(player::ZoomStatusText(0), "Zoom = Variable");
+    EXPECT_EQ(player::ZoomStatusText(50), "Zoom = 0.50");
+    EXPECT_EQ(player::ZoomStatusText(75), "Zoom = 0.75");
+    EXPECT_EQ(player::ZoomStatusText(100), "Zoom = 1");
+    EXPECT_EQ(player::ZoomStatusText(200), "Zoom = 2");
+    EXPECT_EQ(player::ZoomStatusText(250), "Zoom = 2");
 }
 
 TEST(Zoom, ImageSizeFollowsThePictureOr640By480WithoutOne) {
-    EXPECT_EQ(ZoomedImageSize(50, {1280, 720}), (Size{640, 360}));
-    EXPECT_EQ(ZoomedImageSize(75, {321, 241}), (Size{240, 180}));
-    EXPECT_EQ(ZoomedImageSize(200, {0, 0}), (Size{640, 480}));
+    EXPECT_EQ(player::ZoomedImageSize(50, {1280, 720}), (Size{640, 360}));
+    EXPECT_EQ(player::ZoomedImageSize(75, {321, 241}), (Size{240, 180}));
+    EXPECT_EQ(player::ZoomedImageSize(200, {0, 0}), (Size{640, 480}));
     // A zoom from a damaged settings file stays within a window's reach.
-    EXPECT_EQ(ZoomedImageSize(2000000000, {1280, 720}).width, (1 << 24) - 1);
+    EXPECT_EQ(player::ZoomedImageSize(2000000000, {1280, 720}).width, (1 << 24) - 1);
 }
 
 TEST(Zoom, ImageIsCentredWhereSmallerAndAtTheEdgeWhereLarger) {
-    EXPECT_EQ(PlaceImage(50, {800, 600}, {640, 360}), (Rect{80, 120, 640, 360}));
-    EXPECT_EQ(PlaceImage(200, {800, 600}, {1280, 480}), (Rect{0, 60, 1280, 480}));
-    EXPECT_EQ(PlaceImage(0, {800, 600}, {100, 100}), (Rect{0, 0, 800, 600}));
+    EXPECT_EQ(player::PlaceImage(50, {800, 600}, {640, 360}), (Rect{80, 120, 640, 360}));
+    EXPECT_EQ(player::PlaceImage(200, {800, 600}, {1280, 480}), (Rect{0, 60, 1280, 480}));
+    EXPECT_EQ(player::PlaceImage(0, {800, 600}, {100, 100}), (Rect{0, 0, 800, 600}));
 }
 
 TEST(Zoom, ClickCyclesTheThreeCommandZoomsOnly) {
-    EXPECT_EQ(ClickZoom(50), 100);
-    EXPECT_EQ(ClickZoom(100), 200);
-    EXPECT_EQ(ClickZoom(200), 50);
-    EXPECT_EQ(ClickZoom(75), 75);
-    EXPECT_EQ(ClickZoom(0), 0);
-    EXPECT_EQ(InitialZoom(1279), 100);
-    EXPECT_EQ(InitialZoom(1280), 50);
+    EXPECT_EQ(player::ClickZoom(50), 100);
+    EXPECT_EQ(player::ClickZoom(100), 200);
+    EXPECT_EQ(player::ClickZoom(200), 50);
+    EXPECT_EQ(player::ClickZoom(75), 75);
+    EXPECT_EQ(player::ClickZoom(0), 0);
+    EXPECT_EQ(player::InitialZoom(1279), 100);
+    EXPECT_EQ(player::InitialZoom(1280), 50);
 }
 
 TEST(Zoom, WindowBeyondTheScreenIsMovedOntoIt) {
-    EXPECT_EQ(KeepOnScreen({900, 700, 1141, 787}, {1024, 768}), (Rect{4, 4, 1016, 732}));
-    EXPECT_EQ(KeepOnScreen({10, 20, 500, 400}, {1024, 768}), (Rect{10, 20, 500, 400}));
-    EXPECT_EQ(KeepOnScreen({10, 500, 500, 400}, {1024, 768}), (Rect{10, 4, 500, 732}));
+    EXPECT_EQ(player::KeepOnScreen({900, 700, 1141, 787}, {1024, 768}), (Rect{4, 4, 1016, 732}));
+    EXPECT_EQ(player::KeepOnScreen({10, 20, 500, 400}, {1024, 768}), (Rect{10, 20, 500, 400}));
+    EXPECT_EQ(player::KeepOnScreen({10, 500, 500, 400}, {1024, 768}), (Rect{10, 4, 500, 732}));
 }
 
 class WindowZoomTest : public test::MainWindowTest {
@@ -130,8 +131,7 @@ TEST_F(WindowZoomTest, HalfZoomOfA720pPictureIsCentredInTheScrollBox) {
     const QRect inside = ScrollBoxInside(window);
     ASSERT_GT(inside.width(), 640);
     ASSERT_GT(inside.height(), 360);
-    EXPECT_EQ(window.Image1->geometry(),
-              QRect((inside.width() - 640) / 2, (inside.height() - 360) / 2, 640, 360));
+    EXPECT_EQ(window.Image1->geometry(), QRect((inside.width() - 640) / 2, (inside.height() - 360) / 2, 640, 360));
 
     // Only the first recording sets the zoom from its width.
     window.Zoom1X1->trigger();
@@ -140,4 +140,4 @@ TEST_F(WindowZoomTest, HalfZoomOfA720pPictureIsCentredInTheScrollBox) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::app

@@ -7,7 +7,7 @@
 
 #include "jpeg_test_support.h"
 
-namespace vn {
+namespace vn::jpeg {
 namespace {
 
 std::vector<uint16_t> Lookup(const AcTableDefinition& definition) {
@@ -80,4 +80,4 @@ TEST(AcTables, MatchTheTablesAnEncoderWrites) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::jpeg

@@ -4,13 +4,13 @@
 
 #include <algorithm>
 
+#include "common/camera_time.h"
 #include "samplewriter/camera_date.h"
 #include "samplewriter/camera_segments.h"
 
-namespace vn {
+namespace vn::jpeg {
 namespace {
 
-using samples::CameraDate;
 using samples::TsRecord;
 
 TsRecord FullRecord() {
@@ -218,22 +218,5 @@ TEST(CameraRecords, ClockRecordAndItsDump) {
     EXPECT_EQ(records.rtcDumpLines[0], "00 09 12 1B 24 2D 36 3F 48 51 5A 63 6C 75 7E 87 ");
     EXPECT_EQ(records.rtcDumpLines[1].substr(0, 6), "90 99 ");
 }
-
-TEST(CameraClock, CountsTheDayOfMonthItself) {
-    EXPECT_EQ(ClockFromCameraDate(0, 0, 0, 1, 1, 2004), 100u * 86400);
-    EXPECT_EQ(ClockFromCameraDate(0, 0, 0, 1, 3, 2004), 100u * 86400 * 61);  // 2004 is a leap year
-}
-
-TEST(CameraClock, AgreesWithTheSampleWritersArithmetic) {
-    // Two independent codings of the camera's date arithmetic.
-    CameraDate date{2004, 1, 1, 0, 0, 0};
-    for (int step = 0; step < 2000; ++step) {
-        date = samples::AddSeconds(date, 86400 * 7 + 3661);
-        ASSERT_EQ(ClockFromCameraDate(date.second, date.minute, date.hour, date.day, date.month, date.year),
-                  samples::CameraClock(date))
-            << date.year << "-" << date.month << "-" << date.day;
-    }
-}
-
 }  // namespace
-}  // namespace vn
+}  // namespace vn::jpeg

@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-namespace vn {
+namespace vn::jpeg {
 namespace {
 
 // The conversion as the player's tables computed it: products over 2048
@@ -38,8 +38,8 @@ std::array<uint8_t, 3> ConvertOne(int y, int rawCb, int rawCr, bool forceBW = fa
 
 TEST(Colour, EdgeCases) {
     EXPECT_EQ(ConvertOne(100, 0, 0), (std::array<uint8_t, 3>{100, 100, 100}));
-    EXPECT_EQ(ConvertOne(255, 0, 127)[2], 255);   // red clamped
-    EXPECT_EQ(ConvertOne(0, -128, 0)[0], 0);      // blue clamped
+    EXPECT_EQ(ConvertOne(255, 0, 127)[2], 255);                        // red clamped
+    EXPECT_EQ(ConvertOne(0, -128, 0)[0], 0);                           // blue clamped
     EXPECT_EQ(ConvertOne(80, -5000, 9000), Reference(80, -128, 127));  // raw chroma clamped first
     EXPECT_EQ(ConvertOne(90, 60, -70, true), (std::array<uint8_t, 3>{90, 90, 90}));
 }
@@ -95,4 +95,4 @@ TEST(Colour, DcImageOfOddWidth) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::jpeg

@@ -5,7 +5,7 @@
 #include "decode/jpeg_decoder.h"
 #include "jpeg_test_support.h"
 
-namespace vn {
+namespace vn::jpeg {
 namespace {
 
 using test::BitWriter;
@@ -21,8 +21,8 @@ DcImage DecodeDc(const std::vector<uint8_t>& frame, int blocksWide, int blocksHi
     const size_t chroma = static_cast<size_t>((blocksWide + 1) / 2) * ((blocksHigh + 1) / 2);
     DcImage image{std::vector<int32_t>(static_cast<size_t>(blocksWide) * blocksHigh, -1),
                   std::vector<int32_t>(chroma, -1), std::vector<int32_t>(chroma, -1), 0};
-    image.result = decoder.DecodeJpegDcImage(frame, image.luma.data(), image.cb.data(), image.cr.data(), blocksWide,
-                                            blocksHigh);
+    image.result =
+        decoder.DecodeJpegDcImage(frame, image.luma.data(), image.cb.data(), image.cr.data(), blocksWide, blocksHigh);
     return image;
 }
 
@@ -47,8 +47,8 @@ TEST(DcImage, ChromaIsSignedAndTruncatesTowardsZero) {
 TEST(DcImage, OddGridStoresOnlyItsOwnBlocks) {
     BitWriter bits;
     for (int mcu = 0; mcu < 4; ++mcu) test::PutDcOnlyMcu(bits, {1, 1, 1, 1}, mcu + 1, -1);
-    const DcImage image = DecodeDc(test::MakeFrame({.width = 24, .height = 24, .lumaDcQuantiser = 8}, bits.Finish()),
-                                   3, 3);
+    const DcImage image =
+        DecodeDc(test::MakeFrame({.width = 24, .height = 24, .lumaDcQuantiser = 8}, bits.Finish()), 3, 3);
     // Predictor after block b of MCU m is 4m + b + 1; Q0 = 8 makes it the mean.
     EXPECT_EQ(image.luma, (std::vector<int32_t>{129, 130, 133, 131, 132, 135, 137, 138, 141}));
     EXPECT_EQ(image.cb, (std::vector<int32_t>{2, 6, 12, 20}));  // 16 x (1, 3, 6, 10) / 8
@@ -103,4 +103,4 @@ TEST(DcImage, RefusesFramesWithoutScanOrOutput) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::jpeg

@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-namespace vn {
+namespace vn::deblock {
 namespace {
 
 using Window = std::array<uint8_t, 10>;
@@ -79,8 +79,7 @@ TEST(DeblockPlane, EdgesLieBetweenBlocksAndOnlyWhereTheirWindowFits) {
 
     std::vector<uint8_t> wide = step;
     DeblockPlane(wide.data(), 16, 1, 16, 16);  // one edge, at column 8
-    EXPECT_EQ(wide, (std::vector<uint8_t>{50, 50, 50, 50, 52, 54, 58, 61, 69, 73, 76, 78, 80, 80,
-                                           80, 80}));
+    EXPECT_EQ(wide, (std::vector<uint8_t>{50, 50, 50, 50, 52, 54, 58, 61, 69, 73, 76, 78, 80, 80, 80, 80}));
 
     // Width 12: the window of the edge at 8 would reach column 12.
     std::vector<uint8_t> cut(step.begin(), step.begin() + 12);
@@ -91,7 +90,7 @@ TEST(DeblockPlane, EdgesLieBetweenBlocksAndOnlyWhereTheirWindowFits) {
 TEST(DeblockPlane, EachWindowIsReadBeforeThePreviousEdgeWritesBack) {
     // Edges at 8 and 16; the first one's DC offset mode rewrites column 11,
     // which is s0 of the second window.
-    std::vector<uint8_t> row = {50, 50, 50, 50, 50, 50, 50, 50, 80, 80, 80, 80,
+    std::vector<uint8_t> row = {50, 50, 50, 50, 50,  50,  50,  50,  80,  80,  80,  80,
                                 80, 80, 80, 80, 120, 120, 120, 120, 120, 120, 120, 120};
     const std::vector<uint8_t> before = row;
     Window first{}, second{}, out1{}, out2{};
@@ -137,4 +136,4 @@ TEST(DeblockPicture, FiltersChromaAtHalfSizeAndIgnoresMissingPlanes) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::deblock

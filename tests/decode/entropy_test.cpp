@@ -13,7 +13,7 @@
 #include "decode/fast_entropy.h"
 #include "jpeg_test_support.h"
 
-namespace vn {
+namespace vn::jpeg {
 namespace {
 
 struct ScanTables {
@@ -193,4 +193,4 @@ TEST(Entropy, UnusualDcTablesOnRandomData) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::jpeg

@@ -1,15 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <turbojpeg.h>
-
 #include <string>
+#include <turbojpeg.h>
 #include <vector>
 
 #include "decode/jpeg_decoder.h"
 #include "jpeg_test_support.h"
 #include "support/psnr.h"
 
-namespace vn {
+namespace vn::jpeg {
 namespace {
 
 using test::BitWriter;
@@ -96,8 +95,7 @@ TEST(FrameDecode, TruncatedFrameKeepsThePreviousFrameBelowTheError) {
     ASSERT_FALSE(d.messages.empty());
     EXPECT_TRUE(d.messages[0] == "Error in Get1Bit" || d.messages[0] == "Error in GetBits");
     EXPECT_EQ(d.Rows(0, 16), reference.Rows(0, 16));
-    EXPECT_EQ(d.Rows(48, 64),
-              std::vector<uint8_t>(firstPicture.begin() + 48 * d.picture.stride(), firstPicture.end()));
+    EXPECT_EQ(d.Rows(48, 64), std::vector<uint8_t>(firstPicture.begin() + 48 * d.picture.stride(), firstPicture.end()));
 }
 
 // A restart interval is not honoured: the scan stops at the first RST. The
@@ -133,7 +131,8 @@ TEST(FrameDecode, RestartMarkerStopsTheScan) {
     for (int i = 0; i < 16; ++i) {
         EXPECT_TRUE(std::equal(d.picture.Row(i), d.picture.Row(i) + 48, reference.picture.Row(i))) << i;
         EXPECT_TRUE(std::equal(d.picture.Row(i) + 48, d.picture.Row(i) + 96,
-                               previousPicture.begin() + i * d.picture.stride() + 48)) << i;
+                               previousPicture.begin() + i * d.picture.stride() + 48))
+            << i;
     }
 }
 
@@ -262,4 +261,4 @@ TEST(FrameDecode, ConversionStaysInsidePlanesAndPicture) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::jpeg

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <random>
 
-namespace vn {
+namespace vn::jpeg {
 namespace {
 
 // The flow graph transcribed step by step in 64-bit arithmetic, as an
@@ -139,4 +139,4 @@ TEST(Idct, ExtremeCoefficientsStayDefined) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::jpeg

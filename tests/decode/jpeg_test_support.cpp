@@ -1,12 +1,11 @@
 #include "jpeg_test_support.h"
 
-#include <turbojpeg.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <random>
 #include <stdexcept>
+#include <turbojpeg.h>
 
 #include "samplewriter/jpeg_encoder.h"
 
@@ -71,13 +70,12 @@ void DcBits(int difference, int& size, uint32_t& bits) {
 
 }  // namespace
 
-std::vector<uint8_t> EncodeFrame(const std::vector<uint8_t>& bgr, int width, int height, int quality,
-                                 int turboFlags) {
+std::vector<uint8_t> EncodeFrame(const std::vector<uint8_t>& bgr, int width, int height, int quality, int turboFlags) {
     tjhandle handle = tjInitCompress();
     unsigned char* jpeg = nullptr;
     unsigned long size = 0;
-    const int failed = tjCompress2(handle, bgr.data(), width, 0, height, TJPF_BGR, &jpeg, &size, TJSAMP_420,
-                                   quality, turboFlags);
+    const int failed =
+        tjCompress2(handle, bgr.data(), width, 0, height, TJPF_BGR, &jpeg, &size, TJSAMP_420, quality, turboFlags);
     tjDestroy(handle);
     if (failed) throw std::runtime_error("libjpeg-turbo could not encode");
     // libjpeg-turbo writes all its tables into one DHT and one DQT segment;
@@ -137,8 +135,9 @@ std::vector<uint8_t> MakeFrame(const FrameLayout& layout, std::span<const uint8_
     PutDcTable(out, 0x00, layout.lumaDcTable.empty() ? StandardDcTable(kLuminanceDcBits) : layout.lumaDcTable);
     PutDcTable(out, 0x01, StandardDcTable(kChrominanceDcBits));
     const uint8_t h = static_cast<uint8_t>(layout.height), w = static_cast<uint8_t>(layout.width);
-    PutSegment(out, 0xC0, {8, static_cast<uint8_t>(layout.height >> 8), h, static_cast<uint8_t>(layout.width >> 8), w, 3, 1,
-                           0x22, 0, 2, 0x11, 1, 3, 0x11, 1});
+    PutSegment(out, 0xC0,
+               {8, static_cast<uint8_t>(layout.height >> 8), h, static_cast<uint8_t>(layout.width >> 8), w, 3, 1, 0x22,
+                0, 2, 0x11, 1, 3, 0x11, 1});
     if (layout.restartInterval) PutSegment(out, 0xDD, {0, 1});
     PutSegment(out, 0xDA, {3, 1, 0x00, 2, 0x11, 3, 0x11, 0, 63, 0});
     out.insert(out.end(), entropy.begin(), entropy.end());

@@ -2,10 +2,11 @@
 
 #include <vector>
 
+#include "common/camera_time.h"
 #include "decode/jpeg_decoder.h"
 #include "samplewriter/camera_segments.h"
 
-namespace vn {
+namespace vn::jpeg {
 namespace {
 
 using Bytes = std::vector<uint8_t>;
@@ -180,4 +181,4 @@ TEST_F(MarkerWalk, TheLastClockSegmentWins) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::jpeg

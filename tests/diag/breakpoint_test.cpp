@@ -4,7 +4,7 @@
 
 #include <climits>
 
-namespace vn {
+namespace vn::diag {
 namespace {
 
 TEST(LeadingNumber, ReadsTheDigitsAtTheStartOnly) {
@@ -52,4 +52,4 @@ TEST(Breakpoint, TheLimitBelongsToTheChosenKind) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::diag

@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-namespace vn {
+namespace vn::diag {
 namespace {
 
 std::map<std::string, std::string> ByLabel(const LabelTexts& texts) {
@@ -14,8 +14,8 @@ std::map<std::string, std::string> ByLabel(const LabelTexts& texts) {
     return map;
 }
 
-FrameCameraRecord MeasuredRecord() {
-    FrameCameraRecord r;
+jpeg::FrameCameraRecord MeasuredRecord() {
+    jpeg::FrameCameraRecord r;
     r.firmware = "WRD1.07";
     r.fpgaRevision = 0x2a3;
     r.rgbAvg[0] = 7, r.rgbAvg[1] = 130, r.rgbAvg[2] = 1023;
@@ -46,12 +46,11 @@ TEST(CameraValueTexts, ShowAMeasuredRecordInTheLabelsFormats) {
 }
 
 TEST(CameraValueTexts, UnknownValuesLeaveTheirLabelsEmpty) {
-    FrameCameraRecord r;  // as at program start: no record read yet
+    jpeg::FrameCameraRecord r;  // as at program start: no record read yet
     r.retries = -1;
     auto t = ByLabel(CameraValueTexts(r));
-    for (const char* label : {"lblFPGARev", "lblAWBSamples", "lblRGBAvg", "lblRGBGain", "lblLuma",
-                              "lblLuma1", "lblLuma2", "lblRawExpo", "lblPhysExpo", "lblAEGain",
-                              "lblBatt", "lblBatt2", "lblFRC"}) {
+    for (const char* label : {"lblFPGARev", "lblAWBSamples", "lblRGBAvg", "lblRGBGain", "lblLuma", "lblLuma1",
+                              "lblLuma2", "lblRawExpo", "lblPhysExpo", "lblAEGain", "lblBatt", "lblBatt2", "lblFRC"}) {
         EXPECT_EQ(t[label], "") << label;
     }
     // Only the red average and gain decide; the battery is unknown at 0.
@@ -63,7 +62,7 @@ TEST(CameraValueTexts, UnknownValuesLeaveTheirLabelsEmpty) {
 }
 
 TEST(CameraValueTexts, ValuesWithoutANameShowTheirNumber) {
-    FrameCameraRecord r;
+    jpeg::FrameCameraRecord r;
     r.whiteBalanceMode = 7;
     r.exposureType = 4;
     auto t = ByLabel(CameraValueTexts(r));
@@ -77,7 +76,7 @@ TEST(CameraValueTexts, ValuesWithoutANameShowTheirNumber) {
 }
 
 TEST(CameraValueTexts, TemperatureUnitIsTheCamerasCharacter) {
-    FrameCameraRecord r;
+    jpeg::FrameCameraRecord r;
     r.temperature = 25;
     r.temperatureUnit = 0x4600 | 'F';  // only the low byte is the character
     EXPECT_EQ(ByLabel(CameraValueTexts(r))["lblTemp"], "25 F");
@@ -88,7 +87,7 @@ TEST(CameraValueTexts, TemperatureUnitIsTheCamerasCharacter) {
 }
 
 TEST(ChecksumTexts, FourUpperCaseHexDigitsEach) {
-    FrameCameraRecord r;
+    jpeg::FrameCameraRecord r;
     r.signature[0] = 0xCAFE, r.signature[1] = 0x5A;
     r.checksum[0] = 0x1000, r.checksum[1] = 0, r.checksum[2] = 0xabc, r.checksum[3] = 0xFFFF;
     auto t = ByLabel(ChecksumTexts(r));
@@ -101,4 +100,4 @@ TEST(ChecksumTexts, FourUpperCaseHexDigitsEach) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::diag

@@ -13,7 +13,7 @@
 #include "dialog_test_support.h"
 #include "samplewriter/jpeg_encoder.h"
 
-namespace vn {
+namespace vn::diag {
 namespace {
 
 using test::Control;
@@ -29,8 +29,7 @@ protected:
 
     void ChooseFromPopup(const char* action) {
         QWidget* viewport = list_->viewport();
-        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(20, 20),
-                                     viewport->mapToGlobal(QPoint(20, 20)));
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(20, 20), viewport->mapToGlobal(QPoint(20, 20)));
         QApplication::sendEvent(viewport, &rightClick);
         auto* menu = Control<QMenu>(&window_, "PopupMenu1");
         ASSERT_TRUE(menu->isVisible());
@@ -114,7 +113,7 @@ TEST_F(DiagnosticsList, FrameLogScrollsToItsLastLines) {
 }
 
 TEST_F(DiagnosticsList, ClockDumpLinesMoveFromTheDecoderIntoTheList) {
-    JpegDecoder decoder;
+    jpeg::JpegDecoder decoder;
     window_.SetDecoder(&decoder);
     decoder.camera.rtcDumpLines = {"00 11 ", "22 33 "};
     window_.TakeRtcDumpLines();
@@ -137,7 +136,7 @@ std::vector<uint8_t> StripedFrame() {
 }
 
 TEST_F(DiagnosticsList, FocusScoreIsMeasuredOverTheCentralWindow) {
-    JpegDecoder decoder;
+    jpeg::JpegDecoder decoder;
     decoder.InitJpegDecoder();
     ASSERT_TRUE(decoder.AllocatePlanes(1280, 720));
     Picture picture(1280, 720);
@@ -152,4 +151,4 @@ TEST_F(DiagnosticsList, FocusScoreIsMeasuredOverTheCentralWindow) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::diag

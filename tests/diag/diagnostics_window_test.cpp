@@ -13,15 +13,13 @@
 #include "dialog_test_support.h"
 #include "samplewriter/camera_segments.h"
 
-namespace vn {
+namespace vn::diag {
 namespace {
 
 using test::Control;
 using test::SettingsFile;
 
-QString Text(const TfrmDiags& window, const char* label) {
-    return Control<QLabel>(&window, label)->text();
-}
+QString Text(const TfrmDiags& window, const char* label) { return Control<QLabel>(&window, label)->text(); }
 
 int Stored(const SettingsFile& file, const char* key) {
     return QSettings(file.Path(), QSettings::IniFormat).value(key, -99).toInt();
@@ -50,8 +48,7 @@ TEST(DiagnosticsWindow, WritesItsPositionWhenDestroyed) {
 }
 
 TEST(DiagnosticsWindow, DiagnosticsOnShowsTheWindowAndKeepsItsSwitches) {
-    SettingsFile file(
-        "[window]\nShowDiags=1\n[settings]\nbCheckSpuriousEOI=1\nbReportAllFrames=1\nbShowExpo=1\n");
+    SettingsFile file("[window]\nShowDiags=1\n[settings]\nbCheckSpuriousEOI=1\nbReportAllFrames=1\nbShowExpo=1\n");
     {
         ui::IniFile settings(file.Path());
         TfrmDiags window(nullptr, settings);
@@ -84,7 +81,7 @@ TEST(DiagnosticsWindow, SwitchesReachTheDecoder) {
     ui::IniFile settings(file.Path());
     TfrmDiags window(nullptr, settings);
     window.show();
-    JpegDecoder decoder;
+    jpeg::JpegDecoder decoder;
     window.SetDecoder(&decoder);
     EXPECT_TRUE(decoder.camera.bDumpRTCData);
     QTest::mouseClick(Control<QCheckBox>(&window, "cbForceBW"), Qt::LeftButton);
@@ -100,8 +97,8 @@ TEST(DiagnosticsWindow, MovieSwitchesExistHiddenAndKeepTheirValues) {
     ui::IniFile settings(file.Path());
     TfrmDiags window(nullptr, settings);
     window.show();
-    for (const char* name : {"cbShowQuant", "cbPauseOnStop", "cbEnableMVMSingleStep",
-                             "rgDeBlockMethod", "bMVMRestart", "bGetFocusScore", "lblDecTime"}) {
+    for (const char* name : {"cbShowQuant", "cbPauseOnStop", "cbEnableMVMSingleStep", "rgDeBlockMethod", "bMVMRestart",
+                             "bGetFocusScore", "lblDecTime"}) {
         EXPECT_FALSE(Control(&window, name)->isVisible()) << name;
     }
     EXPECT_EQ(window.g_nDeblockMethod, 0);
@@ -129,9 +126,7 @@ protected:
         record.luma = static_cast<uint16_t>(luma);
         return ShowRecord(record);
     }
-    void ChooseBreakpoint(const char* item) {
-        test::ClickItem(Control(window_.get(), "rgBreakpoint"), item);
-    }
+    void ChooseBreakpoint(const char* item) { test::ClickItem(Control(window_.get(), "rgBreakpoint"), item); }
     void Type(const char* edit, const char* text) {
         auto* field = Control<QLineEdit>(window_.get(), edit);
         field->clear();
@@ -140,7 +135,7 @@ protected:
 
     SettingsFile file_;
     ui::IniFile settings_;
-    JpegDecoder decoder_;
+    jpeg::JpegDecoder decoder_;
     std::unique_ptr<TfrmDiags> window_;
 };
 
@@ -220,4 +215,4 @@ TEST_F(CameraValues, RetriesAboveTheLimitPause) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::diag

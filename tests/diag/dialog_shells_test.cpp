@@ -2,9 +2,9 @@
 // captions and the controls the other windows and later work rely on.
 #include <QLineEdit>
 
-#include "app/platform/language.h"
 #include "camset/camera_settings_dialog.h"
 #include "dialog_test_support.h"
+#include "platform/language.h"
 #include "recording/windows/about_box.h"
 #include "recording/windows/export_dialog.h"
 #include "recording/windows/export_progress.h"
@@ -19,22 +19,21 @@ void ExpectControls(const QWidget& window, std::initializer_list<const char*> na
 }
 
 TEST(DialogShells, CaptionsAndControls) {
-    TAboutBox about;
-    TfrmExtract extract;
-    TfrmExtProgress progress;
-    TfrmSetCamReg camera;
+    recording_windows::TAboutBox about;
+    recording_windows::TfrmExtract extract;
+    recording_windows::TfrmExtProgress progress;
+    camset::TfrmSetCamReg camera;
     EXPECT_EQ(about.windowTitle(), "About");
     EXPECT_EQ(extract.windowTitle(), "Export");
     EXPECT_EQ(progress.windowTitle(), "Extracting ...");
     EXPECT_EQ(camera.windowTitle(), "Camera Settings");
     ExpectControls(about, {"Panel1", "ProductName", "Version", "Image1", "OKButton"});
-    ExpectControls(extract, {"lblStart", "Label1", "Label2", "Label3", "bSetFilename",
-                             "rgExportAs", "bbOK", "BitBtn1", "SaveDialog1"});
+    ExpectControls(extract, {"lblStart", "Label1", "Label2", "Label3", "bSetFilename", "rgExportAs", "bbOK", "BitBtn1",
+                             "SaveDialog1"});
     ExpectControls(progress, {"ProgressBar1", "lblProgress"});
-    ExpectControls(camera, {"cbDrive", "cbTime", "rgSwitch", "edtHours", "edtMinutes",
-                            "edtSeconds", "udHours", "udMinutes", "udSeconds", "rgFlicker",
-                            "cbLoop", "cbExpoLock", "cbIgnoreDark", "rgResolutionSelect", "bOK",
-                            "bCancel"});
+    ExpectControls(camera, {"cbDrive", "cbTime", "rgSwitch", "edtHours", "edtMinutes", "edtSeconds", "udHours",
+                            "udMinutes", "udSeconds", "rgFlicker", "cbLoop", "cbExpoLock", "cbIgnoreDark",
+                            "rgResolutionSelect", "bOK", "bCancel"});
     EXPECT_EQ(Control<QLineEdit>(&extract, "edtExtractFirst")->text(), "1");
     EXPECT_EQ(Control<QLineEdit>(&extract, "edtExtractLast")->text(), "100");
     EXPECT_EQ(Control<QLineEdit>(&extract, "edtExtractSkip")->text(), "0");
@@ -42,8 +41,8 @@ TEST(DialogShells, CaptionsAndControls) {
 }
 
 TEST(DialogShells, CaptionsFollowTheLanguage) {
-    TfrmExtract extract;
-    TfrmSetCamReg camera;
+    recording_windows::TfrmExtract extract;
+    camset::TfrmSetCamReg camera;
     ASSERT_TRUE(ui::SetActiveLanguage(2));
     EXPECT_EQ(extract.windowTitle(), "匯出");
     EXPECT_EQ(camera.windowTitle(), "設定相機");

@@ -2,8 +2,6 @@
 // window's controls by name, and answering a modal dialog the code opens.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
@@ -12,9 +10,11 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 
-#include "app/platform/ini_file.h"
+#include "platform/ini_file.h"
 
 namespace vn::test {
 

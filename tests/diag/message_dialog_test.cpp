@@ -3,10 +3,10 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/platform/language.h"
 #include "dialog_test_support.h"
+#include "platform/language.h"
 
-namespace vn {
+namespace vn::diag {
 namespace {
 
 using test::Control;
@@ -45,9 +45,7 @@ TEST(MessageDialog, AnIndexOutsideTheMessagesShowsNone) {
     EXPECT_EQ(VisibleMessages(dialog, TfrmMyMsg::UnkFormat), QStringList{"lblUnkFormat"});
 }
 
-QString Text(const TfrmMyMsg& dialog, const char* name) {
-    return Control<QLabel>(&dialog, name)->text();
-}
+QString Text(const TfrmMyMsg& dialog, const char* name) { return Control<QLabel>(&dialog, name)->text(); }
 
 TEST(MessageDialog, SpeaksTheChosenLanguage) {
     TfrmMyMsg dialog;
@@ -66,4 +64,4 @@ TEST(MessageDialog, SpeaksTheChosenLanguage) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::diag

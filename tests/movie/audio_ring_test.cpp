@@ -5,7 +5,7 @@
 #include <numeric>
 #include <vector>
 
-namespace vn {
+namespace vn::movie {
 namespace {
 
 std::vector<uint8_t> Counting(size_t n, uint8_t first = 0) {
@@ -67,4 +67,4 @@ TEST(AudioRing, ObserverSeesDroppedBytesTooAndClearEmpties) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::movie

@@ -10,7 +10,7 @@
 #include "movie/movie_file.h"
 #include "movie/movie_file_fixture.h"
 
-namespace vn {
+namespace vn::movie {
 namespace {
 
 using test::HandMadeMovie;
@@ -153,4 +153,4 @@ TEST_F(DamagedMovieTest, CorruptedFixtureMoviesReadToTheEnd) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::movie

@@ -35,22 +35,22 @@ protected:
         return decoder.DecodeVop(stream);
     }
     uint8_t Y(int x, int y) const {
-        const YuvPlanes p = decoder.currentPicture();
+        const mpeg4::YuvPlanes p = decoder.currentPicture();
         return p.y[y * p.lumaStride + x];
     }
     uint8_t Cb(int x, int y) const {
-        const YuvPlanes p = decoder.currentPicture();
+        const mpeg4::YuvPlanes p = decoder.currentPicture();
         return p.cb[y * p.chromaStride + x];
     }
     uint8_t Cr(int x, int y) const {
-        const YuvPlanes p = decoder.currentPicture();
+        const mpeg4::YuvPlanes p = decoder.currentPicture();
         return p.cr[y * p.chromaStride + x];
     }
 
     samples::BitWriter w;
     samples::LayerFields layer;
-    StreamWindow stream;
-    Mpeg4Decoder decoder;
+    mpeg4::StreamWindow stream;
+    mpeg4::Mpeg4Decoder decoder;
 };
 
 }  // namespace vn::test

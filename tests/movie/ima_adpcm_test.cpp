@@ -1,12 +1,12 @@
 // The raw movies' sound decoder: block layout, code order, and any bytes
 // at all decoding inside the buffers given.
+#include "movie/ima_adpcm.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "movie/ima_adpcm.h"
-
-namespace vn {
+namespace vn::movie {
 namespace {
 
 TEST(ImaAdpcm, BlockHeaderSampleThenLowCodeBeforeHigh) {
@@ -71,4 +71,4 @@ TEST(ImaAdpcm, HostileBytesSaturateInsteadOfOverflowing) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::movie

@@ -18,8 +18,8 @@ constexpr int kNone = -12345;  // an output that the read must leave alone
 class MovieFileTest : public ::testing::Test {
 protected:
     std::string Path(const char* name) {
-        return ::testing::TempDir() + "movie_file_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name() + name;
+        return ::testing::TempDir() + "movie_file_" + ::testing::UnitTest::GetInstance()->current_test_info()->name() +
+               name;
     }
     // Writes the movie and opens it; the length in position units.
     int64_t Open(const HandMadeMovie& movie, size_t length = SIZE_MAX) {
@@ -43,7 +43,7 @@ protected:
         return bytes;
     }
 
-    MovieFile file;
+    movie::MovieFile file;
 };
 
 }  // namespace vn::test

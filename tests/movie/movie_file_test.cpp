@@ -1,18 +1,18 @@
 #include "movie/movie_file.h"
 
 #include <gtest/gtest.h>
-#include <utime.h>
 
 #include <ctime>
+#include <utime.h>
 
 #include "movie/movie_file_fixture.h"
 
-namespace vn {
+namespace vn::movie {
 namespace {
 
 using test::HandMadeMovie;
-using test::MovieFileTest;
 using test::kNone;
+using test::MovieFileTest;
 
 TEST_F(MovieFileTest, OpenReportsWholeUnitsAndTheHeaderEnd) {
     HandMadeMovie movie;
@@ -167,4 +167,4 @@ TEST_F(MovieFileTest, RewindGoesBackToTheFirstPicture) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::movie

@@ -3,7 +3,7 @@
 #include "movie/movie_file.h"
 #include "movie/movie_file_fixture.h"
 
-namespace vn {
+namespace vn::movie {
 namespace {
 
 using test::HandMadeMovie;
@@ -119,4 +119,4 @@ TEST_F(MovieSeekTest, SeeksAndAudioCrossTheWindowBoundary) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::movie

@@ -7,7 +7,7 @@
 #include "decode/quant.h"
 #include "samplewriter/bit_writer.h"
 
-namespace vn {
+namespace vn::mpeg4 {
 namespace {
 
 class BlockTest : public ::testing::Test {
@@ -15,8 +15,8 @@ protected:
     // Decodes one block from the bits written so far (padded with ones).
     bool Decode(bool intra, bool useDcCode, bool luma, bool coded) {
         w.Bytes(std::vector<uint8_t>(8, 0xFF));
-        const std::string path = ::testing::TempDir() + "block_" +
-                                 ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        const std::string path =
+            ::testing::TempDir() + "block_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
         EXPECT_TRUE(w.WriteFile(path));
         EXPECT_EQ(stream.Open(path), 0);
         block.Clear();
@@ -33,11 +33,11 @@ protected:
         w.Bits(static_cast<uint32_t>(secondMarker), 1);
     }
     // The dequantised value at a zigzag scan index.
-    int AtScan(int k) const { return block.value[kZigzagToNatural[k]]; }
+    int AtScan(int k) const { return block.value[jpeg::kZigzagToNatural[k]]; }
 
     samples::BitWriter w;
     StreamWindow stream;
-    CoefficientBlock block;
+    DequantisedBlock block;
     const QuantiserScales& scales = ScalesForQuantiser(8);
 };
 
@@ -76,9 +76,9 @@ TEST_F(BlockTest, ChromaTakesItsOwnSizeTable) {
 }
 
 TEST_F(BlockTest, IntraEventsFollowTheDcAndAreDequantisedInPlace) {
-    w.Code("011");        // luma DC size 0
-    w.Code("1111 1");     // intra last 0 run 0 level 3, negative: scan index 1
-    w.Code("0111 0");     // intra last 1 run 0 level 1: scan index 2
+    w.Code("011");     // luma DC size 0
+    w.Code("1111 1");  // intra last 0 run 0 level 3, negative: scan index 1
+    w.Code("0111 0");  // intra last 1 run 0 level 1: scan index 2
     ASSERT_TRUE(Decode(true, true, true, true));
     EXPECT_EQ(block.quantisedDc, 0);
     EXPECT_EQ(AtScan(1), (-6 * scales.intra[1]) >> 1);
@@ -108,7 +108,7 @@ TEST_F(BlockTest, EscapeModeTwoRaisesTheRunByRmaxPlusOne) {
     w.Code("0111 1");      // inter last 1 run 0 level 1, negative
     ASSERT_TRUE(Decode(false, false, true, true));
     const int k = 0 + 40 + 1;  // RMAX(1, 1) = 40
-    EXPECT_EQ(AtScan(k), (-3 * scales.inter[kZigzagToNatural[k]]) >> 1);
+    EXPECT_EQ(AtScan(k), (-3 * scales.inter[jpeg::kZigzagToNatural[k]]) >> 1);
 }
 
 TEST_F(BlockTest, EscapeModeThreeLevelIsTwelveBitTwosComplement) {
@@ -139,4 +139,4 @@ TEST_F(BlockTest, AnUnknownCodeWhereTheEscapeShouldBeFails) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::mpeg4

@@ -4,11 +4,11 @@
 
 #include "movie/decoder_fixture.h"
 
-namespace vn {
+namespace vn::mpeg4 {
 namespace {
 
-using test::DecoderTest;
 using samples::LayerFields;
+using test::DecoderTest;
 
 TEST_F(DecoderTest, HeadersSetTheStreamParameters) {
     layer.width = 176;
@@ -64,24 +64,16 @@ TEST_P(RefusedHeaderTest, IsRefused) {
 
 INSTANTIATE_TEST_SUITE_P(
     OutsideTheSubset, RefusedHeaderTest,
-    ::testing::Values([](LayerFields& f) { f.profile = 0x02; },
-                      [](LayerFields& f) { f.visualObjectIdentifier = 1; },
-                      [](LayerFields& f) { f.visualObjectType = 2; },
-                      [](LayerFields& f) { f.videoSignalType = 1; },
-                      [](LayerFields& f) { f.videoObject = 0x20; },
-                      [](LayerFields& f) { f.videoObjectLayer = 0x30; },
-                      [](LayerFields& f) { f.objectType = 2; },
-                      [](LayerFields& f) { f.aspectRatio = 2; },
-                      [](LayerFields& f) { f.shape = 1; },
-                      [](LayerFields& f) { f.fixedVopRate = 1; },
-                      [](LayerFields& f) { f.widthMarker = 0; },
-                      [](LayerFields& f) { f.interlaced = 1; },
-                      [](LayerFields& f) { f.spriteEnable = 1; },
-                      [](LayerFields& f) { f.not8Bit = 1; },
+    ::testing::Values([](LayerFields& f) { f.profile = 0x02; }, [](LayerFields& f) { f.visualObjectIdentifier = 1; },
+                      [](LayerFields& f) { f.visualObjectType = 2; }, [](LayerFields& f) { f.videoSignalType = 1; },
+                      [](LayerFields& f) { f.videoObject = 0x20; }, [](LayerFields& f) { f.videoObjectLayer = 0x30; },
+                      [](LayerFields& f) { f.objectType = 2; }, [](LayerFields& f) { f.aspectRatio = 2; },
+                      [](LayerFields& f) { f.shape = 1; }, [](LayerFields& f) { f.fixedVopRate = 1; },
+                      [](LayerFields& f) { f.widthMarker = 0; }, [](LayerFields& f) { f.interlaced = 1; },
+                      [](LayerFields& f) { f.spriteEnable = 1; }, [](LayerFields& f) { f.not8Bit = 1; },
                       [](LayerFields& f) { f.quantType = 1; },
                       [](LayerFields& f) { f.complexityEstimationDisable = 0; },
-                      [](LayerFields& f) { f.resyncMarkerDisable = 0; },
-                      [](LayerFields& f) { f.dataPartitioned = 1; },
+                      [](LayerFields& f) { f.resyncMarkerDisable = 0; }, [](LayerFields& f) { f.dataPartitioned = 1; },
                       [](LayerFields& f) { f.scalability = 1; }));
 
 TEST_F(DecoderTest, TruncatedHeadersAreRefused) {
@@ -108,4 +100,4 @@ TEST_F(DecoderTest, GroupOfVopHeaderIsReadAndItsValuesIgnored) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::mpeg4

@@ -7,7 +7,7 @@
 
 #include "movie/decoder_fixture.h"
 
-namespace vn {
+namespace vn::mpeg4 {
 namespace {
 
 using test::DecoderTest;
@@ -22,11 +22,11 @@ TEST_F(DecoderTest, VopsAcrossTheWindowBoundaryDecodeAsAnyOther) {
     vop.Code("011 0 11");
     // Every block: the DC, two table events and the three escape modes.
     for (int block = 0; block < 6; ++block) {
-        vop.Code(block < 4 ? "010 101" : "001 011");    // DC size 3, +5
-        vop.Code("10 0  1111 1");                       // level 1, level -3
-        vop.Code("0000011 0  110 1");                   // mode 1: level -(2 + 27)
+        vop.Code(block < 4 ? "010 101" : "001 011");       // DC size 3, +5
+        vop.Code("10 0  1111 1");                          // level 1, level -3
+        vop.Code("0000011 0  110 1");                      // mode 1: level -(2 + 27)
         vop.Code("0000011 11 0 000010 1 111111111000 1");  // mode 3: run 2, level -8
-        vop.Code("0000011 10  0111 0");                 // mode 2: last, run 0 + 20 + 1
+        vop.Code("0000011 10  0111 0");                    // mode 2: last, run 0 + 20 + 1
     }
     vop.AlignWithStuffing();
     const std::vector<uint8_t> one = vop.bytes();
@@ -97,4 +97,4 @@ TEST_F(DecoderTest, DamagedStreamsFailWithoutHarm) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::mpeg4

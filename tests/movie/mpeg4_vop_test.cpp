@@ -6,11 +6,11 @@
 
 #include "movie/decoder_fixture.h"
 
-namespace vn {
+namespace vn::mpeg4 {
 namespace {
 
-using test::DecoderTest;
 using samples::VopFields;
+using test::DecoderTest;
 
 VopFields Vop(uint32_t codingType, uint32_t quant = 8, uint32_t threshold = 0) {
     VopFields f;
@@ -23,9 +23,9 @@ VopFields Vop(uint32_t codingType, uint32_t quant = 8, uint32_t threshold = 0) {
 // An I-VOP macroblock without coefficients: DC size codes only, luma DC
 // differences -3, 0, 0, 0 and chroma -5, -5.
 void FlatIntraMacroblock(samples::BitWriter& w) {
-    w.Code("1 0 0011");                    // MCBPC intra CBPC 0, ac_pred_flag, CBPY 0
-    w.Code("10 00  011 011 011");          // luma DC sizes 2 (v = 0) and 0
-    w.Code("001 010  001 010");            // chroma DC size 3, v = 2
+    w.Code("1 0 0011");            // MCBPC intra CBPC 0, ac_pred_flag, CBPY 0
+    w.Code("10 00  011 011 011");  // luma DC sizes 2 (v = 0) and 0
+    w.Code("001 010  001 010");    // chroma DC size 3, v = 2
 }
 
 bool AllEqual(const uint8_t* plane, int stride, int width, int height, uint8_t value) {
@@ -59,9 +59,9 @@ TEST_F(DecoderTest, AtTheThresholdTheDcIsTheFirstTcoefEvent) {
     layer.width = layer.height = 16;
     WriteHeaders();
     WriteVopHeader(w, Vop(0, 13, 1));
-    w.Code("011 0 00010");      // MCBPC intra CBPC 3, ac_pred_flag, CBPY: Y0 coded
-    w.Code("0111 1");           // Y0: last, run 0, level -1
-    w.Code("0111 0 0111 0");    // Cb, Cr: level +1
+    w.Code("011 0 00010");    // MCBPC intra CBPC 3, ac_pred_flag, CBPY: Y0 coded
+    w.Code("0111 1");         // Y0: last, run 0, level -1
+    w.Code("0111 0 0111 0");  // Cb, Cr: level +1
     w.AlignWithStuffing();
     // The same, quantiser 12 plus DQUANT +1 in the macroblock.
     WriteVopHeader(w, Vop(0, 12, 1));
@@ -126,7 +126,7 @@ TEST_F(DecoderTest, VectorsArePredictedFromLeftAboveAndAboveRight) {
     WriteHeaders();
     PatternIntraVop(w);
     WriteVopHeader(w, Vop(1));
-    const char* inter = "0 1 11";  // coded, MCBPC inter CBPC 0, CBPY none
+    const char* inter = "0 1 11";              // coded, MCBPC inter CBPC 0, CBPY none
     w.Code(inter), w.Code("0000001100 0  1");  // (16, 0): nothing to predict from
     w.Code(inter), w.Code("1 1");              // left only: (16, 0)
     w.Code(inter), w.Code("1 1");              // (16, 0), zeroed in the last column
@@ -252,10 +252,9 @@ TEST_F(DecoderTest, DisplayFiltersACopyAndWritesOnlyTheStreamsRows) {
         EXPECT_NE(picture.Row(19)[57], 9) << mode;
         EXPECT_EQ(picture.Row(19)[60], 9) << mode;  // row padding
         EXPECT_EQ(picture.Row(20)[0], 9) << mode;
-        EXPECT_EQ(std::vector<uint8_t>(decoder.currentPicture().y, decoder.currentPicture().y + 32 * 32),
-                  decoded);
+        EXPECT_EQ(std::vector<uint8_t>(decoder.currentPicture().y, decoder.currentPicture().y + 32 * 32), decoded);
     }
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::mpeg4

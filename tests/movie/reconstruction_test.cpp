@@ -6,13 +6,13 @@
 #include <random>
 #include <vector>
 
-#include "movie/colour.h"
 #include "movie/dequant.h"
-#include "movie/idct.h"
 #include "movie/motion_comp.h"
+#include "movie/mpeg4_colour.h"
+#include "movie/mpeg4_idct.h"
 #include "movie/post_filter.h"
 
-namespace vn {
+namespace vn::mpeg4 {
 namespace {
 
 TEST(Dequantisation, ScalersFollowTable71AndScalesTheDefaultMatrices) {
@@ -41,25 +41,25 @@ TEST(Dequantisation, InterLevelsMoveAwayFromZeroAndEverythingSaturates) {
     EXPECT_EQ(DequantiseLevel(0, false, 16), 0);
     EXPECT_EQ(DequantiseLevel(2000, false, 100), 2047);
     EXPECT_EQ(DequantiseLevel(-2000, true, 100), -2048);
-    CoefficientBlock block;
+    DequantisedBlock block;
     SetIntraDc(block, 300, 46);
     EXPECT_EQ(block.value[0], 2047);
 }
 
 TEST(Dequantisation, MismatchControlFlipsTheLastValueWhenTheSumIsEven) {
-    CoefficientBlock even;
+    DequantisedBlock even;
     SetIntraDc(even, 64, 16);  // 1024, the only value
     FinishDequantisation(even);
     EXPECT_EQ(even.value[63], 1);
     EXPECT_EQ(even.rows, 0x81u);
 
-    CoefficientBlock odd;
+    DequantisedBlock odd;
     odd.value[5] = 3;
     odd.sum = 3;
     FinishDequantisation(odd);
     EXPECT_EQ(odd.value[63], 0);
 
-    CoefficientBlock lastEven;  // an even value at 63 becomes odd, and back
+    DequantisedBlock lastEven;  // an even value at 63 becomes odd, and back
     lastEven.value[63] = -4;
     lastEven.sum = -4;
     FinishDequantisation(lastEven);
@@ -108,8 +108,8 @@ TEST(InverseDct, StaysWithinOneOfTheExactTransformAndSkipsEmptyRowsExactly) {
                     for (int u = 0; u < 8; ++u) {
                         const double cu = u == 0 ? std::sqrt(0.5) : 1.0;
                         const double cv = v == 0 ? std::sqrt(0.5) : 1.0;
-                        sum += cu * cv * block[static_cast<size_t>(v * 8 + u)] *
-                               std::cos((2 * x + 1) * u * M_PI / 16) * std::cos((2 * y + 1) * v * M_PI / 16);
+                        sum += cu * cv * block[static_cast<size_t>(v * 8 + u)] * std::cos((2 * x + 1) * u * M_PI / 16) *
+                               std::cos((2 * y + 1) * v * M_PI / 16);
                     }
                 }
                 EXPECT_NEAR(fast[static_cast<size_t>(y * 8 + x)], sum / 4, 1.0) << trial;
@@ -136,7 +136,8 @@ protected:
     // Predicts the macroblock at (column, row) into the output planes.
     void Predict(int column, int row, int x, int yv) {
         const YuvPlanes reference{y.data(), cb.data(), cr.data(), 48, 24, 48};
-        PredictMacroblock(reference, {column, row, 3, 3}, x, yv, &outY[static_cast<size_t>(16 * row * 48 + 16 * column)],
+        PredictMacroblock(reference, {column, row, 3, 3}, x, yv,
+                          &outY[static_cast<size_t>(16 * row * 48 + 16 * column)],
                           &outCb[static_cast<size_t>(8 * row * 24 + 8 * column)],
                           &outCr[static_cast<size_t>(8 * row * 24 + 8 * column)]);
     }
@@ -215,4 +216,4 @@ TEST(Colour, WritesOnlyTheStreamsRowsAndWhatFitsThePicture) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::mpeg4

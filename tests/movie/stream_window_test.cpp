@@ -9,7 +9,7 @@
 
 #include "samplewriter/bit_writer.h"
 
-namespace vn {
+namespace vn::mpeg4 {
 namespace {
 
 constexpr uint32_t kWindow = 1048576;  // 1 MiB: a multiple of any usual page size
@@ -18,8 +18,8 @@ class StreamWindowTest : public ::testing::Test {
 protected:
     // Writes bytes to a file of this test and opens it.
     void Open(const std::vector<uint8_t>& bytes) {
-        const std::string path = ::testing::TempDir() + "stream_window_" +
-                                 ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        const std::string path =
+            ::testing::TempDir() + "stream_window_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
         samples::BitWriter w;
         w.Bytes(bytes);
         ASSERT_TRUE(w.WriteFile(path));
@@ -215,4 +215,4 @@ TEST_F(StreamWindowTest, StartCodeAcrossTheWindowBoundaryIsPeekedNotConsumed) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::mpeg4

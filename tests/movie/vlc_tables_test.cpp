@@ -9,7 +9,7 @@
 #include "movie/vlc_reader.h"
 #include "samplewriter/bit_writer.h"
 
-namespace vn {
+namespace vn::mpeg4 {
 namespace {
 
 struct Code {
@@ -108,7 +108,7 @@ TEST(VlcTables, SpotValuesMatchTheStandardsTables) {
     EXPECT_EQ(CodeText(kInterTcoefCodes, 1, 40, 1), "000001011111");
     EXPECT_EQ(kMvdCodes[32].code, 0b000000000010u);
     EXPECT_EQ(kMvdCodes[32].length, 12);
-    EXPECT_EQ(kMcbpcInterCodes[5].length, 9);  // stuffing 0000 0000 1
+    EXPECT_EQ(kMcbpcInterCodes[5].length, 9);          // stuffing 0000 0000 1
     EXPECT_EQ(kMcbpcInterCodes[27].code, 0b0000011u);  // intra, CBPC 3
 }
 
@@ -173,9 +173,8 @@ protected:
 };
 
 TEST_F(VlcReaderTest, LookupAndBitByBitMatchingAgreeOnEveryCode) {
-    for (const VlcTable* table : {&kMcbpcIntraVlc, &kMcbpcInterVlc, &kCbpyVlc, &kMvdVlc,
-                                  &kDcSizeLumaVlc, &kDcSizeChromaVlc, &kIntraTcoefVlc,
-                                  &kInterTcoefVlc}) {
+    for (const VlcTable* table : {&kMcbpcIntraVlc, &kMcbpcInterVlc, &kCbpyVlc, &kMvdVlc, &kDcSizeLumaVlc,
+                                  &kDcSizeChromaVlc, &kIntraTcoefVlc, &kInterTcoefVlc}) {
         ExpectEveryCodeReadsBack(*table, 0);
         ExpectEveryCodeReadsBack(*table, 5);
     }
@@ -203,4 +202,4 @@ TEST_F(VlcReaderTest, AMissReadsOneBitBeyondTheLongestCodeEitherWay) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::mpeg4

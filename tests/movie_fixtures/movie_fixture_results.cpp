@@ -20,8 +20,8 @@
 
 namespace {
 
-using vn::MovieFile;
 using vn::Picture;
+using vn::movie::MovieFile;
 using vn::tool::JsonWriter;
 using vn::tool::MovieRead;
 
@@ -90,8 +90,7 @@ Pass ReadAll(MovieFile& movie, Picture& picture, bool honourSkip) {
 }
 
 std::vector<SeekRequest> SeeksListed(const std::string& expectedJson) {
-    static const std::regex kSeek(
-        R"re("position":\s*(-?\d+),\s*"units":\s*(-?\d+),\s*"direction":\s*(-?\d+))re");
+    static const std::regex kSeek(R"re("position":\s*(-?\d+),\s*"units":\s*(-?\d+),\s*"direction":\s*(-?\d+))re");
     std::vector<SeekRequest> seeks;
     for (std::sregex_iterator it(expectedJson.begin(), expectedJson.end(), kSeek), end; it != end; ++it) {
         seeks.push_back({std::stoll((*it)[1]), std::stoi((*it)[2]), std::stoi((*it)[3])});
@@ -155,8 +154,7 @@ bool WriteResults(const std::filesystem::path& stream, const std::vector<SeekReq
             .Field("units", seek.units)
             .Field("direction", seek.direction)
             .Field("result", result);
-        json.FieldIf("found_offset", movie.seekOffset() >= 0,
-                     [&](JsonWriter& j) { j.Value(movie.seekOffset()); });
+        json.FieldIf("found_offset", movie.seekOffset() >= 0, [&](JsonWriter& j) { j.Value(movie.seekOffset()); });
         json.Key("then");
         WritePictures(json, movie, picture, 3);
         json.EndObject();

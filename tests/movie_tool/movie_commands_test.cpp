@@ -37,8 +37,7 @@ protected:
         std::vector<char*> argv{const_cast<char*>("vnplay-tool"), const_cast<char*>("cmd")};
         for (auto& w : words) argv.push_back(w.data());
         Arguments args(static_cast<int>(argv.size()), argv.data(), 2,
-                       {"position", "step", "direction", "read", "out-dir", "deblock", "picture", "out",
-                        "audio-out"});
+                       {"position", "step", "direction", "read", "out-dir", "deblock", "picture", "out", "audio-out"});
         ::testing::internal::CaptureStdout();
         ::testing::internal::CaptureStderr();
         const int status = command(args);
@@ -68,9 +67,10 @@ TEST(MovieKind, ByExtensionIgnoringCase) {
 
 TEST_F(MovieCommandsTest, InfoDescribesTheStream) {
     ASSERT_EQ(Run(RunMovieInfo, {path}), 0);
-    EXPECT_EQ(out, "{\"kind\":3,\"length\":2,\"width\":32,\"height\":32,\"resolution\":30,"
-                   "\"time_increment_bits\":5,\"header_end\":" +
-                       std::to_string(movie.headerEnd()) + "}\n");
+    EXPECT_EQ(out,
+              "{\"kind\":3,\"length\":2,\"width\":32,\"height\":32,\"resolution\":30,"
+              "\"time_increment_bits\":5,\"header_end\":" +
+                  std::to_string(movie.headerEnd()) + "}\n");
 }
 
 TEST_F(MovieCommandsTest, UnusableFilesAndUsageErrorsHaveTheirStatus) {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace vn {
+namespace vn::avi {
 namespace {
 
 TEST(FormatElapsed, HoursBelowADayThenDaysOnTwoLines) {
@@ -63,4 +63,4 @@ TEST(ElapsedClock, LongRecordingsDoNotOverflow) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::avi

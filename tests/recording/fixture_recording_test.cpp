@@ -9,7 +9,7 @@
 #include "recording/recording.h"
 #include "recording_test_support.h"
 
-namespace vn {
+namespace vn::avi {
 namespace {
 
 struct ShownFrame {
@@ -53,8 +53,8 @@ protected:
             SCOPED_TRACE(i);
             EXPECT_EQ(intervalMs, next->intervalMs);
             EXPECT_EQ(elapsed.g_nElapsedSecs, next->elapsed);
-            const std::string text = recording.hasEvents ? EventNumberText(recording.EventList, i)
-                                                         : FormatElapsed(elapsed.g_nElapsedSecs);
+            const std::string text =
+                recording.hasEvents ? EventNumberText(recording.EventList, i) : FormatElapsed(elapsed.g_nElapsedSecs);
             EXPECT_EQ(text, next->elapsedText);
             EXPECT_EQ(date, next->date);
             EXPECT_EQ(time, next->time);
@@ -94,7 +94,7 @@ protected:
     }
 
     test::TempFolder folder;
-    JpegDecoder decoder;
+    jpeg::JpegDecoder decoder;
     Recording recording{decoder};
 };
 
@@ -135,8 +135,18 @@ TEST_F(FixtureRecording, EventRecordingOfAWrd310) {
         {21, 1000, 25, "3 of 5", "2012/01/01", "00:00:15", 1},
         {39, 1000, 43, "5 of 5", "2012/01/01", "00:00:33", 1},
     });
-    CheckEventScans({{0, 40, 3}, {3, 40, 3}, {4, 40, 17}, {18, 40, 31}, {32, 40, 39}, {39, 0, 39}, {16, 0, 3},
-                     {2, 0, -1}, {10, 13, -1}, {40, 0, 39}, {40, 40, -1}, {38, 0, 31}});
+    CheckEventScans({{0, 40, 3},
+                     {3, 40, 3},
+                     {4, 40, 17},
+                     {18, 40, 31},
+                     {32, 40, 39},
+                     {39, 0, 39},
+                     {16, 0, 3},
+                     {2, 0, -1},
+                     {10, 13, -1},
+                     {40, 0, 39},
+                     {40, 40, -1},
+                     {38, 0, 31}});
 }
 
 TEST_F(FixtureRecording, AsFastAsPossibleXprmaxWithMovieRecord) {
@@ -149,10 +159,10 @@ TEST_F(FixtureRecording, AsFastAsPossibleXprmaxWithMovieRecord) {
     EXPECT_EQ(recording.modelTag.tag(), "XPRMAX");
     EXPECT_EQ(recording.modelTag.mode(), 3);
     ASSERT_TRUE(recording.movieRecordPresent);
-    const uint8_t kept[52] = {
-        0x6d, 0x69, 0x6e, 0x66, 0x2e, 0x00, 0x58, 0x50, 0x52, 0x33, 0x31, 0x30, 0x20, 0x4d, 0x61, 0x78, 0x20, 0x48,
-        0x44, 0x52, 0x00, 0x00, 0xd2, 0x04, 0x00, 0x00, 0x02, 0x01, 0x01, 0x00, 0x03, 0x01, 0x03, 0x05, 0x04, 0x00,
-        0x06, 0x00, 0x02, 0x00, 0x58, 0x02, 0x00, 0x00, 0xfe, 0xff, 0xc2, 0x01, 0x38, 0x04, 0x7c, 0x00};
+    const uint8_t kept[52] = {0x6d, 0x69, 0x6e, 0x66, 0x2e, 0x00, 0x58, 0x50, 0x52, 0x33, 0x31, 0x30, 0x20,
+                              0x4d, 0x61, 0x78, 0x20, 0x48, 0x44, 0x52, 0x00, 0x00, 0xd2, 0x04, 0x00, 0x00,
+                              0x02, 0x01, 0x01, 0x00, 0x03, 0x01, 0x03, 0x05, 0x04, 0x00, 0x06, 0x00, 0x02,
+                              0x00, 0x58, 0x02, 0x00, 0x00, 0xfe, 0xff, 0xc2, 0x01, 0x38, 0x04, 0x7c, 0x00};
     EXPECT_EQ(std::memcmp(recording.movieRecord.bytes, kept, sizeof kept), 0);
     EXPECT_EQ(recording.movieRecord.modelName(), "XPR310 Max HDR");
     EXPECT_EQ(recording.movieRecord.intervalTenths(), 600u);
@@ -195,4 +205,4 @@ TEST_F(FixtureRecording, ReopeningReleasesTheFormerRecording) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::avi

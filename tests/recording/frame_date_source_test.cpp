@@ -4,7 +4,7 @@
 
 #include "sample_recording.h"
 
-namespace vn {
+namespace vn::avi {
 namespace {
 
 using samples::CameraDate;
@@ -32,7 +32,8 @@ protected:
     // Walks the frame's records as its decode would, then dates it.
     std::string DateOf(int frame, int64_t elapsed) {
         EXPECT_EQ(recording.ReadFrame(frame), 0);
-        decoder.ParseJpegHeaders(recording.LastFrameBytes(), kMarkerWalkLimit, nullptr, nullptr, nullptr, nullptr);
+        decoder.ParseJpegHeaders(recording.LastFrameBytes(), jpeg::kMarkerWalkLimit, nullptr, nullptr, nullptr,
+                                 nullptr);
         std::string date, time;
         recording.FrameDateTime(elapsed, date, time);
         return date + " " + time + " #" + std::to_string(recording.lastDateSource());
@@ -66,4 +67,4 @@ TEST_F(FrameDateSource, ClockDatesAndTheirLimits) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::avi

@@ -2,12 +2,11 @@
 // with the modification time their expected values assume, read as UTC.
 #pragma once
 
-#include <sys/time.h>
-
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <string>
+#include <sys/time.h>
 
 namespace vn::test {
 

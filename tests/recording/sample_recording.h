@@ -27,7 +27,9 @@ inline Bytes Frame(std::initializer_list<Bytes> segments = {}) {
     return frame;
 }
 
-inline Bytes EventFrame(uint8_t eventByte) { return Frame({samples::Segment(samples::kApp5, samples::EventPayload(eventByte))}); }
+inline Bytes EventFrame(uint8_t eventByte) {
+    return Frame({samples::Segment(samples::kApp5, samples::EventPayload(eventByte))});
+}
 
 inline void PutU32(Bytes& file, size_t at, uint32_t value) {
     for (int i = 0; i < 4; ++i) file[at + i] = static_cast<uint8_t>(value >> (8 * i));
@@ -52,8 +54,8 @@ protected:
     }
 
     test::TempFolder folder;
-    JpegDecoder decoder;
-    Recording recording{decoder};
+    jpeg::JpegDecoder decoder;
+    avi::Recording recording{decoder};
 };
 
 }  // namespace vn::test

@@ -1,15 +1,16 @@
 // The reader on recordings composed for each case: the two index layouts,
 // header values and camera chunks, damaged files, the cursor, the event
 // list and the sources of a frame's date.
+#include "sample_recording.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
 
-#include "sample_recording.h"
 #include "samplewriter/movie_record.h"
 
-namespace vn {
+namespace vn::avi {
 namespace {
 
 using samples::CameraAviOptions;
@@ -50,7 +51,7 @@ TEST_F(SampleRecording, HeaderValueReplacements) {
         {60, 300, "XPRMAX", 3, 60, 600},
         {60, 900, "XPRMAX", 3, 60, 900},
         {60, 300, "XPR310", 3, 60, 300},
-        {0, 300, "XPRMAX", 3, 0, 300},        // no interval to divide by
+        {0, 300, "XPRMAX", 3, 0, 300},  // no interval to divide by
     };
     for (const Case& c : cases) {
         CameraAviOptions options;
@@ -121,7 +122,7 @@ TEST_F(SampleRecording, MovieRecordKeepsItsHeaderAndAtMost44BytesOfBody) {
     EXPECT_EQ(recording.movieRecord.bytes[25], 0x77);
     EXPECT_TRUE(std::all_of(recording.movieRecord.bytes + 28, recording.movieRecord.bytes + 52,
                             [](uint8_t b) { return b == 0; }));
-    EXPECT_TRUE(recording.asap);  // interval 0: as fast as possible
+    EXPECT_TRUE(recording.asap);                 // interval 0: as fast as possible
     EXPECT_TRUE(recording.showCaptureInterval);  // capture mode 0 shows both
 }
 
@@ -173,12 +174,12 @@ TEST_F(SampleRecording, ReadFrameNeverWritesPastItsDestinationNorReadsPastTheFil
     options.height = 16;  // frame buffer of 768 bytes
     Bytes file = samples::BuildCameraAvi(options, {Frame(), Frame(), Frame(), Frame()});
     const size_t entries = Find(file, "idx1") + 8;
-    PutU32(file, entries + 16 + 12, 769);                    // frame 1: longer than the buffer
-    PutU32(file, entries + 32 + 12, 700);                    // frame 2: runs past the end of the file
+    PutU32(file, entries + 16 + 12, 769);                            // frame 1: longer than the buffer
+    PutU32(file, entries + 32 + 12, 700);                            // frame 2: runs past the end of the file
     PutU32(file, entries + 48 + 8, static_cast<uint32_t>(entries));  // frame 3: not a frame chunk
     file.resize(file.size() - 8);  // the last entry's length bytes stay readable up to here
     PutU32(file, 4, static_cast<uint32_t>(file.size() - 8));
-    ASSERT_EQ(Open(file), -1);     // the cut index entry
+    ASSERT_EQ(Open(file), -1);  // the cut index entry
     ASSERT_EQ(recording.ReadFrame(0), 0);
     const size_t good = recording.LastFrameBytes().size();
     for (int frame : {1, 2, 3}) EXPECT_EQ(recording.ReadFrame(frame), -3) << frame;
@@ -236,4 +237,4 @@ TEST_F(SampleRecording, EventListHoldsEveryEventFrame) {
 }
 
 }  // namespace
-}  // namespace vn
+}  // namespace vn::avi

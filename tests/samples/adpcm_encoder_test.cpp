@@ -1,5 +1,7 @@
 // The sample writer's sound encoder against the player's decoder: a tone
 // comes back as itself, block by block.
+#include "samplewriter/adpcm_encoder.h"
+
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -7,10 +9,15 @@
 
 #include "movie/ima_adpcm.h"
 #include "samples/tone_check.h"
-#include "samplewriter/adpcm_encoder.h"
 
 namespace vn::samples {
 namespace {
+
+using movie::AdpcmSampleCount;
+using movie::DecodeAdpcm;
+using movie::kAdpcmBlockBytes;
+using movie::kAdpcmSampleRate;
+using movie::kAdpcmSamplesPerBlock;
 
 std::vector<int16_t> Decoded(const std::vector<uint8_t>& bytes) {
     std::vector<int16_t> pcm(AdpcmSampleCount(bytes.size()));
@@ -19,8 +26,8 @@ std::vector<int16_t> Decoded(const std::vector<uint8_t>& bytes) {
 }
 
 TEST(AdpcmEncoder, ToneComesBackWithinTheCodecsError) {
-    for (const auto& [frequency, amplitude, snr] : {std::tuple{1000.0, 8000.0, 27.5}, std::tuple{440.0, 20000.0, 30.0},
-                                                    std::tuple{3000.0, 3000.0, 17.5}}) {
+    for (const auto& [frequency, amplitude, snr] :
+         {std::tuple{1000.0, 8000.0, 27.5}, std::tuple{440.0, 20000.0, 30.0}, std::tuple{3000.0, 3000.0, 17.5}}) {
         SCOPED_TRACE(frequency);
         const std::vector<int16_t> tone = SineTone(frequency, amplitude, kAdpcmSampleRate);
         const std::vector<uint8_t> bytes = EncodeAdpcm(tone);

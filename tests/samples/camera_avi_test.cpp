@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "samples/byte_view.h"
 #include "samplewriter/byte_writer.h"
 #include "samplewriter/movie_record.h"
-#include "samples/byte_view.h"
 
 namespace vn::samples {
 namespace {
@@ -44,8 +44,8 @@ TEST(ByteWriter, ComposesLittleEndianAndPatchesChunkSizes) {
     w.Zeros(3);
     w.EndChunk(chunk);
     w.PatchU32(w.size() - 2, 0xFFFFFFFF);  // would run past the end: ignored
-    const std::vector<uint8_t> expected = {1, 2, 3, 4, 5, 6, 7, 0xFE, 0xFF, 0xFF, 0xFF,
-                                           'a', 'b', ' ', ' ', 3, 0, 0, 0, 0, 0, 0};
+    const std::vector<uint8_t> expected = {1,   2,   3,   4,   5, 6, 7, 0xFE, 0xFF, 0xFF, 0xFF,
+                                           'a', 'b', ' ', ' ', 3, 0, 0, 0,    0,    0,    0};
     EXPECT_EQ(w.bytes(), expected);
 }
 
@@ -151,9 +151,10 @@ TEST(CameraAvi, ModelTagAndMovieRecordPrecedeTheFrames) {
 
 TEST(CameraAvi, MovieRecordBodyMatchesARecordedXprmaxFile) {
     // The "minf" record of tests/fixtures/avi/xprmax.avi from offset 6 on.
-    const std::vector<uint8_t> recorded = {
-        'X', 'P', 'R', '3', '1', '0', ' ', 'M', 'a', 'x', ' ', 'H', 'D', 'R', 0, 0, 0xD2, 0x04, 0, 0, 2, 1, 1, 0,
-        3, 1, 3, 5, 4, 0, 6, 0, 2, 0, 0x58, 0x02, 0, 0, 0xFE, 0xFF, 0xC2, 0x01, 0x38, 0x04, 0x7C, 0};
+    const std::vector<uint8_t> recorded = {'X', 'P', 'R',  '3',  '1',  '0',  ' ',  'M',  'a',  'x', ' ',  'H',
+                                           'D', 'R', 0,    0,    0xD2, 0x04, 0,    0,    2,    1,   1,    0,
+                                           3,   1,   3,    5,    4,    0,    6,    0,    2,    0,   0x58, 0x02,
+                                           0,   0,   0xFE, 0xFF, 0xC2, 0x01, 0x38, 0x04, 0x7C, 0};
     MovieSettings m;
     m.modelName = "XPR310 Max HDR";
     m.firmware = 1234;

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "samplewriter/camera_date.h"
 #include "samples/byte_view.h"
+#include "samplewriter/camera_date.h"
 
 namespace vn::samples {
 namespace {
@@ -57,7 +57,7 @@ TEST(CameraSegments, TsPayloadPlacesSettingsTimersAndSensorBits) {
     EXPECT_EQ(U16At(p, 73), 1);
     EXPECT_EQ(U16At(p, 75), 7);
     EXPECT_EQ(TextAt(p, 81, 16), std::string("WRD1.07-and-mor\0", 16));  // 15 characters at most
-    EXPECT_EQ(p[102], 0x12);  // quality high, band filter low
+    EXPECT_EQ(p[102], 0x12);                                             // quality high, band filter low
     EXPECT_EQ(p[105], 30);
     EXPECT_EQ(p[107], 72);
     EXPECT_EQ((std::vector<uint8_t>(p.begin() + 110, p.begin() + 115)), (std::vector<uint8_t>{0x09, 3, 4, 5, 2}));
@@ -65,7 +65,8 @@ TEST(CameraSegments, TsPayloadPlacesSettingsTimersAndSensorBits) {
 
 std::vector<uint8_t> FromHex(std::string_view hex) {
     std::vector<uint8_t> bytes;
-    for (size_t i = 0; i + 1 < hex.size(); i += 2) bytes.push_back(static_cast<uint8_t>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16)));
+    for (size_t i = 0; i + 1 < hex.size(); i += 2)
+        bytes.push_back(static_cast<uint8_t>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16)));
     return bytes;
 }
 
@@ -106,7 +107,8 @@ TEST(CameraSegments, SmallRecordsMatchTheCamerasBytes) {
     const auto app4 = ExposurePayload(v);
     ASSERT_EQ(app4.size(), kExposurePayloadSize);
     EXPECT_EQ(TextAt(app4, 0, 2), "AE");
-    for (auto [offset, value] : {std::pair{2, 300}, {4, 120}, {6, 3}, {8, 410}, {12, 118}, {18, 2}, {22, 40}, {26, 1000}})
+    for (auto [offset, value] :
+         {std::pair{2, 300}, {4, 120}, {6, 3}, {8, 410}, {12, 118}, {18, 2}, {22, 40}, {26, 1000}})
         EXPECT_EQ(U16At(app4, offset), value) << offset;
 
     EXPECT_EQ(ClockCommentPayload(25246091345), (std::vector<uint8_t>{'T', 0x51, 0xC8, 0xC8, 0xE0, 0x05, 0x00}));

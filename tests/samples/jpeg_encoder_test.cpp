@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "samplewriter/camera_segments.h"
 #include "samples/byte_view.h"
+#include "samplewriter/camera_segments.h"
 
 namespace vn::samples {
 namespace {

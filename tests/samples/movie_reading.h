@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "decode/picture.h"
+#include "common/picture.h"
 #include "movie/movie_file.h"
 
 namespace vn::samples::test {
@@ -34,13 +34,14 @@ public:
         rgb.reserve(static_cast<size_t>(picture.width()) * picture.height() * 3);
         for (int y = 0; y < picture.height(); ++y) {
             const uint8_t* row = picture.Row(y);
-            for (int x = 0; x < picture.width(); ++x) rgb.insert(rgb.end(), {row[3 * x + 2], row[3 * x + 1], row[3 * x]});
+            for (int x = 0; x < picture.width(); ++x)
+                rgb.insert(rgb.end(), {row[3 * x + 2], row[3 * x + 1], row[3 * x]});
         }
         return rgb;
     }
     // The decoded luma plane's visible part.
     std::vector<uint8_t> Luma() {
-        const YuvPlanes planes = file.decoder().currentPicture();
+        const mpeg4::YuvPlanes planes = file.decoder().currentPicture();
         std::vector<uint8_t> luma;
         for (int y = 0; y < file.decoder().height(); ++y) {
             const uint8_t* row = planes.y + static_cast<size_t>(y) * planes.lumaStride;
@@ -49,7 +50,7 @@ public:
         return luma;
     }
 
-    MovieFile file;
+    movie::MovieFile file;
     Picture picture;
 };
 

@@ -7,8 +7,8 @@
 
 #include "decode/jpeg_decoder.h"
 #include "recording/recording.h"
-#include "samplewriter/default_samples.h"
 #include "samples/test_folder.h"
+#include "samplewriter/default_samples.h"
 
 namespace vn::samples {
 namespace {
@@ -52,7 +52,7 @@ protected:
     // Walks every frame's markers in order, as a player showing frames 0 to
     // N - 1 does, and compares the camera records with the script.
     void ExpectFramesAndRecords(const SampleRecording& s) {
-        const CameraRecords& camera = decoder_.camera;
+        const jpeg::CameraRecords& camera = decoder_.camera;
         ASSERT_EQ(recording_.frameIndex.size(), s.frames.size());
         for (size_t i = 0; i < s.frames.size(); ++i) {
             SCOPED_TRACE(i);
@@ -62,7 +62,7 @@ protected:
             EXPECT_EQ(bytes.size(), recording_.frameIndex[i].length);
             uint64_t clock = 1;
             int eventPos = -1;
-            ASSERT_GT(decoder_.ParseJpegHeaders(bytes, kMarkerWalkLimit, nullptr, nullptr, &clock, &eventPos), 0);
+            ASSERT_GT(decoder_.ParseJpegHeaders(bytes, jpeg::kMarkerWalkLimit, nullptr, nullptr, &clock, &eventPos), 0);
             EXPECT_EQ(clock, f.FrameClock());
             EXPECT_EQ(eventPos >= 0, f.eventByte.has_value());
             if (f.eventByte && eventPos >= 0) {
@@ -86,7 +86,7 @@ protected:
     }
 
     void ExpectTsRecord(const TsRecord& ts) {
-        const FrameCameraRecord& r = decoder_.camera.frame;
+        const jpeg::FrameCameraRecord& r = decoder_.camera.frame;
         EXPECT_EQ((CameraDate{r.year, r.month, r.day, r.hour, r.minute, r.second}), ts.date);
         EXPECT_EQ(r.cameraKind, ts.cameraKind);
         EXPECT_EQ(r.firmware, ts.firmware);
@@ -108,7 +108,9 @@ protected:
     // Fetches a frame and walks its markers as the player does before showing it.
     void WalkFrame(int frame) {
         ASSERT_EQ(recording_.ReadFrame(frame), 0);
-        ASSERT_GT(decoder_.ParseJpegHeaders(recording_.LastFrameBytes(), kMarkerWalkLimit, nullptr, nullptr, nullptr, nullptr), 0);
+        ASSERT_GT(decoder_.ParseJpegHeaders(recording_.LastFrameBytes(), jpeg::kMarkerWalkLimit, nullptr, nullptr,
+                                            nullptr, nullptr),
+                  0);
     }
 
     std::string ShownDate(int64_t elapsedSeconds) {
@@ -118,8 +120,8 @@ protected:
     }
 
     test::TestFolder folder_;
-    JpegDecoder decoder_;
-    Recording recording_{decoder_};
+    jpeg::JpegDecoder decoder_;
+    avi::Recording recording_{decoder_};
 };
 
 TEST_F(SampleRoundTrip, EventRecording) {
@@ -162,7 +164,7 @@ TEST_F(SampleRoundTrip, MovieRecordWithoutClock) {
     // XPRMAX mode 3 (ASAP) raises 5 frames a second to 10.
     ExpectHeader(s, {30, 300, true, true, true});
     ASSERT_TRUE(recording_.movieRecordPresent);
-    const MovieRecord& m = recording_.movieRecord;
+    const avi::MovieRecord& m = recording_.movieRecord;
     const MovieSettings& want = *s.movie;
     EXPECT_EQ(m.modelName(), want.modelName);
     EXPECT_EQ(m.firmware(), want.firmware);

@@ -8,8 +8,8 @@
 
 #include "decode/jpeg_decoder.h"
 #include "recording/recording.h"
-#include "samplewriter/default_samples.h"
 #include "samples/test_folder.h"
+#include "samplewriter/default_samples.h"
 
 namespace vn::samples {
 namespace {
@@ -25,8 +25,8 @@ void ExpectFramesDecodeAndMoveAsScripted(const SampleRecording& s) {
     SCOPED_TRACE(s.fileName);
     const test::TestFolder folder;
     ASSERT_TRUE(WriteSample(s, folder.path().string()));
-    JpegDecoder decoder;
-    Recording recording(decoder);
+    jpeg::JpegDecoder decoder;
+    avi::Recording recording(decoder);
     ASSERT_EQ(recording.OpenRecording((folder.path() / s.fileName).string()), 0) << recording.openFailure;
 
     const int blocksWide = (s.avi.width + 7) / 8, blocksHigh = (s.avi.height + 7) / 8;
@@ -37,7 +37,9 @@ void ExpectFramesDecodeAndMoveAsScripted(const SampleRecording& s) {
         SCOPED_TRACE(i);
         ASSERT_EQ(recording.ReadFrame(i), 0);
         EXPECT_EQ(decoder.DecodeJpegFrame(recording.LastFrameBytes(), picture, nullptr, nullptr), 0);
-        ASSERT_EQ(decoder.DecodeJpegDcImage(recording.LastFrameBytes(), luma.data(), cb.data(), cr.data(), blocksWide, blocksHigh), 0);
+        ASSERT_EQ(decoder.DecodeJpegDcImage(recording.LastFrameBytes(), luma.data(), cb.data(), cr.data(), blocksWide,
+                                            blocksHigh),
+                  0);
         if (i > 0) {
             const bool changed = std::count(s.changedFrames.begin(), s.changedFrames.end(), i) > 0;
             const int change = LargestBlockChange(luma, previous);

@@ -7,10 +7,10 @@
 #include <ctime>
 #include <filesystem>
 
-#include "samplewriter/camera_date.h"
-#include "samplewriter/default_samples.h"
 #include "samples/byte_view.h"
 #include "samples/test_folder.h"
+#include "samplewriter/camera_date.h"
+#include "samplewriter/default_samples.h"
 
 namespace vn::samples {
 namespace {
@@ -21,7 +21,7 @@ using test::U32At;
 
 struct FrameBytes {
     std::vector<uint8_t> jpeg;
-    size_t entropyStart = 0;  // first byte after the SOS segment
+    size_t entropyStart = 0;                            // first byte after the SOS segment
     std::vector<std::vector<uint8_t>> leadingSegments;  // the segments before libjpeg's APP0
 };
 
@@ -83,7 +83,8 @@ void ExpectFramesFollowScript(const SampleRecording& sample) {
         ASSERT_GT(frames[i].entropyStart, 0u);
         EXPECT_EQ(Joined(frames[i].leadingSegments), ExpectedSegments(sample.frames[i]));
         if (i == 0) continue;
-        const bool changed = std::count(sample.changedFrames.begin(), sample.changedFrames.end(), static_cast<int>(i)) > 0;
+        const bool changed =
+            std::count(sample.changedFrames.begin(), sample.changedFrames.end(), static_cast<int>(i)) > 0;
         EXPECT_EQ(EntropyData(frames[i]) != EntropyData(frames[i - 1]), changed);
     }
 }
@@ -114,8 +115,9 @@ TEST(SampleFiles, WriteSampleGivesTheFileItsLocalFileTime) {
     const std::time_t time = std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(written));
     std::tm local{};
     localtime_r(&time, &local);
-    EXPECT_EQ((CameraDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec}),
-              *sample.fileTime);
+    EXPECT_EQ(
+        (CameraDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec}),
+        *sample.fileTime);
 }
 
 TEST(SampleFiles, BuildSampleRefusesScriptsItCannotFollow) {

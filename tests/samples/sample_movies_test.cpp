@@ -17,6 +17,11 @@
 namespace vn::samples {
 namespace {
 
+using movie::AdpcmSampleCount;
+using movie::DecodeAdpcm;
+using movie::kAdpcmBlockBytes;
+using movie::kAdpcmSampleRate;
+using movie::kAdpcmSamplesPerBlock;
 using vn::test::Psnr;
 
 class SampleMovieTest : public ::testing::TestWithParam<SampleMovie> {
@@ -72,7 +77,8 @@ TEST_P(SampleMovieTest, SeeksLandOnIntraPicturesOrTheirClockRecords) {
     const std::vector<int> intra = movie.IntraPictures();
     for (size_t k = 0; k < intra.size(); ++k) {
         SCOPED_TRACE(intra[k]);
-        const size_t landing = movie.HasClockRecord(intra[k]) ? built.clockOffsets[intra[k]] : built.vopOffsets[intra[k]];
+        const size_t landing =
+            movie.HasClockRecord(intra[k]) ? built.clockOffsets[intra[k]] : built.vopOffsets[intra[k]];
         // Forwards from the unit that holds the landing place, backwards from
         // the one before the next intra picture's.
         EXPECT_EQ(reading.file.Seek(static_cast<int64_t>(landing / 1024), 1, 1), static_cast<int>(landing / 1024));
@@ -100,14 +106,14 @@ protected:
     // The ring's bytes as the output takes them, a 512-byte buffer at a time
     // (the rest too when `all`), decoded.
     void Drain(bool all) {
-        AudioRing& ring = reading.file.audioRing();
-        std::vector<uint8_t> buffer(kAudioBufferBytes);
-        while (ring.count() >= kAudioBufferBytes || (all && ring.count() > 0)) {
+        movie::AudioRing& ring = reading.file.audioRing();
+        std::vector<uint8_t> buffer(movie::kAudioBufferBytes);
+        while (ring.count() >= movie::kAudioBufferBytes || (all && ring.count() > 0)) {
             buffer.resize(ring.Take(buffer));
             const size_t at = pcm.size();
             pcm.resize(at + AdpcmSampleCount(buffer.size()));
             DecodeAdpcm(buffer, std::span(pcm).subspan(at));
-            buffer.resize(kAudioBufferBytes);
+            buffer.resize(movie::kAudioBufferBytes);
         }
     }
 

@@ -4,10 +4,10 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
+#include <unistd.h>
 
 namespace vn::samples::test {
 

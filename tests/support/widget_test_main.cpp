@@ -1,7 +1,7 @@
 // The windows' tests drive real windows, so they run inside a QApplication.
-#include <gtest/gtest.h>
-
 #include <QApplication>
+
+#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     // Never pop windows on a desktop, also when CTest lists the tests.

@@ -11,7 +11,7 @@ namespace {
 
 using Bytes = std::vector<unsigned char>;
 
-constexpr int kFrames = 40;          // evt320.avi
+constexpr int kFrames = 40;               // evt320.avi
 constexpr size_t kIndexEntries = 198356;  // its first index entry
 
 void PutU32(Bytes& bytes, size_t at, uint32_t value) {
@@ -79,7 +79,7 @@ TEST_F(DamagedRecording, BadIndexTagRefusesTheRecording) {
 
 TEST_F(DamagedRecording, FramesOutsideTheFileFailOnTheirOwn) {
     Bytes bytes = original;
-    PutU32(bytes, kIndexEntries + 16 * 7 + 8, 0xFFFFFF00u);  // frame 7 far past the end
+    PutU32(bytes, kIndexEntries + 16 * 7 + 8, 0xFFFFFF00u);   // frame 7 far past the end
     PutU32(bytes, kIndexEntries + 16 * 9 + 12, 0x7FFFFFFFu);  // frame 9 longer than any frame
     ToolRun run = RunTool("frames " + Write(bytes));
     ASSERT_EQ(run.status, 0) << run.err;

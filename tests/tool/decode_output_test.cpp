@@ -37,8 +37,10 @@ TEST(ToolDecode, EmbeddedTimeGoesInABandBelowTheFrame) {
     // Bottom-up rows: the band is the first 16 rows of the file, black with white glyphs.
     int white = 0, other = 0;
     for (size_t at = 54; at < 54 + 16 * 960; at += 3) {
-        if (bmp[at] == 255 && bmp[at + 1] == 255 && bmp[at + 2] == 255) ++white;
-        else if (bmp[at] != 0 || bmp[at + 1] != 0 || bmp[at + 2] != 0) ++other;
+        if (bmp[at] == 255 && bmp[at + 1] == 255 && bmp[at + 2] == 255)
+            ++white;
+        else if (bmp[at] != 0 || bmp[at + 1] != 0 || bmp[at + 2] != 0)
+            ++other;
     }
     EXPECT_GT(white, 100);
     EXPECT_EQ(other, 0);

@@ -1,13 +1,12 @@
 #include "tool/run_tool.h"
 
-#include <sys/wait.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <sys/wait.h>
 
 namespace vn::test {
 
@@ -29,8 +28,8 @@ std::vector<std::string> ToolRun::OutLines() const {
 
 ToolRun RunTool(const std::string& arguments) {
     ScratchDir capture;
-    const std::string command = std::string(VNPLAY_TOOL) + " " + arguments + " >" + capture.File("out") + " 2>" +
-                                capture.File("err");
+    const std::string command =
+        std::string(VNPLAY_TOOL) + " " + arguments + " >" + capture.File("out") + " 2>" + capture.File("err");
     ToolRun run;
     const int raw = std::system(command.c_str());
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

@@ -15,7 +15,8 @@ constexpr uint32_t kCameraMicroSecPerFrame = 1000000;  // what the cameras write
 
 uint32_t BytesPerSecond(uint32_t largestChunk, int32_t rate, int32_t scale) {
     if (rate <= 0 || scale <= 0) return largestChunk;
-    const uint64_t value = static_cast<uint64_t>(largestChunk) * static_cast<uint32_t>(rate) / static_cast<uint32_t>(scale);
+    const uint64_t value =
+        static_cast<uint64_t>(largestChunk) * static_cast<uint32_t>(rate) / static_cast<uint32_t>(scale);
     return static_cast<uint32_t>(std::min<uint64_t>(value, UINT32_MAX));
 }
 

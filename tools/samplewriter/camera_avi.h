@@ -14,12 +14,12 @@ namespace vn::samples {
 struct CameraAviOptions {
     int width = 320;
     int height = 240;
-    int32_t scale = 1;  // capture interval in seconds
-    int32_t rate = 5;   // playback frames per second x scale
+    int32_t scale = 1;         // capture interval in seconds
+    int32_t rate = 5;          // playback frames per second x scale
     int32_t totalFrames = -1;  // -1: the number of frames given
     std::string modelTag;      // six characters; empty: no "JUNK" chunk
     uint8_t modelMode = 0;
-    uint32_t junkSize = 8;     // may be odd: the cameras write no pad byte
+    uint32_t junkSize = 8;  // may be odd: the cameras write no pad byte
     // "INFO" chunk holding a "minf" sub-chunk with this body. The cameras
     // give "minf" a 16-bit size, so the body starts 6 bytes after the "minf"
     // tag with the model name (see MovieRecordBody); the size written is the

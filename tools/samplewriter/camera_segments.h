@@ -29,42 +29,42 @@ std::vector<uint8_t> InsertAfterSoi(std::span<const uint8_t> jpeg, std::span<con
 
 // APP15 "ts" record; comments give the payload offsets.
 struct TsRecord {
-    uint16_t unnamed = 0;           // 1
-    uint16_t luma = 0;              // 3
-    uint16_t retries = 0;           // 5
-    int16_t temperature = 0;        // 7
-    uint16_t temperatureUnit = 'C'; // 9; the low byte is the unit character
-    uint16_t minBattery = 0;        // 11
-    uint32_t physExposure = 0;      // 13
-    uint16_t aeGain = 0;            // 17
-    uint16_t rgbGain[3] = {};       // 19, 21, 23
-    CameraDate date;                // 33..42; "ts" signature at 31
-    uint16_t rgbAvg[3] = {};        // 49, 51, 53
-    uint16_t signature[2] = {};     // 55, 57
-    uint16_t checksum[2] = {};      // 59, 61; checksums 3 and 4 are luma1 and luma2
-    uint16_t luma1 = 0;             // 63
-    uint16_t luma2 = 0;             // 65
-    uint32_t rawExposure = 0;       // 67
-    uint16_t battery = 0;           // 71
-    uint16_t exposureType = 0;      // 73
-    uint16_t whiteBalanceMode = 0;  // 75
-    std::string firmware;           // 81, up to 15 characters
-    uint16_t fpgaRevision = 0;      // 97
-    uint8_t cameraKind = 0;         // 101; 0 ends the record for readers
-    uint8_t quality = 0;            // 102, high nibble
-    uint8_t bandFilter = 0;         // 102, low nibble
-    uint8_t scene = 0;              // 103
-    uint8_t exposureValue = 0;      // 104
-    uint8_t timerStart = 0;         // 105, quarter hours after midnight
-    uint8_t timerStop = 0;          // 107
-    uint8_t switches = 0;           // 109: bit 0 time stamp, bit 1 LED, bit 2 low light
+    uint16_t unnamed = 0;            // 1
+    uint16_t luma = 0;               // 3
+    uint16_t retries = 0;            // 5
+    int16_t temperature = 0;         // 7
+    uint16_t temperatureUnit = 'C';  // 9; the low byte is the unit character
+    uint16_t minBattery = 0;         // 11
+    uint32_t physExposure = 0;       // 13
+    uint16_t aeGain = 0;             // 17
+    uint16_t rgbGain[3] = {};        // 19, 21, 23
+    CameraDate date;                 // 33..42; "ts" signature at 31
+    uint16_t rgbAvg[3] = {};         // 49, 51, 53
+    uint16_t signature[2] = {};      // 55, 57
+    uint16_t checksum[2] = {};       // 59, 61; checksums 3 and 4 are luma1 and luma2
+    uint16_t luma1 = 0;              // 63
+    uint16_t luma2 = 0;              // 65
+    uint32_t rawExposure = 0;        // 67
+    uint16_t battery = 0;            // 71
+    uint16_t exposureType = 0;       // 73
+    uint16_t whiteBalanceMode = 0;   // 75
+    std::string firmware;            // 81, up to 15 characters
+    uint16_t fpgaRevision = 0;       // 97
+    uint8_t cameraKind = 0;          // 101; 0 ends the record for readers
+    uint8_t quality = 0;             // 102, high nibble
+    uint8_t bandFilter = 0;          // 102, low nibble
+    uint8_t scene = 0;               // 103
+    uint8_t exposureValue = 0;       // 104
+    uint8_t timerStart = 0;          // 105, quarter hours after midnight
+    uint8_t timerStop = 0;           // 107
+    uint8_t switches = 0;            // 109: bit 0 time stamp, bit 1 LED, bit 2 low light
     // Kinds 2 and 4: 110..114.
     uint8_t whiteBalance = 0;
     uint8_t contrast = 0;
     uint8_t sharpness = 0;
     uint8_t saturation = 0;
     uint8_t hdrRange = 0;
-    bool triggerSensor = false;     // kind 3: bit 3 of byte 110
+    bool triggerSensor = false;  // kind 3: bit 3 of byte 110
 };
 
 constexpr size_t kTsPayloadSize = 120;

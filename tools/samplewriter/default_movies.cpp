@@ -4,8 +4,8 @@ namespace vn::samples {
 
 namespace {
 
-SampleMovie NewMovie(std::string fileName, std::string summary, bool rawMovie, int width, int height,
-                     int pictureCount, uint32_t timeResolution, Place place) {
+SampleMovie NewMovie(std::string fileName, std::string summary, bool rawMovie, int width, int height, int pictureCount,
+                     uint32_t timeResolution, Place place) {
     SampleMovie m;
     m.fileName = std::move(fileName);
     m.summary = std::move(summary);
@@ -35,8 +35,8 @@ SampleMovie StreamMovieSample() {
 }
 
 SampleMovie RawMovieSample() {
-    SampleMovie m = NewMovie("MOV0002.MVM", "raw movie with sound: a deer grazing in a meadow, a 1 kHz tone", true,
-                             176, 144, 300, 1000, {Landscape::Meadow, 5002});
+    SampleMovie m = NewMovie("MOV0002.MVM", "raw movie with sound: a deer grazing in a meadow, a 1 kHz tone", true, 176,
+                             144, 300, 1000, {Landscape::Meadow, 5002});
     m.quantiser = 5;
     m.toneFrequency = 1000;
     m.toneAmplitude = 8000;

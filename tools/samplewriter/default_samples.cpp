@@ -20,7 +20,9 @@ std::vector<int> Join(std::initializer_list<std::vector<int>> parts) {
     return all;
 }
 
-bool Contains(const std::vector<int>& frames, int f) { return std::find(frames.begin(), frames.end(), f) != frames.end(); }
+bool Contains(const std::vector<int>& frames, int f) {
+    return std::find(frames.begin(), frames.end(), f) != frames.end();
+}
 
 // Readings that drift slowly over a recording, as a camera's sensors do.
 ExposureValues ExposureAt(int f) {
@@ -63,8 +65,8 @@ TsRecord Xpr310Record(int f, const CameraDate& date, bool dark) {
     return ts;
 }
 
-SampleRecording NewSample(std::string fileName, std::string summary, int width, int height, int32_t scale,
-                          int32_t rate, std::string modelTag, uint8_t modelMode) {
+SampleRecording NewSample(std::string fileName, std::string summary, int width, int height, int32_t scale, int32_t rate,
+                          std::string modelTag, uint8_t modelMode) {
     SampleRecording s;
     s.fileName = std::move(fileName);
     s.summary = std::move(summary);
@@ -81,8 +83,9 @@ SampleRecording NewSample(std::string fileName, std::string summary, int width, 
 
 SampleRecording EventRecordingSample() {
     // Mode 0: the camera records on motion.
-    SampleRecording s = NewSample("REC0001.AVI", "WRD310 motion camera at night: events, trigger sensor, clock and ts records",
-                                  320, 240, 1, 5, "WRD310", 0);
+    SampleRecording s =
+        NewSample("REC0001.AVI", "WRD310 motion camera at night: events, trigger sensor, clock and ts records", 320,
+                  240, 1, 5, "WRD310", 0);
     s.places = {{Landscape::Forest, 1001}};
     s.eventFrames = {10, 30, 45, 52};
     s.triggerFrames = {9, 10, 11, 12, 30, 31, 44, 45, 46, 47, 50};
@@ -98,9 +101,12 @@ SampleRecording EventRecordingSample() {
         SampleFrame frame;
         frame.view.daylight = 0.6f;
         frame.view.infrared = true;
-        if (f >= 10 && f <= 19) frame.view.animals.push_back({Animal::Kind::Deer, 0.1f + 0.08f * (f - 10), 0.72f, 0.28f});
-        if (f >= 30 && f <= 34) frame.view.animals.push_back({Animal::Kind::Fox, 0.8f - 0.12f * (f - 30), 0.8f, 0.18f, true});
-        if (f >= 45 && f <= 52) frame.view.animals.push_back({Animal::Kind::Deer, 0.9f - 0.07f * (f - 45), 0.7f, 0.3f, true});
+        if (f >= 10 && f <= 19)
+            frame.view.animals.push_back({Animal::Kind::Deer, 0.1f + 0.08f * (f - 10), 0.72f, 0.28f});
+        if (f >= 30 && f <= 34)
+            frame.view.animals.push_back({Animal::Kind::Fox, 0.8f - 0.12f * (f - 30), 0.8f, 0.18f, true});
+        if (f >= 45 && f <= 52)
+            frame.view.animals.push_back({Animal::Kind::Deer, 0.9f - 0.07f * (f - 45), 0.7f, 0.3f, true});
 
         frame.comment = "Morvat WRD310 trail camera";
         frame.exposure = ExposureAt(f);
@@ -119,7 +125,7 @@ SampleRecording EventRecordingSample() {
             frame.ts = ts;
         }
         if (f == 0) {
-            frame.eventByte = 0x01;  // the recording lists its events
+            frame.eventByte = 0x01;     // the recording lists its events
         } else if (f < 25 || f > 27) {  // frames 25 to 27 carry no event segment
             frame.eventByte = Contains(s.eventFrames, f) ? 0x80 : 0x00;
         }
@@ -130,8 +136,9 @@ SampleRecording EventRecordingSample() {
 
 SampleRecording MovieRecordSample() {
     // Five frames a second; players raise it to ten for XPRMAX stop motion.
-    SampleRecording s = NewSample("REC0002.AVI", "XPRMAX stop motion on a midsummer night: movie record, no clock, index after RIFF",
-                                  640, 480, 30, 150, "XPRMAX", 3);
+    SampleRecording s =
+        NewSample("REC0002.AVI", "XPRMAX stop motion on a midsummer night: movie record, no clock, index after RIFF",
+                  640, 480, 30, 150, "XPRMAX", 3);
     s.avi.index = CameraAviOptions::Index::AfterRiff;
     MovieSettings m;
     m.modelName = "XPR310 Max";
@@ -170,8 +177,9 @@ SampleRecording MovieRecordSample() {
 }
 
 SampleRecording ScenesSample() {
-    SampleRecording s = NewSample("REC0003.AVI", "XPR310 time-lapse at three places: dawn meadow, forest at noon, rocks at dusk",
-                                  640, 480, 10, 50, "XPR310", 0);
+    SampleRecording s =
+        NewSample("REC0003.AVI", "XPR310 time-lapse at three places: dawn meadow, forest at noon, rocks at dusk", 640,
+                  480, 10, 50, "XPR310", 0);
     s.avi.frameTag = "00db";
     s.places = {{Landscape::Meadow, 3001}, {Landscape::Forest, 3002}, {Landscape::Rocky, 3003}};
     // Dawn and dusk brighten and darken every frame; at noon the forest
@@ -189,7 +197,8 @@ SampleRecording ScenesSample() {
         const float cloudShift[3] = {0.01f * step, 0.3f, 0.5f + 0.01f * step};
         frame.view.daylight = daylight[session];
         frame.view.cloudShift = cloudShift[session];
-        if (f >= 20 && f <= 24) frame.view.animals.push_back({Animal::Kind::Deer, 0.2f + 0.12f * (f - 20), 0.75f, 0.25f});
+        if (f >= 20 && f <= 24)
+            frame.view.animals.push_back({Animal::Kind::Deer, 0.2f + 0.12f * (f - 20), 0.75f, 0.25f});
 
         frame.comment = "Morvat XPR310";
         frame.exposure = ExposureAt(f);
@@ -201,8 +210,9 @@ SampleRecording ScenesSample() {
 }
 
 SampleRecording BenchmarkSample() {
-    SampleRecording s = NewSample("BENCH720.AVI", "1280 x 720 sunset, 240 frames with clouds, foliage and animals: decoder benchmark input",
-                                  1280, 720, 2, 30, "XPR310", 0);
+    SampleRecording s = NewSample(
+        "BENCH720.AVI", "1280 x 720 sunset, 240 frames with clouds, foliage and animals: decoder benchmark input", 1280,
+        720, 2, 30, "XPR310", 0);
     s.quality = 85;
     s.places = {{Landscape::Meadow, 4001}};
     s.changedFrames = Range(1, 239);
@@ -213,8 +223,11 @@ SampleRecording BenchmarkSample() {
         frame.view.daylight = 1.0f - 0.65f * t;
         frame.view.cloudShift = 0.004f * f;
         frame.view.sway = std::sin(f * 0.3f);
-        if (f >= 40 && f < 160) frame.view.animals.push_back({Animal::Kind::Deer, -0.1f + 0.009f * (f - 40), 0.74f, 0.2f});
-        if (f >= 100 && f < 200) frame.view.animals.push_back({Animal::Kind::Bird, 1.0f - 0.011f * (f - 100), 0.25f - 0.001f * (f - 100), 0.05f, true});
+        if (f >= 40 && f < 160)
+            frame.view.animals.push_back({Animal::Kind::Deer, -0.1f + 0.009f * (f - 40), 0.74f, 0.2f});
+        if (f >= 100 && f < 200)
+            frame.view.animals.push_back(
+                {Animal::Kind::Bird, 1.0f - 0.011f * (f - 100), 0.25f - 0.001f * (f - 100), 0.05f, true});
         if (f >= 180) frame.view.animals.push_back({Animal::Kind::Fox, 0.95f - 0.008f * (f - 180), 0.85f, 0.14f, true});
         frame.comment = "Morvat XPR310";
         frame.exposure = ExposureAt(f);

@@ -1,9 +1,8 @@
 #include "samplewriter/jpeg_encoder.h"
 
-#include <turbojpeg.h>
-
 #include <memory>
 #include <optional>
+#include <turbojpeg.h>
 
 #include "samplewriter/camera_segments.h"
 
@@ -78,8 +77,8 @@ std::vector<uint8_t> EncodeJpeg(const uint8_t* rgb, int width, int height, int q
     unsigned long jpegSize = 0;
     // No optimised Huffman coding and no progressive mode: the standard
     // tables in a baseline frame.
-    const int failed = tjCompress2(encoder.get(), rgb, width, 0, height, TJPF_RGB, &jpeg, &jpegSize,
-                                   TJSAMP_420, quality, 0);
+    const int failed =
+        tjCompress2(encoder.get(), rgb, width, 0, height, TJPF_RGB, &jpeg, &jpegSize, TJSAMP_420, quality, 0);
     const std::unique_ptr<unsigned char, void (*)(unsigned char*)> owned(jpeg, tjFree);
     if (failed != 0 || jpeg == nullptr) return {};
     return SplitTableSegments(std::span<const uint8_t>(jpeg, jpegSize));

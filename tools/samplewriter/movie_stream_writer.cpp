@@ -40,8 +40,8 @@ size_t MovieStreamWriter::Chunk(uint8_t type, uint8_t parameter, std::span<const
 }
 
 size_t MovieStreamWriter::ClockRecord(uint8_t shift, uint16_t first, uint32_t second) {
-    const uint8_t payload[6] = {static_cast<uint8_t>(first),       static_cast<uint8_t>(first >> 8),
-                                static_cast<uint8_t>(second),      static_cast<uint8_t>(second >> 8),
+    const uint8_t payload[6] = {static_cast<uint8_t>(first),        static_cast<uint8_t>(first >> 8),
+                                static_cast<uint8_t>(second),       static_cast<uint8_t>(second >> 8),
                                 static_cast<uint8_t>(second >> 16), static_cast<uint8_t>(second >> 24)};
     return Chunk(kClockRecordChunk, shift, payload);
 }

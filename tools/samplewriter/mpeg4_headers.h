@@ -49,7 +49,7 @@ struct VopFields {
     int moduloTimeBase = 0;   // one bits before the zero: whole seconds since the last VOP's
     int timeIncrementBits = 5;
     uint32_t timeIncrement = 0;
-    uint32_t marker = 1;      // the marker after the time increment
+    uint32_t marker = 1;  // the marker after the time increment
     uint32_t vopCoded = 1;
     uint32_t intraDcVlcThr = 0;
     uint32_t quant = 8;

@@ -16,6 +16,12 @@ namespace vn::samples {
 
 namespace {
 
+using mpeg4::DcNeighbour;
+using mpeg4::kNoDcNeighbour;
+using mpeg4::QuantiserScales;
+using mpeg4::TcoefCode;
+using mpeg4::VlcCode;
+
 constexpr int kLevelLimit = 2047;  // escape mode 3 carries 12 bits, -2048 excluded
 
 void Put(BitWriter& w, const VlcCode& code) { w.Bits(code.code, code.length); }
@@ -49,7 +55,9 @@ std::array<double, 64> ForwardDct(const std::array<double, 64>& samples) {
 // One block's quantised coefficients in zig-zag order; index 0 is the DC.
 struct QuantisedBlock {
     std::array<int, 64> level{};
-    bool HasAc() const { return std::any_of(level.begin() + 1, level.end(), [](int l) { return l != 0; }); }
+    bool HasAc() const {
+        return std::any_of(level.begin() + 1, level.end(), [](int l) { return l != 0; });
+    }
 };
 
 QuantisedBlock QuantiseBlock(const uint8_t* plane, int stride, int planeWidth, int planeHeight, int x0, int y0,
@@ -63,7 +71,7 @@ QuantisedBlock QuantiseBlock(const uint8_t* plane, int stride, int planeWidth, i
     QuantisedBlock block;
     block.level[0] = static_cast<int>(std::lround(f[0] / dcScaler));
     for (int k = 1; k < 64; ++k) {
-        const int natural = kZigzagToNatural[k];
+        const int natural = jpeg::kZigzagToNatural[k];
         const long level = std::lround(f[natural] / scales.intra[natural]);
         block.level[k] = static_cast<int>(std::clamp<long>(level, -kLevelLimit, kLevelLimit));
     }
@@ -71,7 +79,7 @@ QuantisedBlock QuantiseBlock(const uint8_t* plane, int stride, int planeWidth, i
 }
 
 const TcoefCode* FindIntraTcoef(int last, int run, int level) {
-    for (const TcoefCode& c : kIntraTcoefCodes) {
+    for (const TcoefCode& c : mpeg4::kIntraTcoefCodes) {
         if (c.last == last && c.run == run && c.level == level) return &c;
     }
     return nullptr;
@@ -88,15 +96,15 @@ void PutEvent(BitWriter& w, int last, int run, int level) {
         w.Bit(sign);
         return;
     }
-    Put(w, kTcoefEscape);
-    const int lmax = TcoefLmax(true, last, run);
+    Put(w, mpeg4::kTcoefEscape);
+    const int lmax = mpeg4::TcoefLmax(true, last, run);
     if (const TcoefCode* c = lmax > 0 ? FindIntraTcoef(last, run, magnitude - lmax) : nullptr) {
         w.Bit(0);
         w.Bits(c->code, c->length);
         w.Bit(sign);
         return;
     }
-    const int rmax = TcoefRmax(true, last, magnitude);
+    const int rmax = mpeg4::TcoefRmax(true, last, magnitude);
     if (const TcoefCode* c = rmax >= 0 ? FindIntraTcoef(last, run - rmax - 1, magnitude) : nullptr) {
         w.Code("10");
         w.Bits(c->code, c->length);
@@ -115,7 +123,7 @@ void PutEvent(BitWriter& w, int last, int run, int level) {
 // negative), and a marker after sizes above 8.
 void PutDcDifference(BitWriter& w, bool luma, int difference) {
     const int size = std::bit_width(static_cast<unsigned>(std::abs(difference)));
-    Put(w, (luma ? kDcSizeLumaCodes : kDcSizeChromaCodes)[size]);
+    Put(w, (luma ? mpeg4::kDcSizeLumaCodes : mpeg4::kDcSizeChromaCodes)[size]);
     if (size == 0) return;
     const int bits = difference > 0 ? difference : difference + (1 << size) - 1;
     w.Bits(static_cast<uint32_t>(bits), size);
@@ -158,11 +166,12 @@ public:
         auto neighbour = [&](int x, int y) {
             if (x < 0 || y < 0) return DcNeighbour{kNoDcNeighbour};
             const int q = At(x, y).level[0];
-            const bool inMacroblock = x / perMacroblock == bx / perMacroblock && y / perMacroblock == by / perMacroblock;
+            const bool inMacroblock =
+                x / perMacroblock == bx / perMacroblock && y / perMacroblock == by / perMacroblock;
             return DcNeighbour{q * scaler_, q, inMacroblock};
         };
-        const int prediction =
-            PredictDc(neighbour(bx - 1, by), neighbour(bx - 1, by - 1).reconstructed, neighbour(bx, by - 1), scaler_);
+        const int prediction = mpeg4::PredictDc(neighbour(bx - 1, by), neighbour(bx - 1, by - 1).reconstructed,
+                                                neighbour(bx, by - 1), scaler_);
         PutDcDifference(w, luma_, At(bx, by).level[0] - prediction);
     }
 
@@ -223,7 +232,7 @@ YuvPicture FlatPicture(int width, int height, uint8_t y, uint8_t cb, uint8_t cr)
 void WriteIntraMacroblocks(BitWriter& w, const YuvPicture& picture, int quantiser) {
     if (picture.width <= 0 || picture.height <= 0) return;
     // vop_quant is 1 to 31; 0 would quantise by nothing.
-    const QuantiserScales& scales = ScalesForQuantiser(std::clamp(quantiser, 1, kMaxQuantiser));
+    const QuantiserScales& scales = mpeg4::ScalesForQuantiser(std::clamp(quantiser, 1, mpeg4::kMaxQuantiser));
     const int columns = (picture.width + 15) / 16, rows = (picture.height + 15) / 16;
     const BlockPlane luma(picture.y, picture.width, picture.height, 2 * columns, 2 * rows, true, scales);
     const BlockPlane cb(picture.cb, picture.chromaWidth(), picture.chromaHeight(), columns, rows, false, scales);
@@ -234,14 +243,17 @@ void WriteIntraMacroblocks(BitWriter& w, const YuvPicture& picture, int quantise
             const struct {
                 const BlockPlane* plane;
                 int bx, by;
-            } blocks[6] = {{&luma, 2 * column, 2 * row},     {&luma, 2 * column + 1, 2 * row},
-                           {&luma, 2 * column, 2 * row + 1}, {&luma, 2 * column + 1, 2 * row + 1},
-                           {&cb, column, row},               {&cr, column, row}};
+            } blocks[6] = {{&luma, 2 * column, 2 * row},
+                           {&luma, 2 * column + 1, 2 * row},
+                           {&luma, 2 * column, 2 * row + 1},
+                           {&luma, 2 * column + 1, 2 * row + 1},
+                           {&cb, column, row},
+                           {&cr, column, row}};
             int codedBlocks = 0;  // Y0 highest
             for (const auto& b : blocks) codedBlocks = codedBlocks << 1 | (b.plane->At(b.bx, b.by).HasAc() ? 1 : 0);
-            Put(w, kMcbpcIntraCodes[4 * (codedBlocks & 3) + 1]);  // type 3, intra
-            w.Bit(0);                                             // ac_pred_flag
-            Put(w, kCbpyCodes[codedBlocks >> 2]);
+            Put(w, mpeg4::kMcbpcIntraCodes[4 * (codedBlocks & 3) + 1]);  // type 3, intra
+            w.Bit(0);                                                    // ac_pred_flag
+            Put(w, mpeg4::kCbpyCodes[codedBlocks >> 2]);
             for (int i = 0; i < 6; ++i) {
                 blocks[i].plane->PutDc(w, blocks[i].bx, blocks[i].by);
                 if ((codedBlocks >> (5 - i)) & 1) PutAcEvents(w, blocks[i].plane->At(blocks[i].bx, blocks[i].by));

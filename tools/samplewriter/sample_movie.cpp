@@ -12,6 +12,10 @@ namespace vn::samples {
 
 namespace {
 
+using movie::kAdpcmBlockBytes;
+using movie::kAdpcmSampleRate;
+using movie::kAdpcmSamplesPerBlock;
+
 constexpr double kBareStreamPictureSeconds = 1.0 / 15;
 constexpr double kAudioBytesPerSecond =
     static_cast<double>(kAdpcmSampleRate) * kAdpcmBlockBytes / kAdpcmSamplesPerBlock;
@@ -61,7 +65,7 @@ uint32_t SampleMovie::PictureTicks(int picture) const {
     return static_cast<uint32_t>(std::floor(picture * PictureSeconds() * timeResolution + 1e-9));
 }
 
-size_t SampleMovie::AudioSamples() const { return AdpcmSampleCount(AudioBytes()); }
+size_t SampleMovie::AudioSamples() const { return movie::AdpcmSampleCount(AudioBytes()); }
 
 uint8_t SampleMovie::AudioSkip(int picture) const {
     const size_t start = static_cast<size_t>(picture) * audioBytesPerPicture;

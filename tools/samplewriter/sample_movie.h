@@ -34,8 +34,8 @@ struct SampleMovie {
     int quantiser = 4;
     uint32_t timeResolution = 15;  // vop_time_increment_resolution
     int pictureCount = 0;
-    int intraPeriod = 15;              // an intra picture every this many, from picture 0
-    std::vector<SceneView> intraViews; // what each intra picture shows, in order
+    int intraPeriod = 15;                // an intra picture every this many, from picture 0
+    std::vector<SceneView> intraViews;   // what each intra picture shows, in order
     std::optional<CameraDate> fileTime;  // modification time given to the file, local time
 
     // Raw movies' sound: a sine tone, the same number of audio bytes with

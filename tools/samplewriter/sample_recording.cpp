@@ -10,7 +10,9 @@ namespace vn::samples {
 
 namespace {
 
-void Append(std::vector<uint8_t>& out, const std::vector<uint8_t>& bytes) { out.insert(out.end(), bytes.begin(), bytes.end()); }
+void Append(std::vector<uint8_t>& out, const std::vector<uint8_t>& bytes) {
+    out.insert(out.end(), bytes.begin(), bytes.end());
+}
 
 }  // namespace
 

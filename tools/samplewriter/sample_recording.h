@@ -37,8 +37,8 @@ struct Place {
 
 struct SampleRecording {
     std::string fileName;
-    std::string summary;  // one line for people
-    CameraAviOptions avi; // size, timing, model tag, index layout; frames come from `frames`
+    std::string summary;                 // one line for people
+    CameraAviOptions avi;                // size, timing, model tag, index layout; frames come from `frames`
     std::optional<MovieSettings> movie;  // written as the "minf" movie record
     int quality = 85;
     std::vector<Place> places;

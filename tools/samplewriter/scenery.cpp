@@ -50,9 +50,12 @@ struct Palette {
 
 Palette PaletteOf(Landscape landscape) {
     switch (landscape) {
-    case Landscape::Forest: return {{0.20f, 0.36f, 0.14f}, {0.35f, 0.40f, 0.18f}, {0.32f, 0.24f, 0.16f}, {0.12f, 0.28f, 0.10f}};
-    case Landscape::Rocky: return {{0.42f, 0.46f, 0.30f}, {0.55f, 0.53f, 0.49f}, {0.48f, 0.40f, 0.32f}, {0.22f, 0.34f, 0.16f}};
-    case Landscape::Meadow: break;
+        case Landscape::Forest:
+            return {{0.20f, 0.36f, 0.14f}, {0.35f, 0.40f, 0.18f}, {0.32f, 0.24f, 0.16f}, {0.12f, 0.28f, 0.10f}};
+        case Landscape::Rocky:
+            return {{0.42f, 0.46f, 0.30f}, {0.55f, 0.53f, 0.49f}, {0.48f, 0.40f, 0.32f}, {0.22f, 0.34f, 0.16f}};
+        case Landscape::Meadow:
+            break;
     }
     return {{0.34f, 0.55f, 0.20f}, {0.70f, 0.64f, 0.32f}, {0.45f, 0.35f, 0.24f}, {0.16f, 0.38f, 0.12f}};
 }
@@ -208,12 +211,20 @@ void Scenery::DrawAnimal(std::vector<uint8_t>& rgb, const Animal& a, float light
     };
     using Kind = Animal::Kind;
     const float colour[3][3] = {{0.55f, 0.38f, 0.22f}, {0.80f, 0.40f, 0.14f}, {0.12f, 0.12f, 0.14f}};
-    const std::vector<Part> deer = {{0, 0, 0.5f, 0.19f, 1}, {0.42f, -0.2f, 0.08f, 0.2f, 0.95f}, {0.52f, -0.38f, 0.14f, 0.08f, 1},
-                                    {-0.36f, 0.28f, 0.035f, 0.2f, 0.7f}, {-0.28f, 0.3f, 0.035f, 0.2f, 0.65f},
-                                    {0.3f, 0.28f, 0.035f, 0.2f, 0.7f}, {0.38f, 0.3f, 0.035f, 0.2f, 0.65f}};
-    const std::vector<Part> fox = {{0, 0, 0.45f, 0.16f, 1}, {0.5f, -0.1f, 0.14f, 0.11f, 1}, {-0.65f, 0.02f, 0.3f, 0.07f, 0.85f},
-                                   {-0.3f, 0.22f, 0.04f, 0.14f, 0.6f}, {0.3f, 0.22f, 0.04f, 0.14f, 0.6f}};
-    const std::vector<Part> bird = {{0, 0, 0.25f, 0.1f, 1}, {-0.15f, -0.2f, 0.35f, 0.05f, 0.9f}, {0.2f, -0.18f, 0.3f, 0.05f, 0.9f}};
+    const std::vector<Part> deer = {{0, 0, 0.5f, 0.19f, 1},
+                                    {0.42f, -0.2f, 0.08f, 0.2f, 0.95f},
+                                    {0.52f, -0.38f, 0.14f, 0.08f, 1},
+                                    {-0.36f, 0.28f, 0.035f, 0.2f, 0.7f},
+                                    {-0.28f, 0.3f, 0.035f, 0.2f, 0.65f},
+                                    {0.3f, 0.28f, 0.035f, 0.2f, 0.7f},
+                                    {0.38f, 0.3f, 0.035f, 0.2f, 0.65f}};
+    const std::vector<Part> fox = {{0, 0, 0.45f, 0.16f, 1},
+                                   {0.5f, -0.1f, 0.14f, 0.11f, 1},
+                                   {-0.65f, 0.02f, 0.3f, 0.07f, 0.85f},
+                                   {-0.3f, 0.22f, 0.04f, 0.14f, 0.6f},
+                                   {0.3f, 0.22f, 0.04f, 0.14f, 0.6f}};
+    const std::vector<Part> bird = {
+        {0, 0, 0.25f, 0.1f, 1}, {-0.15f, -0.2f, 0.35f, 0.05f, 0.9f}, {0.2f, -0.18f, 0.3f, 0.05f, 0.9f}};
     const std::vector<Part>& parts = a.kind == Kind::Deer ? deer : a.kind == Kind::Fox ? fox : bird;
     const float* base = colour[static_cast<int>(a.kind)];
     const float length = a.size * width_;

@@ -24,10 +24,10 @@ struct Animal {
 };
 
 struct SceneView {
-    float daylight = 1.0f;   // 0 night .. 1 full day
-    float cloudShift = 0.0f; // clouds' drift, in picture widths
-    float sway = 0.0f;       // foliage bend, -1 .. 1
-    bool infrared = false;   // night pictures under infrared light: grey
+    float daylight = 1.0f;    // 0 night .. 1 full day
+    float cloudShift = 0.0f;  // clouds' drift, in picture widths
+    float sway = 0.0f;        // foliage bend, -1 .. 1
+    bool infrared = false;    // night pictures under infrared light: grey
     std::vector<Animal> animals;
 
     bool operator==(const SceneView&) const = default;
@@ -58,12 +58,12 @@ private:
 
     int width_;
     int height_;
-    int foliageMargin_;            // extra columns each side for the sway
-    std::vector<int> ridge_;       // first ground row of each column
-    std::vector<Rgb> ground_;      // width x height, full daylight
+    int foliageMargin_;                  // extra columns each side for the sway
+    std::vector<int> ridge_;             // first ground row of each column
+    std::vector<Rgb> ground_;            // width x height, full daylight
     std::vector<uint8_t> foliageAlpha_;  // (width + 2 margin) x height
     std::vector<Rgb> foliageColour_;
-    std::vector<uint8_t> cloud_;   // 2 width x height, density
+    std::vector<uint8_t> cloud_;  // 2 width x height, density
 };
 
 }  // namespace vn::samples

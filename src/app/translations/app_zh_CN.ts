@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>vn::TfrmVNMain</name>
+    <name>vn::app::TfrmVNMain</name>
     <message>
         <source>MVC AVI Player</source>
         <translation type="unfinished"></translation>

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
-    <name>vn::TfrmVNMain</name>
+    <name>vn::app::TfrmVNMain</name>
     <message>
         <source>MVC AVI Player</source>
         <translation>MVC AVI Player</translation>

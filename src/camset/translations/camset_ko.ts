@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko">
 <context>
-    <name>vn::TfrmSetCamReg</name>
+    <name>vn::camset::TfrmSetCamReg</name>
     <message>
         <source>Camera Settings</source>
         <translation>카메라세팅</translation>

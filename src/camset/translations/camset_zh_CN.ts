@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>vn::TfrmSetCamReg</name>
+    <name>vn::camset::TfrmSetCamReg</name>
     <message>
         <source>Camera Settings</source>
         <translation>设定相机</translation>

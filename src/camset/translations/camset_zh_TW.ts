@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
-    <name>vn::TfrmSetCamReg</name>
+    <name>vn::camset::TfrmSetCamReg</name>
     <message>
         <source>Camera Settings</source>
         <translation>設定相機</translation>

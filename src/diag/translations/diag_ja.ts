@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
-    <name>vn::TfrmDiags</name>
+    <name>vn::diag::TfrmDiags</name>
     <message>
         <source>Error</source>
         <translation type="unfinished"></translation>
@@ -217,7 +217,7 @@
     </message>
 </context>
 <context>
-    <name>vn::TfrmMyMsg</name>
+    <name>vn::diag::TfrmMyMsg</name>
     <message>
         <source>Error</source>
         <translation>エラー</translation>

@@ -4,9 +4,9 @@
 #include <QEvent>
 #include <QIcon>
 
-#include "app/platform/controls.h"
+#include "platform/controls.h"
 
-namespace vn {
+namespace vn::recording_windows {
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName("TAboutBox");
@@ -39,4 +39,4 @@ void TAboutBox::Retranslate() {
     OKButton->setText(tr("OK"));
 }
 
-}  // namespace vn
+}  // namespace vn::recording_windows

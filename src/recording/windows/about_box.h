@@ -3,13 +3,13 @@
 
 #include <QDialog>
 
-namespace vn {
-
-namespace ui {
+namespace vn::ui {
 class Button;
 class Label;
 class Panel;
-}  // namespace ui
+}  // namespace vn::ui
+
+namespace vn::recording_windows {
 
 class TAboutBox : public QDialog {
     Q_OBJECT
@@ -31,4 +31,4 @@ private:
     ui::Button* OKButton;
 };
 
-}  // namespace vn
+}  // namespace vn::recording_windows

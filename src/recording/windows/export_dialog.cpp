@@ -3,9 +3,9 @@
 #include <QEvent>
 #include <QFileDialog>
 
-#include "app/platform/controls.h"
+#include "platform/controls.h"
 
-namespace vn {
+namespace vn::recording_windows {
 
 TfrmExtract::TfrmExtract(QWidget* parent) : QDialog(parent) {
     setObjectName("TfrmExtract");
@@ -63,4 +63,4 @@ void TfrmExtract::Retranslate() {
     BitBtn1->setText(tr("Cancel"));
 }
 
-}  // namespace vn
+}  // namespace vn::recording_windows

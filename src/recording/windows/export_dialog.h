@@ -5,14 +5,14 @@
 
 class QFileDialog;
 
-namespace vn {
-
-namespace ui {
+namespace vn::ui {
 class Button;
 class Edit;
 class Label;
 class RadioGroup;
-}  // namespace ui
+}  // namespace vn::ui
+
+namespace vn::recording_windows {
 
 class TfrmExtract : public QDialog {
     Q_OBJECT
@@ -45,4 +45,4 @@ private:
     QFileDialog* SaveDialog1;
 };
 
-}  // namespace vn
+}  // namespace vn::recording_windows

@@ -2,9 +2,9 @@
 
 #include <QEvent>
 
-#include "app/platform/controls.h"
+#include "platform/controls.h"
 
-namespace vn {
+namespace vn::recording_windows {
 
 TfrmExtProgress::TfrmExtProgress(QWidget* parent) : QDialog(parent) {
     setObjectName("TfrmExtProgress");
@@ -23,8 +23,6 @@ void TfrmExtProgress::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
 }
 
-void TfrmExtProgress::Retranslate() {
-    setWindowTitle(tr("Extracting ..."));
-}
+void TfrmExtProgress::Retranslate() { setWindowTitle(tr("Extracting ...")); }
 
-}  // namespace vn
+}  // namespace vn::recording_windows

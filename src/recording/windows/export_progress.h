@@ -3,12 +3,12 @@
 
 #include <QDialog>
 
-namespace vn {
-
-namespace ui {
+namespace vn::ui {
 class Label;
 class ProgressBar;
-}  // namespace ui
+}  // namespace vn::ui
+
+namespace vn::recording_windows {
 
 class TfrmExtProgress : public QDialog {
     Q_OBJECT
@@ -26,4 +26,4 @@ private:
     ui::Label* lblProgress;
 };
 
-}  // namespace vn
+}  // namespace vn::recording_windows

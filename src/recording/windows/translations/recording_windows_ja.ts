@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
-    <name>vn::TAboutBox</name>
+    <name>vn::recording_windows::TAboutBox</name>
     <message>
         <source>About</source>
         <translation>バージョン情報</translation>
@@ -21,14 +21,14 @@
     </message>
 </context>
 <context>
-    <name>vn::TfrmExtProgress</name>
+    <name>vn::recording_windows::TfrmExtProgress</name>
     <message>
         <source>Extracting ...</source>
         <translation>エクスポート中 ...</translation>
     </message>
 </context>
 <context>
-    <name>vn::TfrmExtract</name>
+    <name>vn::recording_windows::TfrmExtract</name>
     <message>
         <source>Export</source>
         <translation>エクスポート</translation>
