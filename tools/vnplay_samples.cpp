@@ -1,8 +1,9 @@
-// vnplay-samples FOLDER: writes the sample recordings into FOLDER.
+// vnplay-samples FOLDER: writes the sample recordings and movies into FOLDER.
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 
+#include "samplewriter/default_movies.h"
 #include "samplewriter/default_samples.h"
 #include "version/version.h"
 
@@ -12,9 +13,9 @@ const char kUsage[] =
     "usage: vnplay-samples FOLDER\n"
     "       vnplay-samples --help | --version\n"
     "\n"
-    "Writes sample recordings, laid out the way the time-lapse cameras write\n"
-    "them, into FOLDER (made when missing); files of the same names are\n"
-    "replaced.\n";
+    "Writes sample recordings and movies, laid out the way the time-lapse\n"
+    "cameras write them, into FOLDER (made when missing); files of the same\n"
+    "names are replaced.\n";
 
 }  // namespace
 
@@ -49,6 +50,14 @@ int main(int argc, char** argv) {
                         sample.summary.c_str());
         } else {
             std::fprintf(stderr, "cannot write %s in %s\n", sample.fileName.c_str(), directory.c_str());
+            ++failures;
+        }
+    }
+    for (const auto& movie : vn::samples::DefaultMovies()) {
+        if (vn::samples::WriteMovie(movie, directory)) {
+            std::printf("%-13s %4d pictures %s\n", movie.fileName.c_str(), movie.pictureCount, movie.summary.c_str());
+        } else {
+            std::fprintf(stderr, "cannot write %s in %s\n", movie.fileName.c_str(), directory.c_str());
             ++failures;
         }
     }
