@@ -8,7 +8,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "support/bit_writer.h"
+#include "samplewriter/bit_writer.h"
 
 namespace vn::mpeg4 {
 namespace {
@@ -19,7 +19,7 @@ class StreamWindowTest : public ::testing::Test {
 protected:
     // Writes bytes to a file of this test and opens it.
     void Open(const std::vector<uint8_t>& bytes) {
-        test::BitWriter w;
+        samples::BitWriter w;
         w.Bytes(bytes);
         ASSERT_TRUE(w.WriteFile(path));
         ASSERT_EQ(stream.Open(path), 0);
@@ -64,7 +64,7 @@ TEST_F(StreamWindowTest, OpenFailsForMissingAndEmptyFiles) {
     EXPECT_EQ(errno, ENOENT);
     EXPECT_FALSE(stream.isOpen());
     const std::string empty = ::testing::TempDir() + "stream_window_empty";
-    ASSERT_TRUE(test::BitWriter().WriteFile(empty));
+    ASSERT_TRUE(samples::BitWriter().WriteFile(empty));
     EXPECT_EQ(stream.Open(empty), -1);
     EXPECT_EQ(errno, EINVAL);
     stream.Close();

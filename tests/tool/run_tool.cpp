@@ -18,18 +18,6 @@ std::string Slurp(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-ToolRun Run(const std::string& prefix, const std::string& arguments) {
-    ScratchDir capture;
-    const std::string command =
-        prefix + VNPLAY_TOOL + " " + arguments + " >" + capture.File("out") + " 2>" + capture.File("err");
-    ToolRun run;
-    const int raw = std::system(command.c_str());
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = Slurp(capture.File("out"));
-    run.err = Slurp(capture.File("err"));
-    return run;
-}
-
 }  // namespace
 
 std::vector<std::string> ToolRun::OutLines() const {
@@ -39,10 +27,21 @@ std::vector<std::string> ToolRun::OutLines() const {
     return lines;
 }
 
-ToolRun RunTool(const std::string& arguments) { return Run("", arguments); }
+ToolRun RunTool(const std::string& arguments) { return RunCommandLine(std::string(VNPLAY_TOOL) + " " + arguments); }
 
 ToolRun RunToolWithin(const std::string& arguments, int seconds) {
-    return Run("timeout -s KILL " + std::to_string(seconds) + " ", arguments);
+    return RunCommandLine("timeout -s KILL " + std::to_string(seconds) + " " + VNPLAY_TOOL + " " + arguments);
+}
+
+ToolRun RunCommandLine(const std::string& commandLine) {
+    ScratchDir capture;
+    const std::string command = commandLine + " >" + capture.File("out") + " 2>" + capture.File("err");
+    ToolRun run;
+    const int raw = std::system(command.c_str());
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = Slurp(capture.File("out"));
+    run.err = Slurp(capture.File("err"));
+    return run;
 }
 
 long PeakToolMemoryKiB() {
