@@ -53,8 +53,8 @@ void DecodeDcImage(Decoder& d, std::span<const uint8_t> frame, int width, int he
     d.cr.assign(chroma, 0);
     d.decoder.DecodeJpegDcImage(frame, d.luma.data(), d.cb.data(), d.cr.data(), blocksWide, blocksHigh);
     if (!d.dcPicture.Reset(blocksWide, blocksHigh)) return;
-    d.decoder.ConvertDcImageToRgb(d.dcPicture.data(), d.luma.data(), d.cb.data(), d.cr.data(), blocksWide,
-                                  blocksHigh, d.dcPicture.stride());
+    d.decoder.ConvertDcImageToRgb(d.dcPicture.data(), d.luma.data(), d.cb.data(), d.cr.data(), blocksWide, blocksHigh,
+                                  d.dcPicture.stride());
 }
 
 }  // namespace
@@ -77,8 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     vn::jpeg::ScanHeader scanHeader;
     uint64_t clock = 0;
     int eventPos = -1;
-    const int start = decoder.ParseJpegHeaders(frame, vn::jpeg::kMarkerWalkLimit, &frameHeader, &scanHeader, &clock,
-                                               &eventPos);
+    const int start =
+        decoder.ParseJpegHeaders(frame, vn::jpeg::kMarkerWalkLimit, &frameHeader, &scanHeader, &clock, &eventPos);
     int intervalMs = 0;
     uint32_t clockLow = 0;
     decoder.DecodeJpegFrame(frame, d.picture, &intervalMs, &clockLow);
@@ -89,8 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (start > 0) {
         const vn::jpeg::FramePlanes& planes = decoder.planes();
         const int mcus = planes.codedWidth / 16 * (planes.codedHeight / 16);
-        vn::fuzz::CheckEntropyAgreement(frame, static_cast<size_t>(start), d.tables.ForScan(decoder.dcTables()),
-                                        mcus);
+        vn::fuzz::CheckEntropyAgreement(frame, static_cast<size_t>(start), d.tables.ForScan(decoder.dcTables()), mcus);
     }
     return 0;
 }

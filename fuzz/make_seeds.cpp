@@ -9,13 +9,23 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
+#include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "common/file_source.h"
+#include "movie/mpeg4_decoder.h"
+#include "movie/start_codes.h"
+#include "movie/stream_window.h"
+#include "samplewriter/bit_writer.h"
 #include "samplewriter/camera_avi.h"
 #include "samplewriter/camera_segments.h"
 #include "samplewriter/jpeg_encoder.h"
 #include "samplewriter/movie_record.h"
+#include "samplewriter/mpeg4_headers.h"
+#include "samplewriter/sample_movie.h"
 #include "samplewriter/sample_recording.h"
 
 namespace {
@@ -131,32 +141,100 @@ bool WriteFrames(const fs::path& out) {
     return true;
 }
 
-// The stream up to its fourth VOP start code (its headers and three
-// pictures with what stands between them).
-Bytes FirstPictures(const Bytes& stream) {
-    const uint8_t vop[4] = {0x00, 0x00, 0x01, 0xB6};
-    auto at = stream.begin();
-    for (int found = 0; found < 4; ++found) {
-        at = std::search(at, stream.end(), std::begin(vop), std::end(vop));
-        if (at == stream.end()) return stream;
-        if (found < 3) ++at;
+// The bytes of a VOP (from its start code) that the decoder reads for a
+// picture of the headers' size; at most 64 when it cannot decode it.
+size_t VopBytesRead(const Bytes& headers, std::span<const uint8_t> vop) {
+    Bytes stream = headers;
+    stream.insert(stream.end(), vop.begin(), vop.end());
+    stream.resize(std::max<size_t>(stream.size(), vn::mpeg4::kPositionUnit), 0);
+    vn::mpeg4::StreamWindow window;
+    vn::mpeg4::Mpeg4Decoder decoder;
+    if (window.Open(std::make_unique<vn::MemoryFile>(stream)) != 0 || !decoder.ParseStreamHeaders(window) ||
+        !decoder.AllocatePictureBuffers(decoder.width(), decoder.height()) || window.FindNextStartCode() < 0 ||
+        decoder.DecodeVop(window) < 0) {
+        return std::min<size_t>(vop.size(), 64);
     }
-    return Bytes(stream.begin(), at);
+    const size_t end = window.position() + (window.byteAligned() ? 0 : 1);
+    return std::min(vop.size(), end - headers.size());
+}
+
+// The fixture's stream with its headers written again for a 32 x 16
+// picture, each of its first VOPs cut to the bytes of its first two
+// macroblocks: real macroblock syntax (coefficients, escapes, motion
+// vectors), little of it per input.
+Bytes SmallStream(const Bytes& stream, uint32_t resolution) {
+    const uint8_t prefix[3] = {0x00, 0x00, 0x01};
+    std::vector<size_t> starts;
+    for (auto at = std::search(stream.begin(), stream.end(), std::begin(prefix), std::end(prefix));
+         at != stream.end() && starts.size() < 12;
+         at = std::search(at + 3, stream.end(), std::begin(prefix), std::end(prefix))) {
+        const uint8_t code = at + 3 < stream.end() ? at[3] : 0;
+        if (code == 0xB2 || code == 0xB3 || code == 0xB6) starts.push_back(static_cast<size_t>(at - stream.begin()));
+    }
+    vn::samples::BitWriter w;
+    vn::samples::LayerFields layer;
+    layer.width = 32;
+    layer.height = 16;
+    layer.resolution = resolution;
+    vn::samples::WriteStreamHeaders(w, layer);
+    const Bytes headers = w.bytes();
+    Bytes small = headers;
+    for (size_t i = 0; i < starts.size(); ++i) {
+        const size_t end = i + 1 < starts.size() ? starts[i + 1] : stream.size();
+        std::span<const uint8_t> element(stream.data() + starts[i], end - starts[i]);
+        if (element[3] == 0xB6) element = element.first(VopBytesRead(headers, element));
+        small.insert(small.end(), element.begin(), element.end());
+    }
+    return small;
+}
+
+// A stream's time increment resolution, read from its headers.
+uint32_t Resolution(const Bytes& stream) {
+    vn::mpeg4::StreamWindow window;
+    vn::mpeg4::Mpeg4Decoder decoder;
+    if (window.Open(std::make_unique<vn::MemoryFile>(stream)) != 0 || !decoder.ParseStreamHeaders(window)) return 0;
+    return static_cast<uint32_t>(decoder.timeIncrementResolution());
+}
+
+// Small movies of the sample writer: intra pictures with coefficients,
+// repeating predicted pictures, group-of-VOP headers, and for raw movies
+// the sound and clock records.
+std::vector<std::pair<std::string, Bytes>> SampleMovies() {
+    std::vector<std::pair<std::string, Bytes>> movies;
+    for (bool raw : {false, true}) {
+        vn::samples::SampleMovie m;
+        m.rawMovie = raw;
+        m.width = raw ? 32 : 48;
+        m.height = raw ? 32 : 16;
+        m.pictureCount = 5;
+        m.intraPeriod = 2;
+        m.quantiser = raw ? 2 : 9;
+        m.toneFrequency = 1000;
+        m.toneAmplitude = 6000;
+        m.audioBytesPerPicture = raw ? 200 : 0;
+        for (int k = 0; k < 3; ++k) {
+            vn::samples::SceneView view;
+            view.daylight = 0.5f + 0.2f * k;
+            m.intraViews.push_back(view);
+        }
+        movies.emplace_back(raw ? "sample.mvm" : "sample.m4v", vn::samples::BuildMovie(m).bytes);
+    }
+    return movies;
 }
 
 bool WriteMovies(const fs::path& fixtures, const fs::path& out) {
+    std::vector<std::pair<std::string, Bytes>> movies = SampleMovies();
     for (const auto& entry : fs::directory_iterator(fixtures / "mpeg4")) {
         const std::string extension = entry.path().extension().string();
         if (extension != ".m4v" && extension != ".mvm") continue;
-        const Bytes cut = FirstPictures(Load(entry.path()));
-        const std::string name = entry.path().filename().string();
-        // Default windows, then windows of 64 bytes; modes 2 and 1.
-        const bool raw = extension == ".mvm";
-        for (uint8_t settings : {uint8_t{0x18}, uint8_t{0x02}}) {
-            const fs::path to = out / (raw ? "raw_movie" : "mpeg4_stream") / (name + "." + std::to_string(settings));
-            const Bytes head = raw ? Bytes{settings, 0x80, 0x00} : Bytes{settings, static_cast<uint8_t>(settings & 3)};
-            if (!Save(to, Prefixed(head, cut))) return false;
-        }
+        const Bytes stream = Load(entry.path());
+        movies.emplace_back(entry.path().filename().string(), SmallStream(stream, Resolution(stream)));
+    }
+    for (const auto& [name, bytes] : movies) {
+        const bool raw = fs::path(name).extension() == ".mvm";
+        // Default windows, sound delivered, a seek to the middle; post-filter mode 2.
+        const Bytes head = raw ? Bytes{0x18, 0x80, 0x00} : Bytes{0x00, 0x02};
+        if (!Save(out / (raw ? "raw_movie" : "mpeg4_stream") / name, Prefixed(head, bytes))) return false;
     }
     return true;
 }

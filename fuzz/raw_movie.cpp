@@ -1,6 +1,6 @@
 // The raw-movie reader: a fuzzed movie's pictures read with their sound
-// delivered to the audio ring and taken out again, a seek, reads from where
-// the seek stood, a rewind and a read from the start.
+// delivered to the audio ring and decoded from there, a seek, reads from
+// where the seek stood, a rewind and a read from the start.
 //   byte 0: bits 0-2 the window size (see WindowSizeFor), bit 3 honour the
 //           audio skip counts, bit 4 deliver the sound, bit 5 seek backwards
 //   byte 1: where to seek, in 256ths of the movie
@@ -11,6 +11,7 @@
 #include <span>
 #include <vector>
 
+#include "movie/ima_adpcm.h"
 #include "movie/movie_file.h"
 #include "movie_support.h"
 
@@ -19,14 +20,17 @@ namespace {
 constexpr size_t kSettings = 3;
 constexpr int kMaxPictures = 8;
 
-// Reads up to `count` pictures, stopping at the end of the file, and drains
-// the sound they delivered.
+// Reads up to `count` pictures, stopping at the end of the file, and plays
+// the sound they delivered: output buffers taken from the ring and decoded.
 void ReadPictures(vn::movie::MovieFile& movie, int count, bool honourSkip, bool deliverAudio) {
-    std::array<uint8_t, 4096> sound;
+    std::array<uint8_t, vn::movie::kAudioBufferBytes> buffer;
+    std::array<int16_t, vn::movie::kAdpcmSamplesPerBlock*(vn::movie::kAudioBufferBytes / vn::movie::kAdpcmBlockBytes)>
+        samples;
     for (int i = 0; i < count; ++i) {
         int audioLength = -1;
         const int result = movie.ReadNextPicture(nullptr, &audioLength, honourSkip, deliverAudio, nullptr);
-        while (movie.audioRing().Take(sound) > 0) {
+        while (const uint32_t taken = movie.audioRing().Take(buffer)) {
+            vn::movie::DecodeAdpcm(std::span(buffer).first(taken), samples);
         }
         if (result < 0 && movie.window().position() >= movie.window().fileSize()) return;
     }
