@@ -111,6 +111,7 @@ void TfrmDiags::rgBreakpointClick(int index) {
 }
 
 void TfrmDiags::ShowFrameTimes(int decodeMs, int displayMs) {
+    if (!isVisible()) return;
     lblDecTime->setText(QString::number(decodeMs));
     lblDispTime->setText(QString::number(displayMs));
 }
