@@ -117,10 +117,10 @@ private:
     bool diagnosticSwitchesRead_ = false;
 
     ui::ListBox* ListBox1;
-    ui::Button* Button1;
+    ui::Button* bClearList;
     ui::Label* lblBadFrms;
     ui::Label* lblBadFrameCount;
-    QMenu* PopupMenu1;
+    QMenu* listMenu;
     QAction* Clear1;
     QAction* Cancel1;
     QFileDialog* SaveDialog1;
@@ -129,7 +129,7 @@ private:
     ui::Edit* edtRetryCount;
     ui::Edit* edtChgLuma;
     ui::RadioGroup* rgDeBlockMethod;
-    ui::GroupBox* GroupBox1;
+    ui::GroupBox* gbCamera;
     ui::GroupBox* gbChecksums;
     ui::Label* lblFocusScore;
     ui::Button* bGetFocusScore;
