@@ -1,7 +1,8 @@
-// vnplay-samples OUTDIR: writes the sample recordings into OUTDIR.
+// vnplay-samples OUTDIR: writes the sample recordings and movies into OUTDIR.
 #include <cstdio>
 #include <filesystem>
 
+#include "samplewriter/default_movies.h"
 #include "samplewriter/default_samples.h"
 
 int main(int argc, char** argv) {
@@ -23,6 +24,14 @@ int main(int argc, char** argv) {
                         sample.summary.c_str());
         } else {
             std::fprintf(stderr, "cannot write %s in %s\n", sample.fileName.c_str(), directory.c_str());
+            ++failures;
+        }
+    }
+    for (const auto& movie : vn::samples::DefaultMovies()) {
+        if (vn::samples::WriteMovie(movie, directory)) {
+            std::printf("%-13s %4d pictures %s\n", movie.fileName.c_str(), movie.pictureCount, movie.summary.c_str());
+        } else {
+            std::fprintf(stderr, "cannot write %s in %s\n", movie.fileName.c_str(), directory.c_str());
             ++failures;
         }
     }
