@@ -1,6 +1,8 @@
 // The window's side of the engine's decisions (PlayerView): the state of the
 // controls applied in one place, the moves of the bars and the play list,
 // and the messages and dialogs the engine asks for.
+#include <QAction>
+
 #include "app/vnmain.h"
 #include "diag/message_dialog.h"
 #include "platform/controls.h"
