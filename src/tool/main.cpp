@@ -21,6 +21,8 @@ const char kUsage[] =
     "         [--dc]                      the DC-only picture, one pixel per 8 x 8 block\n"
     "         [--embed-time]              the time-stamp caption below the frame\n"
     "  report FILE                        full per-frame report: camera records, checksums\n"
+    "  scan FILE (--motion T | --events | --trigger) --start S --end E\n"
+    "                                     one scanning loop from S toward E: {\"result\": R}\n"
     "Movies (.m4v, .mvm):\n"
     "  info FILE                          stream size, length, time increments\n"
     "  frames FILE [--honour-skip] [--audio-out PATH]\n"
@@ -41,6 +43,7 @@ const Command kCommands[] = {
     {"frames", vn::tool::RunFrames, vn::tool::RunMovieFrames, {"audio-out"}},
     {"decode", vn::tool::RunDecode, vn::tool::RunMovieDecode, {"frame", "picture", "out", "out-dir", "deblock"}},
     {"report", vn::tool::RunReport, nullptr, {}},
+    {"scan", vn::tool::RunScan, nullptr, {"motion", "start", "end"}},
     {"seek", nullptr, vn::tool::RunMovieSeek, {"position", "step", "direction", "read", "out-dir", "deblock"}},
 };
 
