@@ -1,6 +1,7 @@
 #include "recording/dc_image.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "recording/recording.h"
 
@@ -30,6 +31,15 @@ int64_t DcImage::CountChangedBlocks(const DcImage& previous, int threshold) cons
         changed += (difference < 0 ? -difference : difference) > threshold;
     }
     return changed;
+}
+
+int64_t MotionComparer::Compare(DcFrame& frame, int threshold) {
+    if (!frame.readable) return -1;
+    std::swap(previous_, current_);
+    std::swap(current_, frame.image);
+    const bool compared = haveReference_;
+    haveReference_ = true;
+    return compared ? current_.CountChangedBlocks(previous_, threshold) : -1;
 }
 
 bool DecodeDcFrame(Recording& recording, jpeg::JpegDecoder& decoder, int frame, std::span<uint8_t> fetchBuffer,

@@ -31,6 +31,35 @@ struct DcImage {
     std::vector<int32_t> luma, cb, cr;
 };
 
+// One frame of a walk in DC form.
+struct DcFrame {
+    int frame = 0;
+    bool readable = false;  // fetched and decoded whole: see DecodeDcFrame
+    DcImage image;
+};
+
+// Compares each frame of a walk with the last good frame before it.
+class MotionComparer {
+public:
+    MotionComparer() = default;
+    // Planes for frames of width x height; throws std::bad_alloc.
+    MotionComparer(int width, int height) : previous_(width, height), current_(width, height) {}
+
+    // The blocks whose luma changed by more than threshold since the last
+    // good frame; -1 when the frame cannot be compared: it is unreadable
+    // (and left out), or the first good one. A good frame's planes are
+    // taken over, the frame gets others of the same size back.
+    int64_t Compare(DcFrame& frame, int threshold);
+
+    // The last good frame.
+    const DcImage& current() const { return current_; }
+
+private:
+    DcImage previous_;
+    DcImage current_;
+    bool haveReference_ = false;
+};
+
 // Fetches frame into fetchBuffer (which must be as large as the
 // recording's frame buffer, so that the same frames fit) and DC-decodes it
 // into image. True when the frame was read, its blocks were all decoded, and

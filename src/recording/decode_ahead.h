@@ -20,12 +20,6 @@ namespace vn::avi {
 
 class Recording;
 
-struct DcFrame {
-    int frame = 0;
-    bool readable = false;  // fetched and decoded whole: see DecodeDcFrame
-    DcImage image;
-};
-
 class DecodeAhead {
 public:
     // The frames first, first + step, ..., count of them. With threads 0

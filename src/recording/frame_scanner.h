@@ -24,7 +24,6 @@ namespace vn::avi {
 
 class Recording;
 class DecodeAhead;
-struct DcFrame;
 
 // What the loops have fetched so far; callers count by differences.
 struct ScanCounts {
@@ -89,6 +88,11 @@ public:
     // running loop after the frame in hand.
     void RecordingClosing();
 
+    // Walks the frame's segments with the recording's decoder, reading
+    // the rest of the frame only when they reach beyond its start; false
+    // when the frame cannot be fetched.
+    bool WalkFrameHeaders(int frame);
+
 private:
     // Where a walk from start toward end begins, which way it goes and how
     // many frames it visits before it reaches end or the recording's edge.
@@ -98,9 +102,8 @@ private:
         int length;
     };
     Walk WalkFrom(int start, int end) const;
-    // Walks the frame's segments with the recording's decoder; false when
-    // the frame cannot be fetched.
-    bool WalkFrameHeaders(int frame);
+    // WalkFrameHeaders for a loop, counted.
+    bool WalkCounted(int frame);
     int DecodeThreadCount() const;
 
     Recording& recording_;
@@ -108,8 +111,7 @@ private:
     bool walking_ = false;                // a walk in DC form is under way
     DecodeAhead* decodeAhead_ = nullptr;  // its decoding, until the recording closes
     // The motion scan's two slots and thumbnail.
-    DcImage previous_;
-    DcImage current_;
+    MotionComparer comparer_;
     Picture thumbnail_;
     jpeg::JpegDecoder colourDecoder_;  // its colour tables make the thumbnail
     std::vector<uint8_t> head_;        // the start of each frame the header walks read

@@ -23,14 +23,17 @@ FrameScanner::Walk FrameScanner::WalkFrom(int start, int end) const {
     return {start, step, std::max((stop - start) * step, 0)};
 }
 
-bool FrameScanner::WalkFrameHeaders(int frame) {
+bool FrameScanner::WalkCounted(int frame) {
     ++counts.frames;
+    const bool walked = WalkFrameHeaders(frame);
+    counts.skipped += !walked;
+    return walked;
+}
+
+bool FrameScanner::WalkFrameHeaders(int frame) {
     if (head_.size() != kHeadBytes) head_.assign(kHeadBytes, 0);
     uint32_t fetched = 0, length = 0;
-    if (recording_.ReadFrameHead(frame, head_, &fetched, &length) != 0) {
-        ++counts.skipped;
-        return false;
-    }
+    if (recording_.ReadFrameHead(frame, head_, &fetched, &length) != 0) return false;
     jpeg::JpegDecoder& decoder = recording_.decoder();
     const auto limit = static_cast<uint32_t>(jpeg::kMarkerWalkLimit);
     if (fetched >= std::min(length, limit)) {
@@ -45,10 +48,7 @@ bool FrameScanner::WalkFrameHeaders(int frame) {
         return true;
     }
     decoder.camera = before;
-    if (recording_.ReadFrame(frame) != 0) {
-        ++counts.skipped;
-        return false;
-    }
+    if (recording_.ReadFrame(frame) != 0) return false;
     decoder.ParseJpegHeaders(recording_.LastFrameBytes(), jpeg::kMarkerWalkLimit, nullptr, nullptr, nullptr, nullptr);
     return true;
 }
@@ -62,7 +62,7 @@ int FrameScanner::EventScan(int start, int end) {
     const jpeg::CameraRecords& camera = recording_.decoder().camera;
     for (int i = 0, f = walk.first; i < walk.length; ++i, f += walk.step) {
         // A frame that cannot be fetched is no event frame.
-        if (WalkFrameHeaders(f) && camera.hasEventByte && (camera.EventByte & kEventMark) != 0) return f;
+        if (WalkCounted(f) && camera.hasEventByte && (camera.EventByte & kEventMark) != 0) return f;
     }
     return -1;
 }
@@ -81,7 +81,7 @@ int FrameScanner::TriggerWalk(int start, int end) {
     const jpeg::CameraRecords& camera = recording_.decoder().camera;
     for (int i = 0, f = walk.first; i < walk.length; ++i, f += walk.step) {
         // A frame that cannot be fetched leaves the sensor as it was.
-        const bool walked = WalkFrameHeaders(f);
+        const bool walked = WalkCounted(f);
         if (frameScanned) frameScanned(f);
         if ((walked && camera.triggerEdge) || stopRequested_) return f;
     }

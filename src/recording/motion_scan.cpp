@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <new>
 #include <thread>
-#include <utility>
 
 #include "recording/decode_ahead.h"
 #include "recording/frame_scanner.h"
@@ -51,28 +50,19 @@ bool FrameScanner::WalkDcFrames(int start, int end, const std::function<bool(DcF
 int FrameScanner::MotionScan(int start, int end, int threshold) {
     if (start == end || walking_) return -1;
     try {
-        previous_ = DcImage(recording_.header.width, recording_.header.height);
-        current_ = DcImage(recording_.header.width, recording_.header.height);
-        thumbnail_.Reset(current_.blocksWide, current_.blocksHigh);
+        comparer_ = MotionComparer(recording_.header.width, recording_.header.height);
+        thumbnail_.Reset(comparer_.current().blocksWide, comparer_.current().blocksHigh);
     } catch (const std::bad_alloc&) {
         return -1;
     }
     stopRequested_ = false;
     const int first = WalkFrom(start, end).first;
-    bool haveReference = false;
     int result = 0;
     const bool walked = WalkDcFrames(start, end, [&](DcFrame& frame) {
-        const bool compare = frame.readable && haveReference;
-        if (frame.readable) {
-            // The new frame's planes become the current slot; the slot's
-            // old planes go back to be decoded into.
-            std::swap(previous_, current_);
-            std::swap(current_, frame.image);
-            haveReference = true;
-        }
+        const bool moved = comparer_.Compare(frame, threshold) > 0;
         if (frameScanned) frameScanned(frame.frame);
-        if (frame.frame == first) return true;
-        if ((compare && current_.CountChangedBlocks(previous_, threshold) > 0) || stopRequested_) {
+        // The start frame is only the reference: no stop is noticed there.
+        if (frame.frame != first && (moved || stopRequested_)) {
             result = frame.frame;
             return false;
         }
@@ -82,7 +72,7 @@ int FrameScanner::MotionScan(int start, int end, int threshold) {
 }
 
 const Picture& FrameScanner::Thumbnail() {
-    if (!thumbnail_.empty()) current_.ConvertToPicture(colourDecoder_, thumbnail_);
+    if (!thumbnail_.empty()) comparer_.current().ConvertToPicture(colourDecoder_, thumbnail_);
     return thumbnail_;
 }
 

@@ -13,6 +13,9 @@ int RunFrames(Arguments& args);
 int RunDecode(Arguments& args);
 int RunReport(Arguments& args);
 int RunScan(Arguments& args);
+int RunSearch(Arguments& args);
+int RunMotion(Arguments& args);
+int RunEvents(Arguments& args);
 
 // Prints "vnplay-tool COMMAND: message" to standard error.
 void Complain(const char* command, const std::string& message);

@@ -23,6 +23,11 @@ const char kUsage[] =
     "  report FILE                        full per-frame report: camera records, checksums\n"
     "  scan FILE (--motion T | --events | --trigger) --start S --end E\n"
     "                                     one scanning loop from S toward E: {\"result\": R}\n"
+    "  search FILE... (--motion T | --events | --trigger) [--backward] [--from ENTRY:FRAME]\n"
+    "                                     the window's search over the files as a play list\n"
+    "  motion FILE... --threshold T [--jobs N]\n"
+    "                                     every frame with motion, with its date and time\n"
+    "  events FILE...                     every event frame and trigger, with date and time\n"
     "Movies (.m4v, .mvm):\n"
     "  info FILE                          stream size, length, time increments\n"
     "  frames FILE [--honour-skip] [--audio-out PATH]\n"
@@ -44,6 +49,9 @@ const Command kCommands[] = {
     {"decode", vn::tool::RunDecode, vn::tool::RunMovieDecode, {"frame", "picture", "out", "out-dir", "deblock"}},
     {"report", vn::tool::RunReport, nullptr, {}},
     {"scan", vn::tool::RunScan, nullptr, {"motion", "start", "end"}},
+    {"search", vn::tool::RunSearch, nullptr, {"motion", "from"}},
+    {"motion", vn::tool::RunMotion, nullptr, {"threshold", "jobs"}},
+    {"events", vn::tool::RunEvents, nullptr, {}},
     {"seek", nullptr, vn::tool::RunMovieSeek, {"position", "step", "direction", "read", "out-dir", "deblock"}},
 };
 
