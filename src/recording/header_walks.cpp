@@ -11,7 +11,7 @@ namespace vn::avi {
 namespace {
 constexpr uint8_t kEventMark = 0x80;
 // The cameras' segments before the scan data take under a kilobyte.
-constexpr size_t kHeadBytes = 4096;
+constexpr size_t kHeadBytes = 2048;
 }  // namespace
 
 FrameScanner::Walk FrameScanner::WalkFrom(int start, int end) const {
