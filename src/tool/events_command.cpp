@@ -13,7 +13,6 @@ namespace vn::tool {
 
 namespace {
 constexpr uint8_t kEventMark = 0x80;
-}
 
 int RunEvents(Arguments& args) {
     if (args.positional().empty()) {
@@ -45,5 +44,20 @@ int RunEvents(Arguments& args) {
     }
     return status;
 }
+
+}  // namespace
+
+const Command kEventsCommand{"events",
+                             "every event frame and trigger, with its date and time",
+                             "usage: vnplay-tool events FILE...\n"
+                             "\n"
+                             "Walks every frame of each recording (.avi) in order and prints one JSON\n"
+                             "line for each frame the camera marked as an event (\"kind\": \"event\") and\n"
+                             "each frame at which its trigger sensor switched on (\"trigger\"), with the\n"
+                             "file, the frame and the capture date and time.\n",
+                             {},
+                             {},
+                             RunEvents,
+                             nullptr};
 
 }  // namespace vn::tool

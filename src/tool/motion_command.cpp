@@ -56,8 +56,6 @@ void ScanFile(const std::string& path, int threshold, int decodeThreads, FileSca
     out.skipped = scanner.counts.skipped - before.skipped;
 }
 
-}  // namespace
-
 int RunMotion(Arguments& args) {
     const auto threshold = RequiredInt("motion", args, "threshold");
     if (!threshold) return kExitUsage;
@@ -115,5 +113,23 @@ int RunMotion(Arguments& args) {
     std::printf("%s\n", json.str().c_str());
     return status;
 }
+
+}  // namespace
+
+const Command kMotionCommand{"motion",
+                             "every frame in which something moved, with its date and time",
+                             "usage: vnplay-tool motion FILE... --threshold T [--jobs N]\n"
+                             "\n"
+                             "Compares every frame of each recording (.avi) with the good frame before\n"
+                             "it, as the player's motion search does, and prints one JSON line for each\n"
+                             "frame in which an 8 x 8 block's mean brightness changed by more than T:\n"
+                             "the file, the frame, the capture date and time and the number of blocks\n"
+                             "that changed; and one line for each frame that cannot be read. A last line\n"
+                             "gives the frames scanned, those skipped as unreadable, and the seconds.\n"
+                             "  --jobs N  scan N recordings at once (the lines keep the files' order).\n",
+                             {"threshold", "jobs"},
+                             {},
+                             RunMotion,
+                             nullptr};
 
 }  // namespace vn::tool

@@ -9,6 +9,8 @@
 
 namespace vn::tool {
 
+namespace {
+
 int RunScan(Arguments& args) {
     const auto choice = ChooseLoop("scan", args);
     if (!choice) return kExitUsage;
@@ -38,5 +40,27 @@ int RunScan(Arguments& args) {
     std::printf("%s\n", json.str().c_str());
     return 0;
 }
+
+}  // namespace
+
+const Command kScanCommand{"scan",
+                           "one scanning loop, with the loop's own arguments and result",
+                           "usage: vnplay-tool scan FILE (--motion T | --events | --trigger) --start S --end E\n"
+                           "\n"
+                           "Runs one of the player's scanning loops on the freshly opened recording\n"
+                           "(.avi), from frame S toward frame E (E is never reached; the walk is\n"
+                           "backward when S > E), and prints {\"result\": R}:\n"
+                           "  --motion T  the first frame in which an 8 x 8 block's mean brightness\n"
+                           "              changed by more than T since the good frame before it, the\n"
+                           "              start frame being only the reference; 0 when none, -1 when\n"
+                           "              S equals E.\n"
+                           "  --events    the first frame the camera marked as an event, S included;\n"
+                           "              -1 when none.\n"
+                           "  --trigger   the first frame at which the trigger sensor switched on,\n"
+                           "              the sensor taken as off before S; -1 when none.\n",
+                           {"motion", "start", "end"},
+                           {"events", "trigger"},
+                           RunScan,
+                           nullptr};
 
 }  // namespace vn::tool

@@ -51,8 +51,6 @@ const char* LabelText(player::SearchLabel label) {
     return "";
 }
 
-}  // namespace
-
 int RunSearch(Arguments& args) {
     const auto choice = ChooseLoop("search", args);
     if (!choice) return kExitUsage;
@@ -110,5 +108,28 @@ int RunSearch(Arguments& args) {
     std::printf("%s\n", json.str().c_str());
     return 0;
 }
+
+}  // namespace
+
+const Command kSearchCommand{"search",
+                             "the player's search commands over files as a play list",
+                             "usage: vnplay-tool search FILE... (--motion T | --events | --trigger)\n"
+                             "                          [--backward] [--from ENTRY:FRAME]\n"
+                             "\n"
+                             "Takes the files into a play list in the player's order (by creation time)\n"
+                             "and runs the player's search from frame FRAME of entry ENTRY (both from 0;\n"
+                             "by default the first frame of the first entry, or with --backward the last\n"
+                             "frame of the last), crossing into the following entries (the ones before)\n"
+                             "as the player does. Prints one JSON object: the entry, file and frame the\n"
+                             "search ends on, whether it found one, the label the player then shows\n"
+                             "(motion searches) and the frames scanned.\n"
+                             "  --motion T  the next frame with motion, T as the player's threshold.\n"
+                             "  --events    the next (previous) event frame: Next Event, Prev Event.\n"
+                             "  --trigger   as PIR Seek: the trigger sensor in the entry it starts in,\n"
+                             "              event frames in the entries after it.\n",
+                             {"motion", "from"},
+                             {"events", "trigger", "backward"},
+                             RunSearch,
+                             nullptr};
 
 }  // namespace vn::tool

@@ -124,12 +124,12 @@ TEST_F(SearchCommands, UnclearRequestsAreRefused) {
           "search " + file + " --events --from 1:0", "search " + file + " --events --from 0:24",
           "search " + file + " --motion", "motion " + file, "motion " + file + " --threshold 5 --jobs 0"}) {
         const ToolRun run = RunTool(arguments);
-        EXPECT_EQ(run.status, 1) << arguments;
+        EXPECT_EQ(run.status, 2) << arguments;
         EXPECT_TRUE(run.out.empty()) << arguments;
         EXPECT_FALSE(run.err.empty()) << arguments;
     }
     const ToolRun missing = RunTool("motion " + dir.File("NONE.AVI") + " " + file + " --threshold 12");
-    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.OutLines().size(), 7u + 1u);
     EXPECT_EQ(RunTool("scan " + file + " --motion 12 --start 0 --end 24").out, "{\"result\":12}\n");
 }
