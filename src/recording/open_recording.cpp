@@ -177,6 +177,7 @@ int Recording::OpenRecording(std::unique_ptr<FileSource> source) {
 }
 
 void Recording::CloseRecording() {
+    scanner.RecordingClosing();
     file_.Close();
     Release(frameBuffer);
     Release(frameIndex);
