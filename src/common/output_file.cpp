@@ -82,10 +82,9 @@ bool OutputFile::Flush() {
 
 bool OutputFile::Write(std::span<const uint8_t> bytes) {
     if (fd_ < 0 || failed()) return Fail(EBADF);
-    if (buffer_.size() + bytes.size() > kBufferSize) {
+    if (buffer_.size() + bytes.size() > kBufferSize || bytes.size() >= kDirectWrite) {
         if (!Flush()) return false;
-        // What fills the buffer by itself goes straight to the file.
-        if (bytes.size() >= kBufferSize) return WriteThrough(bytes);
+        if (bytes.size() >= kDirectWrite) return WriteThrough(bytes);
     }
     buffer_.insert(buffer_.end(), bytes.begin(), bytes.end());
     return true;

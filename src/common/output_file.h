@@ -18,6 +18,8 @@ namespace vn {
 class OutputFile {
 public:
     static constexpr size_t kBufferSize = size_t{1} << 20;
+    // Writes this large skip the buffer.
+    static constexpr size_t kDirectWrite = size_t{256} << 10;
 
     OutputFile() = default;
     ~OutputFile() { Discard(); }

@@ -17,7 +17,7 @@ uint64_t ChunkEnd(const FrameIndexEntry& entry) { return uint64_t{entry.offset} 
 FrameSeries::FrameSeries(const Recording& recording, int first, int step, int count)
     : recording_(recording), first_(first), step_(std::max(step, 1)), count_(std::max(count, 0)) {}
 
-bool FrameSeries::ReadGroup(bool alone) {
+int FrameSeries::ReadGroup(bool alone) {
     FrameIndexEntry entry;
     recording_.GetFrameEntry(FrameAt(taken_), &entry.offset, &entry.length);
     groupStart_ = entry.offset;
@@ -33,38 +33,40 @@ bool FrameSeries::ReadGroup(bool alone) {
     try {
         buffer_.resize(static_cast<size_t>(end - groupStart_));
     } catch (const std::bad_alloc&) {
-        return false;
+        return 0;
     }
-    if (!recording_.ReadFileBytes(groupStart_, buffer_)) {
-        // One unreadable place must not cost the frames around it.
-        return !alone && ReadGroup(true);
-    }
-    groupEnd_ = k;
-    return true;
+    if (recording_.ReadFileBytes(groupStart_, buffer_)) return k;
+    // One unreadable place must not cost the frames around it.
+    return alone ? 0 : ReadGroup(true);
 }
 
-SeriesFrame FrameSeries::Next() {
-    SeriesFrame out;
-    if (done()) {
-        out.result = kNoSuchFrame;
-        return out;
-    }
-    out.frame = FrameAt(taken_);
-    FrameIndexEntry entry;
-    if (recording_.GetFrameEntry(out.frame, &entry.offset, &entry.length) != 0) {
-        out.result = kNoSuchFrame;
-    } else if (!recording_.FrameFits(entry) || (taken_ >= groupEnd_ && !ReadGroup(false))) {
-        out.result = kUnreadable;
-    } else {
-        const auto chunk = std::span(buffer_).subspan(entry.offset - groupStart_, size_t{8} + entry.length);
-        out.result = IsFrameTag(LittleEndian32(chunk.data())) ? 0 : kUnreadable;
-        if (out.result == 0) out.chunk = chunk;
-    }
-    out.length = out.result == 0 ? entry.length : 0;
+std::span<SeriesFrame> FrameSeries::Failed(int frame, int result) {
+    group_.push_back(SeriesFrame{frame, result, {}, 0});
     ++taken_;
-    // A frame that failed before its group was read leaves the group behind.
-    groupEnd_ = std::max(groupEnd_, taken_);
-    return out;
+    return group_;
+}
+
+std::span<SeriesFrame> FrameSeries::NextGroup() {
+    group_.clear();
+    if (done()) return group_;
+    FrameIndexEntry entry;
+    if (recording_.GetFrameEntry(FrameAt(taken_), &entry.offset, &entry.length) != 0) {
+        return Failed(FrameAt(taken_), kNoSuchFrame);
+    }
+    const int end = recording_.FrameFits(entry) ? ReadGroup(false) : 0;
+    if (end == 0) return Failed(FrameAt(taken_), kUnreadable);
+    for (; taken_ < end; ++taken_) {
+        SeriesFrame& frame = group_.emplace_back(SeriesFrame{FrameAt(taken_), 0, {}, 0});
+        recording_.GetFrameEntry(frame.frame, &entry.offset, &entry.length);
+        const auto chunk = std::span(buffer_).subspan(entry.offset - groupStart_, size_t{8} + entry.length);
+        if (!IsFrameTag(LittleEndian32(chunk.data()))) {
+            frame.result = kUnreadable;
+            continue;
+        }
+        frame.chunk = chunk;
+        frame.length = entry.length;
+    }
+    return group_;
 }
 
 }  // namespace vn::avi

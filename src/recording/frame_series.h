@@ -19,7 +19,7 @@ struct SeriesFrame {
     // the file or a failed read: ReadFrame's results for the same frame.
     int result = 0;
     // The whole chunk: tag, size field and picture (length bytes); empty on
-    // failure. Valid until the next call of Next.
+    // failure. Valid until the next call of NextGroup.
     std::span<uint8_t> chunk;
     uint32_t length = 0;
 
@@ -28,28 +28,32 @@ struct SeriesFrame {
 
 class FrameSeries {
 public:
-    static constexpr size_t kReadBytes = size_t{4} << 20;  // one read's reach
+    static constexpr size_t kReadBytes = size_t{1} << 20;  // one read's reach
     static constexpr uint32_t kGapBytes = 64 << 10;        // read over rather than seek past
 
     FrameSeries(const Recording& recording, int first, int step, int count);
 
     bool done() const { return taken_ == count_; }
-    // The next frame of the series.
-    SeriesFrame Next();
+    // The next frames of the series, read together: at least one until the
+    // series is done. A frame that cannot be fetched comes in a group of its
+    // own. Chunks of frames that follow each other in the file follow each
+    // other in the buffer too.
+    std::span<SeriesFrame> NextGroup();
 
 private:
     int FrameAt(int k) const { return first_ + k * step_; }
-    // Reads the group of frames starting with the next one; false when its
-    // first frame cannot be fetched.
-    bool ReadGroup(bool alone);
+    // Reads the frames from the next one on that lie close together (only
+    // the next one when alone); the end of the group, or 0 when not even the
+    // next frame could be read.
+    int ReadGroup(bool alone);
+    std::span<SeriesFrame> Failed(int frame, int result);
 
     const Recording& recording_;
     int first_, step_, count_;
     int taken_ = 0;
-    // The frames read and not yet taken: k in [taken_, groupEnd_).
-    int groupEnd_ = 0;
-    uint64_t groupStart_ = 0;
+    uint64_t groupStart_ = 0;  // file offset of the buffer's first byte
     std::vector<uint8_t> buffer_;
+    std::vector<SeriesFrame> group_;
 };
 
 }  // namespace vn::avi

@@ -144,20 +144,28 @@ std::vector<uint8_t> AviExport::IndexAndListHeader() const {
     return out;
 }
 
+// Frames that follow each other in the source go out in one write, straight
+// from the buffer they were read into.
 bool AviExport::CopyFrames() {
     FrameSeries series(recording_, range_.first, range_.step, range_.count);
-    for (int k = 0; !series.done(); ++k) {
-        const SeriesFrame fetched = series.Next();
-        if (fetched.result != 0) {
-            summary_.failedFrame = fetched.frame;
-            return Fail(ExportResult::FrameNotRead);
+    while (!series.done()) {
+        std::span<const uint8_t> run;
+        for (const SeriesFrame& fetched : series.NextGroup()) {
+            if (fetched.result != 0) {
+                summary_.failedFrame = fetched.frame;
+                return Fail(ExportResult::FrameNotRead);
+            }
+            // Every chunk is written as "00db", also where the source had "00dc".
+            Put32(fetched.chunk.data(), FourCC("00db"));
+            Put32(fetched.chunk.data() + 4, fetched.length);
+            if (run.data() + run.size() != fetched.chunk.data()) {
+                if (!output_.Write(run)) return Fail(ExportResult::WriteFailed, output_.ErrorText());
+                run = fetched.chunk.first(0);
+            }
+            run = std::span(run.data(), run.size() + fetched.chunk.size());
+            if (!progress_.Step(++summary_.framesWritten)) return Fail(ExportResult::Cancelled);
         }
-        // Every chunk is written as "00db", also where the source had "00dc".
-        Put32(fetched.chunk.data(), FourCC("00db"));
-        Put32(fetched.chunk.data() + 4, fetched.length);
-        if (!output_.Write(fetched.chunk)) return Fail(ExportResult::WriteFailed, output_.ErrorText());
-        summary_.framesWritten = k + 1;
-        if (!progress_.Step(k + 1)) return Fail(ExportResult::Cancelled);
+        if (!output_.Write(run)) return Fail(ExportResult::WriteFailed, output_.ErrorText());
     }
     return true;
 }
@@ -189,26 +197,27 @@ ExportSummary ExportPictures(const Recording& recording, const ExportRequest& re
                              ExportProgress& progress) {
     ExportSummary summary;
     FrameSeries series(recording, range.first, range.step, range.count);
-    for (int k = 0; !series.done(); ++k) {
-        const SeriesFrame fetched = series.Next();
-        const std::string name = PictureFileName(request.fileName, fetched.frame);
-        std::string reason;
-        if (fetched.result == 0 && WriteWholeFile(name, fetched.picture(), &reason)) {
-            summary.files.push_back(name);
-            summary.bytesWritten += fetched.length;
-            ++summary.framesWritten;
-        } else {
-            // The message names the first picture missing.
-            if (summary.picturesNotWritten == 0) {
-                summary.failedFile = name;
-                summary.reason = reason;
-                if (fetched.result != 0) summary.failedFrame = fetched.frame;
+    for (int k = 1; !series.done();) {
+        for (const SeriesFrame& fetched : series.NextGroup()) {
+            const std::string name = PictureFileName(request.fileName, fetched.frame);
+            std::string reason;
+            if (fetched.result == 0 && WriteWholeFile(name, fetched.picture(), &reason)) {
+                summary.files.push_back(name);
+                summary.bytesWritten += fetched.length;
+                ++summary.framesWritten;
+            } else {
+                // The message names the first picture missing.
+                if (summary.picturesNotWritten == 0) {
+                    summary.failedFile = name;
+                    summary.reason = reason;
+                    if (fetched.result != 0) summary.failedFrame = fetched.frame;
+                }
+                ++summary.picturesNotWritten;
             }
-            ++summary.picturesNotWritten;
-        }
-        if (!progress.Step(k + 1)) {
-            summary.result = ExportResult::Cancelled;
-            return summary;
+            if (!progress.Step(k++)) {
+                summary.result = ExportResult::Cancelled;
+                return summary;
+            }
         }
     }
     if (summary.picturesNotWritten > 0) summary.result = ExportResult::PicturesNotWritten;

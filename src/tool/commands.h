@@ -12,6 +12,9 @@ int RunInfo(Arguments& args);
 int RunFrames(Arguments& args);
 int RunDecode(Arguments& args);
 int RunReport(Arguments& args);
+int RunExport(Arguments& args);
+int RunSaveFrame(Arguments& args);
+int RunCamset(Arguments& args);
 
 // Prints "vnplay-tool COMMAND: message" to standard error.
 void Complain(const char* command, const std::string& message);

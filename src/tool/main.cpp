@@ -21,6 +21,14 @@ const char kUsage[] =
     "         [--dc]                      the DC-only picture, one pixel per 8 x 8 block\n"
     "         [--embed-time]              the time-stamp caption below the frame\n"
     "  report FILE                        full per-frame report: camera records, checksums\n"
+    "  export FILE --first A --last B [--step S] --avi OUT.avi | --jpg DIR/BASE_\n"
+    "                                     frames A..B (1-based), every S-th, as a new AVI\n"
+    "                                     or as DIR/BASE_00001.jpg, ...; JSON summary\n"
+    "  save-frame FILE --frame N --out F.jpg  frame N (1-based), its JPEG bytes as stored\n"
+    "Camera settings:\n"
+    "  camset --card DIR [--int1 S] [--int2 S] [--int3 S] [--flicker 0|833|1000]\n"
+    "         [--loop] [--expo-lock] [--time-offset 0|60|300]\n"
+    "                                     writes DIR/DCIM/100morva/REGISTRY.LDR\n"
     "Movies (.m4v, .mvm):\n"
     "  info FILE                          stream size, length, time increments\n"
     "  frames FILE [--honour-skip] [--audio-out PATH]\n"
@@ -41,6 +49,9 @@ const Command kCommands[] = {
     {"frames", vn::tool::RunFrames, vn::tool::RunMovieFrames, {"audio-out"}},
     {"decode", vn::tool::RunDecode, vn::tool::RunMovieDecode, {"frame", "picture", "out", "out-dir", "deblock"}},
     {"report", vn::tool::RunReport, nullptr, {}},
+    {"export", vn::tool::RunExport, nullptr, {"first", "last", "step", "avi", "jpg"}},
+    {"save-frame", vn::tool::RunSaveFrame, nullptr, {"frame", "out"}},
+    {"camset", vn::tool::RunCamset, nullptr, {"card", "int1", "int2", "int3", "flicker", "time-offset"}},
     {"seek", nullptr, vn::tool::RunMovieSeek, {"position", "step", "direction", "read", "out-dir", "deblock"}},
 };
 

@@ -27,10 +27,10 @@ uint32_t U32At(const Bytes& b, size_t at) {
 }
 
 // Frames of distinct contents and lengths, some odd.
-std::vector<Bytes> NumberedFrames(int count) {
+std::vector<Bytes> NumberedFrames(int count, size_t size = 10) {
     std::vector<Bytes> frames;
     for (int i = 0; i < count; ++i) {
-        Bytes comment(static_cast<size_t>(10 + i % 7), static_cast<uint8_t>(i));
+        Bytes comment(size + i % 7, static_cast<uint8_t>(i));
         frames.push_back(test::Frame({samples::Segment(samples::kComment, comment)}));
     }
     return frames;
@@ -135,6 +135,20 @@ TEST_F(SegmentExport, BothFixturesRoundTripAtEveryStep) {
             EXPECT_EQ(summary.bytesWritten, std::filesystem::file_size(request.fileName));
             ExpectFaithfulCopy(c.first, c.step, c.count);
         }
+    }
+}
+
+// More frames than one read takes: groups end at the read's reach and at
+// gaps too wide to read over, and every frame still arrives whole.
+TEST_F(SegmentExport, LargeRecordingReadInSeveralGroups) {
+    const std::vector<Bytes> frames = NumberedFrames(40, 60000);
+    samples::CameraAviOptions options;
+    options.width = 640;
+    options.height = 480;
+    ASSERT_EQ(Open(options, frames), 0);
+    for (int step : {1, 3}) {
+        ASSERT_EQ(Export(0, 39, step).result, ExportResult::Exported);
+        ExpectFaithfulCopy(0, step, (39 / step) + 1);
     }
 }
 

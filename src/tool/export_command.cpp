@@ -1,0 +1,91 @@
+// "export": a segment of a recording, every step-th frame, written as the
+// player's export writes it (a new AVI, or one JPEG picture per frame), with
+// a JSON summary of what was written. Frame numbers are 1-based, as the
+// player's export dialog has them.
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+
+#include "recording/segment_export.h"
+#include "tool/commands.h"
+#include "tool/json_writer.h"
+#include "tool/session.h"
+
+namespace vn::tool {
+
+namespace {
+
+const char* ResultName(avi::ExportResult result) {
+    switch (result) {
+        case avi::ExportResult::Exported:
+            return "exported";
+        case avi::ExportResult::RangeRefused:
+            return "range refused";
+        case avi::ExportResult::NoIndexMemory:
+            return "no memory for the index";
+        case avi::ExportResult::OutputNotCreated:
+            return "output not created";
+        case avi::ExportResult::FrameNotRead:
+            return "frame not read";
+        case avi::ExportResult::WriteFailed:
+            return "write failed";
+        case avi::ExportResult::Cancelled:
+            return "cancelled";
+        case avi::ExportResult::PicturesNotWritten:
+            return "pictures not written";
+        case avi::ExportResult::HeaderUnusable:
+            return "header cannot be copied";
+    }
+    return "unknown";
+}
+
+int ClampToInt(long long value) { return static_cast<int>(std::clamp<long long>(value, INT_MIN + 1, INT_MAX)); }
+
+void PrintSummary(const avi::ExportSummary& s) {
+    JsonWriter json(true);
+    json.BeginObject()
+        .Field("result", ResultName(s.result))
+        .Field("frames_written", s.framesWritten)
+        .Field("bytes_written", s.bytesWritten)
+        .ArrayField("output_files", s.files);
+    if (s.result != avi::ExportResult::Exported) {
+        json.Field("failed_file", s.failedFile).Field("reason", s.reason);
+        json.FieldIf("failed_frame", s.failedFrame >= 0, [&](JsonWriter& j) { j.Value(s.failedFrame + 1); });
+        json.Field("pictures_not_written", s.picturesNotWritten);
+    }
+    std::printf("%s\n", json.EndObject().str().c_str());
+}
+
+}  // namespace
+
+int RunExport(Arguments& args) {
+    const auto first = args.Integer("first");
+    const auto last = args.Integer("last");
+    const auto step = args.Integer("step");
+    const auto aviName = args.Text("avi");
+    const auto jpgName = args.Text("jpg");
+    if (!args.ok() || !first || !last || aviName.has_value() == jpgName.has_value()) {
+        Complain("export",
+                 args.ok() ? "needs --first A --last B and one of --avi OUT.avi, --jpg DIR/BASE_" : args.error());
+        return kExitUsage;
+    }
+    if (step && *step < 1) {
+        Complain("export", "--step needs 1 or more (1: every frame)");
+        return kExitUsage;
+    }
+    Session session;
+    if (int status = session.Open("export", args)) return status;
+    const avi::ExportRequest request{ClampToInt(*first) - 1, ClampToInt(*last) - 1, step ? ClampToInt(*step) : 1,
+                                     aviName ? avi::ExportMode::AviMovie : avi::ExportMode::JpgSequence,
+                                     aviName ? *aviName : *jpgName};
+    avi::ExportProgress quiet;
+    const avi::ExportSummary summary = avi::ExportSegment(session.recording, request, quiet);
+    if (summary.result == avi::ExportResult::RangeRefused) {
+        Complain("export", "End frame cannot come before start frame");
+        return kExitUsage;
+    }
+    PrintSummary(summary);
+    return summary.result == avi::ExportResult::Exported ? 0 : kExitUnusable;
+}
+
+}  // namespace vn::tool
