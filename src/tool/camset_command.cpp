@@ -33,8 +33,6 @@ bool FlickerValue(long long v) {
 }
 bool TimeOffset(long long v) { return v == 0 || v == 60 || v == 300; }
 
-}  // namespace
-
 int RunCamset(Arguments& args) {
     const auto card = args.Text("card");
     if (!card || !args.positional().empty()) {
@@ -75,5 +73,33 @@ int RunCamset(Arguments& args) {
     std::printf("%s\n", json.str().c_str());
     return 0;
 }
+
+}  // namespace
+
+const Command kCamsetCommand{"camset",
+                             "the camera's settings file written onto its memory card",
+                             "usage: vnplay-tool camset --card DIR [--int1 S] [--int2 S] [--int3 S]\n"
+                             "                          [--flicker 0|833|1000] [--loop] [--expo-lock]\n"
+                             "                          [--time-offset 0|60|300]\n"
+                             "\n"
+                             "Writes DIR/DCIM/100morva/REGISTRY.LDR, making the folders when missing, as\n"
+                             "the player's Camera Settings dialog does on OK. DIR is the card's root, its\n"
+                             "mount point. The camera's clock is set to the local time now plus the\n"
+                             "offset. Prints one JSON line: the file, its bytes, the clock written.\n"
+                             "\n"
+                             "Options:\n"
+                             "  --card DIR        the memory card's root folder\n"
+                             "  --int1 S          seconds between pictures on the mode switch's first\n"
+                             "                    position, 1 to 43200 (12 hours); 1 unless given\n"
+                             "  --int2 S          the same for the second position; 2 unless given\n"
+                             "  --int3 S          the third position, also 86400 (a day); 5 unless given\n"
+                             "  --flicker F       banding filter: 0 none (default), 833 60 Hz, 1000 50 Hz\n"
+                             "  --loop            the camera's looping mode\n"
+                             "  --expo-lock       the camera's exposure lock\n"
+                             "  --time-offset T   set the clock T seconds ahead: 0, 60 or 300\n",
+                             {"card", "int1", "int2", "int3", "flicker", "time-offset"},
+                             {"loop", "expo-lock"},
+                             RunCamset,
+                             nullptr};
 
 }  // namespace vn::tool

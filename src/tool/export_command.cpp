@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "recording/segment_export.h"
+#include "tool/arguments.h"
 #include "tool/commands.h"
 #include "tool/json_writer.h"
 #include "tool/session.h"
@@ -56,8 +57,6 @@ void PrintSummary(const avi::ExportSummary& s) {
     std::printf("%s\n", json.EndObject().str().c_str());
 }
 
-}  // namespace
-
 int RunExport(Arguments& args) {
     const auto first = args.Integer("first");
     const auto last = args.Integer("last");
@@ -87,5 +86,29 @@ int RunExport(Arguments& args) {
     PrintSummary(summary);
     return summary.result == avi::ExportResult::Exported ? 0 : kExitUnusable;
 }
+
+}  // namespace
+
+const Command kExportCommand{"export",
+                             "a segment of a recording as a new AVI or a series of JPEG pictures",
+                             "usage: vnplay-tool export FILE --first A --last B [--step S] --avi OUT.avi\n"
+                             "       vnplay-tool export FILE --first A --last B [--step S] --jpg DIR/BASE_\n"
+                             "\n"
+                             "Copies frames A to B (1-based, both included), every S-th, unchanged, as the\n"
+                             "player's export does: into a new AVI that keeps the recording's camera\n"
+                             "records, or into one JPEG picture per frame named after BASE_ and the frame\n"
+                             "number (DIR/BASE_00001.jpg, ...). A last frame beyond the recording's is its\n"
+                             "last. Prints a JSON summary: the frames and bytes written, the files.\n"
+                             "\n"
+                             "Options:\n"
+                             "  --first A         the first frame, 1-based\n"
+                             "  --last B          the last frame, included\n"
+                             "  --step S          every S-th frame (1, every frame, unless given)\n"
+                             "  --avi OUT.avi     write a new AVI recording\n"
+                             "  --jpg DIR/BASE_   write the frames as JPEG pictures\n",
+                             {"first", "last", "step", "avi", "jpg"},
+                             {},
+                             RunExport,
+                             nullptr};
 
 }  // namespace vn::tool

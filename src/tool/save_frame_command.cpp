@@ -4,11 +4,14 @@
 #include <cstdio>
 
 #include "common/output_file.h"
+#include "tool/arguments.h"
 #include "tool/commands.h"
 #include "tool/json_writer.h"
 #include "tool/session.h"
 
 namespace vn::tool {
+
+namespace {
 
 int RunSaveFrame(Arguments& args) {
     const auto frame = args.Integer("frame");
@@ -46,5 +49,23 @@ int RunSaveFrame(Arguments& args) {
     std::printf("%s\n", json.str().c_str());
     return 0;
 }
+
+}  // namespace
+
+const Command kSaveFrameCommand{"save-frame",
+                                "one frame of a recording saved as its JPEG bytes",
+                                "usage: vnplay-tool save-frame FILE --frame N --out FILE.jpg\n"
+                                "\n"
+                                "Writes frame N (1-based, as the player numbers frames) exactly as the\n"
+                                "recording holds it, the camera's records inside, as the player's \"Save\n"
+                                "Current\" does. Prints one JSON line: the frame, its bytes, the file.\n"
+                                "\n"
+                                "Options:\n"
+                                "  --frame N         the frame, 1-based\n"
+                                "  --out FILE        the JPEG file to write\n",
+                                {"frame", "out"},
+                                {},
+                                RunSaveFrame,
+                                nullptr};
 
 }  // namespace vn::tool

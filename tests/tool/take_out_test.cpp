@@ -43,14 +43,14 @@ TEST(ToolExport, JpegSeriesAndRefusals) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("evt_00041.jpg")));
 
     const ToolRun backwards = RunTool("export " + kEvt320 + " --first 20 --last 10 --avi " + dir.File("no.avi"));
-    EXPECT_EQ(backwards.status, 1);
+    EXPECT_EQ(backwards.status, 2);
     EXPECT_NE(backwards.err.find("End frame cannot come before start frame"), std::string::npos) << backwards.err;
     EXPECT_FALSE(std::filesystem::exists(dir.File("no.avi")));
-    EXPECT_EQ(RunTool("export " + kEvt320 + " --first 1 --last 2").status, 1);
-    EXPECT_EQ(RunTool("export " + kEvt320 + " --first 1 --last 2 --step 0 --avi x.avi").status, 1);
+    EXPECT_EQ(RunTool("export " + kEvt320 + " --first 1 --last 2").status, 2);
+    EXPECT_EQ(RunTool("export " + kEvt320 + " --first 1 --last 2 --step 0 --avi x.avi").status, 2);
 
     const ToolRun nowhere = RunTool("export " + kEvt320 + " --first 1 --last 2 --avi " + dir.File("none/x.avi"));
-    EXPECT_EQ(nowhere.status, 2);
+    EXPECT_EQ(nowhere.status, 1);
     EXPECT_NE(nowhere.out.find("\"result\": \"output not created\""), std::string::npos) << nowhere.out;
 }
 
@@ -61,8 +61,8 @@ TEST(ToolSaveFrame, TheFrameAsStored) {
     const Bytes saved = ReadBytes(dir.File("mvfrm00012.jpg"));
     EXPECT_EQ(saved, FrameBytes(kEvt320, 11));
     EXPECT_NE(run.out.find("\"bytes\":" + std::to_string(saved.size())), std::string::npos) << run.out;
-    EXPECT_EQ(RunTool("save-frame " + kEvt320 + " --frame 0 --out " + dir.File("x.jpg")).status, 1);
-    EXPECT_EQ(RunTool("save-frame " + kEvt320 + " --frame 41 --out " + dir.File("x.jpg")).status, 1);
+    EXPECT_EQ(RunTool("save-frame " + kEvt320 + " --frame 0 --out " + dir.File("x.jpg")).status, 2);
+    EXPECT_EQ(RunTool("save-frame " + kEvt320 + " --frame 41 --out " + dir.File("x.jpg")).status, 2);
 }
 
 TEST(ToolCamset, WritesTheSettingsFileOnTheCard) {
@@ -77,11 +77,11 @@ TEST(ToolCamset, WritesTheSettingsFileOnTheCard) {
     EXPECT_EQ(Bytes(file.begin(), file.begin() + 21), capture);
     EXPECT_EQ(Bytes(file.begin() + 21, file.begin() + 26), (Bytes{0xB6, 0xC3, 4, 0, 0x29}));
 
-    EXPECT_EQ(RunTool("camset --card " + card.path() + " --int1 50000").status, 1);
-    EXPECT_EQ(RunTool("camset --card " + card.path() + " --int2 86400").status, 1);
-    EXPECT_EQ(RunTool("camset --card " + card.path() + " --flicker 50").status, 1);
-    EXPECT_EQ(RunTool("camset --card " + card.path() + " --time-offset 30").status, 1);
-    EXPECT_EQ(RunTool("camset --card " + card.File("missing")).status, 2);
+    EXPECT_EQ(RunTool("camset --card " + card.path() + " --int1 50000").status, 2);
+    EXPECT_EQ(RunTool("camset --card " + card.path() + " --int2 86400").status, 2);
+    EXPECT_EQ(RunTool("camset --card " + card.path() + " --flicker 50").status, 2);
+    EXPECT_EQ(RunTool("camset --card " + card.path() + " --time-offset 30").status, 2);
+    EXPECT_EQ(RunTool("camset --card " + card.File("missing")).status, 1);
 }
 
 }  // namespace
