@@ -25,7 +25,8 @@ void PrintUsage(FILE* out) {
         "       vnplay-tool --help | --version\n"
         "\n"
         "Prints what vnplay reads from a camera recording (.avi) or movie (.m4v,\n"
-        ".mvm) as JSON. Commands:\n",
+        ".mvm) as JSON, and takes out what the player takes out: segments, frames,\n"
+        "the camera's settings file. Commands:\n",
         out);
     for (const Command* command : kCommands) std::fprintf(out, "  %-10s %s\n", command->name, command->summary);
     std::fputs("\n\"vnplay-tool COMMAND --help\" shows a command's options.\n", out);
