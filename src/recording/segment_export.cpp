@@ -89,12 +89,12 @@ bool AviExport::Plan() {
     try {
         header_.resize(headerLength);
     } catch (const std::bad_alloc&) {
-        return Fail(ExportResult::RangeRefused);
+        return Fail(ExportResult::NoMemory);
     }
     try {
         table_.resize(static_cast<size_t>(range_.count));
     } catch (const std::bad_alloc&) {
-        return Fail(ExportResult::NoIndexMemory);
+        return Fail(ExportResult::NoMemory);
     }
     uint64_t position = headerLength + 8 + kIndexEntrySize * table_.size() + 12;
     for (size_t k = 0; k < table_.size(); ++k) {
@@ -232,11 +232,24 @@ ExportRange ClampExportRange(int first, int last, int step, int frameCount) {
     return range;
 }
 
+namespace {
+
+// The path without its extension; a dot in a folder's name is no extension.
+std::string WithoutExtension(const std::string& path) {
+    const size_t nameStart = path.find_last_of('/') + 1;  // 0 without a folder
+    const size_t dot = path.find_last_of('.');
+    return path.substr(0, dot != std::string::npos && dot >= nameStart ? dot : path.size());
+}
+
+}  // namespace
+
 std::string PictureFileName(const std::string& pattern, int frame) {
-    const size_t nameStart = pattern.find_last_of('/') + 1;  // 0 without a folder
-    const size_t dot = pattern.find_last_of('.');
-    const size_t baseEnd = dot != std::string::npos && dot >= nameStart ? dot : pattern.size();
-    return pattern.substr(0, baseEnd) + Format("%5.5d", frame + 1) + ".jpg";
+    return WithoutExtension(pattern) + Format("%5.5d", frame + 1) + ".jpg";
+}
+
+std::string ProposedExportName(const std::string& recordingPath, ExportMode mode, int first, int last) {
+    const std::string base = WithoutExtension(recordingPath.substr(recordingPath.find_last_of('/') + 1));
+    return base + (mode == ExportMode::JpgSequence ? std::string("_.jpg") : Format("_%5.5d_%5.5d.avi", first, last));
 }
 
 ExportSummary ExportSegment(const Recording& recording, const ExportRequest& request, ExportProgress& progress) {

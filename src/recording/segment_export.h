@@ -17,8 +17,8 @@ enum class ExportMode { AviMovie = 0, JpgSequence = 1 };
 
 enum class ExportResult {
     Exported = 0,
-    RangeRefused = -1,  // the end comes before the start, or no memory for the header
-    NoIndexMemory = -2,
+    RangeRefused = -1,  // the end comes before the start
+    NoMemory = -2,      // for the header or the index
     OutputNotCreated = -3,
     FrameNotRead = -4,  // an AVI needs every frame; failedFrame says which
     WriteFailed = -5,
@@ -76,5 +76,11 @@ ExportSummary ExportSegment(const Recording& recording, const ExportRequest& req
 
 // The name of the JPEG picture of frame (0-based) for the pattern name.
 std::string PictureFileName(const std::string& pattern, int frame);
+
+// The name the export dialog proposes for the recording at recordingPath:
+// its name without folder and extension, then "_.jpg" for pictures (a
+// pattern), or for an AVI the first and last frames as typed, 1-based:
+// "REC0001_00011_00040.avi".
+std::string ProposedExportName(const std::string& recordingPath, ExportMode mode, int first, int last);
 
 }  // namespace vn::avi

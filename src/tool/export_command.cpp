@@ -22,8 +22,8 @@ const char* ResultName(avi::ExportResult result) {
             return "exported";
         case avi::ExportResult::RangeRefused:
             return "range refused";
-        case avi::ExportResult::NoIndexMemory:
-            return "no memory for the index";
+        case avi::ExportResult::NoMemory:
+            return "not enough memory";
         case avi::ExportResult::OutputNotCreated:
             return "output not created";
         case avi::ExportResult::FrameNotRead:

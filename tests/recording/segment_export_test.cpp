@@ -116,6 +116,13 @@ TEST(PictureNames, BaseNameAndFiveDigitFrameNumber) {
     EXPECT_EQ(PictureFileName("shot.jpeg", 123455), "shot123456.jpg");
 }
 
+TEST(ExportNames, ProposedByModeWithTheTypedFrames) {
+    EXPECT_EQ(ProposedExportName("/cards/REC0001.AVI", ExportMode::AviMovie, 11, 40), "REC0001_00011_00040.avi");
+    EXPECT_EQ(ProposedExportName("/cards/REC0001.AVI", ExportMode::JpgSequence, 11, 40), "REC0001_.jpg");
+    EXPECT_EQ(ProposedExportName("/v.1/night.shot.avi", ExportMode::AviMovie, 1, 100000),
+              "night.shot_00001_100000.avi");
+}
+
 TEST_F(SegmentExport, BothFixturesRoundTripAtEveryStep) {
     for (const char* name : {"evt320.avi", "xprmax.avi"}) {
         SCOPED_TRACE(name);
