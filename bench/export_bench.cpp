@@ -23,7 +23,7 @@
 #include <sys/wait.h>
 #include <vector>
 
-#include "bench_commands.h"
+#include "benchmarks.h"
 #include "decode/jpeg_decoder.h"
 #include "recording/segment_export.h"
 
@@ -89,7 +89,7 @@ bool OursPass(const std::string& source, const fs::path& folder, Cost& cost) {
                                          Output(folder, "ours", step)};
         avi::ExportProgress quiet;
         const avi::ExportSummary summary = avi::ExportSegment(recording, request, quiet);
-        if (summary.result != avi::ExportResult::Exported) return false;
+        if (summary.result != avi::ExportResult::kExported) return false;
         cost.bytes += summary.bytesWritten;
     }
     cost.seconds = CpuSeconds(RUSAGE_SELF) - start;

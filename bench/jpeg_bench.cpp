@@ -22,7 +22,7 @@
 #include <turbojpeg.h>
 #include <vector>
 
-#include "bench_commands.h"
+#include "benchmarks.h"
 #include "decode/jpeg_decoder.h"
 #include "recording/recording.h"
 

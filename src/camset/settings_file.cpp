@@ -79,7 +79,7 @@ std::vector<uint8_t> ComposeSettingsFile(const CameraSettings& s, const DateTime
 
 WriteSettingsResult WriteSettingsFile(const std::string& cardRoot, std::span<const uint8_t> bytes,
                                       std::string* reason) {
-    if (cardRoot.empty()) return WriteSettingsResult::NoDirectory;
+    if (cardRoot.empty()) return WriteSettingsResult::kNoDirectory;
     const std::string root = cardRoot.back() == '/' ? cardRoot : cardRoot + "/";
     const std::string folder = root + kSettingsFolder;
     OutputFile file;
@@ -89,12 +89,12 @@ WriteSettingsResult WriteSettingsFile(const std::string& cardRoot, std::span<con
         ::mkdir(folder.c_str(), 0777);
         if (!file.Create(folder + "/" + kSettingsFileName)) {
             if (reason) *reason = file.ErrorText();
-            return WriteSettingsResult::NoDirectory;
+            return WriteSettingsResult::kNoDirectory;
         }
     }
-    if (file.Write(bytes) && file.Commit()) return WriteSettingsResult::Written;
+    if (file.Write(bytes) && file.Commit()) return WriteSettingsResult::kWritten;
     if (reason) *reason = file.ErrorText();
-    return WriteSettingsResult::WriteFailed;
+    return WriteSettingsResult::kWriteFailed;
 }
 
 }  // namespace vn::camset

@@ -47,10 +47,10 @@ bool IsWritableInterval(int seconds);
 std::vector<uint8_t> ComposeSettingsFile(const CameraSettings& settings, const DateTimeFields& clock,
                                          bool withResolution);
 
-enum class WriteSettingsResult {
-    Written = 0,
-    NoDirectory = -1,  // neither the file nor its folders could be made
-    WriteFailed = -2,  // made, but not written whole; nothing is left of it
+enum class WriteSettingsResult : int {
+    kWritten = 0,
+    kNoDirectory = -1,  // neither the file nor its folders could be made
+    kWriteFailed = -2,  // made, but not written whole; nothing is left of it
 };
 
 // Writes the file under the card's root (its mount point), making the

@@ -85,16 +85,16 @@ private:
 // source's index, so that the whole file is written in one pass.
 bool AviExport::Plan() {
     const uint32_t headerLength = recording_.HeaderLength();
-    if (headerLength < kPatchedHeaderEnd) return Fail(ExportResult::HeaderUnusable);
+    if (headerLength < kPatchedHeaderEnd) return Fail(ExportResult::kHeaderUnusable);
     try {
         header_.resize(headerLength);
     } catch (const std::bad_alloc&) {
-        return Fail(ExportResult::NoMemory);
+        return Fail(ExportResult::kNoMemory);
     }
     try {
         table_.resize(static_cast<size_t>(range_.count));
     } catch (const std::bad_alloc&) {
-        return Fail(ExportResult::NoMemory);
+        return Fail(ExportResult::kNoMemory);
     }
     uint64_t position = headerLength + 8 + kIndexEntrySize * table_.size() + 12;
     for (size_t k = 0; k < table_.size(); ++k) {
@@ -102,14 +102,14 @@ bool AviExport::Plan() {
         FrameIndexEntry source;
         if (recording_.GetFrameEntry(frame, &source.offset, &source.length) != 0) {
             summary_.failedFrame = frame;
-            return Fail(ExportResult::FrameNotRead);
+            return Fail(ExportResult::kFrameNotRead);
         }
         table_[k] = FrameIndexEntry{static_cast<uint32_t>(position), source.length};
         position += 8 + uint64_t{source.length};
     }
-    if (position > kLargestAvi) return Fail(ExportResult::WriteFailed, "larger than an AVI file can be");
+    if (position > kLargestAvi) return Fail(ExportResult::kWriteFailed, "larger than an AVI file can be");
     fileLength_ = position;
-    if (!recording_.ReadFileBytes(0, header_)) return Fail(ExportResult::HeaderUnusable);
+    if (!recording_.ReadFileBytes(0, header_)) return Fail(ExportResult::kHeaderUnusable);
     return true;
 }
 
@@ -153,31 +153,31 @@ bool AviExport::CopyFrames() {
         for (const SeriesFrame& fetched : series.NextGroup()) {
             if (fetched.result != 0) {
                 summary_.failedFrame = fetched.frame;
-                return Fail(ExportResult::FrameNotRead);
+                return Fail(ExportResult::kFrameNotRead);
             }
             // Every chunk is written as "00db", also where the source had "00dc".
             Put32(fetched.chunk.data(), FourCC("00db"));
             Put32(fetched.chunk.data() + 4, fetched.length);
             if (run.data() + run.size() != fetched.chunk.data()) {
-                if (!output_.Write(run)) return Fail(ExportResult::WriteFailed, output_.ErrorText());
+                if (!output_.Write(run)) return Fail(ExportResult::kWriteFailed, output_.ErrorText());
                 run = fetched.chunk.first(0);
             }
             run = std::span(run.data(), run.size() + fetched.chunk.size());
-            if (!progress_.Step(++summary_.framesWritten)) return Fail(ExportResult::Cancelled);
+            if (!progress_.Step(++summary_.framesWritten)) return Fail(ExportResult::kCancelled);
         }
-        if (!output_.Write(run)) return Fail(ExportResult::WriteFailed, output_.ErrorText());
+        if (!output_.Write(run)) return Fail(ExportResult::kWriteFailed, output_.ErrorText());
     }
     return true;
 }
 
 bool AviExport::Write() {
-    if (!output_.Create(request_.fileName)) return Fail(ExportResult::OutputNotCreated, output_.ErrorText());
+    if (!output_.Create(request_.fileName)) return Fail(ExportResult::kOutputNotCreated, output_.ErrorText());
     progress_.WritingIndex();
     if (!output_.Write(header_) || !output_.Write(IndexAndListHeader())) {
-        return Fail(ExportResult::WriteFailed, output_.ErrorText());
+        return Fail(ExportResult::kWriteFailed, output_.ErrorText());
     }
     if (!CopyFrames()) return false;
-    if (!output_.Commit()) return Fail(ExportResult::WriteFailed, output_.ErrorText());
+    if (!output_.Commit()) return Fail(ExportResult::kWriteFailed, output_.ErrorText());
     return true;
 }
 
@@ -215,12 +215,12 @@ ExportSummary ExportPictures(const Recording& recording, const ExportRequest& re
                 ++summary.picturesNotWritten;
             }
             if (!progress.Step(k++)) {
-                summary.result = ExportResult::Cancelled;
+                summary.result = ExportResult::kCancelled;
                 return summary;
             }
         }
     }
-    if (summary.picturesNotWritten > 0) summary.result = ExportResult::PicturesNotWritten;
+    if (summary.picturesNotWritten > 0) summary.result = ExportResult::kPicturesNotWritten;
     return summary;
 }
 
@@ -256,7 +256,7 @@ ExportSummary ExportSegment(const Recording& recording, const ExportRequest& req
     const ExportRange range = ClampExportRange(request.first, request.last, request.step, recording.header.frames);
     if (range.count == 0 || !recording.isOpen()) {
         ExportSummary refused;
-        refused.result = ExportResult::RangeRefused;
+        refused.result = ExportResult::kRangeRefused;
         return refused;
     }
     progress.Begin(range.count);

@@ -15,16 +15,16 @@ namespace vn::avi {
 
 enum class ExportMode { AviMovie = 0, JpgSequence = 1 };
 
-enum class ExportResult {
-    Exported = 0,
-    RangeRefused = -1,  // the end comes before the start
-    NoMemory = -2,      // for the header or the index
-    OutputNotCreated = -3,
-    FrameNotRead = -4,  // an AVI needs every frame; failedFrame says which
-    WriteFailed = -5,
-    Cancelled = -6,
-    PicturesNotWritten = -7,  // of a JPEG series; the others were written
-    HeaderUnusable = -8,      // the source's header cannot be carried over
+enum class ExportResult : int {
+    kExported = 0,
+    kRangeRefused = -1,  // the end comes before the start
+    kNoMemory = -2,      // for the header or the index
+    kOutputNotCreated = -3,
+    kFrameNotRead = -4,  // an AVI needs every frame; failedFrame says which
+    kWriteFailed = -5,
+    kCancelled = -6,
+    kPicturesNotWritten = -7,  // of a JPEG series; the others were written
+    kHeaderUnusable = -8,      // the source's header cannot be carried over
 };
 
 struct ExportRequest {
@@ -48,7 +48,7 @@ struct ExportRange {
 ExportRange ClampExportRange(int first, int last, int step, int frameCount);
 
 struct ExportSummary {
-    ExportResult result = ExportResult::Exported;
+    ExportResult result = ExportResult::kExported;
     int framesWritten = 0;
     uint64_t bytesWritten = 0;
     std::vector<std::string> files;  // written and complete

@@ -57,8 +57,8 @@ int RunCamset(Arguments& args) {
     const std::vector<uint8_t> bytes = camset::ComposeSettingsFile(s, clock, false);
     std::string reason;
     const camset::WriteSettingsResult result = camset::WriteSettingsFile(*card, bytes, &reason);
-    if (result != camset::WriteSettingsResult::Written) {
-        Complain("camset", (result == camset::WriteSettingsResult::NoDirectory
+    if (result != camset::WriteSettingsResult::kWritten) {
+        Complain("camset", (result == camset::WriteSettingsResult::kNoDirectory
                                 ? "cannot create the settings file's folder on " + *card
                                 : "cannot write the settings file on " + *card) +
                                (reason.empty() ? "" : ": " + reason));

@@ -18,23 +18,23 @@ namespace {
 
 const char* ResultName(avi::ExportResult result) {
     switch (result) {
-        case avi::ExportResult::Exported:
+        case avi::ExportResult::kExported:
             return "exported";
-        case avi::ExportResult::RangeRefused:
+        case avi::ExportResult::kRangeRefused:
             return "range refused";
-        case avi::ExportResult::NoMemory:
+        case avi::ExportResult::kNoMemory:
             return "not enough memory";
-        case avi::ExportResult::OutputNotCreated:
+        case avi::ExportResult::kOutputNotCreated:
             return "output not created";
-        case avi::ExportResult::FrameNotRead:
+        case avi::ExportResult::kFrameNotRead:
             return "frame not read";
-        case avi::ExportResult::WriteFailed:
+        case avi::ExportResult::kWriteFailed:
             return "write failed";
-        case avi::ExportResult::Cancelled:
+        case avi::ExportResult::kCancelled:
             return "cancelled";
-        case avi::ExportResult::PicturesNotWritten:
+        case avi::ExportResult::kPicturesNotWritten:
             return "pictures not written";
-        case avi::ExportResult::HeaderUnusable:
+        case avi::ExportResult::kHeaderUnusable:
             return "header cannot be copied";
     }
     return "unknown";
@@ -49,7 +49,7 @@ void PrintSummary(const avi::ExportSummary& s) {
         .Field("frames_written", s.framesWritten)
         .Field("bytes_written", s.bytesWritten)
         .ArrayField("output_files", s.files);
-    if (s.result != avi::ExportResult::Exported) {
+    if (s.result != avi::ExportResult::kExported) {
         json.Field("failed_file", s.failedFile).Field("reason", s.reason);
         json.FieldIf("failed_frame", s.failedFrame >= 0, [&](JsonWriter& j) { j.Value(s.failedFrame + 1); });
         json.Field("pictures_not_written", s.picturesNotWritten);
@@ -79,12 +79,12 @@ int RunExport(Arguments& args) {
                                      aviName ? *aviName : *jpgName};
     avi::ExportProgress quiet;
     const avi::ExportSummary summary = avi::ExportSegment(session.recording, request, quiet);
-    if (summary.result == avi::ExportResult::RangeRefused) {
+    if (summary.result == avi::ExportResult::kRangeRefused) {
         Complain("export", "End frame cannot come before start frame");
         return kExitUsage;
     }
     PrintSummary(summary);
-    return summary.result == avi::ExportResult::Exported ? 0 : kExitUnusable;
+    return summary.result == avi::ExportResult::kExported ? 0 : kExitUnusable;
 }
 
 }  // namespace

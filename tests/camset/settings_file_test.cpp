@@ -95,13 +95,13 @@ TEST(SettingsFile, WritableIntervals) {
 
 TEST_F(Card, FreshCardGetsBothFolders) {
     const Bytes file = ComposeSettingsFile(CameraSettings{}, kNoon, false);
-    ASSERT_EQ(WriteSettingsFile(root.string(), file), WriteSettingsResult::Written);
+    ASSERT_EQ(WriteSettingsFile(root.string(), file), WriteSettingsResult::kWritten);
     EXPECT_EQ(Written(), file);
     // Written again over the first, with the folders in place.
     CameraSettings other;
     other.nInt1 = 7;
     const Bytes second = ComposeSettingsFile(other, kNoon, false);
-    ASSERT_EQ(WriteSettingsFile(root.string() + "/", second), WriteSettingsResult::Written);
+    ASSERT_EQ(WriteSettingsFile(root.string() + "/", second), WriteSettingsResult::kWritten);
     EXPECT_EQ(Written(), second);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(SettingsPath().parent_path()), {}), 1);
 }
@@ -110,9 +110,9 @@ TEST_F(Card, NoFolderPossibleIsNoDirectory) {
     const Bytes file = ComposeSettingsFile(CameraSettings{}, kNoon, false);
     std::ofstream(root / "DCIM") << "a file where the folder belongs";
     std::string reason;
-    EXPECT_EQ(WriteSettingsFile(root.string(), file, &reason), WriteSettingsResult::NoDirectory);
+    EXPECT_EQ(WriteSettingsFile(root.string(), file, &reason), WriteSettingsResult::kNoDirectory);
     EXPECT_FALSE(reason.empty());
-    EXPECT_EQ(WriteSettingsFile("", file), WriteSettingsResult::NoDirectory);
+    EXPECT_EQ(WriteSettingsFile("", file), WriteSettingsResult::kNoDirectory);
 }
 
 // A card with no room left: the file is made but cannot be written, and
@@ -130,7 +130,7 @@ TEST_F(Card, FullCardIsAWriteFailureAndLeavesNothing) {
         WriteSettingsFile(root.string(), ComposeSettingsFile(CameraSettings{}, kNoon, false), &reason);
     const bool leftEmpty = std::filesystem::is_empty(SettingsPath().parent_path());
     umount(root.c_str());
-    EXPECT_EQ(result, WriteSettingsResult::WriteFailed);
+    EXPECT_EQ(result, WriteSettingsResult::kWriteFailed);
     EXPECT_FALSE(reason.empty());
     EXPECT_TRUE(leftEmpty);
 }

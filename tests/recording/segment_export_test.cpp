@@ -135,7 +135,7 @@ TEST_F(SegmentExport, BothFixturesRoundTripAtEveryStep) {
         for (const auto& c : cases) {
             SCOPED_TRACE(c.step);
             const ExportSummary summary = Export(c.first, c.last, c.step);
-            ASSERT_EQ(summary.result, ExportResult::Exported);
+            ASSERT_EQ(summary.result, ExportResult::kExported);
             EXPECT_EQ(summary.framesWritten, c.count);
             EXPECT_EQ(progress.total, c.count);
             EXPECT_EQ(progress.steps, c.count);
@@ -154,7 +154,7 @@ TEST_F(SegmentExport, LargeRecordingReadInSeveralGroups) {
     options.height = 480;
     ASSERT_EQ(Open(options, frames), 0);
     for (int step : {1, 3}) {
-        ASSERT_EQ(Export(0, 39, step).result, ExportResult::Exported);
+        ASSERT_EQ(Export(0, 39, step).result, ExportResult::kExported);
         ExpectFaithfulCopy(0, step, (39 / step) + 1);
     }
 }
@@ -164,7 +164,7 @@ TEST_F(SegmentExport, ScaleAndRateTimesTheStep) {
     options.scale = 5;
     options.rate = 50;
     ASSERT_EQ(Open(options, NumberedFrames(12)), 0);
-    ASSERT_EQ(Export(0, 11, 3).result, ExportResult::Exported);
+    ASSERT_EQ(Export(0, 11, 3).result, ExportResult::kExported);
     const Bytes out = ReadAll(request.fileName);
     EXPECT_EQ(U32At(out, 128), 15u);
     EXPECT_EQ(U32At(out, 132), 150u);
@@ -181,7 +181,7 @@ TEST_F(SegmentExport, IndexBeforeMoviWithExactOffsets) {
     const std::vector<Bytes> frames = NumberedFrames(6);
     const Bytes source = samples::BuildCameraAvi(options, frames);
     ASSERT_EQ(Open(source), 0);
-    ASSERT_EQ(Export(0, 5, 1).result, ExportResult::Exported);
+    ASSERT_EQ(Export(0, 5, 1).result, ExportResult::kExported);
     const Bytes out = ReadAll(request.fileName);
     const size_t movi = test::Find(source, "movi") - 8;
     EXPECT_TRUE(std::equal(source.begin() + 140, source.begin() + movi, out.begin() + 140));
@@ -214,7 +214,7 @@ TEST_F(SegmentExport, IndexAfterTheRiffChunkCopiesOnlyTheHeader) {
     options.frameTag = "00dc";
     const std::vector<Bytes> frames = NumberedFrames(20);
     ASSERT_EQ(Open(options, frames), 0);
-    ASSERT_EQ(Export(2, 19, 4).result, ExportResult::Exported);
+    ASSERT_EQ(Export(2, 19, 4).result, ExportResult::kExported);
     size_t pictures = 0;
     for (int f = 2; f <= 19; f += 4) pictures += frames[f].size();
     const size_t header = test::Find(samples::BuildCameraAvi(options, frames), "movi") - 8;
@@ -226,7 +226,7 @@ TEST_F(SegmentExport, JpegSeriesNamedByFrameNumber) {
     const std::vector<Bytes> frames = NumberedFrames(25);
     ASSERT_EQ(Open(samples::CameraAviOptions{}, frames), 0);
     const ExportSummary summary = Export(0, 24, 10, ExportMode::JpgSequence, "REC0001_.jpg");
-    ASSERT_EQ(summary.result, ExportResult::Exported);
+    ASSERT_EQ(summary.result, ExportResult::kExported);
     const std::vector<std::string> names = {folder.File("REC0001_00001.jpg"), folder.File("REC0001_00011.jpg"),
                                             folder.File("REC0001_00021.jpg")};
     EXPECT_EQ(summary.files, names);
@@ -236,7 +236,7 @@ TEST_F(SegmentExport, JpegSeriesNamedByFrameNumber) {
 
 TEST_F(SegmentExport, RefusedRangeWritesNothing) {
     ASSERT_EQ(Open(samples::CameraAviOptions{}, NumberedFrames(10)), 0);
-    EXPECT_EQ(Export(7, 6, 1).result, ExportResult::RangeRefused);
+    EXPECT_EQ(Export(7, 6, 1).result, ExportResult::kRangeRefused);
     EXPECT_EQ(progress.total, -1);
     EXPECT_FALSE(std::filesystem::exists(request.fileName));
 }
@@ -250,13 +250,13 @@ TEST_F(SegmentExport, UnreadableFrameNamedAndNoPartialFileLeft) {
     ASSERT_EQ(Open(file), 0);
 
     const ExportSummary avi = Export(0, 9, 1);
-    EXPECT_EQ(avi.result, ExportResult::FrameNotRead);
+    EXPECT_EQ(avi.result, ExportResult::kFrameNotRead);
     EXPECT_EQ(avi.failedFrame, 6);
     EXPECT_EQ(avi.failedFile, request.fileName);
     EXPECT_FALSE(std::filesystem::exists(request.fileName));
 
     const ExportSummary pictures = Export(4, 7, 1, ExportMode::JpgSequence, "pic_.jpg");
-    EXPECT_EQ(pictures.result, ExportResult::PicturesNotWritten);
+    EXPECT_EQ(pictures.result, ExportResult::kPicturesNotWritten);
     EXPECT_EQ(pictures.picturesNotWritten, 1);
     EXPECT_EQ(pictures.framesWritten, 3);
     EXPECT_EQ(pictures.failedFrame, 6);
@@ -270,7 +270,7 @@ TEST_F(SegmentExport, CancelRemovesThePartialFileAndKeepsTheOldOne) {
     samples::SaveFile(folder.File("out.avi"), old);
     progress = CountingProgress(3);
     const ExportSummary summary = Export(0, 9, 1);
-    EXPECT_EQ(summary.result, ExportResult::Cancelled);
+    EXPECT_EQ(summary.result, ExportResult::kCancelled);
     EXPECT_EQ(progress.steps, 3);
     EXPECT_TRUE(progress.finished);
     EXPECT_EQ(ReadAll(folder.File("out.avi")), old);
@@ -283,10 +283,10 @@ TEST_F(SegmentExport, OutputThatCannotBeCreatedIsReported) {
     ASSERT_EQ(Open(samples::CameraAviOptions{}, NumberedFrames(4)), 0);
     // A folder that is a file: nobody, root included, can create in it.
     const ExportSummary avi = Export(0, 3, 1, ExportMode::AviMovie, "sample.avi/out.avi");
-    EXPECT_EQ(avi.result, ExportResult::OutputNotCreated);
+    EXPECT_EQ(avi.result, ExportResult::kOutputNotCreated);
     EXPECT_FALSE(avi.reason.empty());
     const ExportSummary pictures = Export(0, 3, 1, ExportMode::JpgSequence, "sample.avi/pic_.jpg");
-    EXPECT_EQ(pictures.result, ExportResult::PicturesNotWritten);
+    EXPECT_EQ(pictures.result, ExportResult::kPicturesNotWritten);
     EXPECT_EQ(pictures.picturesNotWritten, 4);
     EXPECT_EQ(pictures.failedFile, folder.File("sample.avi/pic_00001.jpg"));
 }
@@ -296,7 +296,7 @@ TEST_F(SegmentExport, FullDeviceIsAWriteFailure) {
     if (access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no /dev/full";
     request = ExportRequest{0, 3, 1, ExportMode::AviMovie, "/dev/full"};
     const ExportSummary summary = ExportSegment(recording, request, progress);
-    EXPECT_EQ(summary.result, ExportResult::WriteFailed);
+    EXPECT_EQ(summary.result, ExportResult::kWriteFailed);
     EXPECT_FALSE(summary.reason.empty());
     struct stat device {};
     ASSERT_EQ(stat("/dev/full", &device), 0);
@@ -314,7 +314,7 @@ TEST_F(SegmentExport, FilledFileSystemLeavesNoPartialFile) {
     const ExportSummary summary = ExportSegment(recording, request, progress);
     const bool empty = std::filesystem::is_empty(small);
     umount(small.c_str());
-    EXPECT_EQ(summary.result, ExportResult::WriteFailed);
+    EXPECT_EQ(summary.result, ExportResult::kWriteFailed);
     EXPECT_TRUE(empty);
 }
 
