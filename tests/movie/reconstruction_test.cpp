@@ -2,6 +2,7 @@
 // motion compensation, the low-pass filter and the colour conversion.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <vector>
@@ -213,6 +214,35 @@ TEST(Colour, WritesOnlyTheStreamsRowsAndWhatFitsThePicture) {
     EXPECT_EQ(tall.Row(11)[29], 97);  // (84 x 1192) >> 10
     EXPECT_EQ(tall.Row(11)[30], 7);   // row padding
     EXPECT_EQ(tall.Row(12)[0], 7);    // the caption band below the stream
+}
+
+TEST(Colour, EveryWidthAndSampleFollowsTheFormula) {
+    // Widths around the sixteen pixels converted together, random samples
+    // over the whole byte range.
+    std::mt19937 random(7);
+    const auto limit = [](int scaled) { return std::clamp(scaled / 1024, 0, 255); };
+    for (int width : {1, 2, 15, 16, 17, 31, 32, 33, 47, 50}) {
+        const int height = 3, chromaStride = (width + 1) / 2;
+        std::vector<uint8_t> y(static_cast<size_t>(width * height)), u(static_cast<size_t>(chromaStride * 2)), v = u;
+        for (auto* plane : {&y, &u, &v}) {
+            for (uint8_t& sample : *plane) sample = static_cast<uint8_t>(random());
+        }
+        const YuvPlanes planes{y.data(), u.data(), v.data(), width, chromaStride, height};
+        Picture picture(width, height);
+        ConvertYuvToBgr(planes, width, height, picture);
+        for (int r = 0; r < height; ++r) {
+            for (int x = 0; x < width; ++x) {
+                const int luma = (y[static_cast<size_t>(r * width + x)] - 16) * 1192;
+                const size_t chroma = static_cast<size_t>(r / 2 * chromaStride + x / 2);
+                const int cu = u[chroma] - 128, cv = v[chroma] - 128;
+                const uint8_t* p = picture.Row(r) + 3 * x;
+                ASSERT_EQ(p[0], limit(luma + cu * 2065)) << width << " " << r << " " << x;
+                ASSERT_EQ(p[1], limit(luma - cv * 833 - cu * 401)) << width << " " << r << " " << x;
+                ASSERT_EQ(p[2], limit(luma + cv * 1634)) << width << " " << r << " " << x;
+            }
+            for (int i = 3 * width; i < picture.stride(); ++i) ASSERT_EQ(picture.Row(r)[i], 0) << "row padding";
+        }
+    }
 }
 
 }  // namespace
