@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace vn::mpeg4 {
 
 namespace {
@@ -22,6 +26,38 @@ void ApplyEdgeRule(const MacroblockPlace& place, int& lx, int& ly) {
 // extent samples. Only vectors beyond the next macroblock need it.
 inline int KeepInside(int position, int size, int extent) { return std::clamp(position, 0, extent - size); }
 
+#if defined(__SSE2__)
+
+inline __m128i Load8(const uint8_t* p) { return _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p)); }
+inline void Store8(uint8_t* p, __m128i v) { _mm_storel_epi64(reinterpret_cast<__m128i*>(p), v); }
+
+// (a + b) >> 1 per byte: the rounding-up average less the bit it rounded.
+inline __m128i AverageDown(__m128i a, __m128i b) {
+    return _mm_sub_epi8(_mm_avg_epu8(a, b), _mm_and_si128(_mm_xor_si128(a, b), _mm_set1_epi8(1)));
+}
+
+void PredictChroma(const uint8_t* ref, int stride, int halfX, int halfY, uint8_t* out) {
+    const __m128i zero = _mm_setzero_si128();
+    for (int r = 0; r < 8; ++r, ref += stride, out += stride) {
+        const __m128i here = Load8(ref);
+        if (halfX && halfY) {
+            const __m128i sum =
+                _mm_add_epi16(_mm_add_epi16(_mm_unpacklo_epi8(here, zero), _mm_unpacklo_epi8(Load8(ref + 1), zero)),
+                              _mm_add_epi16(_mm_unpacklo_epi8(Load8(ref + stride), zero),
+                                            _mm_unpacklo_epi8(Load8(ref + stride + 1), zero)));
+            Store8(out, _mm_packus_epi16(_mm_srli_epi16(sum, 2), zero));
+        } else if (halfX) {
+            Store8(out, AverageDown(here, Load8(ref + 1)));
+        } else if (halfY) {
+            Store8(out, AverageDown(here, Load8(ref + stride)));
+        } else {
+            Store8(out, here);
+        }
+    }
+}
+
+#else
+
 void PredictChroma(const uint8_t* ref, int stride, int halfX, int halfY, uint8_t* out) {
     for (int r = 0; r < 8; ++r, ref += stride, out += stride) {
         const uint8_t* below = ref + stride;
@@ -38,6 +74,8 @@ void PredictChroma(const uint8_t* ref, int stride, int halfX, int halfY, uint8_t
         }
     }
 }
+
+#endif
 
 }  // namespace
 
@@ -66,6 +104,31 @@ void PredictMacroblock(const YuvPlanes& reference, const MacroblockPlace& place,
     PredictChroma(reference.cr + offset, reference.chromaStride, halfX, halfY, cr);
 }
 
+#if defined(__SSE2__)
+
+void PutBlock(uint8_t* dst, int stride, const int16_t values[64]) {
+    const auto* v = reinterpret_cast<const __m128i*>(values);
+    for (int r = 0; r < 8; r += 2, dst += 2 * stride) {
+        const __m128i bytes = _mm_packus_epi16(_mm_loadu_si128(v + r), _mm_loadu_si128(v + r + 1));
+        Store8(dst, bytes);
+        Store8(dst + stride, _mm_srli_si128(bytes, 8));
+    }
+}
+
+void AddBlock(uint8_t* dst, int stride, const int16_t values[64]) {
+    const auto* v = reinterpret_cast<const __m128i*>(values);
+    const __m128i zero = _mm_setzero_si128();
+    for (int r = 0; r < 8; r += 2, dst += 2 * stride) {
+        const __m128i upper = _mm_add_epi16(_mm_unpacklo_epi8(Load8(dst), zero), _mm_loadu_si128(v + r));
+        const __m128i lower = _mm_add_epi16(_mm_unpacklo_epi8(Load8(dst + stride), zero), _mm_loadu_si128(v + r + 1));
+        const __m128i bytes = _mm_packus_epi16(upper, lower);
+        Store8(dst, bytes);
+        Store8(dst + stride, _mm_srli_si128(bytes, 8));
+    }
+}
+
+#else
+
 void PutBlock(uint8_t* dst, int stride, const int16_t values[64]) {
     for (int r = 0; r < 8; ++r, dst += stride) {
         for (int c = 0; c < 8; ++c) dst[c] = Clamp255(values[8 * r + c]);
@@ -77,5 +140,7 @@ void AddBlock(uint8_t* dst, int stride, const int16_t values[64]) {
         for (int c = 0; c < 8; ++c) dst[c] = Clamp255(dst[c] + values[8 * r + c]);
     }
 }
+
+#endif
 
 }  // namespace vn::mpeg4

@@ -1,9 +1,16 @@
 // Every value a pass keeps is 16-bit: stored values wrap as 16-bit
 // registers would, products are formed at 32 bits and rounded back by
-// R(p) = (p + 8192) >> 14.
+// R(p) = (p + 8192) >> 14. The SSE2 pass forms each pair of products with
+// one multiply-add and keeps bits 14..29 of the rounded sum, which is the
+// same wrap.
 #include "movie/mpeg4_idct.h"
 
 #include <algorithm>
+#include <array>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace vn::mpeg4 {
 
@@ -17,11 +24,11 @@ constexpr int kC3 = 19265;  // 2^14 sqrt(2) cos(3pi/16)
 constexpr int kC5 = 4520;   // 2^14 sqrt(2) sin(pi/16)
 constexpr int kC7 = 22725;  // 2^14 sqrt(2) cos(pi/16)
 
-inline int16_t R(int32_t p) { return static_cast<int16_t>((p + 8192) >> 14); }
-inline int16_t W(int32_t v) { return static_cast<int16_t>(v); }
+constexpr int16_t R(int32_t p) { return static_cast<int16_t>((p + 8192) >> 14); }
+constexpr int16_t W(int32_t v) { return static_cast<int16_t>(v); }
 
 // One 1-D pass over x[0], x[step], ..., x[7 step], in place.
-inline void Pass(int16_t* x, int step) {
+constexpr void Pass(int16_t* x, int step) {
     const int16_t x0 = x[0], x1 = x[step], x2 = x[2 * step], x3 = x[3 * step];
     const int16_t x4 = x[4 * step], x5 = x[5 * step], x6 = x[6 * step], x7 = x[7 * step];
 
@@ -50,36 +57,146 @@ inline void Pass(int16_t* x, int step) {
     x[4 * step] = W(e3 - o3);
 }
 
-// True when x[1]..x[7] are all zero: the pass then copies x[0] to all
-// eight.
-inline bool OnlyFirst(const int16_t* x) {
+constexpr int16_t Descale(int v) { return static_cast<int16_t>(std::clamp((v + 32) >> 6, -256, 255)); }
+
+// Both passes over a block whose only value is 8 x bit at position 63,
+// before the final descaling. A DC of d adds 8 d to every value, and
+// nothing else: the DC passes through both passes' even halves alone.
+constexpr std::array<int16_t, 64> MismatchBitOnly(int bit) {
+    std::array<int16_t, 64> block{};
+    block[63] = static_cast<int16_t>(8 * bit);
+    for (int row = 0; row < 8; ++row) Pass(block.data() + 8 * row, 1);
+    for (int column = 0; column < 8; ++column) Pass(block.data() + column, 8);
+    return block;
+}
+constexpr std::array<int16_t, 64> kPlusBit = MismatchBitOnly(1);
+constexpr std::array<int16_t, 64> kMinusBit = MismatchBitOnly(-1);
+
+// Blocks holding a DC and at most a mismatch bit of +-1 at position 63:
+// true when done.
+bool CornerOnly(int16_t block[64], uint32_t rows) {
+    if ((rows & 0x7E) != 0) return false;
     for (int i = 1; i < 8; ++i) {
-        if (x[i] != 0) return false;
+        if (block[i] != 0 || block[55 + i] != 0) return false;
     }
+    const int16_t dc = W(block[0] * 8);
+    const int bit = block[63];
+    if (bit == 0) {
+        std::fill(block, block + 64, Descale(dc));
+        return true;
+    }
+    if (bit != 1 && bit != -1) return false;
+    const std::array<int16_t, 64>& added = bit > 0 ? kPlusBit : kMinusBit;
+    for (int i = 0; i < 64; ++i) block[i] = Descale(W(dc + added[i]));
     return true;
 }
 
+#if defined(__SSE2__)
+
+inline __m128i Pair(int a, int b) {
+    return _mm_set1_epi32(
+        static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint16_t>(b)) << 16 | static_cast<uint16_t>(a)));
+}
+
+// Two vectors side by side, lane by lane, for multiply-adds of pairs.
+struct Interleaved {
+    __m128i low, high;
+};
+inline Interleaved Interleave(__m128i a, __m128i b) { return {_mm_unpacklo_epi16(a, b), _mm_unpackhi_epi16(a, b)}; }
+
+// R(a x ca + b x cb) in eight lanes, wrapped to 16 bits.
+inline __m128i Rounded(const Interleaved& ab, __m128i factors) {
+    const __m128i bias = _mm_set1_epi32(8192);
+    const __m128i low = _mm_add_epi32(_mm_madd_epi16(ab.low, factors), bias);
+    const __m128i high = _mm_add_epi32(_mm_madd_epi16(ab.high, factors), bias);
+    return _mm_packs_epi32(_mm_srai_epi32(_mm_slli_epi32(low, 2), 16), _mm_srai_epi32(_mm_slli_epi32(high, 2), 16));
+}
+
+// The pass above on eight lines at once, one line per lane.
+inline void PassLanes(__m128i x[8]) {
+    const Interleaved x26 = Interleave(x[2], x[6]);
+    const __m128i t2 = Rounded(x26, Pair(kC2, -kC6));
+    const __m128i t3 = Rounded(x26, Pair(kC6, kC2));
+    const __m128i s0 = _mm_add_epi16(x[0], x[4]), s1 = _mm_sub_epi16(x[0], x[4]);
+    const __m128i e0 = _mm_add_epi16(s0, t3), e3 = _mm_sub_epi16(s0, t3);
+    const __m128i e1 = _mm_add_epi16(s1, t2), e2 = _mm_sub_epi16(s1, t2);
+
+    const Interleaved x17 = Interleave(x[1], x[7]);
+    const __m128i p = Rounded(x17, Pair(kC4, -kC4));
+    const __m128i q = Rounded(x17, Pair(kC4, kC4));
+    const __m128i h = _mm_add_epi16(p, x[5]), g = _mm_sub_epi16(p, x[5]);
+    const __m128i k = _mm_add_epi16(q, x[3]), m = _mm_sub_epi16(q, x[3]);
+
+    const Interleaved hk = Interleave(h, k);
+    const __m128i o0 = Rounded(hk, Pair(kC1, kC3));
+    const __m128i o3 = Rounded(hk, Pair(kC3, -kC1));
+    const Interleaved mg = Interleave(m, g);
+    const __m128i o1 = Rounded(mg, Pair(kC5, kC7));
+    const __m128i o2 = Rounded(mg, Pair(kC7, -kC5));
+
+    x[0] = _mm_add_epi16(e0, o0);
+    x[7] = _mm_sub_epi16(e0, o0);
+    x[1] = _mm_add_epi16(e1, o1);
+    x[6] = _mm_sub_epi16(e1, o1);
+    x[2] = _mm_add_epi16(e2, o2);
+    x[5] = _mm_sub_epi16(e2, o2);
+    x[3] = _mm_add_epi16(e3, o3);
+    x[4] = _mm_sub_epi16(e3, o3);
+}
+
+// Rows become columns.
+inline void Transpose8x8(__m128i x[8]) {
+    __m128i a[8], b[8];
+    for (int i = 0; i < 4; ++i) {
+        a[2 * i] = _mm_unpacklo_epi16(x[2 * i], x[2 * i + 1]);
+        a[2 * i + 1] = _mm_unpackhi_epi16(x[2 * i], x[2 * i + 1]);
+    }
+    for (int i = 0; i < 2; ++i) {
+        b[4 * i] = _mm_unpacklo_epi32(a[4 * i], a[4 * i + 2]);
+        b[4 * i + 1] = _mm_unpackhi_epi32(a[4 * i], a[4 * i + 2]);
+        b[4 * i + 2] = _mm_unpacklo_epi32(a[4 * i + 1], a[4 * i + 3]);
+        b[4 * i + 3] = _mm_unpackhi_epi32(a[4 * i + 1], a[4 * i + 3]);
+    }
+    for (int i = 0; i < 4; ++i) {
+        x[2 * i] = _mm_unpacklo_epi64(b[i], b[i + 4]);
+        x[2 * i + 1] = _mm_unpackhi_epi64(b[i], b[i + 4]);
+    }
+}
+
+void InverseDctLanes(int16_t block[64]) {
+    __m128i x[8];
+    auto* rows = reinterpret_cast<__m128i*>(block);
+    for (int i = 0; i < 8; ++i) x[i] = _mm_slli_epi16(_mm_loadu_si128(rows + i), 3);
+    Transpose8x8(x);  // a lane per row
+    PassLanes(x);
+    Transpose8x8(x);  // a lane per column
+    PassLanes(x);
+    // (v + 32) >> 6: saturating the sum changes nothing once limited.
+    const __m128i bias = _mm_set1_epi16(32), lowest = _mm_set1_epi16(-256), highest = _mm_set1_epi16(255);
+    for (int i = 0; i < 8; ++i) {
+        const __m128i v = _mm_srai_epi16(_mm_adds_epi16(x[i], bias), 6);
+        _mm_storeu_si128(rows + i, _mm_max_epi16(_mm_min_epi16(v, highest), lowest));
+    }
+}
+
+#endif
+
 }  // namespace
 
+void InverseDctLineByLine(int16_t block[64]) {
+    for (int i = 0; i < 64; ++i) block[i] = W(block[i] * 8);
+    for (int row = 0; row < 8; ++row) Pass(block + 8 * row, 1);
+    for (int column = 0; column < 8; ++column) Pass(block + column, 8);
+    for (int i = 0; i < 64; ++i) block[i] = Descale(block[i]);
+}
+
 void InverseDct(int16_t block[64], uint32_t rows) {
-    for (int i = 0; i < 64; ++i) block[i] = static_cast<int16_t>(block[i] * 8);
-    if ((rows & 0xFE) == 0) {
-        // Only the first row: the row pass is one pass, and every column
-        // holds just its first value.
-        if (OnlyFirst(block)) {
-            std::fill(block + 1, block + 8, block[0]);
-        } else {
-            Pass(block, 1);
-        }
-        for (int i = 8; i < 64; ++i) block[i] = block[i & 7];
-    } else {
-        // Eight passes side by side, each way: loops the compiler vectorises.
-        for (int row = 0; row < 8; ++row) Pass(block + 8 * row, 1);
-        for (int column = 0; column < 8; ++column) Pass(block + column, 8);
-    }
-    for (int i = 0; i < 64; ++i) {
-        block[i] = static_cast<int16_t>(std::clamp((block[i] + 32) >> 6, -256, 255));
-    }
+    if (CornerOnly(block, rows)) return;
+#if defined(__SSE2__)
+    InverseDctLanes(block);
+#else
+    InverseDctLineByLine(block);
+#endif
 }
 
 }  // namespace vn::mpeg4

@@ -119,6 +119,37 @@ TEST(InverseDct, StaysWithinOneOfTheExactTransformAndSkipsEmptyRowsExactly) {
     }
 }
 
+TEST(InverseDct, FastPathsMatchTheLineByLineTransform) {
+    // Full-range blocks, where the 16-bit passes wrap; sparse blocks; a DC
+    // with and without a mismatch bit, the shortcut's case.
+    std::mt19937 rng(11);
+    auto check = [](std::vector<int16_t> block, uint32_t rows) {
+        std::vector<int16_t> reference = block;
+        InverseDct(block.data(), rows);
+        InverseDctLineByLine(reference.data());
+        ASSERT_EQ(block, reference);
+    };
+    for (int trial = 0; trial < 300; ++trial) {
+        std::vector<int16_t> full(64);
+        for (int16_t& v : full)
+            v = static_cast<int16_t>(trial % 3 == 0 ? (rng() & 1 ? 2047 : -2048) : rng() % 4096 - 2048);
+        check(full, 0xFF);
+        std::vector<int16_t> sparse(64, 0);
+        uint32_t rows = 0;
+        for (int n = 0; n < 3; ++n) {
+            const int i = static_cast<int>(rng() % 64);
+            sparse[static_cast<size_t>(i)] = static_cast<int16_t>(static_cast<int>(rng() % 4096) - 2048);
+            rows |= 1u << (i / 8);
+        }
+        check(sparse, rows);
+        std::vector<int16_t> corner(64, 0);
+        corner[0] = sparse[0];
+        corner[63] = static_cast<int16_t>(static_cast<int>(rng() % 5) - 2);
+        check(corner, 0x81);
+        check(corner, corner[63] == 0 ? 0x01 : 0x81);
+    }
+}
+
 // A 48 x 48 reference (3 x 3 macroblocks) with a different value nearly
 // everywhere.
 class MotionTest : public ::testing::Test {
