@@ -11,9 +11,7 @@
 #include <algorithm>
 #include <array>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "movie/pair_products.h"
 
 namespace vn::mpeg4 {
 
@@ -54,23 +52,9 @@ void ConvertPixels(const uint8_t* y, const uint8_t* u, const uint8_t* v, int x, 
 
 #if defined(__SSE2__)
 
-// Pairs of 16-bit factors for _mm_madd_epi16: (low, high).
-inline __m128i Factors(int16_t low, int16_t high) {
-    return _mm_set1_epi32(
-        static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint16_t>(high)) << 16 | static_cast<uint16_t>(low)));
-}
-
-// a x fa + b x fb for eight 16-bit lanes, in two halves of 32 bits.
-struct Sums {
-    __m128i low, high;
-};
-inline Sums MultiplyAdd(__m128i a, __m128i b, __m128i factors) {
-    return {_mm_madd_epi16(_mm_unpacklo_epi16(a, b), factors), _mm_madd_epi16(_mm_unpackhi_epi16(a, b), factors)};
-}
-inline Sums operator+(Sums a, Sums b) { return {_mm_add_epi32(a.low, b.low), _mm_add_epi32(a.high, b.high)}; }
 // Divided by 1024, as 16-bit values; the byte packing that follows limits
 // them to 0..255.
-inline __m128i Scaled(Sums sums) {
+inline __m128i Scaled(const PairSums& sums) {
     return _mm_packs_epi32(_mm_srai_epi32(sums.low, 10), _mm_srai_epi32(sums.high, 10));
 }
 
@@ -100,9 +84,11 @@ inline void ConvertSixteen(const uint8_t* y, const uint8_t* u, const uint8_t* v,
             return _mm_sub_epi16(wide, _mm_set1_epi16(offset));
         };
         const __m128i luma = widen(lumaBytes, 16), cu = widen(uTwice, 128), cv = widen(vTwice, 128);
-        blue[half] = Scaled(MultiplyAdd(luma, cu, Factors(1192, 2065)));
-        red[half] = Scaled(MultiplyAdd(luma, cv, Factors(1192, 1634)));
-        green[half] = Scaled(MultiplyAdd(luma, cv, Factors(1192, -833)) + MultiplyAdd(cu, zero, Factors(-401, 0)));
+        const Interleaved lumaU = Interleave(luma, cu), lumaV = Interleave(luma, cv);
+        blue[half] = Scaled(MultiplyAdd(lumaU, FactorPair(1192, 2065)));
+        red[half] = Scaled(MultiplyAdd(lumaV, FactorPair(1192, 1634)));
+        // 1192 y' - 833 v' - 401 u'
+        green[half] = Scaled(MultiplyAdd(lumaV, FactorPair(1192, -833)) + MultiplyAdd(lumaU, FactorPair(0, -401)));
     }
     const __m128i b = _mm_packus_epi16(blue[0], blue[1]);
     const __m128i g = _mm_packus_epi16(green[0], green[1]);

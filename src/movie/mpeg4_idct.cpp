@@ -8,9 +8,7 @@
 #include <algorithm>
 #include <array>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "movie/pair_products.h"
 
 namespace vn::mpeg4 {
 
@@ -93,46 +91,35 @@ bool CornerOnly(int16_t block[64], uint32_t rows) {
 
 #if defined(__SSE2__)
 
-inline __m128i Pair(int a, int b) {
-    return _mm_set1_epi32(
-        static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint16_t>(b)) << 16 | static_cast<uint16_t>(a)));
-}
-
-// Two vectors side by side, lane by lane, for multiply-adds of pairs.
-struct Interleaved {
-    __m128i low, high;
-};
-inline Interleaved Interleave(__m128i a, __m128i b) { return {_mm_unpacklo_epi16(a, b), _mm_unpackhi_epi16(a, b)}; }
-
 // R(a x ca + b x cb) in eight lanes, wrapped to 16 bits.
 inline __m128i Rounded(const Interleaved& ab, __m128i factors) {
+    const PairSums sums = MultiplyAdd(ab, factors);
     const __m128i bias = _mm_set1_epi32(8192);
-    const __m128i low = _mm_add_epi32(_mm_madd_epi16(ab.low, factors), bias);
-    const __m128i high = _mm_add_epi32(_mm_madd_epi16(ab.high, factors), bias);
+    const __m128i low = _mm_add_epi32(sums.low, bias), high = _mm_add_epi32(sums.high, bias);
     return _mm_packs_epi32(_mm_srai_epi32(_mm_slli_epi32(low, 2), 16), _mm_srai_epi32(_mm_slli_epi32(high, 2), 16));
 }
 
 // The pass above on eight lines at once, one line per lane.
 inline void PassLanes(__m128i x[8]) {
     const Interleaved x26 = Interleave(x[2], x[6]);
-    const __m128i t2 = Rounded(x26, Pair(kC2, -kC6));
-    const __m128i t3 = Rounded(x26, Pair(kC6, kC2));
+    const __m128i t2 = Rounded(x26, FactorPair(kC2, -kC6));
+    const __m128i t3 = Rounded(x26, FactorPair(kC6, kC2));
     const __m128i s0 = _mm_add_epi16(x[0], x[4]), s1 = _mm_sub_epi16(x[0], x[4]);
     const __m128i e0 = _mm_add_epi16(s0, t3), e3 = _mm_sub_epi16(s0, t3);
     const __m128i e1 = _mm_add_epi16(s1, t2), e2 = _mm_sub_epi16(s1, t2);
 
     const Interleaved x17 = Interleave(x[1], x[7]);
-    const __m128i p = Rounded(x17, Pair(kC4, -kC4));
-    const __m128i q = Rounded(x17, Pair(kC4, kC4));
+    const __m128i p = Rounded(x17, FactorPair(kC4, -kC4));
+    const __m128i q = Rounded(x17, FactorPair(kC4, kC4));
     const __m128i h = _mm_add_epi16(p, x[5]), g = _mm_sub_epi16(p, x[5]);
     const __m128i k = _mm_add_epi16(q, x[3]), m = _mm_sub_epi16(q, x[3]);
 
     const Interleaved hk = Interleave(h, k);
-    const __m128i o0 = Rounded(hk, Pair(kC1, kC3));
-    const __m128i o3 = Rounded(hk, Pair(kC3, -kC1));
+    const __m128i o0 = Rounded(hk, FactorPair(kC1, kC3));
+    const __m128i o3 = Rounded(hk, FactorPair(kC3, -kC1));
     const Interleaved mg = Interleave(m, g);
-    const __m128i o1 = Rounded(mg, Pair(kC5, kC7));
-    const __m128i o2 = Rounded(mg, Pair(kC7, -kC5));
+    const __m128i o1 = Rounded(mg, FactorPair(kC5, kC7));
+    const __m128i o2 = Rounded(mg, FactorPair(kC7, -kC5));
 
     x[0] = _mm_add_epi16(e0, o0);
     x[7] = _mm_sub_epi16(e0, o0);
