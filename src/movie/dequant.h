@@ -20,6 +20,9 @@ struct QuantiserScales {
     int chromaDcScaler = 8;
     int32_t intra[64] = {};  // natural order; intra[0] is the luma DC scaler
     int32_t inter[64] = {};
+    // The same in zigzag scan order, as the coefficients arrive.
+    int32_t intraInScanOrder[64] = {};
+    int32_t interInScanOrder[64] = {};
 };
 
 // The scales of a quantiser (clamped to 0..31).

@@ -124,68 +124,59 @@ bool ReadEvent(StreamWindow::Cursor& cursor, bool intra, TcoefEvent& event) {
     return ((bits >> 15) & 1) != 0 && ((bits >> 2) & 1) != 0;
 }
 
-bool ReadIntraDc(StreamWindow& stream, bool luma, int& difference) {
+bool ReadIntraDc(MacroblockBits& bits, bool luma, int& difference) {
     int size = 0;
-    if (ReadVlc(stream, luma ? kDcSizeLumaVlc : kDcSizeChromaVlc, size) != VlcResult::kMatch) {
-        return false;
-    }
+    if (bits.Vlc(luma ? kDcSizeLumaVlc : kDcSizeChromaVlc, size) != VlcResult::kMatch) return false;
     if (size > kMaxDcSize) return false;
     difference = 0;
     if (size == 0) return true;
     uint32_t v = 0;
-    if (!stream.ReadBits(size, v)) return false;
+    if (!bits.Bits(size, v)) return false;
     const int value = static_cast<int>(v);
     difference = value >= (1 << (size - 1)) ? value : value - ((1 << size) - 1);
     if (size > 8) {
         uint32_t marker = 0;
-        if (!stream.ReadBits(1, marker) || marker != 1) return false;
+        if (!bits.Bits(1, marker) || marker != 1) return false;
     }
     return true;
 }
 
 }  // namespace
 
-bool DecodeBlock(StreamWindow& stream, const BlockCoding& coding, DequantisedBlock& block) {
+bool DecodeBlock(MacroblockBits& bits, const BlockCoding& coding, DequantisedBlock& block) {
     int k = 0;
     if (coding.intra && coding.useDcCode) {
-        if (!ReadIntraDc(stream, coding.luma, block.quantisedDc)) return false;
+        if (!ReadIntraDc(bits, coding.luma, block.quantisedDc)) return false;
         k = 1;
     }
     if (!coding.coded) return true;
-    const int32_t* scale = coding.intra ? coding.scales->intra : coding.scales->inter;
+    const int32_t* scale = coding.intra ? coding.scales->intraInScanOrder : coding.scales->interInScanOrder;
     int sum = 0;
     uint32_t rows = 0;
     TcoefEvent event;
-    StreamWindow::Cursor cursor = stream.cursor();
     do {
         bool ok = false;
-        if (cursor.left() > kLongestEvent) {
-            ok = ReadEvent(cursor, coding.intra, event);
+        if (bits.Fast(kLongestEvent)) {
+            ok = ReadEvent(bits.cursor(), coding.intra, event);
         } else {
             // A copy, so that the loop's own event need not live in memory.
             TcoefEvent read;
-            stream.Resume(cursor);
-            ok = ReadEventBitByBit(stream, coding.intra, read);
-            cursor = stream.cursor();
+            ok = bits.Slow([&](StreamWindow& stream) { return ReadEventBitByBit(stream, coding.intra, read); });
             event = read;
         }
         k += event.run;
-        if (!ok || k > 63) {
-            stream.Resume(cursor);
-            return false;
-        }
+        if (!ok || k > 63) return false;
         if (k == 0 && coding.intra) {
             block.quantisedDc = event.level;  // the DC, predicted later
         } else {
             const int position = jpeg::kZigzagToNatural[k];
-            const int f = DequantiseLevel(event.level, coding.intra, scale[position]);
+            const int f = DequantiseLevel(event.level, coding.intra, scale[k]);
             block.value[position] = static_cast<int16_t>(f);
             sum += f;
             rows |= 1u << (position >> 3);
         }
         ++k;
     } while (!event.last);
-    stream.Resume(cursor);
     block.sum += sum;
     block.rows |= rows;
     return true;

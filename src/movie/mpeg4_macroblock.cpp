@@ -41,13 +41,13 @@ int Median(int a, int b, int c) { return std::max(std::min(a, b), std::min(std::
 
 }  // namespace
 
-bool Mpeg4Decoder::ReadMacroblockType(StreamWindow& stream, int& type, int& cbpc) {
+bool Mpeg4Decoder::ReadMacroblockType(MacroblockBits& bits, int& type, int& cbpc) {
     const bool intraVop = vopCodingType_ == 0;
     const VlcTable& table = intraVop ? kMcbpcIntraVlc : kMcbpcInterVlc;
     const int stuffing = intraVop ? kMcbpcIntraStuffing : kMcbpcInterStuffing;
     int symbol = stuffing;
     while (symbol == stuffing) {
-        if (ReadVlc(stream, table, symbol) != VlcResult::kMatch) return false;
+        if (bits.Vlc(table, symbol) != VlcResult::kMatch) return false;
     }
     if (intraVop) {
         type = symbol % 4 == 1 ? kTypeIntra : kTypeIntraQ;
@@ -59,24 +59,24 @@ bool Mpeg4Decoder::ReadMacroblockType(StreamWindow& stream, int& type, int& cbpc
     return true;
 }
 
-bool Mpeg4Decoder::ReadVectorDifference(StreamWindow& stream, int& difference) {
+bool Mpeg4Decoder::ReadVectorDifference(MacroblockBits& bits, int& difference) {
     int magnitude = 0;
-    if (ReadVlc(stream, kMvdVlc, magnitude) != VlcResult::kMatch) return false;
+    if (bits.Vlc(kMvdVlc, magnitude) != VlcResult::kMatch) return false;
     difference = 0;
     if (magnitude == 0) return true;
     uint32_t negative = 0;
-    if (!stream.ReadBits(1, negative)) return false;
+    if (!bits.Bits(1, negative)) return false;
     const int rSize = fcodeForward_ - 1;
     uint32_t residual = 0;
-    if (rSize > 0 && !stream.ReadBits(rSize, residual)) return false;
+    if (rSize > 0 && !bits.Bits(rSize, residual)) return false;
     difference = fcodeForward_ == 1 ? magnitude : ((magnitude - 1) << rSize) + static_cast<int>(residual) + 1;
     if (negative) difference = -difference;
     return true;
 }
 
-bool Mpeg4Decoder::DecodeMotionVector(StreamWindow& stream, int column, int& x, int& y) {
+bool Mpeg4Decoder::DecodeMotionVector(MacroblockBits& bits, int column, int& x, int& y) {
     int dx = 0, dy = 0;
-    if (!ReadVectorDifference(stream, dx) || !ReadVectorDifference(stream, dy)) return false;
+    if (!ReadVectorDifference(bits, dx) || !ReadVectorDifference(bits, dy)) return false;
     // Left, above, above-right; column 0 has no left neighbour, and the row
     // keeps the unavailable mark above row 0 and right of the last column.
     static const MotionVector kNone{};
@@ -145,10 +145,11 @@ void Mpeg4Decoder::PredictIntraDc(int column) {
 }
 
 bool Mpeg4Decoder::DecodeMacroblock(StreamWindow& stream, int row, int column) {
+    MacroblockBits bits(stream);
     const bool predicted = vopCodingType_ == 1;
     if (predicted) {
         uint32_t notCoded = 0;
-        if (!stream.ReadBits(1, notCoded)) return false;
+        if (!bits.Bits(1, notCoded)) return false;
         if (notCoded) {
             vectorRow_[column] = {0, 0, true};
             UpdateDcPredictors(column, kNoDc, kNoDc, kNoDc, kNoDc, kNoDc);
@@ -157,18 +158,18 @@ bool Mpeg4Decoder::DecodeMacroblock(StreamWindow& stream, int row, int column) {
         }
     }
     int type = 0, cbpc = 0;
-    if (!ReadMacroblockType(stream, type, cbpc)) return false;
+    if (!ReadMacroblockType(bits, type, cbpc)) return false;
     // Four vectors per macroblock are outside the subset.
     if (type == kTypeInter4V) return false;
     const bool intra = type == kTypeIntra || type == kTypeIntraQ;
     uint32_t acPrediction = 0;
-    if (intra && !stream.ReadBits(1, acPrediction)) return false;  // never applied
+    if (intra && !bits.Bits(1, acPrediction)) return false;  // never applied
     int cbpy = 0;
-    if (ReadVlc(stream, kCbpyVlc, cbpy) != VlcResult::kMatch) return false;
+    if (bits.Vlc(kCbpyVlc, cbpy) != VlcResult::kMatch) return false;
     if (!intra) cbpy = 15 - cbpy;
     if (type == kTypeInterQ || type == kTypeIntraQ) {
         uint32_t dquant = 0;
-        if (!stream.ReadBits(2, dquant)) return false;
+        if (!bits.Bits(2, dquant)) return false;
         // Kept to the quantisers the syntax allows.
         runningQuantiser_ = std::clamp(runningQuantiser_ + kDquant[dquant], 1, kMaxQuantiser);
     }
@@ -176,7 +177,7 @@ bool Mpeg4Decoder::DecodeMacroblock(StreamWindow& stream, int row, int column) {
     if (predicted) {
         if (intra) {
             vectorRow_[column] = {0, 0, true};
-        } else if (!DecodeMotionVector(stream, column, x, y)) {
+        } else if (!DecodeMotionVector(bits, column, x, y)) {
             return false;
         }
     }
@@ -189,7 +190,7 @@ bool Mpeg4Decoder::DecodeMacroblock(StreamWindow& stream, int row, int column) {
         blocks_[i].Clear();
         coding.luma = i < 4;
         coding.coded = (codedBlocks >> (5 - i)) & 1;
-        if (!DecodeBlock(stream, coding, blocks_[i])) return false;
+        if (!DecodeBlock(bits, coding, blocks_[i])) return false;
     }
     if (intra) {
         PredictIntraDc(column);

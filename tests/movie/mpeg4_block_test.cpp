@@ -21,7 +21,8 @@ protected:
         EXPECT_EQ(stream.Open(path), 0);
         block.Clear();
         BlockCoding coding{intra, useDcCode, luma, coded, &scales};
-        return DecodeBlock(stream, coding, block);
+        MacroblockBits bits(stream);
+        return DecodeBlock(bits, coding, block);
     }
     // Escape mode 3: last, run (6 bits), marker, level (12 bits), marker.
     void EscapeMode3(int last, int run, uint32_t level, int secondMarker = 1) {
