@@ -29,17 +29,24 @@ struct QuantiserScales {
 const QuantiserScales& ScalesForQuantiser(int quantiser);
 
 // One block's dequantised values, filled coefficient by coefficient.
+// Between blocks the values are kept zero: StartBlock readies the rest for
+// the next block, and once the values have been used ClearValues zeros
+// them.
 struct DequantisedBlock {
     alignas(16) int16_t value[64] = {};  // natural order
     int sum = 0;                         // of all values, for mismatch control
     uint32_t rows = 0;                   // bit r set: row r may hold non-zero values
     int quantisedDc = 0;                 // intra only, kept apart until predicted
 
-    void Clear() {
-        std::memset(value, 0, sizeof value);
+    void StartBlock() {
         sum = 0;
         rows = 0;
         quantisedDc = 0;
+    }
+    // Row by row: one store each, where a memset of the whole block can
+    // become a slow string instruction.
+    void ClearValues() {
+        for (int r = 0; r < 8; ++r) std::memset(value + 8 * r, 0, 8 * sizeof value[0]);
     }
     void Set(int position, int f) {
         value[position] = static_cast<int16_t>(f);

@@ -84,8 +84,9 @@ bool ReadEventBitByBit(StreamWindow& stream, bool intra, TcoefEvent& event) {
 // in the window: an event takes at most 30, and a failure leaves the
 // cursor where the bit-by-bit reading would have stopped.
 constexpr int kLongestEvent = 32;
-bool ReadEvent(StreamWindow::Cursor& cursor, bool intra, TcoefEvent& event) {
-    const TcoefLookupEntry* lookup = intra ? kIntraTcoefLookup.data() : kInterTcoefLookup.data();
+template <bool kIntra>
+bool ReadEvent(StreamWindow::Cursor& cursor, TcoefEvent& event) {
+    const TcoefLookupEntry* lookup = kIntra ? kIntraTcoefLookup.data() : kInterTcoefLookup.data();
     const uint32_t bits = cursor.Show32();
     // A code and its sign bit found after `skip` bits.
     auto code = [&](int skip) {
@@ -107,7 +108,7 @@ bool ReadEvent(StreamWindow::Cursor& cursor, bool intra, TcoefEvent& event) {
             cursor.Skip(escape + 1);
             return false;
         }
-        RaiseLevel(event, intra);
+        RaiseLevel(event, kIntra);
         return true;
     }
     if (((bits >> (30 - escape)) & 1) == 0) {  // mode 2
@@ -115,13 +116,52 @@ bool ReadEvent(StreamWindow::Cursor& cursor, bool intra, TcoefEvent& event) {
             cursor.Skip(escape + 2);
             return false;
         }
-        RaiseRun(event, intra);
+        RaiseRun(event, kIntra);
         return true;
     }
     // Mode 3: last (1), run (6), marker, level (12), marker.
     cursor.Skip(escape + 2 + 21);
     event = {static_cast<int>((bits >> 22) & 1), static_cast<int>((bits >> 16) & 63), TwelveBitLevel(bits >> 3)};
     return ((bits >> 15) & 1) != 0 && ((bits >> 2) & 1) != 0;
+}
+
+// The TCOEF events of a coded block from scan index k on, each dequantised
+// into its natural position as it is read. A block ends by 64 events at
+// the most, so with room for all of them in the window no event needs to
+// ask.
+template <bool kIntra>
+bool ReadCoefficients(MacroblockBits& bits, const int32_t* scale, int k, DequantisedBlock& block) {
+    constexpr int kMostEvents = 64;
+    const bool roomForAll = bits.Fast(kMostEvents * kLongestEvent);
+    int sum = 0;
+    uint32_t rows = 0;
+    TcoefEvent event;
+    do {
+        bool ok = false;
+        if (roomForAll || bits.Fast(kLongestEvent)) {
+            ok = ReadEvent<kIntra>(bits.cursor(), event);
+        } else {
+            // A copy, so that the loop's own event need not live in memory.
+            TcoefEvent read;
+            ok = bits.Slow([&](StreamWindow& stream) { return ReadEventBitByBit(stream, kIntra, read); });
+            event = read;
+        }
+        k += event.run;
+        if (!ok || k > 63) return false;
+        if (kIntra && k == 0) {
+            block.quantisedDc = event.level;  // the DC, predicted later
+        } else {
+            const int position = jpeg::kZigzagToNatural[k];
+            const int f = DequantiseLevel(event.level, kIntra, scale[k]);
+            block.value[position] = static_cast<int16_t>(f);
+            sum += f;
+            rows |= 1u << (position >> 3);
+        }
+        ++k;
+    } while (!event.last);
+    block.sum += sum;
+    block.rows |= rows;
+    return true;
 }
 
 bool ReadIntraDc(MacroblockBits& bits, bool luma, int& difference) {
@@ -150,36 +190,8 @@ bool DecodeBlock(MacroblockBits& bits, const BlockCoding& coding, DequantisedBlo
         k = 1;
     }
     if (!coding.coded) return true;
-    const int32_t* scale = coding.intra ? coding.scales->intraInScanOrder : coding.scales->interInScanOrder;
-    int sum = 0;
-    uint32_t rows = 0;
-    TcoefEvent event;
-    do {
-        bool ok = false;
-        if (bits.Fast(kLongestEvent)) {
-            ok = ReadEvent(bits.cursor(), coding.intra, event);
-        } else {
-            // A copy, so that the loop's own event need not live in memory.
-            TcoefEvent read;
-            ok = bits.Slow([&](StreamWindow& stream) { return ReadEventBitByBit(stream, coding.intra, read); });
-            event = read;
-        }
-        k += event.run;
-        if (!ok || k > 63) return false;
-        if (k == 0 && coding.intra) {
-            block.quantisedDc = event.level;  // the DC, predicted later
-        } else {
-            const int position = jpeg::kZigzagToNatural[k];
-            const int f = DequantiseLevel(event.level, coding.intra, scale[k]);
-            block.value[position] = static_cast<int16_t>(f);
-            sum += f;
-            rows |= 1u << (position >> 3);
-        }
-        ++k;
-    } while (!event.last);
-    block.sum += sum;
-    block.rows |= rows;
-    return true;
+    if (coding.intra) return ReadCoefficients<true>(bits, coding.scales->intraInScanOrder, k, block);
+    return ReadCoefficients<false>(bits, coding.scales->interInScanOrder, k, block);
 }
 
 }  // namespace vn::mpeg4

@@ -187,7 +187,7 @@ bool Mpeg4Decoder::DecodeMacroblock(StreamWindow& stream, int row, int column) {
     coding.useDcCode = runningQuantiser_ < intraDcThreshold_;
     coding.scales = &ScalesForQuantiser(runningQuantiser_);
     for (int i = 0; i < 6; ++i) {
-        blocks_[i].Clear();
+        blocks_[i].StartBlock();
         coding.luma = i < 4;
         coding.coded = (codedBlocks >> (5 - i)) & 1;
         if (!DecodeBlock(bits, coding, blocks_[i])) return false;
@@ -233,6 +233,7 @@ void Mpeg4Decoder::Reconstruct(int row, int column, bool intra, int codedBlocks,
         } else {
             AddBlock(destination[i], stride, block.value);
         }
+        block.ClearValues();
     }
     if (g_bForceBW) {
         for (int r = 0; r < 8; ++r) {

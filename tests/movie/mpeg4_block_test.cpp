@@ -19,7 +19,8 @@ protected:
             ::testing::TempDir() + "block_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
         EXPECT_TRUE(w.WriteFile(path));
         EXPECT_EQ(stream.Open(path), 0);
-        block.Clear();
+        block.ClearValues();
+        block.StartBlock();
         BlockCoding coding{intra, useDcCode, luma, coded, &scales};
         MacroblockBits bits(stream);
         return DecodeBlock(bits, coding, block);
