@@ -186,11 +186,13 @@ bool Mpeg4Decoder::DecodeMacroblock(StreamWindow& stream, int row, int column) {
     coding.intra = intra;
     coding.useDcCode = runningQuantiser_ < intraDcThreshold_;
     coding.scales = &ScalesForQuantiser(runningQuantiser_);
+    // An inter block without coefficients has nothing to read.
+    const bool readAll = intra && coding.useDcCode;
     for (int i = 0; i < 6; ++i) {
         blocks_[i].StartBlock();
         coding.luma = i < 4;
         coding.coded = (codedBlocks >> (5 - i)) & 1;
-        if (!DecodeBlock(bits, coding, blocks_[i])) return false;
+        if ((coding.coded || readAll) && !DecodeBlock(bits, coding, blocks_[i])) return false;
     }
     if (intra) {
         PredictIntraDc(column);
