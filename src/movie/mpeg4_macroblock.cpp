@@ -2,6 +2,7 @@
 // vector with its prediction, the six blocks, intra DC prediction, and the
 // hand-over to reconstruction.
 #include <algorithm>
+#include <bit>
 #include <cstdlib>
 #include <cstring>
 
@@ -18,6 +19,8 @@ namespace {
 // Macroblock types besides plain inter (0).
 constexpr int kTypeInterQ = 1, kTypeInter4V = 2, kTypeIntra = 3, kTypeIntraQ = 4;
 constexpr int kDquant[4] = {-1, -2, 1, 2};
+// The coded-block mask of all six blocks: Y0 in bit 5 down to Cr in bit 0.
+constexpr int kAllBlocks = 0x3F;
 // Quantised DC values are kept in this range, so a damaged stream's
 // predictions cannot run away.
 constexpr int kMinQuantisedDc = -2048, kMaxQuantisedDc = 2047;
@@ -220,11 +223,11 @@ void Mpeg4Decoder::Reconstruct(int row, int column, bool intra, int codedBlocks,
         PredictMacroblock(referencePicture(), place, x, y, destination[0], destination[4], destination[5]);
     }
     const QuantiserScales& scales = ScalesForQuantiser(runningQuantiser_);
-    for (int i = 0; i < 6; ++i) {
-        // An inter block without coefficients adds nothing: its only
-        // non-zero value, the mismatch bit at position 63, vanishes in the
-        // inverse DCT's rounding.
-        if (!intra && !((codedBlocks >> (5 - i)) & 1)) continue;
+    // An inter block without coefficients adds nothing: its only non-zero
+    // value, the mismatch bit at position 63, vanishes in the inverse DCT's
+    // rounding. The blocks to do are taken straight from the mask.
+    for (int toDo = intra ? kAllBlocks : codedBlocks; toDo != 0; toDo &= toDo - 1) {
+        const int i = 5 - std::countr_zero(static_cast<unsigned>(toDo));
         DequantisedBlock& block = blocks_[i];
         if (intra) SetIntraDc(block, block.quantisedDc, i < 4 ? scales.lumaDcScaler : scales.chromaDcScaler);
         FinishDequantisation(block);
