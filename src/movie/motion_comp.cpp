@@ -11,8 +11,6 @@ namespace vn::mpeg4 {
 
 namespace {
 
-inline uint8_t Clamp255(int v) { return static_cast<uint8_t>(std::clamp(v, 0, 255)); }
-
 // The luma vector after the edge rule: a component pointing out across the
 // picture's border from the first or last row or column becomes 0.
 void ApplyEdgeRule(const MacroblockPlace& place, int& lx, int& ly) {
@@ -103,44 +101,5 @@ void PredictMacroblock(const YuvPlanes& reference, const MacroblockPlace& place,
     PredictChroma(reference.cb + offset, reference.chromaStride, halfX, halfY, cb);
     PredictChroma(reference.cr + offset, reference.chromaStride, halfX, halfY, cr);
 }
-
-#if defined(__SSE2__)
-
-void PutBlock(uint8_t* dst, int stride, const int16_t values[64]) {
-    const auto* v = reinterpret_cast<const __m128i*>(values);
-    for (int r = 0; r < 8; r += 2, dst += 2 * stride) {
-        const __m128i bytes = _mm_packus_epi16(_mm_loadu_si128(v + r), _mm_loadu_si128(v + r + 1));
-        Store8(dst, bytes);
-        Store8(dst + stride, _mm_srli_si128(bytes, 8));
-    }
-}
-
-void AddBlock(uint8_t* dst, int stride, const int16_t values[64]) {
-    const auto* v = reinterpret_cast<const __m128i*>(values);
-    const __m128i zero = _mm_setzero_si128();
-    for (int r = 0; r < 8; r += 2, dst += 2 * stride) {
-        const __m128i upper = _mm_add_epi16(_mm_unpacklo_epi8(Load8(dst), zero), _mm_loadu_si128(v + r));
-        const __m128i lower = _mm_add_epi16(_mm_unpacklo_epi8(Load8(dst + stride), zero), _mm_loadu_si128(v + r + 1));
-        const __m128i bytes = _mm_packus_epi16(upper, lower);
-        Store8(dst, bytes);
-        Store8(dst + stride, _mm_srli_si128(bytes, 8));
-    }
-}
-
-#else
-
-void PutBlock(uint8_t* dst, int stride, const int16_t values[64]) {
-    for (int r = 0; r < 8; ++r, dst += stride) {
-        for (int c = 0; c < 8; ++c) dst[c] = Clamp255(values[8 * r + c]);
-    }
-}
-
-void AddBlock(uint8_t* dst, int stride, const int16_t values[64]) {
-    for (int r = 0; r < 8; ++r, dst += stride) {
-        for (int c = 0; c < 8; ++c) dst[c] = Clamp255(dst[c] + values[8 * r + c]);
-    }
-}
-
-#endif
 
 }  // namespace vn::mpeg4

@@ -2,7 +2,8 @@
 // registers would, products are formed at 32 bits and rounded back by
 // R(p) = (p + 8192) >> 14. The SSE2 pass forms each pair of products with
 // one multiply-add and keeps bits 14..29 of the rounded sum, which is the
-// same wrap.
+// same wrap. The spatial values go straight from the registers into the
+// picture.
 #include "movie/mpeg4_idct.h"
 
 #include <algorithm>
@@ -57,6 +58,8 @@ constexpr void Pass(int16_t* x, int step) {
 
 constexpr int16_t Descale(int v) { return static_cast<int16_t>(std::clamp((v + 32) >> 6, -256, 255)); }
 
+#if defined(__SSE2__)
+
 // Both passes over a block whose only value is 8 x bit at position 63,
 // before the final descaling. A DC of d adds 8 d to every value, and
 // nothing else: the DC passes through both passes' even halves alone.
@@ -69,27 +72,6 @@ constexpr std::array<int16_t, 64> MismatchBitOnly(int bit) {
 }
 constexpr std::array<int16_t, 64> kPlusBit = MismatchBitOnly(1);
 constexpr std::array<int16_t, 64> kMinusBit = MismatchBitOnly(-1);
-
-// Blocks holding a DC and at most a mismatch bit of +-1 at position 63:
-// true when done.
-bool CornerOnly(int16_t block[64], uint32_t rows) {
-    if ((rows & 0x7E) != 0) return false;
-    for (int i = 1; i < 8; ++i) {
-        if (block[i] != 0 || block[55 + i] != 0) return false;
-    }
-    const int16_t dc = W(block[0] * 8);
-    const int bit = block[63];
-    if (bit == 0) {
-        std::fill(block, block + 64, Descale(dc));
-        return true;
-    }
-    if (bit != 1 && bit != -1) return false;
-    const std::array<int16_t, 64>& added = bit > 0 ? kPlusBit : kMinusBit;
-    for (int i = 0; i < 64; ++i) block[i] = Descale(W(dc + added[i]));
-    return true;
-}
-
-#if defined(__SSE2__)
 
 // R(a x ca + b x cb) in eight lanes, wrapped to 16 bits.
 inline __m128i Rounded(const Interleaved& ab, __m128i factors) {
@@ -150,20 +132,92 @@ inline void Transpose8x8(__m128i x[8]) {
     }
 }
 
-void InverseDctLanes(int16_t block[64]) {
-    __m128i x[8];
-    auto* rows = reinterpret_cast<__m128i*>(block);
-    for (int i = 0; i < 8; ++i) x[i] = _mm_slli_epi16(_mm_loadu_si128(rows + i), 3);
-    Transpose8x8(x);  // a lane per row
-    PassLanes(x);
-    Transpose8x8(x);  // a lane per column
-    PassLanes(x);
-    // (v + 32) >> 6: saturating the sum changes nothing once limited.
-    const __m128i bias = _mm_set1_epi16(32), lowest = _mm_set1_epi16(-256), highest = _mm_set1_epi16(255);
-    for (int i = 0; i < 8; ++i) {
-        const __m128i v = _mm_srai_epi16(_mm_adds_epi16(x[i], bias), 6);
-        _mm_storeu_si128(rows + i, _mm_max_epi16(_mm_min_epi16(v, highest), lowest));
+enum class Output { kPut, kAdd };
+
+// Eight rows of spatial values (-256..255) put into, or added to, the 8x8
+// bytes at dst; the byte packing limits them to 0..255.
+template <Output kOutput>
+inline void Write(const __m128i rows[8], uint8_t* dst, int stride) {
+    const __m128i zero = _mm_setzero_si128();
+    for (int r = 0; r < 8; r += 2, dst += 2 * stride) {
+        __m128i upper = rows[r], lower = rows[r + 1];
+        if constexpr (kOutput == Output::kAdd) {
+            const auto widened = [&](const uint8_t* p) {
+                return _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p)), zero);
+            };
+            upper = _mm_add_epi16(upper, widened(dst));
+            lower = _mm_add_epi16(lower, widened(dst + stride));
+        }
+        const __m128i bytes = _mm_packus_epi16(upper, lower);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(dst), bytes);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(dst + stride), _mm_srli_si128(bytes, 8));
     }
+}
+
+// (v + 32) >> 6 limited to -256..255; saturating the sum changes nothing
+// once limited.
+inline __m128i Descaled(__m128i v) {
+    const __m128i bias = _mm_set1_epi16(32), lowest = _mm_set1_epi16(-256), highest = _mm_set1_epi16(255);
+    return _mm_max_epi16(_mm_min_epi16(_mm_srai_epi16(_mm_adds_epi16(v, bias), 6), highest), lowest);
+}
+
+// A block holding a DC and at most a mismatch bit of +-1 at position 63:
+// its spatial values straight from the DC, true when done.
+inline bool CornerOnly(const int16_t block[64], uint32_t rows, __m128i out[8]) {
+    if ((rows & 0x7E) != 0) return false;
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i first = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block));
+    const __m128i last = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 56));
+    // Everything in rows 0 and 7 but the two corners must be zero.
+    const __m128i corners = _mm_set_epi16(-1, 0, 0, 0, 0, 0, 0, 0);
+    const __m128i others = _mm_or_si128(_mm_srli_si128(first, 2), _mm_andnot_si128(corners, last));
+    if (_mm_movemask_epi8(_mm_cmpeq_epi16(others, zero)) != 0xFFFF) return false;
+    const int bit = block[63];
+    if (bit < -1 || bit > 1) return false;
+    const __m128i dc = _mm_set1_epi16(W(block[0] * 8));
+    if (bit == 0) {
+        const __m128i flat = Descaled(dc);
+        for (int r = 0; r < 8; ++r) out[r] = flat;
+        return true;
+    }
+    const int16_t* added = (bit > 0 ? kPlusBit : kMinusBit).data();
+    for (int r = 0; r < 8; ++r) {
+        out[r] = Descaled(_mm_add_epi16(dc, _mm_loadu_si128(reinterpret_cast<const __m128i*>(added + 8 * r))));
+    }
+    return true;
+}
+
+// The transform of block into dst, leaving the block zero.
+template <Output kOutput>
+void InverseDctInto(int16_t block[64], uint32_t rows, uint8_t* dst, int stride) {
+    __m128i x[8];
+    auto* coefficients = reinterpret_cast<__m128i*>(block);
+    if (!CornerOnly(block, rows, x)) {
+        for (int i = 0; i < 8; ++i) x[i] = _mm_slli_epi16(_mm_loadu_si128(coefficients + i), 3);
+        Transpose8x8(x);  // a lane per row
+        PassLanes(x);
+        Transpose8x8(x);  // a lane per column
+        PassLanes(x);
+        for (int i = 0; i < 8; ++i) x[i] = Descaled(x[i]);
+    }
+    for (int i = 0; i < 8; ++i) _mm_storeu_si128(coefficients + i, _mm_setzero_si128());
+    Write<kOutput>(x, dst, stride);
+}
+
+#else
+
+enum class Output { kPut, kAdd };
+
+template <Output kOutput>
+void InverseDctInto(int16_t block[64], uint32_t, uint8_t* dst, int stride) {
+    InverseDctLineByLine(block);
+    for (int r = 0; r < 8; ++r, dst += stride) {
+        for (int c = 0; c < 8; ++c) {
+            const int v = block[8 * r + c] + (kOutput == Output::kAdd ? dst[c] : 0);
+            dst[c] = static_cast<uint8_t>(std::clamp(v, 0, 255));
+        }
+    }
+    std::fill(block, block + 64, int16_t{0});
 }
 
 #endif
@@ -177,13 +231,12 @@ void InverseDctLineByLine(int16_t block[64]) {
     for (int i = 0; i < 64; ++i) block[i] = Descale(block[i]);
 }
 
-void InverseDct(int16_t block[64], uint32_t rows) {
-    if (CornerOnly(block, rows)) return;
-#if defined(__SSE2__)
-    InverseDctLanes(block);
-#else
-    InverseDctLineByLine(block);
-#endif
+void InverseDctPut(int16_t block[64], uint32_t rows, uint8_t* dst, int stride) {
+    InverseDctInto<Output::kPut>(block, rows, dst, stride);
+}
+
+void InverseDctAdd(int16_t block[64], uint32_t rows, uint8_t* dst, int stride) {
+    InverseDctInto<Output::kAdd>(block, rows, dst, stride);
 }
 
 }  // namespace vn::mpeg4

@@ -231,14 +231,12 @@ void Mpeg4Decoder::Reconstruct(int row, int column, bool intra, int codedBlocks,
         DequantisedBlock& block = blocks_[i];
         if (intra) SetIntraDc(block, block.quantisedDc, i < 4 ? scales.lumaDcScaler : scales.chromaDcScaler);
         FinishDequantisation(block);
-        InverseDct(block.value, block.rows);
         const int stride = i < 4 ? lumaStride : chromaStride;
         if (intra) {
-            PutBlock(destination[i], stride, block.value);
+            InverseDctPut(block.value, block.rows, destination[i], stride);
         } else {
-            AddBlock(destination[i], stride, block.value);
+            InverseDctAdd(block.value, block.rows, destination[i], stride);
         }
-        block.ClearValues();
     }
     if (g_bForceBW) {
         for (int r = 0; r < 8; ++r) {
