@@ -85,7 +85,7 @@ bool ReadEventBitByBit(StreamWindow& stream, bool intra, TcoefEvent& event) {
 // cursor where the bit-by-bit reading would have stopped.
 constexpr int kLongestEvent = 32;
 template <bool kIntra>
-bool ReadEvent(StreamWindow::Cursor& cursor, TcoefEvent& event) {
+[[gnu::always_inline]] inline bool ReadEvent(StreamWindow::Cursor& cursor, TcoefEvent& event) {
     const TcoefLookupEntry* lookup = kIntra ? kIntraTcoefLookup.data() : kInterTcoefLookup.data();
     const uint32_t bits = cursor.Show32();
     // A code and its sign bit found after `skip` bits.
@@ -125,27 +125,15 @@ bool ReadEvent(StreamWindow::Cursor& cursor, TcoefEvent& event) {
     return ((bits >> 15) & 1) != 0 && ((bits >> 2) & 1) != 0;
 }
 
-// The TCOEF events of a coded block from scan index k on, each dequantised
-// into its natural position as it is read. A block ends by 64 events at
-// the most, so with room for all of them in the window no event needs to
-// ask.
-template <bool kIntra>
-bool ReadCoefficients(MacroblockBits& bits, const int32_t* scale, int k, DequantisedBlock& block) {
-    constexpr int kMostEvents = 64;
-    const bool roomForAll = bits.Fast(kMostEvents * kLongestEvent);
+// The TCOEF events of a coded block from scan index k on, each from
+// next(event) and dequantised into its natural position as it is read.
+template <bool kIntra, typename NextEvent>
+bool ReadCoefficients(NextEvent&& next, const int32_t* scale, int k, DequantisedBlock& block) {
     int sum = 0;
     uint32_t rows = 0;
     TcoefEvent event;
     do {
-        bool ok = false;
-        if (roomForAll || bits.Fast(kLongestEvent)) {
-            ok = ReadEvent<kIntra>(bits.cursor(), event);
-        } else {
-            // A copy, so that the loop's own event need not live in memory.
-            TcoefEvent read;
-            ok = bits.Slow([&](StreamWindow& stream) { return ReadEventBitByBit(stream, kIntra, read); });
-            event = read;
-        }
+        const bool ok = next(event);
         k += event.run;
         if (!ok || k > 63) return false;
         if (kIntra && k == 0) {
@@ -162,6 +150,36 @@ bool ReadCoefficients(MacroblockBits& bits, const int32_t* scale, int k, Dequant
     block.sum += sum;
     block.rows |= rows;
     return true;
+}
+
+// Near the window's end each event asks for room, and goes bit by bit
+// through the window where there is too little.
+template <bool kIntra>
+[[gnu::noinline]] bool ReadCoefficientsNearTheEnd(MacroblockBits& bits, const int32_t* scale, int k,
+                                                  DequantisedBlock& block) {
+    const auto next = [&](TcoefEvent& event) {
+        if (bits.Fast(kLongestEvent)) return ReadEvent<kIntra>(bits.cursor(), event);
+        // A copy, so that the loop's own event need not live in memory.
+        TcoefEvent read;
+        const bool ok = bits.Slow([&](StreamWindow& stream) { return ReadEventBitByBit(stream, kIntra, read); });
+        event = read;
+        return ok;
+    };
+    return ReadCoefficients<kIntra>(next, scale, k, block);
+}
+
+// A block ends by 64 events at the most: with room for all of them in the
+// window, the events are read from a copy of the cursor that stays in
+// registers, and none needs to ask for room.
+template <bool kIntra>
+bool ReadCoefficients(MacroblockBits& bits, const int32_t* scale, int k, DequantisedBlock& block) {
+    constexpr int kMostEvents = 64;
+    if (!bits.Fast(kMostEvents * kLongestEvent)) return ReadCoefficientsNearTheEnd<kIntra>(bits, scale, k, block);
+    StreamWindow::Cursor cursor = bits.cursor();
+    const bool ok =
+        ReadCoefficients<kIntra>([&](TcoefEvent& event) { return ReadEvent<kIntra>(cursor, event); }, scale, k, block);
+    bits.cursor() = cursor;
+    return ok;
 }
 
 bool ReadIntraDc(MacroblockBits& bits, bool luma, int& difference) {
