@@ -83,12 +83,11 @@ void PredictMacroblock(const YuvPlanes& reference, const MacroblockPlace& place,
     int ly = y / 2;
     ApplyEdgeRule(place, lx, ly);
 
-    const int lumaX = KeepInside(16 * place.column + lx, 16, reference.lumaStride);
+    const int stride = reference.lumaStride;  // held apart: the copies could alias it
+    const int lumaX = KeepInside(16 * place.column + lx, 16, stride);
     const int lumaY = KeepInside(16 * place.row + ly, 16, reference.lumaRows);
-    const uint8_t* src = reference.y + lumaY * reference.lumaStride + lumaX;
-    for (int r = 0; r < 16; ++r) {
-        std::memcpy(luma + r * reference.lumaStride, src + r * reference.lumaStride, 16);
-    }
+    const uint8_t* src = reference.y + lumaY * stride + lumaX;
+    for (int r = 0; r < 16; ++r) std::memcpy(luma + r * stride, src + r * stride, 16);
 
     // Half of the whole-sample luma vector: offset rounded down, the low
     // bits as half-sample flags. The edge rule keeps a half-sample flag off

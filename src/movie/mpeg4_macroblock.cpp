@@ -42,6 +42,12 @@ int PredictDc(const DcNeighbour& a, int b, const DcNeighbour& c, int scaler) {
 
 int Median(int a, int b, int c) { return std::max(std::min(a, b), std::min(std::max(a, b), c)); }
 
+// f(i) for each block i whose bit is set in the coded-block mask, Y0 first.
+template <typename F>
+void ForEachBlock(int mask, F&& f) {
+    for (; mask != 0; mask &= mask - 1) f(5 - std::countr_zero(static_cast<unsigned>(mask)));
+}
+
 }  // namespace
 
 bool Mpeg4Decoder::ReadMacroblockType(MacroblockBits& bits, int& type, int& cbpc) {
@@ -218,26 +224,29 @@ void Mpeg4Decoder::Reconstruct(int row, int column, bool intra, int codedBlocks,
                                luma + 8 * lumaStride + 8,
                                target.cb.data() + chromaOffset,
                                target.cr.data() + chromaOffset};
+    // An inter block without coefficients adds nothing: its only non-zero
+    // value, the mismatch bit at position 63, vanishes in the inverse DCT's
+    // rounding. The blocks to do are taken straight from the mask.
+    const int toDo = intra ? kAllBlocks : codedBlocks;
+    // Dequantisation is finished first: the prediction in between gives the
+    // last narrow stores time to land before the transform loads whole rows.
+    const QuantiserScales& scales = ScalesForQuantiser(runningQuantiser_);
+    ForEachBlock(toDo, [&](int i) {
+        if (intra) SetIntraDc(blocks_[i], blocks_[i].quantisedDc, i < 4 ? scales.lumaDcScaler : scales.chromaDcScaler);
+        FinishDequantisation(blocks_[i]);
+    });
     if (!intra) {
         const MacroblockPlace place{column, row, mbColumns_, mbRows_};
         PredictMacroblock(referencePicture(), place, x, y, destination[0], destination[4], destination[5]);
     }
-    const QuantiserScales& scales = ScalesForQuantiser(runningQuantiser_);
-    // An inter block without coefficients adds nothing: its only non-zero
-    // value, the mismatch bit at position 63, vanishes in the inverse DCT's
-    // rounding. The blocks to do are taken straight from the mask.
-    for (int toDo = intra ? kAllBlocks : codedBlocks; toDo != 0; toDo &= toDo - 1) {
-        const int i = 5 - std::countr_zero(static_cast<unsigned>(toDo));
-        DequantisedBlock& block = blocks_[i];
-        if (intra) SetIntraDc(block, block.quantisedDc, i < 4 ? scales.lumaDcScaler : scales.chromaDcScaler);
-        FinishDequantisation(block);
+    ForEachBlock(toDo, [&](int i) {
         const int stride = i < 4 ? lumaStride : chromaStride;
         if (intra) {
-            InverseDctPut(block.value, block.rows, destination[i], stride);
+            InverseDctPut(blocks_[i].value, blocks_[i].rows, destination[i], stride);
         } else {
-            InverseDctAdd(block.value, block.rows, destination[i], stride);
+            InverseDctAdd(blocks_[i].value, blocks_[i].rows, destination[i], stride);
         }
-    }
+    });
     if (g_bForceBW) {
         for (int r = 0; r < 8; ++r) {
             std::memset(destination[4] + r * chromaStride, 128, 8);
