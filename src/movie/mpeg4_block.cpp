@@ -1,5 +1,7 @@
 #include "movie/mpeg4_block.h"
 
+#include <algorithm>
+
 #include "decode/quant.h"
 #include "movie/vlc_reader.h"
 
@@ -9,20 +11,23 @@ namespace {
 
 constexpr int kMaxDcSize = 9;
 
+// The level is carried as its dequantisation factor (LevelFactor).
 struct TcoefEvent {
     int last = 0;
     int run = 0;
-    int level = 0;  // signed
+    int factor = 0;  // signed
 };
 
 // Escape mode 1 raises the level's magnitude by LMAX, mode 2 the run by
 // RMAX + 1; mode 3 carries the level as 12-bit two's complement.
 void RaiseLevel(TcoefEvent& event, bool intra) {
+    const int level = LevelOfFactor(event.factor, intra);
     const int extra = TcoefLmax(intra, event.last, event.run);
-    event.level += event.level < 0 ? -extra : extra;
+    event.factor = LevelFactor(level < 0 ? level - extra : level + extra, intra);
 }
 void RaiseRun(TcoefEvent& event, bool intra) {
-    event.run += TcoefRmax(intra, event.last, event.level < 0 ? -event.level : event.level) + 1;
+    const int level = LevelOfFactor(event.factor, intra);
+    event.run += TcoefRmax(intra, event.last, level < 0 ? -level : level) + 1;
 }
 int TwelveBitLevel(uint32_t bits) {
     const int level = static_cast<int>(bits & 0xFFF);
@@ -40,7 +45,7 @@ VlcResult ReadTcoef(StreamWindow& stream, bool intra, TcoefEvent& event) {
     uint32_t negative = 0;
     if (!stream.ReadBits(1, negative)) return VlcResult::kReadFailed;
     const TcoefCode& code = (intra ? kIntraTcoefCodes : kInterTcoefCodes)[symbol];
-    event = {code.last, code.run, negative ? -code.level : code.level};
+    event = {code.last, code.run, LevelFactor(negative ? -code.level : code.level, intra)};
     return VlcResult::kMatch;
 }
 
@@ -66,7 +71,7 @@ bool ReadEscapedEvent(StreamWindow& stream, bool intra, TcoefEvent& event) {
         return false;
     }
     if (marker1 != 1 || marker2 != 1) return false;
-    event = {static_cast<int>(last), static_cast<int>(run), TwelveBitLevel(level)};
+    event = {static_cast<int>(last), static_cast<int>(run), LevelFactor(TwelveBitLevel(level), intra)};
     return true;
 }
 
@@ -93,7 +98,7 @@ template <bool kIntra>
         const TcoefLookupEntry e = lookup[(bits << skip) >> (32 - kTcoefLookupBits)];
         if (e.length == 0) return false;
         const bool negative = (bits >> (31 - skip - e.length)) & 1;
-        event = {e.last, e.run, negative ? -e.level : e.level};
+        event = {e.last, e.run, negative ? -e.factor : e.factor};
         cursor.Skip(skip + e.length + 1);
         return true;
     };
@@ -121,7 +126,8 @@ template <bool kIntra>
     }
     // Mode 3: last (1), run (6), marker, level (12), marker.
     cursor.Skip(escape + 2 + 21);
-    event = {static_cast<int>((bits >> 22) & 1), static_cast<int>((bits >> 16) & 63), TwelveBitLevel(bits >> 3)};
+    event = {static_cast<int>((bits >> 22) & 1), static_cast<int>((bits >> 16) & 63),
+             LevelFactor(TwelveBitLevel(bits >> 3), kIntra)};
     return ((bits >> 15) & 1) != 0 && ((bits >> 2) & 1) != 0;
 }
 
@@ -130,25 +136,23 @@ template <bool kIntra>
 template <bool kIntra, typename NextEvent>
 bool ReadCoefficients(NextEvent&& next, const int32_t* scale, int k, DequantisedBlock& block) {
     int sum = 0;
-    uint32_t rows = 0;
     TcoefEvent event;
     do {
         const bool ok = next(event);
         k += event.run;
         if (!ok || k > 63) return false;
         if (kIntra && k == 0) {
-            block.quantisedDc = event.level;  // the DC, predicted later
+            block.quantisedDc = event.factor / 2;  // the DC, predicted later
         } else {
-            const int position = jpeg::kZigzagToNatural[k];
-            const int f = DequantiseLevel(event.level, kIntra, scale[k]);
-            block.value[position] = static_cast<int16_t>(f);
+            const int f = Dequantise(event.factor, scale[k]);
+            block.value[jpeg::kZigzagToNatural[k]] = static_cast<int16_t>(f);
             sum += f;
-            rows |= 1u << (position >> 3);
         }
         ++k;
     } while (!event.last);
     block.sum += sum;
-    block.rows |= rows;
+    // The scan index of the last event; the intra DC as an event does not count.
+    block.lastScan = std::max(block.lastScan, kIntra && k == 1 ? -1 : k - 1);
     return true;
 }
 

@@ -163,17 +163,9 @@ inline __m128i Descaled(__m128i v) {
 
 // A block holding a DC and at most a mismatch bit of +-1 at position 63:
 // its spatial values straight from the DC, true when done.
-inline bool CornerOnly(const int16_t block[64], uint32_t rows, __m128i out[8]) {
-    if ((rows & 0x7E) != 0) return false;
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i first = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block));
-    const __m128i last = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 56));
-    // Everything in rows 0 and 7 but the two corners must be zero.
-    const __m128i corners = _mm_set_epi16(-1, 0, 0, 0, 0, 0, 0, 0);
-    const __m128i others = _mm_or_si128(_mm_srli_si128(first, 2), _mm_andnot_si128(corners, last));
-    if (_mm_movemask_epi8(_mm_cmpeq_epi16(others, zero)) != 0xFFFF) return false;
+inline bool CornerOnly(const int16_t block[64], bool dcOnly, __m128i out[8]) {
     const int bit = block[63];
-    if (bit < -1 || bit > 1) return false;
+    if (!dcOnly || bit < -1 || bit > 1) return false;
     const __m128i dc = _mm_set1_epi16(W(block[0] * 8));
     if (bit == 0) {
         const __m128i flat = Descaled(dc);
@@ -189,10 +181,10 @@ inline bool CornerOnly(const int16_t block[64], uint32_t rows, __m128i out[8]) {
 
 // The transform of block into dst, leaving the block zero.
 template <Output kOutput>
-void InverseDctInto(int16_t block[64], uint32_t rows, uint8_t* dst, int stride) {
+void InverseDctInto(int16_t block[64], bool dcOnly, uint8_t* dst, int stride) {
     __m128i x[8];
     auto* coefficients = reinterpret_cast<__m128i*>(block);
-    if (!CornerOnly(block, rows, x)) {
+    if (!CornerOnly(block, dcOnly, x)) {
         for (int i = 0; i < 8; ++i) x[i] = _mm_slli_epi16(_mm_loadu_si128(coefficients + i), 3);
         Transpose8x8(x);  // a lane per row
         PassLanes(x);
@@ -209,7 +201,7 @@ void InverseDctInto(int16_t block[64], uint32_t rows, uint8_t* dst, int stride) 
 enum class Output { kPut, kAdd };
 
 template <Output kOutput>
-void InverseDctInto(int16_t block[64], uint32_t, uint8_t* dst, int stride) {
+void InverseDctInto(int16_t block[64], bool, uint8_t* dst, int stride) {
     InverseDctLineByLine(block);
     for (int r = 0; r < 8; ++r, dst += stride) {
         for (int c = 0; c < 8; ++c) {
@@ -231,12 +223,12 @@ void InverseDctLineByLine(int16_t block[64]) {
     for (int i = 0; i < 64; ++i) block[i] = Descale(block[i]);
 }
 
-void InverseDctPut(int16_t block[64], uint32_t rows, uint8_t* dst, int stride) {
-    InverseDctInto<Output::kPut>(block, rows, dst, stride);
+void InverseDctPut(int16_t block[64], bool dcOnly, uint8_t* dst, int stride) {
+    InverseDctInto<Output::kPut>(block, dcOnly, dst, stride);
 }
 
-void InverseDctAdd(int16_t block[64], uint32_t rows, uint8_t* dst, int stride) {
-    InverseDctInto<Output::kAdd>(block, rows, dst, stride);
+void InverseDctAdd(int16_t block[64], bool dcOnly, uint8_t* dst, int stride) {
+    InverseDctInto<Output::kAdd>(block, dcOnly, dst, stride);
 }
 
 }  // namespace vn::mpeg4

@@ -242,9 +242,9 @@ void Mpeg4Decoder::Reconstruct(int row, int column, bool intra, int codedBlocks,
     ForEachBlock(toDo, [&](int i) {
         const int stride = i < 4 ? lumaStride : chromaStride;
         if (intra) {
-            InverseDctPut(blocks_[i].value, blocks_[i].rows, destination[i], stride);
+            InverseDctPut(blocks_[i].value, blocks_[i].dcOnly(), destination[i], stride);
         } else {
-            InverseDctAdd(blocks_[i].value, blocks_[i].rows, destination[i], stride);
+            InverseDctAdd(blocks_[i].value, blocks_[i].dcOnly(), destination[i], stride);
         }
     });
     if (g_bForceBW) {

@@ -39,11 +39,13 @@ extern const VlcTable kInterTcoefVlc;
 
 // TCOEF events straight from the next 12 bits (the longest code): the
 // block decoder's fast path. Length 0 where no code starts with the bits.
+// The level comes as its dequantisation factor (LevelFactor), ready to be
+// signed and multiplied.
 struct TcoefLookupEntry {
     uint8_t length = 0;
     uint8_t last = 0;
     uint8_t run = 0;
-    uint8_t level = 0;
+    uint8_t factor = 0;
 };
 inline constexpr int kTcoefLookupBits = 12;
 extern const std::array<TcoefLookupEntry, 1u << kTcoefLookupBits> kIntraTcoefLookup;
