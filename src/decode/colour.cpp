@@ -18,19 +18,30 @@ constexpr int32_t kCbBlue = 3629;
 // Division by 2048 truncating towards zero, as the player's tables divided.
 VN_VECTOR_INLINE I32x8 Div2048(I32x8 v) { return (v + ((v >> 31) & 2047)) >> 11; }
 
+// Each chroma value serves two neighbouring pixels: the first or the second
+// four values, each twice.
+VN_VECTOR_INLINE I32x8 SpreadPairs(I32x8 v, int half) {
+    return half == 0 ? __builtin_shufflevector(v, v, 0, 0, 1, 1, 2, 2, 3, 3)
+                     : __builtin_shufflevector(v, v, 4, 4, 5, 5, 6, 6, 7, 7);
+}
+
+// Pixels of blue-green-red-zero lanes packed to 3 bytes within each 16-byte
+// half, then the two 12-byte runs moved together: 24 bytes of pixels, then 8
+// bytes of no meaning.
+VN_VECTOR_INLINE U8x32 PackPixels(I32x8 pixels) {
+    const U8x32 bytes = reinterpret_cast<U8x32>(pixels);
+    const U8x32 packed = __builtin_shufflevector(bytes, bytes, 0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, 0, 0, 0, 0,  //
+                                                 16, 17, 18, 20, 21, 22, 24, 25, 26, 28, 29, 30, 0, 0, 0, 0);
+    const U32x8 words = reinterpret_cast<U32x8>(packed);
+    return reinterpret_cast<U8x32>(__builtin_shufflevector(words, words, 0, 1, 2, 4, 5, 6, 3, 7));
+}
+
 inline int RoundUp(int value, int multiple) { return (value + multiple - 1) / multiple * multiple; }
 
 }  // namespace
 
 VN_SIMD_CLONES
 void ConvertRow(const int32_t* luma, const int32_t* cb, const int32_t* cr, int width, uint8_t* out, bool forceBW) {
-    const I32x8 pairLow = {0, 0, 1, 1, 2, 2, 3, 3};
-    const I32x8 pairHigh = {4, 4, 5, 5, 6, 6, 7, 7};
-    // Pixels are packed to 3 bytes within each 16-byte lane, then the two
-    // 12-byte runs are moved together.
-    const U8x32 packLanes = {0,  1,  2,  4,  5,  6,  8,  9,  10, 12, 13, 14, 0, 0, 0, 0,
-                             16, 17, 18, 20, 21, 22, 24, 25, 26, 28, 29, 30, 0, 0, 0, 0};
-    const U32x8 joinLanes = {0, 1, 2, 4, 5, 6, 3, 7};
     for (int j = 0; j < width; j += 16) {
         // Chroma indexes clamp to 0..255 around the 128 offset.
         const I32x8 cbValue = ClampI32x8(LoadI32x8(cb + j / 2), -128, 127);
@@ -42,13 +53,11 @@ void ConvertRow(const int32_t* luma, const int32_t* cb, const int32_t* cr, int w
         for (int half = 0; half < 2; ++half) {
             const int x = j + 8 * half;
             if (x >= width) break;
-            const I32x8 pairs = half == 0 ? pairLow : pairHigh;
             const I32x8 y = LoadI32x8(luma + x);
-            const I32x8 b = ClampI32x8(y + __builtin_shuffle(blue, pairs), 0, 255);
-            const I32x8 g = ClampI32x8(y + __builtin_shuffle(green, pairs), 0, 255);
-            const I32x8 r = ClampI32x8(y + __builtin_shuffle(red, pairs), 0, 255);
-            const U8x32 lanes = __builtin_shuffle(reinterpret_cast<U8x32>(b | g << 8 | r << 16), packLanes);
-            const U8x32 bytes = reinterpret_cast<U8x32>(__builtin_shuffle(reinterpret_cast<U32x8>(lanes), joinLanes));
+            const I32x8 b = ClampI32x8(y + SpreadPairs(blue, half), 0, 255);
+            const I32x8 g = ClampI32x8(y + SpreadPairs(green, half), 0, 255);
+            const I32x8 r = ClampI32x8(y + SpreadPairs(red, half), 0, 255);
+            const U8x32 bytes = PackPixels(b | g << 8 | r << 16);
             if (width - x >= 11) {
                 // 24 bytes of pixels and 8 that the next group overwrites.
                 std::memcpy(out + 3 * x, &bytes, sizeof bytes);

@@ -66,19 +66,19 @@ VN_VECTOR_INLINE void Transform(U32x8 x[8]) {
 VN_VECTOR_INLINE void Transpose(U32x8 m[8]) {
     U32x8 t[8];
     for (int i = 0; i < 8; i += 2) {
-        t[i] = __builtin_shuffle(m[i], m[i + 1], U32x8{0, 8, 1, 9, 4, 12, 5, 13});
-        t[i + 1] = __builtin_shuffle(m[i], m[i + 1], U32x8{2, 10, 3, 11, 6, 14, 7, 15});
+        t[i] = __builtin_shufflevector(m[i], m[i + 1], 0, 8, 1, 9, 4, 12, 5, 13);
+        t[i + 1] = __builtin_shufflevector(m[i], m[i + 1], 2, 10, 3, 11, 6, 14, 7, 15);
     }
     U32x8 u[8];
     for (int i = 0; i < 8; i += 4) {
         for (int j = 0; j < 2; ++j) {
-            u[i + 2 * j] = __builtin_shuffle(t[i + j], t[i + j + 2], U32x8{0, 1, 8, 9, 4, 5, 12, 13});
-            u[i + 2 * j + 1] = __builtin_shuffle(t[i + j], t[i + j + 2], U32x8{2, 3, 10, 11, 6, 7, 14, 15});
+            u[i + 2 * j] = __builtin_shufflevector(t[i + j], t[i + j + 2], 0, 1, 8, 9, 4, 5, 12, 13);
+            u[i + 2 * j + 1] = __builtin_shufflevector(t[i + j], t[i + j + 2], 2, 3, 10, 11, 6, 7, 14, 15);
         }
     }
     for (int i = 0; i < 4; ++i) {
-        m[i] = __builtin_shuffle(u[i], u[i + 4], U32x8{0, 1, 2, 3, 8, 9, 10, 11});
-        m[i + 4] = __builtin_shuffle(u[i], u[i + 4], U32x8{4, 5, 6, 7, 12, 13, 14, 15});
+        m[i] = __builtin_shufflevector(u[i], u[i + 4], 0, 1, 2, 3, 8, 9, 10, 11);
+        m[i + 4] = __builtin_shufflevector(u[i], u[i + 4], 4, 5, 6, 7, 12, 13, 14, 15);
     }
 }
 

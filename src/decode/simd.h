@@ -1,6 +1,6 @@
-// Eight-lane integer vectors (GCC vector extensions) and the clone
-// attribute that builds a variant for processors with AVX2 and BMI2 beside
-// the baseline one, picked at load time.
+// Eight-lane integer vectors (the vector extensions that GCC and clang
+// share) and the clone attribute that builds a variant for processors with
+// AVX2 and BMI2 beside the baseline one, picked at load time.
 #pragma once
 
 #include <cstdint>
@@ -37,6 +37,9 @@ VN_VECTOR_INLINE I32x8 ClampI32x8(I32x8 v, int32_t low, int32_t high) {
 
 }  // namespace vn::jpeg
 
+// GCC only: clang 14 cannot clone for a level of several features (its
+// "arch=" clones test the processor's name), and refuses calls that pass
+// these vectors by value inside a clone.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
 #define VN_SIMD_CLONES __attribute__((target_clones("arch=x86-64-v3", "default")))
 #else
