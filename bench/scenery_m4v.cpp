@@ -8,6 +8,8 @@
 #include <iterator>
 #include <vector>
 
+#include "samplewriter/bit_writer.h"
+#include "samplewriter/mpeg4_headers.h"
 #include "samplewriter/scenery.h"
 
 namespace vn::bench {
@@ -18,74 +20,17 @@ namespace {
 // as the cameras' do.
 constexpr int kResolution = 30;
 
-class BitWriter {
-public:
-    void Put(uint32_t value, int n) {
-        for (int i = n - 1; i >= 0; --i) {
-            if (bits_ % 8 == 0) bytes_.push_back(0);
-            if ((value >> i) & 1) bytes_.back() |= static_cast<uint8_t>(0x80 >> (bits_ % 8));
-            ++bits_;
-        }
-    }
-    void StartCode(uint8_t code) { Put(0x100 | code, 32); }
-    // A zero bit, then one bits to the byte boundary.
-    void Stuffing() {
-        Put(0, 1);
-        while (bits_ % 8 != 0) Put(1, 1);
-    }
-    const std::vector<uint8_t>& bytes() const { return bytes_; }
-
-private:
-    std::vector<uint8_t> bytes_;
-    size_t bits_ = 0;
-};
-
-// Visual object sequence, visual object, video object and a video object
-// layer as the cameras write them: simple profile, rectangular, progressive,
-// quant_type 0, no resync markers.
-std::vector<uint8_t> CameraHeaders(int width, int height) {
-    BitWriter w;
-    w.StartCode(0xB0);
-    w.Put(0x01, 8);  // profile_and_level_indication
-    w.StartCode(0xB5);
-    w.Put(0, 1);  // is_visual_object_identifier
-    w.Put(1, 4);  // visual_object_type: video
-    w.Put(0, 1);  // video_signal_type
-    w.Stuffing();
-    w.StartCode(0x00);
-    w.StartCode(0x20);
-    w.Put(0, 1);  // random_accessible_vol
-    w.Put(1, 8);  // video_object_type_indication: simple
-    w.Put(0, 1);  // is_object_layer_identifier
-    w.Put(1, 4);  // aspect_ratio_info: square
-    w.Put(0, 1);  // vol_control_parameters
-    w.Put(0, 2);  // rectangular
-    w.Put(1, 1);
-    w.Put(kResolution, 16);
-    w.Put(1, 1);
-    w.Put(0, 1);  // fixed_vop_rate
-    w.Put(1, 1);
-    w.Put(static_cast<uint32_t>(width), 13);
-    w.Put(1, 1);
-    w.Put(static_cast<uint32_t>(height), 13);
-    w.Put(1, 1);
-    w.Put(0, 1);  // interlaced
-    w.Put(1, 1);  // obmc_disable
-    w.Put(0, 1);  // sprite_enable
-    w.Put(0, 1);  // not_8_bit
-    w.Put(0, 1);  // quant_type
-    w.Put(1, 1);  // complexity_estimation_disable
-    w.Put(1, 1);  // resync_marker_disable
-    w.Put(0, 1);  // data_partitioned
-    w.Put(0, 1);  // scalability
-    w.Stuffing();
-    return w.bytes();
-}
-
 // Our headers, then every group-of-VOP header and VOP of the encoder's
 // stream; its own headers and user data are left out.
 std::vector<uint8_t> ToCameraStream(const std::vector<uint8_t>& encoded, int width, int height) {
-    std::vector<uint8_t> out = CameraHeaders(width, height);
+    // The cameras' subset is what the sample writer's headers say by default.
+    samples::LayerFields layer;
+    layer.resolution = kResolution;
+    layer.width = static_cast<uint32_t>(width);
+    layer.height = static_cast<uint32_t>(height);
+    samples::BitWriter headers;
+    samples::WriteStreamHeaders(headers, layer);
+    std::vector<uint8_t> out = headers.bytes();
     bool keeping = false;
     for (size_t i = 0; i < encoded.size(); ++i) {
         if (i + 3 < encoded.size() && encoded[i] == 0 && encoded[i + 1] == 0 && encoded[i + 2] == 1) {
