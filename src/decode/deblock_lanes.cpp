@@ -1,4 +1,6 @@
-// Sixteen edges side by side in SSE2 registers, one byte lane per line.
+// Sixteen edges side by side in SSE2 registers, one byte lane per line;
+// the plane filter is built once more for processors with AVX2, whose
+// three-operand forms save register copies, and picked at load time.
 // The pass between rows walks strips of sixteen columns down the plane;
 // the pass between columns turns each band of sixteen rows over (columns
 // become rows), runs the same walk and turns the band back.
@@ -15,6 +17,8 @@
 #include <cstring>
 #include <emmintrin.h>
 #include <vector>
+
+#include "decode/simd.h"
 
 namespace vn::deblock {
 
@@ -33,19 +37,21 @@ struct Limits {
           rangeLimit(_mm_set1_epi8(static_cast<char>(std::min(2 * qpValue - 1, 255)))) {}
 };
 
-inline __m128i AbsDiffBytes(__m128i a, __m128i b) { return _mm_or_si128(_mm_subs_epu8(a, b), _mm_subs_epu8(b, a)); }
+VN_VECTOR_INLINE __m128i AbsDiffBytes(__m128i a, __m128i b) {
+    return _mm_or_si128(_mm_subs_epu8(a, b), _mm_subs_epu8(b, a));
+}
 // All ones in the byte lanes where x <= limit (unsigned).
-inline __m128i AtMostBytes(__m128i x, __m128i limit) {
+VN_VECTOR_INLINE __m128i AtMostBytes(__m128i x, __m128i limit) {
     return _mm_cmpeq_epi8(_mm_subs_epu8(x, limit), _mm_setzero_si128());
 }
-inline __m128i Select(__m128i mask, __m128i yes, __m128i no) {
+VN_VECTOR_INLINE __m128i Select(__m128i mask, __m128i yes, __m128i no) {
     return _mm_or_si128(_mm_and_si128(mask, yes), _mm_andnot_si128(mask, no));
 }
-inline __m128i Abs16(__m128i v) { return _mm_max_epi16(v, _mm_sub_epi16(_mm_setzero_si128(), v)); }
-inline __m128i Times5(__m128i v) { return _mm_add_epi16(_mm_slli_epi16(v, 2), v); }
+VN_VECTOR_INLINE __m128i Abs16(__m128i v) { return _mm_max_epi16(v, _mm_sub_epi16(_mm_setzero_si128(), v)); }
+VN_VECTOR_INLINE __m128i Times5(__m128i v) { return _mm_add_epi16(_mm_slli_epi16(v, 2), v); }
 
 // (2 x1 - 5 x2 + 5 x3 - 2 x4 + 4) >> 3
-inline __m128i EdgeActivity(__m128i x1, __m128i x2, __m128i x3, __m128i x4) {
+VN_VECTOR_INLINE __m128i EdgeActivity(__m128i x1, __m128i x2, __m128i x3, __m128i x4) {
     const __m128i twice = _mm_slli_epi16(_mm_sub_epi16(x1, x4), 1);
     const __m128i sum = _mm_add_epi16(_mm_add_epi16(twice, Times5(_mm_sub_epi16(x3, x2))), _mm_set1_epi16(4));
     return _mm_srai_epi16(sum, 3);
@@ -60,7 +66,7 @@ struct Half {
 };
 
 // The default mode's new s4 and s5 where it applies, in o[4] and o[5].
-inline void DefaultMode(const Half& h, const Limits& limits, __m128i o[10]) {
+VN_VECTOR_INLINE void DefaultMode(const Half& h, const Limits& limits, __m128i o[10]) {
     const __m128i* s = h.s;
     const __m128i a0 = EdgeActivity(s[3], s[4], s[5], s[6]);
     const __m128i a1 = EdgeActivity(s[1], s[2], s[3], s[4]);
@@ -82,7 +88,7 @@ inline void DefaultMode(const Half& h, const Limits& limits, __m128i o[10]) {
 // The DC offset mode's s1..s8 where it applies. Each new value is
 // (sum of the nine around it + sum of the five around it + 2 s(n) + 8) >> 4
 // over the padded sequence; both sums slide along.
-inline void DcOffsetMode(const Half& h, __m128i o[10]) {
+VN_VECTOR_INLINE void DcOffsetMode(const Half& h, __m128i o[10]) {
     const __m128i* s = h.s;
     __m128i e[16];  // e[k + 3] = e(k) for k = -3..12
     for (int k = 0; k < 4; ++k) e[k] = h.left;
@@ -104,7 +110,7 @@ inline void DcOffsetMode(const Half& h, __m128i o[10]) {
 
 // One edge in each of sixteen lanes: s[0..9] in, o[1..8] out. False when
 // no lane changes.
-inline bool FilterEdges(const __m128i s[10], const Limits& limits, __m128i o[10]) {
+VN_VECTOR_INLINE bool FilterEdges(const __m128i s[10], const Limits& limits, __m128i o[10]) {
     const __m128i zero = _mm_setzero_si128();
     __m128i flatCount = zero;  // minus the number of flat differences
     for (int i = 1; i < 10; ++i) {
@@ -144,14 +150,14 @@ inline bool FilterEdges(const __m128i s[10], const Limits& limits, __m128i o[10]
     return true;
 }
 
-inline __m128i LoadLanes(const uint8_t* p, int lanes) {
+VN_VECTOR_INLINE __m128i LoadLanes(const uint8_t* p, int lanes) {
     if (lanes == kLanes) return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
     __m128i v = _mm_setzero_si128();
     std::memcpy(&v, p, static_cast<size_t>(lanes));
     return v;
 }
 
-inline void StoreLanes(uint8_t* p, __m128i v, int lanes) {
+VN_VECTOR_INLINE void StoreLanes(uint8_t* p, __m128i v, int lanes) {
     if (lanes == kLanes) {
         _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v);
     } else {
@@ -162,7 +168,7 @@ inline void StoreLanes(uint8_t* p, __m128i v, int lanes) {
 // The edges across a strip of `length` lines, each `lanes` bytes wide and
 // stride bytes apart: between lines 8k - 1 and 8k while 8k + 4 < length.
 // Each window's first line is the previous window's s8 as it was read.
-void FilterStrip(uint8_t* strip, ptrdiff_t stride, int length, int lanes, const Limits& limits) {
+VN_VECTOR_INLINE void FilterStrip(uint8_t* strip, ptrdiff_t stride, int length, int lanes, const Limits& limits) {
     if (length <= 12) return;
     __m128i s[10], o[10];
     s[9] = LoadLanes(strip + 3 * stride, lanes);  // s0 of the first window
@@ -180,7 +186,7 @@ void FilterStrip(uint8_t* strip, ptrdiff_t stride, int length, int lanes, const 
 // x[i] becomes the i-th column of the 16 x 16 bytes whose rows were x[0..15].
 // Each round interleaves row i with row i + 8, which rotates the bits of
 // (row, column) by one; four rounds swap them.
-void Transpose16x16(__m128i x[16]) {
+VN_VECTOR_INLINE void Transpose16x16(__m128i x[16]) {
     for (int round = 0; round < 4; ++round) {
         __m128i t[16];
         for (int i = 0; i < 8; ++i) {
@@ -198,8 +204,8 @@ struct alignas(16) TurnedColumn {
 
 // The edges between columns of `rows` rows (1..16) from band: turned over
 // into `turned` (one column per entry), filtered as a strip, turned back.
-void FilterBandAcross(uint8_t* band, ptrdiff_t stride, int width, int rows, const Limits& limits,
-                      std::vector<TurnedColumn>& turned) {
+VN_VECTOR_INLINE void FilterBandAcross(uint8_t* band, ptrdiff_t stride, int width, int rows, const Limits& limits,
+                                       std::vector<TurnedColumn>& turned) {
     auto* columnsOut = reinterpret_cast<__m128i*>(turned.data());
     for (int x = 0; x < width; x += kLanes) {
         const int columns = std::min(kLanes, width - x);
@@ -224,7 +230,7 @@ void FilterBandAcross(uint8_t* band, ptrdiff_t stride, int width, int rows, cons
 
 bool HaveLaneFilter() { return true; }
 
-void DeblockPlaneLanes(uint8_t* plane, int width, int height, int stride, int qp) {
+VN_SIMD_CLONES void DeblockPlaneLanes(uint8_t* plane, int width, int height, int stride, int qp) {
     if (plane == nullptr || width <= 0 || height <= 0 || qp < 1) return;
     const Limits limits(qp);
     // A whole number of tiles, so that turning a band over stays inside.
