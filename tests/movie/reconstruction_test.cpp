@@ -214,6 +214,38 @@ TEST_F(MotionTest, LumaWholeSamplesAndChromaHalfSamples) {
     EXPECT_EQ(OutY(16, 16), RefY(17, 17));
 }
 
+TEST_F(MotionTest, ChromaTakesEveryHalfSampleCaseOverItsWholeBlock) {
+    // Luma (lx, ly) gives the chroma offset (lx >> 1, ly >> 1) and the
+    // flags lx & 1, ly & 1; sums are truncated, never rounded up.
+    for (int ly : {2, 3}) {
+        for (int lx : {-2, -1}) {
+            Predict(1, 1, 2 * lx, 2 * ly);
+            const int x0 = 8 + (lx >> 1), y0 = 8 + (ly >> 1), halfX = lx & 1, halfY = ly & 1;
+            for (const auto* planes : {&cb, &cr}) {
+                const std::vector<uint8_t>& ref = *planes;
+                const std::vector<uint8_t>& out = planes == &cb ? outCb : outCr;
+                const auto at = [&](int c, int r) { return int{ref[static_cast<size_t>(r * 24 + c)]}; };
+                for (int r = 0; r < 8; ++r) {
+                    for (int c = 0; c < 8; ++c) {
+                        const int p00 = at(x0 + c, y0 + r), p01 = at(x0 + c + 1, y0 + r);
+                        const int p10 = at(x0 + c, y0 + r + 1), p11 = at(x0 + c + 1, y0 + r + 1);
+                        int expected = p00;
+                        if (halfX && halfY) {
+                            expected = (p00 + p01 + p10 + p11) >> 2;
+                        } else if (halfX) {
+                            expected = (p00 + p01) >> 1;
+                        } else if (halfY) {
+                            expected = (p00 + p10) >> 1;
+                        }
+                        ASSERT_EQ(out[static_cast<size_t>((8 + r) * 24 + 8 + c)], expected)
+                            << lx << ", " << ly << " at " << c << ", " << r;
+                    }
+                }
+            }
+        }
+    }
+}
+
 TEST_F(MotionTest, VectorsPointingOutOfThePictureAreZeroedAtTheBorders) {
     Predict(0, 0, -8, -6);
     EXPECT_EQ(OutY(0, 0), RefY(0, 0));
