@@ -276,6 +276,29 @@ TEST(LowPass, RowsThenColumnsFromTheValuesBeforeEachPass) {
     EXPECT_EQ(column, (std::vector<uint8_t>{0, 0, 20, 0, 34, 0, 18, 0, 9, 0, 0, 0}));
 }
 
+TEST(LowPass, WidePlanesFollowTheFormulaAndKeepTheirPadding) {
+    // Long enough lines for the vectorised loops, with a remainder.
+    constexpr int kWidth = 37, kHeight = 23, kStride = 40;
+    std::mt19937 rng(5);
+    std::vector<uint8_t> plane(kStride * kHeight);
+    for (uint8_t& v : plane) v = static_cast<uint8_t>(rng());
+    std::vector<uint8_t> expected = plane;
+    const auto pass = [&](int lines, int length, int along, int across) {
+        const std::vector<uint8_t> before = expected;
+        for (int l = 0; l < lines; ++l) {
+            for (int i = 1; i <= length - 3; ++i) {
+                const auto at = [&](int j) { return before[static_cast<size_t>(l * across + j * along)]; };
+                expected[static_cast<size_t>(l * across + i * along)] =
+                    static_cast<uint8_t>((at(i - 1) + 2 * at(i) + at(i + 1)) >> 2);
+            }
+        }
+    };
+    pass(kHeight, kWidth, 1, kStride);  // rows
+    pass(kWidth, kHeight, kStride, 1);  // columns
+    LowPassPlane(plane.data(), kWidth, kHeight, kStride);
+    EXPECT_EQ(plane, expected);
+}
+
 TEST(Colour, Bt601ScaledBy1024) {
     const uint8_t y[4] = {16, 235, 128, 128}, u[2] = {128, 128}, v[2] = {128, 255};
     const YuvPlanes planes{y, u, v, 4, 2, 1};
