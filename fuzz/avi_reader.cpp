@@ -7,9 +7,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 
-#include "common/file_source.h"
 #include "recording/frame_show.h"
 #include "recording/movie_info.h"
 #include "recording/recording.h"
@@ -19,8 +17,6 @@ namespace {
 
 // Frames shown per input; the event list at opening reads them all anyway.
 constexpr int kMaxFramesShown = 16;
-// A file time inside the range the DOS date and time can hold.
-constexpr int64_t kFileTime = 1300000000;
 
 struct Player {
     vn::jpeg::JpegDecoder decoder;
@@ -31,17 +27,8 @@ struct Player {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static Player player;  // its decoder's fixed tables are built once
-    const std::span<const uint8_t> input(data, size);
-    // The header's picture size, where the reader takes it from.
-    const int32_t width = vn::fuzz::I32At(input, 64);
-    const int32_t height = vn::fuzz::I32At(input, 68);
-    if (width > vn::fuzz::kMaxSide || height > vn::fuzz::kMaxSide) return 0;
-
-    vn::fuzz::StartAfresh(player.decoder);
     vn::avi::Recording recording(player.decoder);
-    recording.OpenRecording(std::make_unique<vn::MemoryFile>(input, kFileTime));
-    // A bad index entry leaves the recording open with the frames before it.
-    if (!recording.isOpen()) return 0;
+    if (!vn::fuzz::OpenSmallRecording(recording, player.decoder, {data, size})) return 0;
 
     const int frames = std::min(recording.header.frames, kMaxFramesShown);
     if (!player.picture.Reset(recording.header.width, recording.header.height)) return 0;

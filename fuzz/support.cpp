@@ -1,7 +1,10 @@
 #include "support.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
+
+#include "common/file_source.h"
 
 namespace vn::fuzz {
 
@@ -40,6 +43,14 @@ std::vector<uint8_t> TablesOnly() {
     return frame;
 }
 
+// The i32 at offset, or 0 when the input is shorter.
+int32_t I32At(std::span<const uint8_t> input, size_t offset) {
+    if (offset + 4 > input.size()) return 0;
+    const uint32_t value = input[offset] | input[offset + 1] << 8 | input[offset + 2] << 16 |
+                           static_cast<uint32_t>(input[offset + 3]) << 24;
+    return static_cast<int32_t>(value);
+}
+
 }  // namespace
 
 void StartAfresh(jpeg::JpegDecoder& decoder) {
@@ -53,11 +64,14 @@ void StartAfresh(jpeg::JpegDecoder& decoder) {
     decoder.g_bForceBW = false;
 }
 
-int32_t I32At(std::span<const uint8_t> input, size_t offset) {
-    if (offset + 4 > input.size()) return 0;
-    const uint32_t value = input[offset] | input[offset + 1] << 8 | input[offset + 2] << 16 |
-                           static_cast<uint32_t>(input[offset + 3]) << 24;
-    return static_cast<int32_t>(value);
+bool OpenSmallRecording(avi::Recording& recording, jpeg::JpegDecoder& decoder, std::span<const uint8_t> input) {
+    // A file time inside the range the DOS date and time can hold.
+    constexpr int64_t kFileTime = 1300000000;
+    // The header's picture size, where the reader takes it from.
+    if (I32At(input, 64) > kMaxSide || I32At(input, 68) > kMaxSide) return false;
+    StartAfresh(decoder);
+    recording.OpenRecording(std::make_unique<MemoryFile>(input, kFileTime));
+    return recording.isOpen();
 }
 
 }  // namespace vn::fuzz

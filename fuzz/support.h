@@ -1,6 +1,6 @@
 // What the harnesses share: a decoder put back into one fixed state before
 // every input, so that an input always does the same; the picture-size
-// bound every harness keeps to; little-endian peeks into an input.
+// bound every harness keeps to.
 #pragma once
 
 #include <cstddef>
@@ -8,6 +8,7 @@
 #include <span>
 
 #include "decode/jpeg_decoder.h"
+#include "recording/recording.h"
 
 namespace vn::fuzz {
 
@@ -15,12 +16,15 @@ namespace vn::fuzz {
 // path, small enough for thousands of inputs a second.
 constexpr int kMaxSide = 64 * 8;
 
+// Opens the recording in input as the player opens a file, read from
+// memory through the recording's decoder after StartAfresh; false when the
+// header declares a picture larger than kMaxSide or the recording does not
+// open. A bad index entry leaves it open with the frames before it.
+bool OpenSmallRecording(avi::Recording& recording, jpeg::JpegDecoder& decoder, std::span<const uint8_t> input);
+
 // Forgets what earlier inputs left in the decoder: the standard DC tables
 // and fixed quantisers in every slot, no camera records, no clock, every
 // switch off, and no debug output.
 void StartAfresh(jpeg::JpegDecoder& decoder);
-
-// The i32 at offset, or 0 when the input is shorter.
-int32_t I32At(std::span<const uint8_t> input, size_t offset);
 
 }  // namespace vn::fuzz
