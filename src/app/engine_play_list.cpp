@@ -128,6 +128,8 @@ void PlayerEngine::lbPlayListDblClick(int selected) {
         state.g_bSearching = searching;
         state.g_nSearchDirection = direction;
         OpenPlayListEntry(selected);
+        // Also where no entry would open and nothing searched on.
+        state.g_bSearching = false;
     });
     if (!putOff) OpenPlayListEntry(selected);
 }

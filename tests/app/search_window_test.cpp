@@ -163,7 +163,7 @@ TEST_F(SearchWindowTest, AThresholdThatIsNoNumberRefusesTheSearch) {
 }
 
 // The stop is noticed after the frame in hand: the first frame compared
-// after the one the search started from.
+// after the one the search started from, the first one walked.
 TEST_F(SearchWindowTest, StopSearchEndsOnTheFrameBeingCompared) {
     PausedAt({Write("still.avi", Plan().Frames(400))}, 0, 5);
     TypeThreshold("100000");  // no change of colour reaches it
@@ -172,6 +172,12 @@ TEST_F(SearchWindowTest, StopSearchEndsOnTheFrameBeingCompared) {
     EXPECT_EQ(Frame(), 6);
     EXPECT_EQ(SearchLabel(), "Found");
     EXPECT_EQ(engine().state.g_nSearchDirection, 0);
+    ExpectPausedAfterSearch();
+
+    // The PIR panel's Stop Search ends a PIR Seek on the frame it walked.
+    DuringTheSearch([this] { Click("sbStopPIRSearch"); });
+    Click("sbPIRSeekFwd");
+    EXPECT_EQ(Frame(), 7);
     ExpectPausedAfterSearch();
 }
 
