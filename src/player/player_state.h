@@ -11,6 +11,9 @@ namespace vn::player {
 // g_nFileKind values.
 enum FileKind : int { kNoFile = 0, kAviRecording = 1, kMpeg4Stream = 2, kRawMovie = 3 };
 
+// Raw-movie stream positions per step of the seek bar: it counts 16 KiB.
+inline constexpr int g_nRawSeekStep = 16;
+
 // The speed bar runs from 0 (top, 30 frames per second) to 29 (bottom, 1).
 constexpr int kSpeedBarLastPosition = 29;
 int RateForSpeedBarPosition(int position);
