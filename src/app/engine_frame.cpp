@@ -18,6 +18,7 @@ int MillisecondsSince(std::chrono::steady_clock::time_point start) {
 }  // namespace
 
 void PlayerEngine::Timer1Timer() {
+    if (state.g_nFileKind == player::kMpeg4Stream && state.g_bPlaying) StreamTick();
     if (state.g_nFileKind != player::kAviRecording || !state.g_bPlaying) return;
     const int step = state.g_nFramesPerTick * state.g_nDirection;
     if (step == 0) return;

@@ -20,8 +20,10 @@ bool PlayerEngine::OpenRecordingFile(const std::string& path, int index) {
     switch (state.g_nFileKind) {
         case player::kAviRecording:
             return OpenAviRecording(path, index);
+        case player::kMpeg4Stream:
+        case player::kRawMovie:
+            return OpenMovie(path, index);
         default:
-            // MPEG-4 streams and raw movies do not play in this window yet.
             return RefuseFile(diag::UnkFormat);
     }
 }
@@ -36,6 +38,7 @@ bool PlayerEngine::RefuseFile(int message) {
 
 void PlayerEngine::CloseCurrentFile() {
     if (state.g_nFileKind == player::kAviRecording) recording.CloseRecording();
+    if (IsMovie()) CloseMovie();
     state.g_nFileKind = player::kNoFile;
 }
 

@@ -55,7 +55,7 @@ void PlayerEngine::OpenPlayListEntry(int index) {
 
 void PlayerEngine::ContinueWithOpenEntry() {
     // A rate of 0 leaves no direction; the next entry then starts forwards.
-    const int direction = state.g_nDirection < 0 ? -1 : 1;
+    const int direction = state.g_nDirection < 0 && !IsMovie() ? -1 : 1;
     if (direction < 0) recording.GoToEnd();
     StartPlay(direction);
 }

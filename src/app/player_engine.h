@@ -18,15 +18,21 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "app/player_view.h"
 #include "common/picture.h"
 #include "decode/jpeg_decoder.h"
 #include "diag/frame_diagnostics.h"
+#include "diag/movie_diagnostics.h"
+#include "movie/audio_output.h"
+#include "movie/movie_file.h"
 #include "player/control_state.h"
 #include "player/play_list.h"
 #include "player/player_state.h"
 #include "player/preferences.h"
+#include "player/raw_movie_playback.h"
+#include "player/stream_movie_playback.h"
 #include "recording/frame_show.h"
 #include "recording/movie_info.h"
 #include "recording/recording.h"
@@ -35,13 +41,14 @@ class QKeyEvent;
 
 namespace vn::app {
 
-class PlayerEngine : public QObject {
+class PlayerEngine : public QObject, private player::RawMovieView {
     Q_OBJECT
 public:
     // The preferences are the window's (it loads and saves them); the engine
     // reads the rate, the time stamp and the logging switch there and keeps
     // the rate it plays at.
-    PlayerEngine(PlayerView& view, player::Preferences& prefs, diag::FrameDiagnosticsView& diagnostics);
+    PlayerEngine(PlayerView& view, player::Preferences& prefs, diag::FrameDiagnosticsView& diagnostics,
+                 diag::MovieDiagnosticsView& movieDiagnostics);
     ~PlayerEngine() override;
 
     // Playback.
@@ -94,6 +101,12 @@ public:
     // the picture.
     void CloseWindow();
 
+    // MPEG-4 streams and raw movies (engine_movie.cpp).
+    // Message 1281 from the raw movies' sound output, taken on the window thread.
+    void AudioMessage(const movie::AudioNotice& notice);
+    // The diagnostics window's "MVM Restart": a paused raw movie back to its start.
+    void bMVMRestartClick();
+
     const player::ControlState& controls() const { return controls_; }
 
     player::PlayerState state;
@@ -105,6 +118,11 @@ public:
     Picture g_pFramePicture;
     avi::FrameShow frameShow{recording};
     avi::MovieInfoPanel movieInfo;
+
+    movie::AudioOutput audio;
+    movie::MovieFile movieFile{&audio.ring};
+    player::StreamMoviePlayback streamPlayback{movieFile};
+    player::RawMoviePlayback rawPlayback{movieFile, audio, *this};
 
 private:
     // Hands the state of the controls to the window; the bars' ranges it
@@ -126,9 +144,29 @@ private:
     // After an entry opened: goes on playing in the direction of play.
     void ContinueWithOpenEntry();
 
+    // The movie kinds' part of opening, closing and the commands.
+    bool IsMovie() const;
+    bool OpenMovie(const std::string& path, int index);
+    void CloseMovie();
+    void StreamTick();
+    void StartRawMovie(bool resume);
+    void PauseRawMovie();
+    void StopMovie();
+    void MovieStepForward();
+    void RawStepBackward();
+    void RawSeekBar(int position);
+    void ShowQuantiser(int quantiser);
+    void LogMovie(const std::vector<std::string>& lines) { movieDiagnostics_.LogMovieLines(lines); }
+    // RawMovieView: what raw-movie playback shows.
+    void PresentRawPicture(const Picture& picture, const player::RawPictureShown& shown) override;
+    void RawPictureRead(const player::MoviePicture& read) override;
+    void LogRawMovie(const std::vector<std::string>& lines) override { LogMovie(lines); }
+    void RawMovieEnded() override;
+
     PlayerView& view_;
     player::Preferences& prefs_;
     diag::FrameDiagnosticsView& diagnostics_;
+    diag::MovieDiagnosticsView& movieDiagnostics_;
     player::ControlState controls_;
 };
 

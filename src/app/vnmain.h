@@ -85,10 +85,14 @@ public:
     void ApplyControls(const player::ControlState& controls) override;
     void ApplyMovieInfo(const avi::MovieInfoPanel& panel) override;
     void MoveSeekBar(int position) override;
+    void MoveProgressBar(int position) override;
+    void ShowStreamStatus(const std::string& text) override;
     void MoveSpeedBar(int position) override;
     void ShowPlayList(const std::vector<std::string>& names) override;
     void SelectPlayListEntry(int index) override;
     void ShowMessage(int message) override;
+    void ShowOpenError(const std::string& path) override;
+    void PostAudioNotice(const movie::AudioNotice& notice) override;
     void BringToFront() override;
     void ProposeExportRange(int first, int last) override;
 
@@ -128,6 +132,8 @@ signals:
     void KeyPreviewRelease(QKeyEvent* event);
 
 protected:
+    // Takes the sound output's posted messages (vnmain_movie.cpp).
+    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

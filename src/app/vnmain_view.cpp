@@ -43,7 +43,7 @@ void TfrmVNMain::ApplyControls(const player::ControlState& controls) {
     pbWhere->setVisible(controls.seekArea == player::SeekArea::ProgressBar);
     pnlWhere->resize(pnlWhere->width(), player::SeekAreaHeight(controls.seekArea));
     tbWhere->SetMax(controls.seekMax);
-    pbWhere->SetMax(controls.seekMax);
+    pbWhere->SetMax(controls.progressMax);
     tbWhere->SetFrequency(controls.seekTickInterval);
     const QWidget* lastButton = controls.eventButtonsShown ? sbNextEvent : sbForward;
     pnlPlayCtrl->resize(lastButton->x() + lastButton->width() + 5, pnlPlayCtrl->height());

@@ -62,8 +62,8 @@ TEST_F(PlayListTest, OpenListsTheChosenFilesByCreationTimeWhateverTheirCase) {
     auto* open = Control<QAction>(&window, "Open1");
     open->trigger();
     EXPECT_EQ(Rows(window), QStringList({"b.M4V", "a.AVI"}));
-    // The stream cannot play here yet: it says so and the recording plays.
-    EXPECT_EQ(Messages(), std::vector<int>({diag::UnkFormat}));
+    // The "stream" holds a recording's bytes: it says so and the recording plays.
+    EXPECT_EQ(Messages(), std::vector<int>({diag::NotFound}));
     EXPECT_EQ(Entry(), 1);
     EXPECT_TRUE(engine().state.g_bPlaying);
 
