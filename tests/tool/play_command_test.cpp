@@ -38,11 +38,13 @@ TEST(PlayCommand, ARawMoviePlaysInRealTimeAndItsToneGoesToTheWav) {
     ASSERT_EQ(lines.size(), static_cast<size_t>(movie.pictureCount - 1));
     // The sound's real rate: 249 samples of 16000 a second in each 128-byte block.
     const double msPerPicture = movie.audioBytesPerPicture * 249.0 / 128 / 16;
-    // Loose enough for a loaded machine; a pace off by a fifth is not.
+    // No picture before its sound's time (less what the device holds
+    // queued); late ones only on a machine too busy to keep time.
     for (const std::string& line : lines) {
         const long picture = Number(line, "picture");
-        EXPECT_NEAR(Number(line, "ms"), (picture - 1) * msPerPicture, 800) << line;
+        EXPECT_GE(Number(line, "ms"), (picture - 1) * msPerPicture - 400) << line;
     }
+    EXPECT_LT(Number(lines.back(), "ms"), 2 * movie.pictureCount * msPerPicture + 2000);
     EXPECT_EQ(Number(lines.back(), "picture"), movie.pictureCount - 1);
 
     const std::vector<unsigned char> wav = ReadBytes(dir.File("sound.wav"));
