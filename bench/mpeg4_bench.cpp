@@ -45,7 +45,7 @@ Throughput DecodeOurs(const std::string& path, vn::Picture* picture) {
     const auto start = Clock::now();
     while (run.pictures < kMinPictures) {
         const long before = run.pictures;
-        while (movie.ReadNextPicture(picture, nullptr, false, false, nullptr) >= 0) ++run.pictures;
+        while (movie.ReadNextPicture(picture, nullptr, false, false, nullptr)) ++run.pictures;
         if (run.pictures == before || !movie.RewindStream()) break;
     }
     run.seconds = std::chrono::duration<double>(Clock::now() - start).count();

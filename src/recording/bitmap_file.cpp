@@ -20,8 +20,8 @@ void Put32(std::vector<uint8_t>& out, uint32_t v) {
 
 }  // namespace
 
-int WriteBitmapFile(const std::string& path, const Picture& picture) {
-    if (picture.empty()) return -1;
+bool WriteBitmapFile(const std::string& path, const Picture& picture) {
+    if (picture.empty()) return false;
     const uint32_t imageSize = static_cast<uint32_t>(picture.stride()) * picture.height();
     std::vector<uint8_t> header;
     header.reserve(54);
@@ -43,13 +43,12 @@ int WriteBitmapFile(const std::string& path, const Picture& picture) {
     Put32(header, 0);
 
     std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return -1;
+    if (!file) return false;
     bool ok = std::fwrite(header.data(), 1, header.size(), file) == header.size();
     for (int row = picture.height() - 1; ok && row >= 0; --row) {
         ok = std::fwrite(picture.Row(row), 1, picture.stride(), file) == static_cast<size_t>(picture.stride());
     }
-    ok = (std::fclose(file) == 0) && ok;
-    return ok ? 0 : -1;
+    return (std::fclose(file) == 0) && ok;
 }
 
 }  // namespace vn::avi

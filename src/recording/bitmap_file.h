@@ -8,7 +8,7 @@
 
 namespace vn::avi {
 
-// 0 on success, -1 when the picture is empty or the file cannot be written.
-int WriteBitmapFile(const std::string& path, const Picture& picture);
+// False when the picture is empty or the file cannot be written.
+bool WriteBitmapFile(const std::string& path, const Picture& picture);
 
 }  // namespace vn::avi

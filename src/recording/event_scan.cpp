@@ -11,7 +11,7 @@ constexpr uint8_t kEventMark = 0x80;
 bool FrameScanner::IsEventFrame(int frame) {
     // A frame that cannot be fetched is no event frame: the buffer would
     // still hold the frame before it.
-    if (recording_.ReadFrame(frame) != 0) return false;
+    if (recording_.ReadFrame(frame) != FrameRead::kOk) return false;
     jpeg::JpegDecoder& decoder = recording_.decoder();
     decoder.ParseJpegHeaders(recording_.LastFrameBytes(), jpeg::kMarkerWalkLimit, nullptr, nullptr, nullptr, nullptr);
     return decoder.camera.hasEventByte && (decoder.camera.EventByte & kEventMark) != 0;

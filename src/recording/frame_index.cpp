@@ -22,7 +22,7 @@ uint32_t U32(const uint8_t* p) {
 
 }  // namespace
 
-int Recording::ReadFrameIndex() {
+OpenResult Recording::ReadFrameIndex() {
     std::array<uint8_t, kEntrySize * kEntriesPerRead> block;
     const size_t frames = frameIndex.size();
     for (size_t first = 0; first < frames; first += kEntriesPerRead) {
@@ -32,28 +32,32 @@ int Recording::ReadFrameIndex() {
         const uint64_t at = idx1Pos + first * kEntrySize;
         const size_t available =
             at < fileSize ? static_cast<size_t>(std::min<uint64_t>(bytes.size(), fileSize - at)) : 0;
-        if (!file_.ReadAt(at, bytes.first(available))) return -1;
+        if (!file_.ReadAt(at, bytes.first(available))) return OpenResult::kUnusable;
         for (size_t i = 0; i < count; ++i) {
-            if ((i + 1) * kEntrySize > available) return -1;
+            if ((i + 1) * kEntrySize > available) return OpenResult::kUnusable;
             const uint8_t* entry = bytes.data() + i * kEntrySize;
-            if (!IsFrameTag(U32(entry))) return -1;
+            if (!IsFrameTag(U32(entry))) return OpenResult::kUnusable;
             // An index after the RIFF chunk counts from the "movi" list.
             frameIndex[first + i] = FrameIndexEntry{U32(entry + 8) + moviPos, U32(entry + 12)};
         }
     }
-    return 0;
+    return OpenResult::kOpened;
 }
 
-int Recording::GetFrameEntry(int frame, uint32_t* offset, uint32_t* length) const {
-    if (frame < 0 || frame >= header.frames || static_cast<size_t>(frame) >= frameIndex.size()) return -2;
+FrameRead Recording::GetFrameEntry(int frame, uint32_t* offset, uint32_t* length) const {
+    if (frame < 0 || frame >= header.frames || static_cast<size_t>(frame) >= frameIndex.size()) {
+        return FrameRead::kNoSuchFrame;
+    }
     if (offset) *offset = frameIndex[frame].offset;
     if (length) *length = frameIndex[frame].length;
-    return 0;
+    return FrameRead::kOk;
 }
 
-int Recording::ReadFrame(int frame, std::span<uint8_t> dest, uint32_t* offset, uint32_t* length) {
+FrameRead Recording::ReadFrame(int frame, std::span<uint8_t> dest, uint32_t* offset, uint32_t* length) {
     FrameIndexEntry entry;
-    if (GetFrameEntry(frame, &entry.offset, &entry.length) != 0) return -2;
+    if (const FrameRead found = GetFrameEntry(frame, &entry.offset, &entry.length); found != FrameRead::kOk) {
+        return found;
+    }
     if (offset) *offset = entry.offset;
     if (length) *length = entry.length;
     if (dest.empty()) dest = frameBuffer;
@@ -62,15 +66,15 @@ int Recording::ReadFrame(int frame, std::span<uint8_t> dest, uint32_t* offset, u
     // Nothing is written past the destination, and a frame must lie wholly
     // inside the file.
     const uint64_t pictureAt = uint64_t{entry.offset} + 8;
-    if (entry.length > dest.size() || pictureAt + entry.length > fileSize) return -3;
-    if (!IsFrameTag(file_.TagAt(entry.offset))) return -3;
+    if (entry.length > dest.size() || pictureAt + entry.length > fileSize) return FrameRead::kNotAFrame;
+    if (!IsFrameTag(file_.TagAt(entry.offset))) return FrameRead::kNotAFrame;
     if (!file_.ReadAt(pictureAt, dest.first(entry.length))) {
         // The destination now holds neither the old frame nor the new one.
         if (intoFrameBuffer) lastFrameLength = 0;
-        return -3;
+        return FrameRead::kNotAFrame;
     }
     if (intoFrameBuffer) lastFrameLength = entry.length;
-    return 0;
+    return FrameRead::kOk;
 }
 
 std::span<const uint8_t> Recording::LastFrameBytes() const {

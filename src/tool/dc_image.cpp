@@ -10,8 +10,9 @@ DcImage::DcImage(int width, int height)
       cr(cb.size()),
       picture(blocksWide, blocksHigh) {}
 
-int DcImage::Decode(jpeg::JpegDecoder& decoder, std::span<const uint8_t> bytes) {
-    const int result = decoder.DecodeJpegDcImage(bytes, luma.data(), cb.data(), cr.data(), blocksWide, blocksHigh);
+jpeg::DcImageStatus DcImage::Decode(jpeg::JpegDecoder& decoder, std::span<const uint8_t> bytes) {
+    const jpeg::DcImageStatus result =
+        decoder.DecodeJpegDcImage(bytes, luma.data(), cb.data(), cr.data(), blocksWide, blocksHigh);
     decoder.ConvertDcImageToRgb(picture.data(), luma.data(), cb.data(), cr.data(), blocksWide, blocksHigh,
                                 picture.stride());
     return result;

@@ -15,8 +15,7 @@ struct DcImage {
     DcImage(int width, int height);
 
     // DC-decodes the frame's bytes and converts the planes into `picture`.
-    // Returns DecodeJpegDcImage's result.
-    int Decode(jpeg::JpegDecoder& decoder, std::span<const uint8_t> bytes);
+    jpeg::DcImageStatus Decode(jpeg::JpegDecoder& decoder, std::span<const uint8_t> bytes);
 
     int blocksWide, blocksHigh;
     std::vector<int32_t> luma, cb, cr;

@@ -29,10 +29,10 @@ int Session::Open(const char* command, const Arguments& args) {
         return kExitUnusable;
     }
     openResult = recording.OpenRecording(path);
-    if (openResult != 0) {
+    if (openResult != avi::OpenResult::kOpened) {
         std::string reason = recording.openFailure.empty() ? "unusable" : recording.openFailure;
-        Complain(command,
-                 path + ": not a usable recording (" + reason + ", result " + std::to_string(openResult) + ")");
+        Complain(command, path + ": not a usable recording (" + reason + ", result " +
+                              std::to_string(static_cast<int>(openResult)) + ")");
         return kExitUnusable;
     }
     return 0;
