@@ -1,6 +1,7 @@
 // Full decode of one frame: the MCU loop over the planes, the conversion
 // into the picture and the end-of-image check.
 #include <algorithm>
+#include <cassert>
 #include <functional>
 
 #include "decode/colour.h"
@@ -47,6 +48,11 @@ template <class Source>
     const int chromaStride = planes.chromaStride();
     const int mcuRows = planes.codedHeight / kMcuSize;
     const int mcuColumns = planes.codedWidth / kMcuSize;
+    // Every block stored lies inside its plane.
+    assert(planes.codedWidth % kMcuSize == 0 && planes.codedHeight % kMcuSize == 0);
+    assert(planes.y.size() >= static_cast<size_t>(lumaStride) * planes.codedHeight);
+    assert(planes.cb.size() >= static_cast<size_t>(chromaStride) * planes.codedHeight / 2);
+    assert(planes.cr.size() == planes.cb.size());
     for (int m = 0; m < mcuRows; ++m) {
         for (int n = 0; n < mcuColumns; ++n) {
             const int ahead = m * mcuColumns + n + kPrefetchMcus;
