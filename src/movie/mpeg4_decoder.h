@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/picture.h"
+#include "movie/dc_prediction.h"
 #include "movie/mpeg4_block.h"
 #include "movie/stream_window.h"
 #include "movie/yuv_planes.h"
@@ -85,8 +86,7 @@ private:
         bool available = false;
     };
 
-    // DC predictor of a neighbour outside the VOP or not intra.
-    static constexpr int kNoDc = 1024;
+    static constexpr int kNoDc = kNoDcNeighbour;
 
     void ReleasePictureBuffers();
     bool ParseVopHeader(StreamWindow& stream);

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "movie/dc_prediction.h"
 #include "movie/dequant.h"
 #include "movie/motion_comp.h"
 #include "movie/mpeg4_decoder.h"
@@ -21,21 +22,6 @@ constexpr int kDquant[4] = {-1, -2, 1, 2};
 // Quantised DC values are kept in this range, so a damaged stream's
 // predictions cannot run away.
 constexpr int kMinQuantisedDc = -2048, kMaxQuantisedDc = 2047;
-
-struct DcNeighbour {
-    int reconstructed = 0;  // quantised DC x scaler
-    int quantised = 0;
-    bool inMacroblock = false;
-};
-
-// Predicts from above (C) where the left (A) to above-left (B) gradient is
-// the smaller, else from the left; a block of the same macroblock gives its
-// quantised DC as it is.
-int PredictDc(const DcNeighbour& a, int b, const DcNeighbour& c, int scaler) {
-    const DcNeighbour& from = std::abs(a.reconstructed - b) < std::abs(b - c.reconstructed) ? c : a;
-    if (from.inMacroblock) return from.quantised;
-    return (from.reconstructed + scaler / 2) / scaler;
-}
 
 int Median(int a, int b, int c) { return std::max(std::min(a, b), std::min(std::max(a, b), c)); }
 

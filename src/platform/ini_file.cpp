@@ -35,6 +35,14 @@ QString WritableSettingsPath(const QString& path) {
     return fallback;
 }
 
+QString SettingsPathFor(const QString& programPath) {
+    const QFileInfo program(programPath);
+    const QString name = program.completeBaseName() + QStringLiteral(".ini");
+    const QString beside = program.dir().filePath(name);
+    if (QFileInfo::exists(beside)) return beside;
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(name);
+}
+
 int LeadingInteger(const QString& text) {
     const QString trimmed = text.trimmed();
     int end = 0;

@@ -33,6 +33,11 @@ private:
 // can be written, else the same name in the user's configuration folder.
 QString WritableSettingsPath(const QString& path);
 
+// The settings file of the program at programPath, named after it with the
+// extension "ini": beside the program when a file of that name is there (a
+// portable copy is known by it), else in the user's configuration folder.
+QString SettingsPathFor(const QString& programPath);
+
 // GetPrivateProfileInt's reading of a value's text.
 int LeadingInteger(const QString& text);
 

@@ -5,16 +5,21 @@
 
 namespace vn::tool {
 
-Arguments::Arguments(int argc, char** argv, int first, const std::set<std::string>& valueOptions) {
+Arguments::Arguments(int argc, char** argv, int first, const std::set<std::string>& valueOptions,
+                     const std::set<std::string>& switches) {
     for (int i = first; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
+        if (arg == "-h") {
+            switches_.insert("help");
+        } else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
             const std::string name = arg.substr(2);
-            if (valueOptions.count(name) == 0) {
+            if (name == "help" || switches.count(name)) {
                 switches_.insert(name);
+            } else if (!valueOptions.count(name)) {
+                if (error_.empty()) error_ = "unknown option " + arg;
             } else if (i + 1 < argc) {
                 values_[name] = argv[++i];  // may start with '-': a negative number
-            } else {
+            } else if (error_.empty()) {
                 error_ = "option " + arg + " needs a value";
             }
         } else {

@@ -1,5 +1,6 @@
 // Command-line arguments of one subcommand: positional values, options with
-// a value ("--frame 3", "--direction -1") and switches ("--all").
+// a value ("--frame 3", "--direction -1") and switches ("--all"). "--help"
+// and "-h" are the switch "help" of every command.
 #pragma once
 
 #include <map>
@@ -12,8 +13,10 @@ namespace vn::tool {
 
 class Arguments {
 public:
-    // valueOptions: the options that take a value; every other "--name" is a switch.
-    Arguments(int argc, char** argv, int first, const std::set<std::string>& valueOptions);
+    // An option that is neither one of valueOptions nor one of switches is
+    // an error.
+    Arguments(int argc, char** argv, int first, const std::set<std::string>& valueOptions,
+              const std::set<std::string>& switches);
 
     bool ok() const { return error_.empty(); }
     const std::string& error() const { return error_; }

@@ -1,22 +1,23 @@
-// The tool's subcommands. Each returns the process exit status: 0 on
-// success, 1 for a usage error, 2 when the file cannot be used.
+// The tool's subcommands on recordings and movies. Each runs to the process
+// exit status: 0 on success, 1 when a file cannot be used, 2 for a wrong
+// command line.
 #pragma once
 
 #include <string>
 
+#include "tool/command.h"
+
 namespace vn::tool {
 
-class Arguments;
-
-int RunInfo(Arguments& args);
-int RunFrames(Arguments& args);
-int RunDecode(Arguments& args);
-int RunReport(Arguments& args);
+extern const Command kInfoCommand;
+extern const Command kFramesCommand;
+extern const Command kDecodeCommand;
+extern const Command kReportCommand;
 
 // Prints "vnplay-tool COMMAND: message" to standard error.
 void Complain(const char* command, const std::string& message);
 
-constexpr int kExitUsage = 1;
-constexpr int kExitUnusable = 2;
+constexpr int kExitUnusable = 1;
+constexpr int kExitUsage = 2;
 
 }  // namespace vn::tool

@@ -13,6 +13,7 @@
 #include "tool/commands.h"
 #include "tool/dc_image.h"
 #include "tool/json_writer.h"
+#include "tool/movie_commands.h"
 #include "tool/session.h"
 
 namespace vn::tool {
@@ -24,8 +25,6 @@ std::string FramePath(const std::string& folder, int frame) {
     std::snprintf(name, sizeof name, "/frame_%05d.bmp", frame);
     return folder + name;
 }
-
-}  // namespace
 
 int RunDecode(Arguments& args) {
     const bool all = args.Has("all");
@@ -102,5 +101,32 @@ int RunDecode(Arguments& args) {
     }
     return status;
 }
+
+}  // namespace
+
+const Command kDecodeCommand{"decode",
+                             "frames decoded as playback decodes them, written as bitmaps",
+                             "usage: vnplay-tool decode FILE --frame N --out FILE.bmp\n"
+                             "       vnplay-tool decode FILE --all --out-dir DIR\n"
+                             "       vnplay-tool decode MOVIE --picture N --out FILE.bmp\n"
+                             "       vnplay-tool decode MOVIE --all --out-dir DIR\n"
+                             "\n"
+                             "Decodes the frames in order, as playback does, and writes them as 24-bit\n"
+                             "bitmaps, with --all as DIR/frame_00000.bmp and on. For a recording, prints\n"
+                             "one JSON line for each frame written.\n"
+                             "\n"
+                             "Options:\n"
+                             "  --frame N         (recordings) decode frames 0..N and write frame N\n"
+                             "  --picture N       (movies) decode pictures 0..N and write picture N\n"
+                             "  --out FILE        the bitmap for that one frame\n"
+                             "  --all             every frame, into the folder of --out-dir DIR\n"
+                             "  --dc              (recordings) the DC-only picture, a pixel per 8 x 8 block\n"
+                             "  --embed-time      (recordings) the time-stamp caption in a band below\n"
+                             "  --deblock 0|1|2   (movies) the deblocking method, 2 unless given\n"
+                             "  --force-bw        (movies) brightness only\n",
+                             {"frame", "picture", "out", "out-dir", "deblock"},
+                             {"all", "dc", "embed-time", "force-bw"},
+                             RunDecode,
+                             RunMovieDecode};
 
 }  // namespace vn::tool

@@ -5,10 +5,12 @@
 #include "recording/frame_show.h"
 #include "tool/commands.h"
 #include "tool/json_writer.h"
+#include "tool/movie_commands.h"
 #include "tool/session.h"
 #include "tool/shown_frame_json.h"
 
 namespace vn::tool {
+namespace {
 
 int RunFrames(Arguments& args) {
     Session session;
@@ -35,5 +37,24 @@ int RunFrames(Arguments& args) {
     }
     return 0;
 }
+
+}  // namespace
+
+const Command kFramesCommand{"frames",
+                             "one JSON line a frame, as the player shows it playing forwards",
+                             "usage: vnplay-tool frames FILE [--honour-skip] [--audio-out PATH]\n"
+                             "\n"
+                             "One JSON object a line for every frame, as the player shows it playing\n"
+                             "forwards from the first frame: read and decode results, elapsed time,\n"
+                             "capture date and time, camera clock, event marks. For a movie, one line\n"
+                             "for every picture in stream order, then one for where reading ended.\n"
+                             "\n"
+                             "Options (movies):\n"
+                             "  --honour-skip      leave out the sound bytes each chunk marks as skippable\n"
+                             "  --audio-out PATH   write the raw movie's sound bytes to PATH\n",
+                             {"audio-out"},
+                             {"honour-skip"},
+                             RunFrames,
+                             RunMovieFrames};
 
 }  // namespace vn::tool

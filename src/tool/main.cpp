@@ -2,71 +2,78 @@
 // and prints what the player would show, as JSON.
 #include <cstdio>
 #include <cstring>
-#include <set>
-#include <string>
 
 #include "tool/arguments.h"
 #include "tool/commands.h"
 #include "tool/movie_commands.h"
+#include "version/version.h"
 
 namespace {
 
-const char kUsage[] =
-    "usage: vnplay-tool COMMAND FILE [options]\n"
-    "Recordings (.avi):\n"
-    "  info FILE                          header, model, movie record, events\n"
-    "  frames FILE                        one line per frame as the player shows it\n"
-    "  decode FILE --frame N --out F.bmp  decode frames 0..N and write frame N\n"
-    "         FILE --all --out-dir DIR    write every frame as DIR/frame_00000.bmp, ...\n"
-    "         [--dc]                      the DC-only picture, one pixel per 8 x 8 block\n"
-    "         [--embed-time]              the time-stamp caption below the frame\n"
-    "  report FILE                        full per-frame report: camera records, checksums\n"
-    "Movies (.m4v, .mvm):\n"
-    "  info FILE                          stream size, length, time increments\n"
-    "  frames FILE [--honour-skip] [--audio-out PATH]\n"
-    "  decode FILE --picture N --out F.bmp | --all --out-dir DIR [--deblock 0|1|2] [--force-bw]\n"
-    "  seek FILE --position P --step S --direction D [--read K] [--out-dir DIR] [--deblock M]\n";
+using vn::tool::Command;
 
-using Run = int (*)(vn::tool::Arguments&);
-
-struct Command {
-    const char* name;
-    Run recording;  // null: not for recordings
-    Run movie;      // null: not for movies
-    std::set<std::string> valueOptions;
+// A new command defines its Command beside its code and joins this list.
+const Command* const kCommands[] = {
+    &vn::tool::kInfoCommand,   &vn::tool::kFramesCommand, &vn::tool::kDecodeCommand,
+    &vn::tool::kReportCommand, &vn::tool::kSeekCommand,
 };
 
-const Command kCommands[] = {
-    {"info", vn::tool::RunInfo, vn::tool::RunMovieInfo, {}},
-    {"frames", vn::tool::RunFrames, vn::tool::RunMovieFrames, {"audio-out"}},
-    {"decode", vn::tool::RunDecode, vn::tool::RunMovieDecode, {"frame", "picture", "out", "out-dir", "deblock"}},
-    {"report", vn::tool::RunReport, nullptr, {}},
-    {"seek", nullptr, vn::tool::RunMovieSeek, {"position", "step", "direction", "read", "out-dir", "deblock"}},
-};
+void PrintUsage(FILE* out) {
+    std::fputs(
+        "usage: vnplay-tool COMMAND FILE [OPTION...]\n"
+        "       vnplay-tool COMMAND --help\n"
+        "       vnplay-tool --help | --version\n"
+        "\n"
+        "Prints what vnplay reads from a camera recording (.avi) or movie (.m4v,\n"
+        ".mvm) as JSON. Commands:\n",
+        out);
+    for (const Command* command : kCommands) std::fprintf(out, "  %-8s %s\n", command->name, command->summary);
+    std::fputs("\n\"vnplay-tool COMMAND --help\" shows a command's options.\n", out);
+}
+
+int UsageError(const char* message, const char* argument) {
+    std::fprintf(stderr, "vnplay-tool: %s \"%s\"\nTry \"vnplay-tool --help\".\n", message, argument);
+    return vn::tool::kExitUsage;
+}
+
+int RunCommand(const Command& command, int argc, char** argv) {
+    vn::tool::Arguments args(argc, argv, 2, command.valueOptions, command.switches);
+    if (args.Has("help")) {
+        std::fputs(command.help, stdout);
+        return 0;
+    }
+    if (!args.ok()) {
+        vn::tool::Complain(command.name, args.error() + "\nTry \"vnplay-tool " + command.name + " --help\".");
+        return vn::tool::kExitUsage;
+    }
+    const bool movie = !args.positional().empty() && vn::tool::IsMovieFile(args.positional()[0]);
+    const Command::Run run = movie ? command.movie : command.recording;
+    if (!run) {
+        vn::tool::Complain(command.name, movie ? "works on recordings (.avi), not on movies"
+                                               : "works on movies (.m4v, .mvm), not on recordings");
+        return vn::tool::kExitUsage;
+    }
+    return run(args);
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
-        std::fputs(kUsage, argc < 2 ? stderr : stdout);
-        return argc < 2 ? vn::tool::kExitUsage : 0;
+    if (argc < 2) {
+        PrintUsage(stderr);
+        return vn::tool::kExitUsage;
     }
-    for (const Command& command : kCommands) {
-        if (std::strcmp(argv[1], command.name) != 0) continue;
-        vn::tool::Arguments args(argc, argv, 2, command.valueOptions);
-        if (!args.ok()) {
-            vn::tool::Complain(command.name, args.error());
-            return vn::tool::kExitUsage;
-        }
-        const bool movie = !args.positional().empty() && vn::tool::IsMovieFile(args.positional()[0]);
-        const Run run = movie ? command.movie : command.recording;
-        if (!run) {
-            vn::tool::Complain(command.name, movie ? "works on recordings (.avi), not on movies"
-                                                   : "works on movies (.m4v, .mvm), not on recordings");
-            return vn::tool::kExitUsage;
-        }
-        return run(args);
+    const char* first = argv[1];
+    if (std::strcmp(first, "--help") == 0 || std::strcmp(first, "-h") == 0) {
+        PrintUsage(stdout);
+        return 0;
     }
-    std::fprintf(stderr, "vnplay-tool: unknown command \"%s\"\n%s", argv[1], kUsage);
-    return vn::tool::kExitUsage;
+    if (std::strcmp(first, "--version") == 0) {
+        std::printf("vnplay-tool %s\n", vn::version::kText);
+        return 0;
+    }
+    for (const Command* command : kCommands) {
+        if (std::strcmp(first, command->name) == 0) return RunCommand(*command, argc, argv);
+    }
+    return UsageError(first[0] == '-' ? "unknown option" : "unknown command", first);
 }

@@ -210,4 +210,25 @@ int RunMovieSeek(Arguments& args) {
     return kExitOk;
 }
 
+const Command kSeekCommand{"seek",
+                           "a movie sought to an intra picture near a position, as the seek bar does",
+                           "usage: vnplay-tool seek MOVIE --position P --step S --direction D [--read K]\n"
+                           "                        [--out-dir DIR] [--deblock 0|1|2]\n"
+                           "\n"
+                           "Seeks a movie (.m4v, .mvm) to an intra picture near a position, as the\n"
+                           "seek bar does, and prints the result and where it landed, then the\n"
+                           "results of reading K pictures from there.\n"
+                           "\n"
+                           "Options:\n"
+                           "  --position P      the position, in steps\n"
+                           "  --step S          units of 1024 bytes in a step\n"
+                           "  --direction D     search forwards (0 or more) or backwards (below 0)\n"
+                           "  --read K          read K pictures after the seek\n"
+                           "  --out-dir DIR     write them as DIR/then_00000.bmp and on\n"
+                           "  --deblock 0|1|2   the deblocking method, 2 unless given\n",
+                           {"position", "step", "direction", "read", "out-dir", "deblock"},
+                           {},
+                           nullptr,
+                           RunMovieSeek};
+
 }  // namespace vn::tool

@@ -1,12 +1,13 @@
 // vnplay-tool on MPEG-4 streams (.m4v) and raw movies (.mvm): info, frames,
 // decode and seek. Each takes the subcommand's arguments with the movie as
-// the one positional value and returns the exit status: 0 ok, 1 usage
-// error, 2 file unusable.
+// the one positional value and returns the exit status: 0 ok, 1 file
+// unusable, 2 wrong command line.
 #pragma once
 
 #include <string>
 
 #include "tool/arguments.h"
+#include "tool/command.h"
 
 namespace vn::tool {
 
@@ -18,5 +19,8 @@ int RunMovieInfo(Arguments& args);
 int RunMovieFrames(Arguments& args);
 int RunMovieDecode(Arguments& args);
 int RunMovieSeek(Arguments& args);
+
+// "seek", for movies only.
+extern const Command kSeekCommand;
 
 }  // namespace vn::tool

@@ -40,8 +40,6 @@ void WriteDcChecksums(JsonWriter& json, jpeg::JpegDecoder& decoder, DcImage& dc,
         .Field("dc_thumb_sha256", Sha256Hex({dc.picture.data(), dc.picture.size_bytes()}));
 }
 
-}  // namespace
-
 int RunReport(Arguments& args) {
     Session session;
     if (int status = session.Open("report", args)) return status;
@@ -83,5 +81,20 @@ int RunReport(Arguments& args) {
     std::printf("%s\n", json.str().c_str());
     return 0;
 }
+
+}  // namespace
+
+const Command kReportCommand{"report",
+                             "the full per-frame inspection of a recording: camera records, checksums",
+                             "usage: vnplay-tool report FILE\n"
+                             "\n"
+                             "The full inspection of a recording (.avi) as one JSON document: its facts,\n"
+                             "then for every frame, shown in order from the first, the camera records,\n"
+                             "the Movie Info panel's texts, the times, and checksums of the picture and\n"
+                             "of its DC-only image.\n",
+                             {},
+                             {},
+                             RunReport,
+                             nullptr};
 
 }  // namespace vn::tool

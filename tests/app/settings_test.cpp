@@ -109,6 +109,19 @@ TEST(IniFile, UnwritableFolderFallsBackToTheConfigurationFolderWithTheOldValues)
     QStandardPaths::setTestModeEnabled(false);
 }
 
+TEST(IniFile, SettingsLiveInTheConfigurationFolderUnlessTheProgramHasItsFileBesideIt) {
+    QTemporaryDir folder;
+    const QString program = folder.filePath("vnplay");
+    const QString configured =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath("vnplay.ini");
+    EXPECT_EQ(ui::SettingsPathFor(program), configured);
+
+    QFile portable(folder.filePath("vnplay.ini"));
+    ASSERT_TRUE(portable.open(QIODevice::WriteOnly));
+    portable.close();
+    EXPECT_EQ(ui::SettingsPathFor(program), portable.fileName());
+}
+
 TEST(IniFile, WritableFileIsUsedWhereItIs) {
     QTemporaryDir folder;
     const QString path = folder.filePath("vnplay.ini");

@@ -6,6 +6,7 @@
 
 #include "decode/jpeg_decoder.h"
 #include "jpeg_test_support.h"
+#include "support/psnr.h"
 
 namespace vn::jpeg {
 namespace {

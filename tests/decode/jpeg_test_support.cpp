@@ -94,13 +94,6 @@ std::vector<uint8_t> DecodeWithTurbo(std::span<const uint8_t> jpeg, int width, i
     return bgr;
 }
 
-double Psnr(std::span<const uint8_t> a, std::span<const uint8_t> b) {
-    double sum = 0;
-    for (size_t i = 0; i < a.size(); ++i) sum += (a[i] - b[i]) * (a[i] - b[i]);
-    if (sum == 0) return 99.0;
-    return 10 * std::log10(255.0 * 255.0 * a.size() / sum);
-}
-
 size_t ScanOffset(std::span<const uint8_t> jpeg) {
     for (size_t pos = 2; pos + 4 <= jpeg.size();) {
         const size_t length = jpeg[pos + 2] << 8 | jpeg[pos + 3];

@@ -21,9 +21,6 @@ std::vector<uint8_t> EncodeFrame(const std::vector<uint8_t>& bgr, int width, int
 // libjpeg-turbo's own decode into blue-green-red rows of 3 x width bytes.
 std::vector<uint8_t> DecodeWithTurbo(std::span<const uint8_t> jpeg, int width, int height);
 
-// Peak signal-to-noise ratio of two pictures of equal size, in dB.
-double Psnr(std::span<const uint8_t> a, std::span<const uint8_t> b);
-
 // Offset of the first entropy-coded byte (after SOS), or 0.
 size_t ScanOffset(std::span<const uint8_t> jpeg);
 

@@ -105,7 +105,7 @@ TEST_F(DamagedMovieTest, CorruptedBytesNeverHangOrReadOutside) {
         for (const uint8_t value : {0x00, 0x01, 0xB2, 0xB6, 0xFF}) {
             std::vector<uint8_t> bytes = good;
             bytes[at] = value;
-            test::BitWriter w;
+            samples::BitWriter w;
             w.Bytes(bytes);
             ASSERT_TRUE(w.WriteFile(path));
             ASSERT_EQ(file.OpenStream(path), 1);
@@ -134,7 +134,7 @@ TEST_F(DamagedMovieTest, CorruptedFixtureMoviesReadToTheEnd) {
             std::vector<uint8_t> bytes = good;
             bytes.resize(good.size() - random() % 20000);
             for (int k = 0; k < 12; ++k) bytes[64 + random() % (bytes.size() - 64)] = static_cast<uint8_t>(random());
-            test::BitWriter w;
+            samples::BitWriter w;
             w.Bytes(bytes);
             ASSERT_TRUE(w.WriteFile(path));
             ASSERT_GT(file.OpenStream(path), 0) << name;

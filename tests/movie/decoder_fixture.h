@@ -9,7 +9,7 @@
 #include <string>
 
 #include "movie/mpeg4_decoder.h"
-#include "support/mpeg4_writer.h"
+#include "samplewriter/mpeg4_headers.h"
 
 namespace vn::test {
 
@@ -51,8 +51,8 @@ protected:
         return p.cr[y * p.chromaStride + x];
     }
 
-    BitWriter w;
-    LayerFields layer;
+    samples::BitWriter w;
+    samples::LayerFields layer;
     mpeg4::StreamWindow stream;
     mpeg4::Mpeg4Decoder decoder;
 };

@@ -36,7 +36,7 @@ TEST_F(MovieFileTest, OpenFailsWithAReasonAndLeavesNothingOpen) {
     EXPECT_EQ(file.ReadNextPicture(nullptr, nullptr, false, false, nullptr), std::nullopt);
     EXPECT_FALSE(file.RewindStream());
 
-    test::BitWriter noHeaders;
+    samples::BitWriter noHeaders;
     noHeaders.Bytes(HandMadeMovie::Counting(4096));
     const std::string path = Path(".m4v");
     ASSERT_TRUE(noHeaders.WriteFile(path));

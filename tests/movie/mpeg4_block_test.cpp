@@ -5,7 +5,7 @@
 #include <string>
 
 #include "decode/quant.h"
-#include "support/bit_writer.h"
+#include "samplewriter/bit_writer.h"
 
 namespace vn::mpeg4 {
 namespace {
@@ -35,7 +35,7 @@ protected:
     // The dequantised value at a zigzag scan index.
     int AtScan(int k) const { return block.value[jpeg::kZigzagToNatural[k]]; }
 
-    test::BitWriter w;
+    samples::BitWriter w;
     StreamWindow stream;
     DequantisedBlock block;
     const QuantiserScales& scales = ScalesForQuantiser(8);
@@ -122,7 +122,7 @@ TEST_F(BlockTest, EscapeModeThreeSaturatesAndChecksItsMarkers) {
     ASSERT_TRUE(Decode(false, false, true, true));
     EXPECT_EQ(AtScan(0), 2047);
 
-    w = test::BitWriter();
+    w = samples::BitWriter();
     EscapeMode3(1, 0, 5, 0);
     EXPECT_FALSE(Decode(false, false, true, true));
 }

@@ -7,8 +7,8 @@
 namespace vn::mpeg4 {
 namespace {
 
+using samples::LayerFields;
 using test::DecoderTest;
-using test::LayerFields;
 
 TEST_F(DecoderTest, HeadersSetTheStreamParameters) {
     layer.width = 176;
@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(DecoderTest, TruncatedHeadersAreRefused) {
     WriteHeaders();
     const std::vector<uint8_t> full = w.bytes();
-    w = test::BitWriter();
+    w = samples::BitWriter();
     w.Bytes(std::vector<uint8_t>(full.begin(), full.end() - 3));
     EXPECT_FALSE(Open());
 }

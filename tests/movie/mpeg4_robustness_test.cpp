@@ -16,8 +16,8 @@ TEST_F(DecoderTest, VopsAcrossTheWindowBoundaryDecodeAsAnyOther) {
     layer.width = layer.height = 16;
     WriteHeaders();
     const size_t header = w.bytes().size();
-    test::BitWriter vop;
-    test::VopFields f;
+    samples::BitWriter vop;
+    samples::VopFields f;
     WriteVopHeader(vop, f);
     vop.Code("011 0 11");
     // Every block: the DC, two table events and the three escape modes.
@@ -53,7 +53,7 @@ TEST_F(DecoderTest, DamagedStreamsFailWithoutHarm) {
     WriteHeaders();
     const size_t header = w.bytes().size();
     for (int i = 0; i < 3; ++i) {
-        test::VopFields intra;
+        samples::VopFields intra;
         intra.quant = 4;
         WriteVopHeader(w, intra);
         for (int mb = 0; mb < 6; ++mb) {
@@ -61,7 +61,7 @@ TEST_F(DecoderTest, DamagedStreamsFailWithoutHarm) {
             for (int block = 0; block < 6; ++block) w.Code("010 101  10 0  0000011 0 110 1  0111 0");
         }
         w.AlignWithStuffing();
-        test::VopFields predicted;
+        samples::VopFields predicted;
         predicted.codingType = 1;
         predicted.fcode = 3;
         WriteVopHeader(w, predicted);
@@ -79,7 +79,7 @@ TEST_F(DecoderTest, DamagedStreamsFailWithoutHarm) {
             bytes[at] = trial % 3 == 0 ? static_cast<uint8_t>(rng()) : bytes[at] ^ (1u << (rng() % 8));
         }
         if (trial % 5 == 0) bytes.resize(header + rng() % (bytes.size() - header));
-        w = test::BitWriter();
+        w = samples::BitWriter();
         w.Bytes(bytes);
         ASSERT_TRUE(Open());
         decoder.g_nDeblockMethod = trial % 3;

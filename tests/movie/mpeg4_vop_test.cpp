@@ -9,8 +9,8 @@
 namespace vn::mpeg4 {
 namespace {
 
+using samples::VopFields;
 using test::DecoderTest;
-using test::VopFields;
 
 VopFields Vop(uint32_t codingType, uint32_t quant = 8, uint32_t threshold = 0) {
     VopFields f;
@@ -22,7 +22,7 @@ VopFields Vop(uint32_t codingType, uint32_t quant = 8, uint32_t threshold = 0) {
 
 // An I-VOP macroblock without coefficients: DC size codes only, luma DC
 // differences -3, 0, 0, 0 and chroma -5, -5.
-void FlatIntraMacroblock(test::BitWriter& w) {
+void FlatIntraMacroblock(samples::BitWriter& w) {
     w.Code("1 0 0011");            // MCBPC intra CBPC 0, ac_pred_flag, CBPY 0
     w.Code("10 00  011 011 011");  // luma DC sizes 2 (v = 0) and 0
     w.Code("001 010  001 010");    // chroma DC size 3, v = 2
@@ -92,7 +92,7 @@ TEST_F(DecoderTest, StuffingBeforeTheMacroblockTypeIsSkipped) {
 }
 
 // A 48 x 32 I-VOP whose luma blocks differ, made of DC size codes.
-void PatternIntraVop(test::BitWriter& w) {
+void PatternIntraVop(samples::BitWriter& w) {
     WriteVopHeader(w, Vop(0, 12, 1));
     const char* dcs[6] = {"10 00", "10 11", "11 1", "010 000", "11 0", "10 10"};
     for (int mb = 0; mb < 6; ++mb) {

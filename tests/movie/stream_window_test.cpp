@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "support/bit_writer.h"
+#include "samplewriter/bit_writer.h"
 
 namespace vn::mpeg4 {
 namespace {
@@ -20,7 +20,7 @@ protected:
     void Open(const std::vector<uint8_t>& bytes) {
         const std::string path =
             ::testing::TempDir() + "stream_window_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        test::BitWriter w;
+        samples::BitWriter w;
         w.Bytes(bytes);
         ASSERT_TRUE(w.WriteFile(path));
         ASSERT_EQ(stream.Open(path), 0);
@@ -57,7 +57,7 @@ TEST_F(StreamWindowTest, OpenFailsForMissingAndEmptyFiles) {
     EXPECT_EQ(errno, ENOENT);
     EXPECT_FALSE(stream.isOpen());
     const std::string empty = ::testing::TempDir() + "stream_window_empty";
-    ASSERT_TRUE(test::BitWriter().WriteFile(empty));
+    ASSERT_TRUE(samples::BitWriter().WriteFile(empty));
     EXPECT_EQ(stream.Open(empty), -1);
     EXPECT_EQ(errno, EINVAL);
     EXPECT_TRUE(stream.Close());

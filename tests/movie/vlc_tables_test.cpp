@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "movie/vlc_reader.h"
-#include "support/bit_writer.h"
+#include "samplewriter/bit_writer.h"
 
 namespace vn::mpeg4 {
 namespace {
@@ -146,7 +146,7 @@ protected:
     // Every code of the table, each followed by filler bits, read back with
     // the lookup and with bit-by-bit matching at a bit offset of shift.
     void ExpectEveryCodeReadsBack(const VlcTable& table, int shift) {
-        test::BitWriter w;
+        samples::BitWriter w;
         w.Bits(0, shift);
         for (int i = 0; i < table.count; ++i) {
             if (table.codes[i].length != 0) w.Bits(table.codes[i].code, table.codes[i].length);
@@ -181,7 +181,7 @@ TEST_F(VlcReaderTest, LookupAndBitByBitMatchingAgreeOnEveryCode) {
 }
 
 TEST_F(VlcReaderTest, AMissReadsOneBitBeyondTheLongestCodeEitherWay) {
-    test::BitWriter w;
+    samples::BitWriter w;
     w.Code("0000 0000 0000 0000");  // no CBPY code starts with 000000
     w.Bytes(std::vector<uint8_t>(8, 0xFF));
     const std::string path = ::testing::TempDir() + "vlc_reader_miss";
@@ -194,7 +194,7 @@ TEST_F(VlcReaderTest, AMissReadsOneBitBeyondTheLongestCodeEitherWay) {
     EXPECT_EQ(stream.Save().bitMask, 0x80 >> 7);  // 7 bits consumed
 
     // At the end of the file a code cannot complete.
-    test::BitWriter tail;
+    samples::BitWriter tail;
     tail.Code("0000 0000");
     ASSERT_TRUE(tail.WriteFile(path));
     ASSERT_EQ(stream.Open(path), 0);

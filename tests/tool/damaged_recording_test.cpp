@@ -40,22 +40,22 @@ protected:
 
 TEST_F(DamagedRecording, MissingFileAndNonRecordingsAreRefusedClearly) {
     ToolRun missing = RunTool("info " + dir.File("nothing.avi"));
-    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("No such file"), std::string::npos) << missing.err;
     EXPECT_TRUE(missing.out.empty());
 
     ToolRun text = RunTool("info " + Write(Bytes(5000, 'x')));
-    EXPECT_EQ(text.status, 2);
+    EXPECT_EQ(text.status, 1);
     EXPECT_NE(text.err.find("not a usable recording"), std::string::npos) << text.err;
 
     ToolRun folder = RunTool("frames " + dir.path());
-    EXPECT_EQ(folder.status, 2);
+    EXPECT_EQ(folder.status, 1);
 }
 
 TEST_F(DamagedRecording, TruncatedFileLosesItsIndex) {
     Bytes truncated(original.begin(), original.begin() + static_cast<long>(original.size() / 2));
     ToolRun run = RunTool("frames " + Write(truncated));
-    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("not a usable recording"), std::string::npos) << run.err;
 }
 
@@ -64,7 +64,7 @@ TEST_F(DamagedRecording, AbsurdHeaderValuesAreRefused) {
         Bytes bytes = original;
         PutU32(bytes, offset, value);
         ToolRun run = RunTool("frames " + Write(bytes));
-        EXPECT_EQ(run.status, 2) << "offset " << offset;
+        EXPECT_EQ(run.status, 1) << "offset " << offset;
         EXPECT_FALSE(run.err.empty());
     }
 }
@@ -73,7 +73,7 @@ TEST_F(DamagedRecording, BadIndexTagRefusesTheRecording) {
     Bytes bytes = original;
     std::memcpy(&bytes[kIndexEntries + 16 * 5], "01wb", 4);
     ToolRun run = RunTool("info " + Write(bytes));
-    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("result -1"), std::string::npos) << run.err;
 }
 
@@ -111,16 +111,16 @@ TEST_F(DamagedRecording, CorruptedEntropyDataIsABadFrameNotACrash) {
 }
 
 TEST(ToolUsage, ExplainsWhatItNeeds) {
-    EXPECT_EQ(RunTool("").status, 1);
-    EXPECT_EQ(RunTool("play x.avi").status, 1);
+    EXPECT_EQ(RunTool("").status, 2);
+    EXPECT_EQ(RunTool("play x.avi").status, 2);
     ToolRun noFrame = RunTool("decode x.avi --out y.bmp");
-    EXPECT_EQ(noFrame.status, 1);
+    EXPECT_EQ(noFrame.status, 2);
     EXPECT_NE(noFrame.err.find("--frame"), std::string::npos);
     ToolRun badNumber = RunTool("decode x.avi --frame three --out y.bmp");
-    EXPECT_EQ(badNumber.status, 1);
+    EXPECT_EQ(badNumber.status, 2);
     EXPECT_NE(badNumber.err.find("whole number"), std::string::npos) << badNumber.err;
     ToolRun outOfRange = RunTool(std::string("decode ") + VN_AVI_FIXTURES + "/evt320.avi --frame 40 --out y.bmp");
-    EXPECT_EQ(outOfRange.status, 1);
+    EXPECT_EQ(outOfRange.status, 2);
     EXPECT_NE(outOfRange.err.find("out of range"), std::string::npos) << outOfRange.err;
 }
 

@@ -44,7 +44,7 @@ TEST(ToolDecode, EmbeddedTimeGoesInABandBelowTheFrame) {
     }
     EXPECT_GT(white, 100);
     EXPECT_EQ(other, 0);
-    EXPECT_EQ(RunTool("decode " + kRecording + " --frame 3 --dc --embed-time --out x.bmp").status, 1);
+    EXPECT_EQ(RunTool("decode " + kRecording + " --frame 3 --dc --embed-time --out x.bmp").status, 2);
 }
 
 TEST(ToolDecode, DcImagesHaveOnePixelPerBlockAndAllFramesGetAFile) {

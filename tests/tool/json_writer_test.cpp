@@ -30,12 +30,20 @@ TEST(JsonWriter, EscapesWhatJsonCannotCarry) {
 
 TEST(Arguments, OptionValuesMayBeNegative) {
     const char* argv[] = {"vnplay-tool", "seek", "f.mvm", "--direction", "-1", "--all", "--step"};
-    Arguments args(7, const_cast<char**>(argv), 2, {"direction", "step"});
+    Arguments args(7, const_cast<char**>(argv), 2, {"direction", "step"}, {"all"});
     EXPECT_FALSE(args.ok());  // --step lacks its value
     EXPECT_EQ(args.Integer("direction"), -1);
     EXPECT_TRUE(args.Has("all"));
     ASSERT_EQ(args.positional().size(), 1u);
     EXPECT_EQ(args.positional()[0], "f.mvm");
+}
+
+TEST(Arguments, OptionsTheCommandDoesNotTakeAreErrorsButHelpIsEveryCommands) {
+    const char* argv[] = {"vnplay-tool", "info", "f.avi", "--frame", "3", "-h"};
+    Arguments args(6, const_cast<char**>(argv), 2, {}, {});
+    EXPECT_FALSE(args.ok());
+    EXPECT_EQ(args.error(), "unknown option --frame");
+    EXPECT_TRUE(args.Has("help"));
 }
 
 }  // namespace

@@ -26,10 +26,11 @@ std::vector<std::string> ToolRun::OutLines() const {
     return lines;
 }
 
-ToolRun RunTool(const std::string& arguments) {
+ToolRun RunTool(const std::string& arguments) { return RunCommandLine(std::string(VNPLAY_TOOL) + " " + arguments); }
+
+ToolRun RunCommandLine(const std::string& commandLine) {
     ScratchDir capture;
-    const std::string command =
-        std::string(VNPLAY_TOOL) + " " + arguments + " >" + capture.File("out") + " 2>" + capture.File("err");
+    const std::string command = commandLine + " >" + capture.File("out") + " 2>" + capture.File("err");
     ToolRun run;
     const int raw = std::system(command.c_str());
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

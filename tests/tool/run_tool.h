@@ -1,4 +1,5 @@
-// Runs vnplay-tool as a user does and collects what it printed.
+// Runs vnplay-tool, or another program, as a user does and collects what it
+// printed.
 #pragma once
 
 #include <string>
@@ -13,6 +14,8 @@ struct ToolRun {
     std::vector<std::string> OutLines() const;
 };
 
+// A command line as the shell reads it: the program, then its arguments.
+ToolRun RunCommandLine(const std::string& commandLine);
 ToolRun RunTool(const std::string& arguments);
 
 // A private folder for one test, removed with it.

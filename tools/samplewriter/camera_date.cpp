@@ -1,6 +1,9 @@
 #include "samplewriter/camera_date.h"
 
 #include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <filesystem>
 
 namespace vn::samples {
 
@@ -47,6 +50,23 @@ uint64_t CameraClock(const CameraDate& date) {
                          365LL * (date.year - 2004) + (date.year - 2005) / 4;
     const int64_t seconds = days * 86400 + date.hour * 3600LL + date.minute * 60LL + date.second;
     return static_cast<uint64_t>(seconds * 100);
+}
+
+bool SetModificationTime(const std::string& path, const CameraDate& local) {
+    std::tm parts{};
+    parts.tm_year = local.year - 1900;
+    parts.tm_mon = local.month - 1;
+    parts.tm_mday = local.day;
+    parts.tm_hour = local.hour;
+    parts.tm_min = local.minute;
+    parts.tm_sec = local.second;
+    parts.tm_isdst = -1;
+    const std::time_t time = std::mktime(&parts);
+    if (time == static_cast<std::time_t>(-1)) return false;
+    std::error_code error;
+    const auto fileTime = std::chrono::file_clock::from_sys(std::chrono::system_clock::from_time_t(time));
+    std::filesystem::last_write_time(path, fileTime, error);
+    return !error;
 }
 
 }  // namespace vn::samples

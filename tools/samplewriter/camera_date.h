@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace vn::samples {
 
@@ -25,5 +26,9 @@ CameraDate AddSeconds(const CameraDate& date, int64_t seconds);
 // It counts the day of the month itself (not day - 1) and leap days from
 // 2005 on one short, the two slips cancelling for readers that convert back.
 uint64_t CameraClock(const CameraDate& date);
+
+// Gives the file at path the local time `local` as its modification time;
+// false on failure.
+bool SetModificationTime(const std::string& path, const CameraDate& local);
 
 }  // namespace vn::samples

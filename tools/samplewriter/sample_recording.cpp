@@ -1,7 +1,5 @@
 #include "samplewriter/sample_recording.h"
 
-#include <chrono>
-#include <ctime>
 #include <filesystem>
 #include <memory>
 
@@ -14,23 +12,6 @@ namespace {
 
 void Append(std::vector<uint8_t>& out, const std::vector<uint8_t>& bytes) {
     out.insert(out.end(), bytes.begin(), bytes.end());
-}
-
-bool SetModificationTime(const std::string& path, const CameraDate& local) {
-    std::tm parts{};
-    parts.tm_year = local.year - 1900;
-    parts.tm_mon = local.month - 1;
-    parts.tm_mday = local.day;
-    parts.tm_hour = local.hour;
-    parts.tm_min = local.minute;
-    parts.tm_sec = local.second;
-    parts.tm_isdst = -1;
-    const std::time_t time = std::mktime(&parts);
-    if (time == static_cast<std::time_t>(-1)) return false;
-    std::error_code error;
-    const auto fileTime = std::chrono::file_clock::from_sys(std::chrono::system_clock::from_time_t(time));
-    std::filesystem::last_write_time(path, fileTime, error);
-    return !error;
 }
 
 }  // namespace

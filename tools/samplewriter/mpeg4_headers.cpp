@@ -1,42 +1,10 @@
-// Writes MPEG-4 stream headers and VOP headers with every field chosen by
-// the test, for hand-made streams that reach the decoder's corners.
-#pragma once
+#include "samplewriter/mpeg4_headers.h"
 
-#include <cstdint>
+#include <bit>
 
-#include "support/bit_writer.h"
+namespace vn::samples {
 
-namespace vn::test {
-
-struct LayerFields {
-    uint32_t profile = 0x01;
-    uint32_t visualObjectIdentifier = 0;
-    uint32_t visualObjectType = 1;
-    uint32_t videoSignalType = 0;
-    uint8_t videoObject = 0x00;       // start code 0x100 + this
-    uint8_t videoObjectLayer = 0x20;  // start code 0x100 + this
-    uint32_t objectType = 1;
-    bool objectLayerIdentifier = false;
-    uint32_t aspectRatio = 1;
-    bool controlParameters = false;
-    bool vbvParameters = false;
-    uint32_t shape = 0;
-    uint32_t resolution = 30;
-    uint32_t fixedVopRate = 0;
-    uint32_t width = 32;
-    uint32_t height = 32;
-    uint32_t widthMarker = 1;
-    uint32_t interlaced = 0;
-    uint32_t spriteEnable = 0;
-    uint32_t not8Bit = 0;
-    uint32_t quantType = 0;
-    uint32_t complexityEstimationDisable = 1;
-    uint32_t resyncMarkerDisable = 1;
-    uint32_t dataPartitioned = 0;
-    uint32_t scalability = 0;
-};
-
-inline void WriteStreamHeaders(BitWriter& w, const LayerFields& f) {
+void WriteStreamHeaders(BitWriter& w, const LayerFields& f) {
     w.StartCode(0xB0);
     w.Bits(f.profile, 8);
     w.StartCode(0xB5);
@@ -82,20 +50,9 @@ inline void WriteStreamHeaders(BitWriter& w, const LayerFields& f) {
     w.AlignWithStuffing();
 }
 
-struct VopFields {
-    uint32_t codingType = 0;  // 0 I, 1 P, 2 B, 3 S
-    int moduloTimeBase = 0;   // one bits before the zero
-    int timeIncrementBits = 5;
-    uint32_t timeIncrement = 0;
-    uint32_t marker = 1;  // the marker after the time increment
-    uint32_t vopCoded = 1;
-    uint32_t intraDcVlcThr = 0;
-    uint32_t quant = 8;
-    uint32_t fcode = 1;
-};
+int TimeIncrementBits(uint32_t resolution) { return std::bit_width(resolution); }
 
-// The VOP start code and header; the macroblocks follow.
-inline void WriteVopHeader(BitWriter& w, const VopFields& f) {
+void WriteVopHeader(BitWriter& w, const VopFields& f) {
     w.StartCode(0xB6);
     w.Bits(f.codingType, 2);
     for (int i = 0; i < f.moduloTimeBase; ++i) w.Bits(1, 1);
@@ -112,4 +69,15 @@ inline void WriteVopHeader(BitWriter& w, const VopFields& f) {
     if (f.codingType == 2) w.Bits(f.fcode, 3);
 }
 
-}  // namespace vn::test
+void WriteGovHeader(BitWriter& w, uint32_t seconds, bool closed) {
+    w.StartCode(0xB3);
+    w.Bits(seconds / 3600 % 24, 5);
+    w.Bits(seconds / 60 % 60, 6);
+    w.Bits(1, 1);  // marker
+    w.Bits(seconds % 60, 6);
+    w.Bits(closed, 1);
+    w.Bits(0, 1);  // broken_link
+    w.AlignWithStuffing();
+}
+
+}  // namespace vn::samples
