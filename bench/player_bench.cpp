@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "app/player_program.h"
+#include "platform/controls.h"
 #include "platform/ini_file.h"
 #include "samplewriter/default_samples.h"
 
@@ -93,7 +94,8 @@ int main(int argc, char** argv) {
     QElapsedTimer elapsed;
     double watched = 0;
     QTimer::singleShot(500, &app, [&] {
-        window.tbRate->SetPosition(vn::player::SpeedBarPositionForRate(30));
+        window.findChild<vn::ui::TrackBar*>(QStringLiteral("tbRate"))
+            ->SetPosition(vn::player::SpeedBarPositionForRate(30));
         watching = true;
         elapsed.start();
         QTimer::singleShot(static_cast<int>(seconds * 1000), Qt::PreciseTimer, &app, [&] {

@@ -2,10 +2,10 @@
 // command line, moving between entries, clearing, and playing on from one
 // entry to the next.
 #include <QFile>
-#include <QFileDialog>
+
+#include <vector>
 
 #include "app/player_engine.h"
-#include "app/vnmain.h"
 #include "platform/hints.h"
 
 namespace vn::app {
@@ -19,15 +19,14 @@ std::string LocalPath(const QString& path) { return QFile::encodeName(path).toSt
 void PlayerEngine::AddPlayListFile(const QString& path) {
     const int open = playList.g_nPlayListIndex;
     playList.AddPlayListFile(LocalPath(path), state.g_bPlaying);
-    if (playList.g_nPlayListIndex != open) form_.lbPlayList->SetItemIndex(playList.g_nPlayListIndex);
+    if (playList.g_nPlayListIndex != open) view_.SelectPlayListEntry(playList.g_nPlayListIndex);
 }
 
 void PlayerEngine::ShowPlayList() {
-    form_.lbPlayList->clear();
-    for (const player::PlayListEntry& entry : playList.entries()) {
-        form_.lbPlayList->addItem(QFile::decodeName(player::FileNameOf(entry.path).c_str()));
-    }
-    form_.lbPlayList->SetItemIndex(playList.g_nPlayListIndex);
+    std::vector<std::string> names;
+    for (const player::PlayListEntry& entry : playList.entries()) names.push_back(player::FileNameOf(entry.path));
+    view_.ShowPlayList(names);
+    view_.SelectPlayListEntry(playList.g_nPlayListIndex);
 }
 
 void PlayerEngine::ClearPlayList() {
@@ -35,7 +34,7 @@ void PlayerEngine::ClearPlayList() {
     playList.Clear();
     state.g_nDirection = 1;
     DisablePlayControls();
-    form_.lbPlayList->clear();
+    view_.ShowPlayList({});
 }
 
 void PlayerEngine::OpenPlayListEntry(int index) {
@@ -45,7 +44,7 @@ void PlayerEngine::OpenPlayListEntry(int index) {
     for (int tried = 0; tried < playList.g_nPlayListCount(); ++tried, index += step) {
         index = playList.Wrap(index);
         playList.g_nPlayListIndex = index;
-        form_.lbPlayList->SetItemIndex(index);
+        view_.SelectPlayListEntry(index);
         if (OpenRecordingFile(playList.Path(index), index)) {
             ContinueWithOpenEntry();
             return;
@@ -61,20 +60,10 @@ void PlayerEngine::ContinueWithOpenEntry() {
     StartPlay(direction);
 }
 
-void PlayerEngine::Open1Click() {
-    if (OpenDialog1 == nullptr) {
-        OpenDialog1 = new QFileDialog(&form_);
-        OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
-        OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
-        OpenDialog1->setFileMode(QFileDialog::ExistingFiles);
-        OpenDialog1->setNameFilter(QStringLiteral("AVI (*.avi)"));
-        OpenDialog1->setDefaultSuffix(QStringLiteral("AVI"));
-    }
-    OpenDialog1->selectFile(QStringLiteral("*.avi"));
-    if (OpenDialog1->exec() != QDialog::Accepted) return;
-    // A new list; the open file stays open until another is opened.
+void PlayerEngine::ReplacePlayList(const QStringList& paths) {
+    // The open file stays open until another is opened.
     playList.Clear();
-    for (const QString& path : OpenDialog1->selectedFiles()) AddPlayListFile(path);
+    for (const QString& path : paths) AddPlayListFile(path);
     ShowPlayList();
     if (!state.g_bPlaying) OpenPlayListEntry(0);
 }
@@ -115,20 +104,12 @@ void PlayerEngine::bSkipClick() {
 void PlayerEngine::bClearPlayListClick() {
     StopPlay();
     ClearPlayList();
-    const QString none = QStringLiteral("[none]");
-    form_.StatusBar1->SetPanelText(0, none);
-    for (int panel = 1; panel <= 3; ++panel) form_.StatusBar1->SetPanelText(panel, QString());
-    form_.setWindowTitle(none);
-    ShowSeekBar(false);
-    for (QWidget* search : {form_.sbSearchForward, form_.sbSearchBackward, form_.sbStopSearch}) {
-        search->setEnabled(false);
-    }
-    form_.EmbedTimestamp1->setEnabled(true);
-    form_.HidePicture();
+    controls_.Clear();
+    ApplyControls();
+    view_.HidePicture();
 }
 
-void PlayerEngine::lbPlayListDblClick() {
-    const int selected = form_.lbPlayList->ItemIndex();
+void PlayerEngine::lbPlayListDblClick(int selected) {
     if (selected >= 0) OpenPlayListEntry(selected);
 }
 

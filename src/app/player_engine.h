@@ -1,12 +1,17 @@
 // The playback engine of the main window: the player's state, the one timer
 // that moves playback on, the showing of each frame with its counters and
-// labels, the play, pause, stop, step, seek and speed controls, and the play
-// list with the opening of its entries. It drives the window's controls and
-// owns the open recording, its decoder and the picture shown.
+// labels, the play, pause, stop, step, seek and speed commands, and the play
+// list with the opening of its entries. It owns the open recording, its
+// decoder and the picture shown.
+//
+// The engine knows no widget. Its commands change the player's state and the
+// state of the controls (player/control_state.h, whose rules decide what the
+// window shows); it hands that to the window through PlayerView and tells
+// the diagnostics window about each frame through FrameDiagnosticsView. The
+// window calls the commands from its controls.
 #pragma once
 
 #include <QObject>
-#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -14,28 +19,29 @@
 #include <cstdint>
 #include <string>
 
+#include "app/player_view.h"
 #include "common/picture.h"
 #include "decode/jpeg_decoder.h"
 #include "diag/frame_diagnostics.h"
+#include "player/control_state.h"
 #include "player/play_list.h"
 #include "player/player_state.h"
+#include "player/preferences.h"
 #include "recording/frame_show.h"
 #include "recording/movie_info.h"
 #include "recording/recording.h"
 
-class QFileDialog;
 class QKeyEvent;
 
 namespace vn::app {
 
-class TfrmVNMain;
-
 class PlayerEngine : public QObject {
     Q_OBJECT
 public:
-    // Connects to the window's controls and takes over their behaviour. The
-    // window's dialogs must exist before the first command arrives.
-    explicit PlayerEngine(TfrmVNMain& form);
+    // The preferences are the window's (it loads and saves them); the engine
+    // reads the rate, the time stamp and the logging switch there and keeps
+    // the rate it plays at.
+    PlayerEngine(PlayerView& view, player::Preferences& prefs, diag::FrameDiagnosticsView& diagnostics);
     ~PlayerEngine() override;
 
     // Playback.
@@ -48,8 +54,23 @@ public:
     void DisablePlayControls();
     void sbNextClick();
     void sbPreviousClick();
-    void tbRateChange();
-    void tbWhereChange();
+    // The speed bar moved to `position`. While it holds the focus, changes
+    // of the seek bar are not seeks.
+    void tbRateChange(int position);
+    void tbRateEnter();
+    void tbRateExit();
+    // The seek bar moved to `position`; a seek only while it holds the focus.
+    void tbWhereChange(int position);
+    void tbWhereEnter();
+    void tbWhereExit();
+    // Keystrokes before the focused control: "+" and "-" step as typed
+    // characters, the arrow keys when released, each while its button is
+    // enabled. An event acted on (or an arrow's press) is accepted, and the
+    // focused control does not see it.
+    void KeyPreviewPress(QKeyEvent* event);
+    void KeyPreviewRelease(QKeyEvent* event);
+    // The rate of the preferences just loaded, on the speed bar.
+    void ShowPreferredRate();
 
     // The play list and the open file.
     void AddPlayListFile(const QString& path);
@@ -58,16 +79,22 @@ public:
     void OpenPlayListEntry(int index);
     bool OpenRecordingFile(const std::string& path, int index);
     void CloseCurrentFile();
-    void Open1Click();
+    // The files chosen in "&Open"'s dialog: a new play list.
+    void ReplacePlayList(const QStringList& paths);
     void FilesDropped(const QStringList& paths);
     void bPreviousClick();
     void bSkipClick();
     void bClearPlayListClick();
-    void lbPlayListDblClick();
+    void lbPlayListDblClick(int selected);
     // The command line's files, added at the window's creation.
     void AddCommandLine(const QStringList& paths);
     // At the window's first show: plays entry 0 forwards.
     void PlayFirstEntry();
+    // At the window's close: stops playing, closes the file and lets go of
+    // the picture.
+    void CloseWindow();
+
+    const player::ControlState& controls() const { return controls_; }
 
     player::PlayerState state;
     player::PlayList playList;
@@ -79,40 +106,30 @@ public:
     avi::FrameShow frameShow{recording};
     avi::MovieInfoPanel movieInfo;
 
-    // "&Open"'s dialog, made once and kept so that its folder is remembered.
-    QFileDialog* OpenDialog1 = nullptr;
-
 private:
-    void ConnectControls();
-    void KeyPreviewPress(QKeyEvent* event);
-    void KeyPreviewRelease(QKeyEvent* event);
-    void lbPlayListMouseMove(QPoint position);
+    // Hands the state of the controls to the window; the bars' ranges it
+    // may change are no seeks.
+    void ApplyControls();
+    player::PlayerPosition Position() const;
+    player::RecordingFacts Facts() const;
+    void MoveSeekBar(int frame);
 
     // Parts of showing one frame.
-    void AnnotateFrame(const avi::ShownFrame& shown);
-    void ShowElapsed(const avi::ShownFrame& shown);
-    void MoveSeekBar(int frame);
-    void ReportBadFrame(int frame, uint32_t offset);
-    void LogFrameDiagnostics(const avi::ShownFrame& shown);
     void ShowFrameCameraValues();
     void ShowFrameTimes(const avi::ShownFrame& shown);
-    bool DiagnosticsVisible() const;
-
-    // Button states around a position of the open recording.
-    void EnableBackwardControls(bool enabled);
-    void EnableForwardControls(bool enabled);
-    void ShowSeekBar(bool seekable);
 
     bool OpenAviRecording(const std::string& path, int index);
-    void ShowRecordingFacts();
     void TakeRateFromRecording();
+    void ShowRate();
     // Refuses the file being opened with message number `message`.
     bool RefuseFile(int message);
     // After an entry opened: goes on playing in the direction of play.
     void ContinueWithOpenEntry();
 
-    TfrmVNMain& form_;
-    diag::FrameDiagnosticsLog diagnosticsLog_;
+    PlayerView& view_;
+    player::Preferences& prefs_;
+    diag::FrameDiagnosticsView& diagnostics_;
+    player::ControlState controls_;
 };
 
 }  // namespace vn::app

@@ -6,7 +6,15 @@ PlayerProgram::PlayerProgram(ui::IniFile& settings, const QStringList& commandLi
     : frmVNMain(settings), frmDiags(&frmVNMain, settings) {
     frmVNMain.dialogs = {&AboutBox, &frmSetCamReg, &frmDiags, &frmMyMsg, &frmExtract, &frmExtProgress};
     frmDiags.SetDecoder(&engine.decoder);
+    frmVNMain.AttachEngine(&engine);
     frmVNMain.FormCreate(commandLine);
+}
+
+// The engine is destroyed first (members go in reverse order): the window
+// and the diagnostics window let go of it before.
+PlayerProgram::~PlayerProgram() {
+    frmVNMain.AttachEngine(nullptr);
+    frmDiags.SetDecoder(nullptr);
 }
 
 }  // namespace vn::app

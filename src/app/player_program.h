@@ -21,6 +21,7 @@ public:
     // Creates the windows, then runs the main window's creation handler,
     // which loads the preferences and takes the command line's files.
     PlayerProgram(ui::IniFile& settings, const QStringList& commandLine);
+    ~PlayerProgram();
 
     TfrmVNMain frmVNMain;
     recording_windows::TAboutBox AboutBox{&frmVNMain};
@@ -29,7 +30,7 @@ public:
     diag::TfrmMyMsg frmMyMsg{&frmVNMain};
     recording_windows::TfrmExtract frmExtract{&frmVNMain};
     recording_windows::TfrmExtProgress frmExtProgress{&frmVNMain};
-    PlayerEngine engine{frmVNMain};
+    PlayerEngine engine{frmVNMain, frmVNMain.prefs, frmDiags};
 };
 
 }  // namespace vn::app

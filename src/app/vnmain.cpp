@@ -10,6 +10,9 @@
 #include <QScrollArea>
 #include <QUrl>
 
+#include "platform/controls.h"
+#include "platform/status_bar.h"
+
 namespace vn::app {
 
 TfrmVNMain::TfrmVNMain(ui::IniFile& settings, QWidget* parent) : QMainWindow(parent), settings_(settings) {
@@ -30,9 +33,13 @@ TfrmVNMain::TfrmVNMain(ui::IniFile& settings, QWidget* parent) : QMainWindow(par
     StatusBar1 = new ui::StatusBar(this, "StatusBar1", {160, 80, 120, 120, 50});
     setStatusBar(StatusBar1);
     CreateMenus();
+    FindGovernedControls();
     ConnectCommands();
+    ConnectPlayList();
     SetHints();
     Retranslate();
+    // The controls the engine governs start as its state does.
+    ApplyControls(player::ControlState());
 
     // The layout follows the client area and the picture the scroll box's
     // visible area; keystrokes reach the window before its controls.

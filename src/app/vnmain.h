@@ -1,37 +1,44 @@
 // The main window: the picture area, the play controls, speed, seek,
 // statistics, motion search, play list and Movie Info groups, the status bar
-// and the menus. Its controls are public and carry their names, so that the
-// playback engine drives them as the player's behaviour describes. The
-// window itself owns the preferences, the presentation of pictures, zoom
-// and layout, and the program's start and end.
+// and the menus. Its controls carry their design names as objectName; the
+// playback engine decides their state (PlayerView) and the window applies
+// it. The window itself owns the preferences, the presentation of pictures,
+// zoom and layout, and the program's start and end.
 #pragma once
 
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <utility>
 #include <vector>
 
+#include "app/player_view.h"
 #include "common/geometry.h"
 #include "common/picture.h"
-#include "platform/controls.h"
-#include "platform/image.h"
-#include "platform/status_bar.h"
 #include "player/main_layout.h"
 #include "player/preferences.h"
 
 class QAction;
+class QFileDialog;
 class QMenu;
 class QScrollArea;
 
 namespace vn::ui {
+class Button;
+class Edit;
+class GroupBox;
+class Image;
 class IniFile;
+class Label;
+class ListBox;
+class Panel;
+class ProgressBar;
+class SpeedButton;
+class StatusBar;
+class TrackBar;
 }  // namespace vn::ui
-
-namespace vn::avi {
-class MovieInfoPanel;
-}  // namespace vn::avi
 
 namespace vn::recording_windows {
 class TAboutBox;
@@ -62,17 +69,30 @@ struct PlayerWindows {
     recording_windows::TfrmExtProgress* frmExtProgress = nullptr;
 };
 
-class TfrmVNMain : public QMainWindow {
+class TfrmVNMain : public QMainWindow, public PlayerView {
     Q_OBJECT
 public:
     explicit TfrmVNMain(ui::IniFile& settings, QWidget* parent = nullptr);
     ~TfrmVNMain() override;
 
-    // Presentation (the engine calls these for every picture it shows).
-    // The picture is shown without a copy: it must stay alive while shown,
-    // or be withdrawn with HidePicture.
-    void PresentPicture(const vn::Picture& picture);
-    void HidePicture();
+    // The engine whose commands the controls run; null detaches it.
+    void AttachEngine(PlayerEngine* engine);
+
+    // What the engine shows (PlayerView).
+    void PresentPicture(const vn::Picture& picture) override;
+    void HidePicture() override;
+    void SizePicture(int width, int height) override;
+    void ApplyControls(const player::ControlState& controls) override;
+    void ApplyMovieInfo(const avi::MovieInfoPanel& panel) override;
+    void MoveSeekBar(int position) override;
+    void MoveSpeedBar(int position) override;
+    void ShowPlayList(const std::vector<std::string>& names) override;
+    void SelectPlayListEntry(int index) override;
+    void ShowMessage(int message) override;
+    void BringToFront() override;
+    void ProposeExportRange(int first, int last) override;
+
+    // Zoom and layout.
     void ApplyZoom();
     void PlaceImage();
     void LayoutMainWindow();
@@ -81,13 +101,9 @@ public:
     // At the first recording opened after start only: the zoom from its
     // picture width, ApplyZoom and LayoutMainWindow. Later calls do nothing.
     void ApplyInitialZoom();
-    void ApplyMovieInfo(const avi::MovieInfoPanel& panel);
     // A frame scanned by the motion search, stretched onto pnlSearch; moves
     // pbWhere to the frame and lets window events run. Null: nothing shown.
     void ShowSearchThumbnail(const vn::Picture* thumbnail, int frameIndex);
-    // Hides the visible search status label and shows label i (0 "Search
-    // Inactive", 1 "Search Forward", 2 "Search Backward", 3 "Found").
-    void ShowSearchLabel(int i);
 
     // The creation handler, once the program's other windows exist: loads
     // the preferences and puts the command line's files in the play list;
@@ -98,139 +114,9 @@ public:
     void LoadSettings();
     void SaveSettings();
 
-    PlayerEngine* engine = nullptr;
     PlayerWindows dialogs;
     player::Preferences prefs;  // nZoom, g_bEmbedTime, g_nDeblockMethod, ... as the file keeps them
     int nZoom() const { return prefs.nZoom; }
-
-    // Image area.
-    QScrollArea* ScrollBox1 = nullptr;
-    vn::ui::Image* Image1 = nullptr;
-
-    // Play controls.
-    vn::ui::Panel* pnlPlayCtrl = nullptr;
-    vn::ui::SpeedButton* sbBackward = nullptr;
-    vn::ui::SpeedButton* sbPrevious = nullptr;
-    vn::ui::SpeedButton* sbPause = nullptr;
-    vn::ui::SpeedButton* sbStop = nullptr;
-    vn::ui::SpeedButton* sbNext = nullptr;
-    vn::ui::SpeedButton* sbForward = nullptr;
-    vn::ui::SpeedButton* sbPrevEvent = nullptr;
-    vn::ui::SpeedButton* sbNextEvent = nullptr;
-
-    // Seek.
-    vn::ui::GroupBox* gbSeek = nullptr;
-    vn::ui::Panel* pnlWhere = nullptr;
-    vn::ui::TrackBar* tbWhere = nullptr;
-    vn::ui::ProgressBar* pbWhere = nullptr;
-
-    // Speed.
-    vn::ui::GroupBox* gbPlayRate = nullptr;
-    vn::ui::TrackBar* tbRate = nullptr;
-    vn::ui::Label* lblRate = nullptr;
-
-    // Statistics.
-    vn::ui::GroupBox* gbStats = nullptr;
-    vn::ui::Label* lblCapIntervalTitle = nullptr;
-    vn::ui::Label* lblCapInterval = nullptr;
-    vn::ui::Label* lblElapsedTimeTitle = nullptr;
-    vn::ui::Label* lblElapsedTime = nullptr;
-    vn::ui::Label* Label6 = nullptr;
-    vn::ui::Label* lblDate = nullptr;
-    vn::ui::Label* lblTime = nullptr;
-
-    // Motion search.
-    vn::ui::GroupBox* gbMotion = nullptr;
-    vn::ui::Image* pnlSearch = nullptr;
-    vn::ui::Label* Thresh = nullptr;
-    vn::ui::Edit* edtMotionThreshold = nullptr;
-    vn::ui::SpeedButton* sbSearchBackward = nullptr;
-    vn::ui::SpeedButton* sbStopSearch = nullptr;
-    vn::ui::SpeedButton* sbSearchForward = nullptr;
-    vn::ui::Label* lblSrchMsg = nullptr;
-    vn::ui::Label* lblSearchForward = nullptr;
-    vn::ui::Label* lblSearchBackward = nullptr;
-    vn::ui::Label* lblSearchFound = nullptr;
-
-    // Play list.
-    vn::ui::GroupBox* gbPlayList = nullptr;
-    vn::ui::ListBox* lbPlayList = nullptr;
-    vn::ui::Label* lblFilePath = nullptr;
-    vn::ui::Panel* pnlPLControls = nullptr;
-    vn::ui::Button* bPrevious = nullptr;
-    vn::ui::Button* bSkip = nullptr;
-    vn::ui::Button* bClearPlayList = nullptr;
-
-    // Movie Info: title labels (named ...Title where the design gives no
-    // name) and value labels, row by row.
-    vn::ui::GroupBox* gbMovieInfo = nullptr;
-    vn::ui::Label* lblCamModelTitle = nullptr;
-    vn::ui::Label* lblCamModel = nullptr;
-    vn::ui::Label* lblQTitle = nullptr;
-    vn::ui::Label* lblQuant = nullptr;
-    vn::ui::Label* lblFlickerTitle = nullptr;
-    vn::ui::Label* lblFlicker = nullptr;
-    vn::ui::Label* lblSceneTitle = nullptr;
-    vn::ui::Label* lblScene = nullptr;
-    vn::ui::Label* lblExpoTitle = nullptr;
-    vn::ui::Label* lblCustomExpo = nullptr;
-    vn::ui::Label* lblSSStartTitle = nullptr;
-    vn::ui::Label* lblSSStart = nullptr;
-    vn::ui::Label* lblSSStopTitle = nullptr;
-    vn::ui::Label* lblSSStop = nullptr;
-    vn::ui::Label* Label4 = nullptr;
-    vn::ui::Label* lblSSDays = nullptr;
-    vn::ui::Label* lblLEDTitle = nullptr;
-    vn::ui::Label* lblLED = nullptr;
-    vn::ui::Label* lblLowLightTitle = nullptr;
-    vn::ui::Label* lblLowLight = nullptr;
-    vn::ui::Label* lblTimeStampTitle = nullptr;
-    vn::ui::Label* lblTimeStamp = nullptr;
-    vn::ui::Label* lblFWTitle = nullptr;
-    vn::ui::Label* lblFW = nullptr;
-    vn::ui::Label* lblModeTitle = nullptr;
-    vn::ui::Label* lblMode = nullptr;
-    vn::ui::Label* lblFPGATitle = nullptr;
-    vn::ui::Label* lblFPGA = nullptr;
-    vn::ui::Panel* pnlMaxInfo = nullptr;
-    vn::ui::Label* lblWBModeTitle = nullptr;
-    vn::ui::Label* lblWBMode = nullptr;
-    vn::ui::Label* lblContrastTitle = nullptr;
-    vn::ui::Label* lblContrast = nullptr;
-    vn::ui::Label* lblSharpnessTitle = nullptr;
-    vn::ui::Label* lblSharpness = nullptr;
-    vn::ui::Label* lblSaturationTitle = nullptr;
-    vn::ui::Label* lblSaturation = nullptr;
-    vn::ui::Label* Label16 = nullptr;
-    vn::ui::Label* lblHDRRange = nullptr;
-    vn::ui::Panel* pnlWRDInfo = nullptr;
-    vn::ui::Label* lblPIRTriggerTitle = nullptr;
-    vn::ui::Label* lblPIRTrigger = nullptr;
-    vn::ui::Panel* pnlSeek = nullptr;
-    vn::ui::Label* lblPIRSeek = nullptr;
-    vn::ui::SpeedButton* sbPIRSeekRev = nullptr;
-    vn::ui::SpeedButton* sbStopPIRSearch = nullptr;
-    vn::ui::SpeedButton* sbPIRSeekFwd = nullptr;
-
-    vn::ui::StatusBar* StatusBar1 = nullptr;
-
-    // Menus.
-    QMenu* File1 = nullptr;
-    QAction* Open1 = nullptr;
-    QAction* SaveCurrent1 = nullptr;
-    QAction* Export1 = nullptr;
-    QAction* Exit1 = nullptr;
-    QMenu* Options1 = nullptr;
-    QAction* CameraSettings1 = nullptr;
-    QAction* EmbedTimestamp1 = nullptr;
-    QAction* Deblock1 = nullptr;
-    QMenu* Help1 = nullptr;
-    QAction* About1 = nullptr;
-    QMenu* PopupMenu1 = nullptr;
-    QAction* Zoom1X1 = nullptr;
-    QAction* N2xzoom1 = nullptr;
-    QAction* Varzoom1 = nullptr;
-    QAction* SaveCurrent2 = nullptr;
 
 signals:
     // Files dropped on the window, in the order of the drop.
@@ -259,7 +145,10 @@ private:
     void CreatePlayList(QWidget* client);
     void CreateMovieInfo(QWidget* client);
     void CreateMenus();
+    void FindGovernedControls();
     void ConnectCommands();
+    void ConnectPlayList();
+    void ConnectEngine();
 
     // Captions and menu texts in the active language.
     void Retranslate();
@@ -268,11 +157,13 @@ private:
     // Commands.
     void Image1MouseDown(Qt::MouseButton button);
     void SetZoom(int zoom);
+    void Open1Click();
     void EmbedTimestamp1Click();
     void Deblock1Click();
     void Exit1Click();
     void About1Click();
     void CameraSettings1Click();
+    void lbPlayListMouseMove(QPoint position);
     void FormShow();
 
     // The controls that LayoutMainWindow moves, with their rectangles.
@@ -282,14 +173,152 @@ private:
     int FileKind() const;
 
     ui::IniFile& settings_;
+    PlayerEngine* engine_ = nullptr;
     QWidget* client_ = nullptr;
     QWidget* imageCanvas_ = nullptr;  // what ScrollBox1 scrolls; Image1 sits in it
-    vn::ui::Label* searchLabels_[4] = {};
-    int visibleSearchLabel_ = 0;
     vn::Size pictureSize_;
     bool initialZoomPending_ = true;
     bool startPlayingWhenShown_ = false;
     bool shownOnce_ = false;
+
+    // The controls the engine enables and shows (player::Control), each a
+    // widget or a menu entry.
+    struct GovernedControl {
+        QWidget* widget = nullptr;
+        QAction* action = nullptr;
+    };
+    std::array<GovernedControl, player::kControlCount> governed_;
+
+    // Image area.
+    QScrollArea* ScrollBox1 = nullptr;
+    ui::Image* Image1 = nullptr;
+
+    // Play controls.
+    ui::Panel* pnlPlayCtrl = nullptr;
+    ui::SpeedButton* sbBackward = nullptr;
+    ui::SpeedButton* sbPrevious = nullptr;
+    ui::SpeedButton* sbPause = nullptr;
+    ui::SpeedButton* sbStop = nullptr;
+    ui::SpeedButton* sbNext = nullptr;
+    ui::SpeedButton* sbForward = nullptr;
+    ui::SpeedButton* sbPrevEvent = nullptr;
+    ui::SpeedButton* sbNextEvent = nullptr;
+
+    // Seek.
+    ui::GroupBox* gbSeek = nullptr;
+    ui::Panel* pnlWhere = nullptr;
+    ui::TrackBar* tbWhere = nullptr;
+    ui::ProgressBar* pbWhere = nullptr;
+
+    // Speed.
+    ui::GroupBox* gbPlayRate = nullptr;
+    ui::TrackBar* tbRate = nullptr;
+    ui::Label* lblRate = nullptr;
+
+    // Statistics.
+    ui::GroupBox* gbStats = nullptr;
+    ui::Label* lblCapIntervalTitle = nullptr;
+    ui::Label* lblCapInterval = nullptr;
+    ui::Label* lblElapsedTimeTitle = nullptr;
+    ui::Label* lblElapsedTime = nullptr;
+    ui::Label* lblDateTimeTitle = nullptr;  // "Label6"
+    ui::Label* lblDate = nullptr;
+    ui::Label* lblTime = nullptr;
+
+    // Motion search.
+    ui::GroupBox* gbMotion = nullptr;
+    ui::Image* pnlSearch = nullptr;
+    ui::Label* lblThresholdTitle = nullptr;  // "Thresh"
+    ui::Edit* edtMotionThreshold = nullptr;
+    ui::SpeedButton* sbSearchBackward = nullptr;
+    ui::SpeedButton* sbStopSearch = nullptr;
+    ui::SpeedButton* sbSearchForward = nullptr;
+    // The four status labels at one place: lblSrchMsg, lblSearchForward,
+    // lblSearchBackward, lblSearchFound.
+    std::array<ui::Label*, 4> searchLabels_ = {};
+
+    // Play list.
+    ui::GroupBox* gbPlayList = nullptr;
+    ui::ListBox* lbPlayList = nullptr;
+    ui::Label* lblFilePath = nullptr;
+    ui::Panel* pnlPLControls = nullptr;
+    ui::Button* bPrevious = nullptr;
+    ui::Button* bSkip = nullptr;
+    ui::Button* bClearPlayList = nullptr;
+
+    // Movie Info: title labels (named ...Title where the design gives no
+    // name, or none that says what it is) and value labels, row by row.
+    ui::GroupBox* gbMovieInfo = nullptr;
+    ui::Label* lblCamModelTitle = nullptr;
+    ui::Label* lblCamModel = nullptr;
+    ui::Label* lblQTitle = nullptr;
+    ui::Label* lblQuant = nullptr;
+    ui::Label* lblFlickerTitle = nullptr;
+    ui::Label* lblFlicker = nullptr;
+    ui::Label* lblSceneTitle = nullptr;
+    ui::Label* lblScene = nullptr;
+    ui::Label* lblExpoTitle = nullptr;
+    ui::Label* lblCustomExpo = nullptr;
+    ui::Label* lblSSStartTitle = nullptr;
+    ui::Label* lblSSStart = nullptr;
+    ui::Label* lblSSStopTitle = nullptr;
+    ui::Label* lblSSStop = nullptr;
+    ui::Label* lblSSDaysTitle = nullptr;  // "Label4"
+    ui::Label* lblSSDays = nullptr;
+    ui::Label* lblLEDTitle = nullptr;
+    ui::Label* lblLED = nullptr;
+    ui::Label* lblLowLightTitle = nullptr;
+    ui::Label* lblLowLight = nullptr;
+    ui::Label* lblTimeStampTitle = nullptr;
+    ui::Label* lblTimeStamp = nullptr;
+    ui::Label* lblFWTitle = nullptr;
+    ui::Label* lblFW = nullptr;
+    ui::Label* lblModeTitle = nullptr;
+    ui::Label* lblMode = nullptr;
+    ui::Label* lblFPGATitle = nullptr;
+    ui::Label* lblFPGA = nullptr;
+    ui::Panel* pnlMaxInfo = nullptr;
+    ui::Label* lblWBModeTitle = nullptr;
+    ui::Label* lblWBMode = nullptr;
+    ui::Label* lblContrastTitle = nullptr;
+    ui::Label* lblContrast = nullptr;
+    ui::Label* lblSharpnessTitle = nullptr;
+    ui::Label* lblSharpness = nullptr;
+    ui::Label* lblSaturationTitle = nullptr;
+    ui::Label* lblSaturation = nullptr;
+    ui::Label* lblHDRRangeTitle = nullptr;  // "Label16"
+    ui::Label* lblHDRRange = nullptr;
+    ui::Panel* pnlWRDInfo = nullptr;
+    ui::Label* lblPIRTriggerTitle = nullptr;
+    ui::Label* lblPIRTrigger = nullptr;
+    ui::Panel* pnlSeek = nullptr;
+    ui::Label* lblPIRSeek = nullptr;
+    ui::SpeedButton* sbPIRSeekRev = nullptr;
+    ui::SpeedButton* sbStopPIRSearch = nullptr;
+    ui::SpeedButton* sbPIRSeekFwd = nullptr;
+
+    ui::StatusBar* StatusBar1 = nullptr;
+
+    // Menus.
+    QMenu* fileMenu = nullptr;  // "File1"
+    QAction* Open1 = nullptr;
+    QAction* SaveCurrent1 = nullptr;
+    QAction* Export1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QMenu* optionsMenu = nullptr;  // "Options1"
+    QAction* CameraSettings1 = nullptr;
+    QAction* EmbedTimestamp1 = nullptr;
+    QAction* Deblock1 = nullptr;
+    QMenu* helpMenu = nullptr;  // "Help1"
+    QAction* About1 = nullptr;
+    // The picture's pop-up menu: zooms and saving the frame.
+    QMenu* pictureMenu = nullptr;                 // "PopupMenu1"
+    QAction* zoom1xAction = nullptr;              // "Zoom1X1"
+    QAction* zoom2xAction = nullptr;              // "N2xzoom1"
+    QAction* zoomVariableAction = nullptr;        // "Varzoom1"
+    QAction* pictureSaveCurrentAction = nullptr;  // "SaveCurrent2"
+    // "&Open"'s dialog, made once and kept so that its folder is remembered.
+    QFileDialog* OpenDialog1 = nullptr;
 };
 
 }  // namespace vn::app

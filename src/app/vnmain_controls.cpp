@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 
 #include "app/vnmain.h"
+#include "platform/controls.h"
+#include "platform/image.h"
 
 namespace vn::app {
 namespace {
@@ -96,9 +98,6 @@ void TfrmVNMain::CreatePlayControls(QWidget* client) {
     // cuts them off for recordings without events.
     sbPrevEvent = MakeSpeedButton(pnlPlayCtrl, "sbPrevEvent", next(6), 4, StandardIcon(QStyle::SP_MediaSeekBackward));
     sbNextEvent = MakeSpeedButton(pnlPlayCtrl, "sbNextEvent", next(), 4, StandardIcon(QStyle::SP_MediaSeekForward));
-    for (SpeedButton* button : {sbPause, sbBackward, sbPrevious, sbForward, sbNext, sbStop, sbPrevEvent, sbNextEvent}) {
-        button->setEnabled(false);
-    }
 }
 
 void TfrmVNMain::CreateSpeedAndSeek(QWidget* client) {
@@ -107,9 +106,6 @@ void TfrmVNMain::CreateSpeedAndSeek(QWidget* client) {
     tbWhere = new TrackBar(pnlWhere, "tbWhere", Qt::Horizontal, 0, 0, 765, 32);
     pbWhere = new ui::ProgressBar(pnlWhere, "pbWhere", 0, 0, 765, 16);
     FillWith(pnlWhere, {tbWhere, pbWhere});
-    // Neither bar shows until a file is open.
-    tbWhere->hide();
-    pbWhere->hide();
 
     gbPlayRate = new GroupBox(client, "gbPlayRate", 781, 4, 52, 640);
     tbRate = new TrackBar(gbPlayRate, "tbRate", Qt::Vertical, 12, 20, 28, 612);
@@ -131,7 +127,7 @@ void TfrmVNMain::CreateStatistics(QWidget* client) {
     lblElapsedTime = new Label(gbStats, "lblElapsedTime", 8, 80, width, 2 * kRowHeight);
     lblElapsedTime->setWordWrap(true);
     lblElapsedTime->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label6 = new Label(gbStats, "Label6", 8, 118, width, kRowHeight);
+    lblDateTimeTitle = new Label(gbStats, "Label6", 8, 118, width, kRowHeight);
     lblDate = new Label(gbStats, "lblDate", 8, 136, width, kRowHeight);
     lblTime = new Label(gbStats, "lblTime", 8, 154, width, kRowHeight);
 }
@@ -139,7 +135,7 @@ void TfrmVNMain::CreateStatistics(QWidget* client) {
 void TfrmVNMain::CreateMotionSearch(QWidget* client) {
     gbMotion = new GroupBox(client, "gbMotion", 991, 4, 150, 180);
     pnlSearch = new ui::Image(gbMotion, "pnlSearch", 35, 20, 80, 60);
-    Thresh = new Label(gbMotion, "Thresh", 8, 90, 76, kRowHeight);
+    lblThresholdTitle = new Label(gbMotion, "Thresh", 8, 90, 76, kRowHeight);
     edtMotionThreshold = new Edit(gbMotion, "edtMotionThreshold", 88, 88, 44, 20);
     edtMotionThreshold->setText(QStringLiteral("00"));
     sbSearchBackward = MakeSpeedButton(gbMotion, "sbSearchBackward", 24, 114, StandardIcon(QStyle::SP_ArrowLeft));
@@ -147,20 +143,12 @@ void TfrmVNMain::CreateMotionSearch(QWidget* client) {
         MakeSpeedButton(gbMotion, "sbStopSearch", 24 + kButtonPitch, 114, StandardIcon(QStyle::SP_BrowserStop));
     sbSearchForward =
         MakeSpeedButton(gbMotion, "sbSearchForward", 24 + 2 * kButtonPitch, 114, StandardIcon(QStyle::SP_ArrowRight));
-    for (SpeedButton* button : {sbSearchBackward, sbStopSearch, sbSearchForward}) {
-        button->setEnabled(false);
-    }
     // The four status labels share one place; one of them shows.
     const char* names[4] = {"lblSrchMsg", "lblSearchForward", "lblSearchBackward", "lblSearchFound"};
-    for (int i = 0; i < 4; ++i) {
+    for (size_t i = 0; i < searchLabels_.size(); ++i) {
         searchLabels_[i] = new Label(gbMotion, names[i], 8, 152, 134, kRowHeight);
         searchLabels_[i]->setAlignment(Qt::AlignCenter);
-        searchLabels_[i]->setVisible(i == 0);
     }
-    lblSrchMsg = searchLabels_[0];
-    lblSearchForward = searchLabels_[1];
-    lblSearchBackward = searchLabels_[2];
-    lblSearchFound = searchLabels_[3];
 }
 
 void TfrmVNMain::CreatePlayList(QWidget* client) {
@@ -185,7 +173,7 @@ void TfrmVNMain::CreateMovieInfo(QWidget* client) {
     rows.Row(lblExpoTitle, "lblExpoTitle", lblCustomExpo, "lblCustomExpo");
     rows.Row(lblSSStartTitle, "lblSSStartTitle", lblSSStart, "lblSSStart");
     rows.Row(lblSSStopTitle, "lblSSStopTitle", lblSSStop, "lblSSStop");
-    rows.Row(Label4, "Label4", lblSSDays, "lblSSDays");
+    rows.Row(lblSSDaysTitle, "Label4", lblSSDays, "lblSSDays");
     rows.Row(lblLEDTitle, "lblLEDTitle", lblLED, "lblLED");
     rows.Row(lblLowLightTitle, "lblLowLightTitle", lblLowLight, "lblLowLight");
     rows.Row(lblTimeStampTitle, "lblTimeStampTitle", lblTimeStamp, "lblTimeStamp");
@@ -202,7 +190,7 @@ void TfrmVNMain::CreateMovieInfo(QWidget* client) {
     maxRows.Row(lblContrastTitle, "lblContrastTitle", lblContrast, "lblContrast");
     maxRows.Row(lblSharpnessTitle, "lblSharpnessTitle", lblSharpness, "lblSharpness");
     maxRows.Row(lblSaturationTitle, "lblSaturationTitle", lblSaturation, "lblSaturation");
-    maxRows.Row(Label16, "Label16", lblHDRRange, "lblHDRRange");
+    maxRows.Row(lblHDRRangeTitle, "Label16", lblHDRRange, "lblHDRRange");
     pnlMaxInfo->hide();
 
     pnlWRDInfo = new Panel(gbMovieInfo, "pnlWRDInfo", 0, panelTop, 304, 5 * kRowPitch + 4);

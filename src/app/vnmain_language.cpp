@@ -3,27 +3,28 @@
 #include <QMenu>
 
 #include "app/vnmain.h"
+#include "platform/controls.h"
 
 namespace vn::app {
 
 void TfrmVNMain::Retranslate() {
     setWindowTitle(tr("MVC AVI Player"));
 
-    File1->setTitle(tr("&File"));
+    fileMenu->setTitle(tr("&File"));
     Open1->setText(tr("&Open"));
     SaveCurrent1->setText(tr("&Save Current"));
     Export1->setText(tr("&Export"));
     Exit1->setText(tr("E&xit"));
-    Options1->setTitle(tr("&Options"));
+    optionsMenu->setTitle(tr("&Options"));
     CameraSettings1->setText(tr("&Camera Settings"));
     EmbedTimestamp1->setText(tr("&Embed Timestamp"));
     Deblock1->setText(tr("Deblock"));
-    Help1->setTitle(tr("&Help"));
+    helpMenu->setTitle(tr("&Help"));
     About1->setText(tr("&About"));
-    Zoom1X1->setText(tr("1X zoom"));
-    N2xzoom1->setText(tr("2X zoom"));
-    Varzoom1->setText(tr("Var zoom"));
-    SaveCurrent2->setText(tr("&Save Current"));
+    zoom1xAction->setText(tr("1X zoom"));
+    zoom2xAction->setText(tr("2X zoom"));
+    zoomVariableAction->setText(tr("Var zoom"));
+    pictureSaveCurrentAction->setText(tr("&Save Current"));
 
     gbPlayRate->setTitle(tr("Speed"));
     gbSeek->setTitle(tr("Seek"));
@@ -34,12 +35,12 @@ void TfrmVNMain::Retranslate() {
 
     lblCapIntervalTitle->setText(tr("Capture Interval"));
     lblElapsedTimeTitle->setText(tr("Elapsed Time"));
-    Label6->setText(tr("Date/Time"));
-    Thresh->setText(tr("Threshold"));
-    lblSrchMsg->setText(tr("Search Inactive"));
-    lblSearchForward->setText(tr("Search Forward"));
-    lblSearchBackward->setText(tr("Search Backward"));
-    lblSearchFound->setText(tr("Found"));
+    lblDateTimeTitle->setText(tr("Date/Time"));
+    lblThresholdTitle->setText(tr("Threshold"));
+    searchLabels_[0]->setText(tr("Search Inactive"));
+    searchLabels_[1]->setText(tr("Search Forward"));
+    searchLabels_[2]->setText(tr("Search Backward"));
+    searchLabels_[3]->setText(tr("Found"));
     bPrevious->setText(tr("&Previous"));
     bSkip->setText(tr("&Next"));
     bClearPlayList->setText(tr("&Clear"));
@@ -51,7 +52,7 @@ void TfrmVNMain::Retranslate() {
     lblExpoTitle->setText(tr("Custom Expo"));
     lblSSStartTitle->setText(tr("Timer Start"));
     lblSSStopTitle->setText(tr("Timer Stop"));
-    Label4->setText(tr("Timer Days"));
+    lblSSDaysTitle->setText(tr("Timer Days"));
     lblLEDTitle->setText(tr("LED Display"));
     lblLowLightTitle->setText(tr("Low Light Rec"));
     lblTimeStampTitle->setText(tr("Time Stamp"));
@@ -62,7 +63,7 @@ void TfrmVNMain::Retranslate() {
     lblContrastTitle->setText(tr("Contrast"));
     lblSharpnessTitle->setText(tr("Sharpness"));
     lblSaturationTitle->setText(tr("Saturation"));
-    Label16->setText(tr("HDR Range"));
+    lblHDRRangeTitle->setText(tr("HDR Range"));
     lblPIRTriggerTitle->setText(tr("PIR Active"));
     lblPIRSeek->setText(tr("PIR Seek"));
 }

@@ -2,12 +2,12 @@
 // and the close that saves them.
 #include <QCloseEvent>
 #include <QScreen>
-#include <QThread>
 
 #include "app/player_engine.h"
 #include "app/preference_keys.h"
 #include "app/vnmain.h"
 #include "diag/diagnostics_window.h"
+#include "platform/controls.h"
 #include "platform/ini_file.h"
 #include "platform/language.h"
 #include "player/player_state.h"
@@ -16,8 +16,6 @@
 namespace vn::app {
 
 void TfrmVNMain::LoadSettings() {
-    // The control changes that loading causes are not the user's.
-    if (engine != nullptr) engine->state.g_bLoading = true;
     for (const PreferenceKey& key : KeysInReadOrder(prefs)) {
         if (key.number != nullptr) {
             const int fallback = key.defaultFrom != nullptr ? *key.defaultFrom : *key.number;
@@ -36,13 +34,11 @@ void TfrmVNMain::LoadSettings() {
     if (prefs.nMainWinHeight != -1) inside.setHeight(prefs.nMainWinHeight);
     setGeometry(inside);
 
-    tbRate->SetPosition(player::SpeedBarPositionForRate(prefs.nFrmRate));
-    lblRate->SetCaption(QString::number(prefs.nFrmRate));
+    if (engine_ != nullptr) engine_->ShowPreferredRate();
     edtMotionThreshold->setText(QString::number(prefs.nMotionThreshold));
     EmbedTimestamp1->setChecked(prefs.g_bEmbedTime);
     Deblock1->setChecked(prefs.g_nDeblockMethod != 0);
     if (prefs.TestLanguage > 0) ui::SetActiveLanguage(prefs.TestLanguage);
-    if (engine != nullptr) engine->state.g_bLoading = false;
 }
 
 void TfrmVNMain::SaveSettings() {
@@ -68,7 +64,7 @@ void TfrmVNMain::FormCreate(const QStringList& commandLine) {
     LoadSettings();
     if (prefs.ShowDiagsWindow != 0 && dialogs.frmDiags != nullptr) dialogs.frmDiags->show();
     ApplyZoom();
-    if (engine != nullptr) engine->AddCommandLine(commandLine);
+    if (engine_ != nullptr) engine_->AddCommandLine(commandLine);
     startPlayingWhenShown_ = !commandLine.isEmpty();
 }
 
@@ -88,28 +84,21 @@ void TfrmVNMain::FormShow() {
         move(kept.left, kept.top);
         resize(kept.width - frameExtra.width(), kept.height - frameExtra.height());
     }
-    if (startPlayingWhenShown_ && engine != nullptr) {
+    if (startPlayingWhenShown_ && engine_ != nullptr) {
         startPlayingWhenShown_ = false;
-        engine->PlayFirstEntry();
+        engine_->PlayFirstEntry();
     }
 }
 
 // Closing, by the window's close button or "E&xit", ends the program: the
 // other windows are the main window's and do not keep it running.
 void TfrmVNMain::closeEvent(QCloseEvent* event) {
-    if (engine != nullptr) {
-        if (engine->state.g_bPlaying) {
-            engine->StopPlay();
-            QThread::msleep(100);
-        }
-        engine->CloseCurrentFile();
-    }
+    if (engine_ != nullptr) engine_->CloseWindow();
     SaveSettings();
     HidePicture();
-    if (engine != nullptr) engine->g_pFramePicture.Release();
     QMainWindow::closeEvent(event);
 }
 
-int TfrmVNMain::FileKind() const { return engine != nullptr ? engine->state.g_nFileKind : 0; }
+int TfrmVNMain::FileKind() const { return engine_ != nullptr ? engine_->state.g_nFileKind : 0; }
 
 }  // namespace vn::app

@@ -7,6 +7,7 @@
 #include "app/vnmain.h"
 #include "camset/camera_settings_dialog.h"
 #include "diag/diagnostics_window.h"
+#include "platform/image.h"
 #include "player/zoom.h"
 #include "recording/windows/about_box.h"
 
@@ -28,41 +29,40 @@ QMenu* MakeMenu(QMenuBar* bar, const char* name) {
 }  // namespace
 
 void TfrmVNMain::CreateMenus() {
-    File1 = MakeMenu(menuBar(), "File1");
-    Open1 = MakeAction(File1, "Open1");
-    SaveCurrent1 = MakeAction(File1, "SaveCurrent1");
-    Export1 = MakeAction(File1, "Export1");
-    File1->addSeparator();
-    Exit1 = MakeAction(File1, "Exit1");
+    fileMenu = MakeMenu(menuBar(), "File1");
+    Open1 = MakeAction(fileMenu, "Open1");
+    SaveCurrent1 = MakeAction(fileMenu, "SaveCurrent1");
+    Export1 = MakeAction(fileMenu, "Export1");
+    fileMenu->addSeparator();
+    Exit1 = MakeAction(fileMenu, "Exit1");
 
     // Options and Help stay hidden for the whole run; their entries still
     // work when invoked.
-    Options1 = MakeMenu(menuBar(), "Options1");
-    CameraSettings1 = MakeAction(Options1, "CameraSettings1");
-    EmbedTimestamp1 = MakeAction(Options1, "EmbedTimestamp1");
+    optionsMenu = MakeMenu(menuBar(), "Options1");
+    CameraSettings1 = MakeAction(optionsMenu, "CameraSettings1");
+    EmbedTimestamp1 = MakeAction(optionsMenu, "EmbedTimestamp1");
     EmbedTimestamp1->setCheckable(true);
-    Deblock1 = MakeAction(Options1, "Deblock1");
+    Deblock1 = MakeAction(optionsMenu, "Deblock1");
     Deblock1->setCheckable(true);
-    Deblock1->setVisible(false);
-    Options1->menuAction()->setVisible(false);
-    Help1 = MakeMenu(menuBar(), "Help1");
-    About1 = MakeAction(Help1, "About1");
-    Help1->menuAction()->setVisible(false);
+    optionsMenu->menuAction()->setVisible(false);
+    helpMenu = MakeMenu(menuBar(), "Help1");
+    About1 = MakeAction(helpMenu, "About1");
+    helpMenu->menuAction()->setVisible(false);
 
     // Attached to no control: the left click on the picture is the user's
     // way to zoom.
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    Zoom1X1 = MakeAction(PopupMenu1, "Zoom1X1");
-    N2xzoom1 = MakeAction(PopupMenu1, "N2xzoom1");
-    Varzoom1 = MakeAction(PopupMenu1, "Varzoom1");
-    SaveCurrent2 = MakeAction(PopupMenu1, "SaveCurrent2");
+    pictureMenu = new QMenu(this);
+    pictureMenu->setObjectName(QStringLiteral("PopupMenu1"));
+    zoom1xAction = MakeAction(pictureMenu, "Zoom1X1");
+    zoom2xAction = MakeAction(pictureMenu, "N2xzoom1");
+    zoomVariableAction = MakeAction(pictureMenu, "Varzoom1");
+    pictureSaveCurrentAction = MakeAction(pictureMenu, "SaveCurrent2");
 }
 
 void TfrmVNMain::ConnectCommands() {
-    connect(Zoom1X1, &QAction::triggered, this, [this] { SetZoom(100); });
-    connect(N2xzoom1, &QAction::triggered, this, [this] { SetZoom(200); });
-    connect(Varzoom1, &QAction::triggered, this, [this] { SetZoom(0); });
+    connect(zoom1xAction, &QAction::triggered, this, [this] { SetZoom(100); });
+    connect(zoom2xAction, &QAction::triggered, this, [this] { SetZoom(200); });
+    connect(zoomVariableAction, &QAction::triggered, this, [this] { SetZoom(0); });
     connect(Image1, &ui::Image::MouseDown, this, &TfrmVNMain::Image1MouseDown);
     connect(EmbedTimestamp1, &QAction::triggered, this, &TfrmVNMain::EmbedTimestamp1Click);
     connect(Deblock1, &QAction::triggered, this, &TfrmVNMain::Deblock1Click);

@@ -7,6 +7,9 @@
 #include <QStyle>
 
 #include "app/vnmain.h"
+#include "platform/controls.h"
+#include "platform/image.h"
+#include "platform/status_bar.h"
 #include "player/zoom.h"
 #include "recording/movie_info.h"
 
@@ -35,6 +38,11 @@ void TfrmVNMain::HidePicture() {
 }
 
 void TfrmVNMain::SetPictureSize(int width, int height) { pictureSize_ = {width, height}; }
+
+void TfrmVNMain::SizePicture(int width, int height) {
+    SetPictureSize(width, height);
+    ApplyInitialZoom();
+}
 
 void TfrmVNMain::ApplyInitialZoom() {
     if (!initialZoomPending_) return;
@@ -123,13 +131,6 @@ void TfrmVNMain::ShowSearchThumbnail(const vn::Picture* thumbnail, int frameInde
     pbWhere->SetPosition(frameIndex);
     // Keeps the window and the Stop Search button usable during a search.
     QApplication::processEvents();
-}
-
-void TfrmVNMain::ShowSearchLabel(int i) {
-    if (i < 0 || i > 3) return;
-    searchLabels_[visibleSearchLabel_]->hide();
-    searchLabels_[i]->show();
-    visibleSearchLabel_ = i;
 }
 
 }  // namespace vn::app

@@ -44,6 +44,16 @@ void TfrmDiags::AddBadFrameLine(const std::string& line) {
     lblBadFrameCount->setText(QString::number(nBadFrameCount));
 }
 
+void TfrmDiags::ReportBadFrame(int frame, uint32_t offset) {
+    if (isVisible()) AddBadFrameLine(BadFrameLine(frame, offset));
+}
+
+void TfrmDiags::LogFrameDiagnostics(int frame, int intervalMs, bool intervalKnown) {
+    if (!(bShowExpo || bShowTimes) || !isVisible() || decoder_ == nullptr) return;
+    AppendLines(
+        frameLog_.LogFrameDiagnostics(frame, decoder_->camera, intervalMs, intervalKnown, bShowTimes, bShowExpo));
+}
+
 void TfrmDiags::TakeRtcDumpLines() {
     if (decoder_ == nullptr) return;
     for (const std::string& line : decoder_->camera.rtcDumpLines) AppendLine(line);

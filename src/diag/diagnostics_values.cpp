@@ -13,7 +13,7 @@ namespace {
 struct ValueRow {
     const char* label;
     const char* title;
-    bool inChecksums;  // else in GroupBox1
+    bool inChecksums;  // else in gbCamera
     int column, row;
 };
 
@@ -58,9 +58,9 @@ QByteArray TitleName(const char* label) { return QByteArray(label) + "Title"; }
 }  // namespace
 
 void TfrmDiags::DesignCameraValues() {
-    GroupBox1 = new ui::GroupBox(this, "GroupBox1", 8, 340, 644, 212);
+    gbCamera = new ui::GroupBox(this, "GroupBox1", 8, 340, 644, 212);
     for (const ValueRow& row : kValueRows) {
-        QWidget* group = row.inChecksums ? static_cast<QWidget*>(gbChecksums) : GroupBox1;
+        QWidget* group = row.inChecksums ? static_cast<QWidget*>(gbChecksums) : gbCamera;
         const ValueGrid& grid = row.inChecksums ? kChecksumGrid : kCameraGrid;
         const int left = grid.left[row.column];
         const int top = grid.top + row.row * grid.rowHeight;
@@ -72,13 +72,13 @@ void TfrmDiags::DesignCameraValues() {
     }
     lblFocusScore = valueLabels_.at("lblFocusScore");
     // Hidden: the score follows every shown frame.
-    bGetFocusScore = new ui::Button(GroupBox1, "bGetFocusScore", 250, 78, 64, 20);
+    bGetFocusScore = new ui::Button(gbCamera, "bGetFocusScore", 250, 78, 64, 20);
     bGetFocusScore->hide();
     connect(bGetFocusScore, &QPushButton::clicked, this, &TfrmDiags::bGetFocusScoreClick);
 }
 
 void TfrmDiags::RetranslateCameraValues() {
-    GroupBox1->setTitle(tr("Camera"));
+    gbCamera->setTitle(tr("Camera"));
     size_t title = 0;
     for (const ValueRow& row : kValueRows) {
         if (row.title != nullptr) valueTitles_[title++]->setText(tr(row.title));
@@ -111,6 +111,7 @@ void TfrmDiags::rgBreakpointClick(int index) {
 }
 
 void TfrmDiags::ShowFrameTimes(int decodeMs, int displayMs) {
+    if (!isVisible()) return;
     lblDecTime->setText(QString::number(decodeMs));
     lblDispTime->setText(QString::number(displayMs));
 }

@@ -79,16 +79,16 @@ void TfrmDiags::DesignControls() {
     ListBox1->setFont(QFont("Courier New", 9));
     ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
     ListBox1->viewport()->installEventFilter(this);
-    Button1 = new ui::Button(this, "Button1", 8, 304, 75, 25);
+    bClearList = new ui::Button(this, "Button1", 8, 304, 75, 25);
     lblBadFrms = new ui::Label(this, "lblBadFrms", 96, 308, 60, 17);
     lblBadFrameCount = new ui::Label(this, "lblBadFrameCount", 160, 308, 80, 17);
     lblBadFrameCount->setText("0");
 
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName("PopupMenu1");
-    Clear1 = PopupMenu1->addAction(QString());
+    listMenu = new QMenu(this);
+    listMenu->setObjectName("PopupMenu1");
+    Clear1 = listMenu->addAction(QString());
     Clear1->setObjectName("Clear1");
-    Cancel1 = PopupMenu1->addAction(QString());
+    Cancel1 = listMenu->addAction(QString());
     Cancel1->setObjectName("Cancel1");
     SaveDialog1 = new QFileDialog(this);
     SaveDialog1->setObjectName("SaveDialog1");
@@ -127,10 +127,10 @@ void TfrmDiags::DesignControls() {
     HiddenLabel(this, "lblQDisp", 422, 300);
     HiddenLabel(this, "lblQNum", 496, 300);
 
-    connect(Button1, &QPushButton::clicked, this, &TfrmDiags::Button1Click);
+    connect(bClearList, &QPushButton::clicked, this, &TfrmDiags::Button1Click);
     connect(Clear1, &QAction::triggered, this, &TfrmDiags::Clear1Click);
     connect(ListBox1, &QWidget::customContextMenuRequested, this,
-            [this](QPoint at) { PopupMenu1->popup(ListBox1->viewport()->mapToGlobal(at)); });
+            [this](QPoint at) { listMenu->popup(ListBox1->viewport()->mapToGlobal(at)); });
 }
 
 void TfrmDiags::changeEvent(QEvent* event) {
@@ -142,7 +142,7 @@ void TfrmDiags::changeEvent(QEvent* event) {
 
 void TfrmDiags::Retranslate() {
     setWindowTitle(tr("Diagnostics"));
-    Button1->setText(tr("&Clear"));
+    bClearList->setText(tr("&Clear"));
     lblBadFrms->setText(tr("Bad Frms:"));
     Clear1->setText(tr("&Clear"));
     Cancel1->setText(tr("C&ancel"));

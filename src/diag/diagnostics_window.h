@@ -12,6 +12,7 @@
 
 #include "diag/breakpoint.h"
 #include "diag/camera_values.h"
+#include "diag/frame_diagnostics.h"
 
 class QAction;
 class QFileDialog;
@@ -34,7 +35,7 @@ class JpegDecoder;
 
 namespace vn::diag {
 
-class TfrmDiags : public QDialog {
+class TfrmDiags : public QDialog, public FrameDiagnosticsView {
     Q_OBJECT
 
 public:
@@ -54,15 +55,20 @@ public:
     void AppendLines(const std::vector<std::string>& lines);
     // Adds a bad frame's line and shows the raised bad-frame count.
     void AddBadFrameLine(const std::string& line);
-    // Moves the clock dump lines the decoder has collected into the list.
-    void TakeRtcDumpLines();
 
+    // The player's frames (FrameDiagnosticsView).
+    // Moves the clock dump lines the decoder has collected into the list.
+    void TakeRtcDumpLines() override;
     // Writes the camera values of the frame just decoded into the labels and
     // tests the breakpoint. True when playback is to pause. Does nothing
     // (false) while the window is hidden.
-    bool ShowFrameCameraValues();
+    bool ShowFrameCameraValues() override;
+    void ReportBadFrame(int frame, uint32_t offset) override;
+    // While Show Expo or Show Times is on.
+    void LogFrameDiagnostics(int frame, int intervalMs, bool intervalKnown) override;
     // The last frame's decode and display times in milliseconds.
-    void ShowFrameTimes(int decodeMs, int displayMs);
+    void ShowFrameTimes(int decodeMs, int displayMs) override;
+
     // The deblocking method chosen elsewhere (the main window's menu).
     void SelectDeblockMethod(int method);
 
@@ -105,15 +111,16 @@ private:
     ui::IniFile& settings_;
     jpeg::JpegDecoder* decoder_ = nullptr;
     Breakpoint breakpoint_;
+    FrameDiagnosticsLog frameLog_;
     // The three switches read only while diagnostics are on are written back
     // only then, so a run without diagnostics keeps the stored choices.
     bool diagnosticSwitchesRead_ = false;
 
     ui::ListBox* ListBox1;
-    ui::Button* Button1;
+    ui::Button* bClearList;
     ui::Label* lblBadFrms;
     ui::Label* lblBadFrameCount;
-    QMenu* PopupMenu1;
+    QMenu* listMenu;
     QAction* Clear1;
     QAction* Cancel1;
     QFileDialog* SaveDialog1;
@@ -122,7 +129,7 @@ private:
     ui::Edit* edtRetryCount;
     ui::Edit* edtChgLuma;
     ui::RadioGroup* rgDeBlockMethod;
-    ui::GroupBox* GroupBox1;
+    ui::GroupBox* gbCamera;
     ui::GroupBox* gbChecksums;
     ui::Label* lblFocusScore;
     ui::Button* bGetFocusScore;

@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include "diag/message_number.h"
+
 class QLabel;
 class QPushButton;
 
@@ -14,12 +16,10 @@ class TfrmMyMsg : public QDialog {
     Q_OBJECT
 
 public:
-    // The messages, in the order of their labels.
-    enum Message { NoDir = 0, NotFound = 1, UnkFormat = 2, NoFrames = 3 };
-
     explicit TfrmMyMsg(QWidget* parent = nullptr);
 
-    // Selects the message of the next showing; outside 0..3 none is shown.
+    // Selects the message of the next showing (a Message); outside 0..3
+    // none is shown.
     int nMsgIndex = 0;
 
     // Sets the index and shows the dialog modally until OK or close.

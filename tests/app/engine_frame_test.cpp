@@ -20,6 +20,8 @@ namespace vn::app {
 namespace {
 
 using FrameTest = test::EngineTest;
+using test::Caption;
+using test::Control;
 using test::Plan;
 
 TEST_F(FrameTest, TheWindowShowsTheDecodedPixelsWhilePlaying) {
@@ -34,8 +36,9 @@ TEST_F(FrameTest, TheWindowShowsTheDecodedPixelsWhilePlaying) {
     ASSERT_TRUE(window.grab().save(png));
     const QImage shot(png);
     const Picture& picture = engine().g_pFramePicture;
-    const QPoint origin = window.Image1->mapTo(&window, QPoint(0, 0)) * shot.devicePixelRatio();
-    ASSERT_EQ(window.Image1->size(), QSize(64, 48));  // zoom 1 for pictures below 1280 wide
+    const QWidget* image = Control(&window, "Image1");
+    const QPoint origin = image->mapTo(&window, QPoint(0, 0)) * shot.devicePixelRatio();
+    ASSERT_EQ(image->size(), QSize(64, 48));  // zoom 1 for pictures below 1280 wide
     int differing = 0;
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
@@ -59,8 +62,8 @@ TEST_F(FrameTest, TheTimeStampIsDrawnIntoABandBelowThePicture) {
     Tick();
     const Picture& picture = engine().g_pFramePicture;
     ASSERT_EQ(picture.height(), 32 + 16);
-    EXPECT_EQ(window.lblDate->Caption(), "2012/07/14");
-    EXPECT_EQ(window.lblTime->Caption(), "09:30:06");
+    EXPECT_EQ(Caption(window, "lblDate"), "2012/07/14");
+    EXPECT_EQ(Caption(window, "lblTime"), "09:30:06");
     int white = 0, black = 0;
     for (int y = 32; y < 48; ++y) {
         for (int x = 0; x < 240; ++x) {
@@ -93,20 +96,21 @@ QJsonObject Expected(const char* name) {
 void ExpectLabelsAsFixture(TfrmVNMain& window, const QJsonObject& expected) {
     const QJsonObject labels = expected["labels"].toObject();
     const std::string name = expected["file"].toString().toStdString();
-    EXPECT_EQ(window.lblRate->Caption(), QString::number(labels["nFrmRate"].toInt())) << name;
-    EXPECT_EQ(window.lblCapIntervalTitle->Caption(), labels["lblCapIntervalTitle"].toString()) << name;
-    QTest::mouseClick(window.sbStop, Qt::LeftButton);
-    window.lbPlayList->setFocus();
+    EXPECT_EQ(Caption(window, "lblRate"), QString::number(labels["nFrmRate"].toInt())) << name;
+    EXPECT_EQ(Caption(window, "lblCapIntervalTitle"), labels["lblCapIntervalTitle"].toString()) << name;
+    QTest::mouseClick(Control(&window, "sbStop"), Qt::LeftButton);
+    auto* list = Control(&window, "lbPlayList");
+    list->setFocus();
     const QJsonArray frames = expected["frames"].toArray();
     for (int i = 0; i < frames.size(); ++i) {
-        if (i > 0) QTest::keyClick(window.lbPlayList, '+');
+        if (i > 0) QTest::keyClick(list, '+');
         const QJsonObject frame = frames[i].toObject();
-        EXPECT_EQ(window.lblElapsedTime->Caption(), frame["elapsed_text"].toString()) << name << " frame " << i;
-        EXPECT_EQ(window.lblDate->Caption(), frame["date"].toString()) << name << " frame " << i;
-        EXPECT_EQ(window.lblTime->Caption(), frame["time"].toString()) << name << " frame " << i;
+        EXPECT_EQ(Caption(window, "lblElapsedTime"), frame["elapsed_text"].toString()) << name << " frame " << i;
+        EXPECT_EQ(Caption(window, "lblDate"), frame["date"].toString()) << name << " frame " << i;
+        EXPECT_EQ(Caption(window, "lblTime"), frame["time"].toString()) << name << " frame " << i;
     }
-    EXPECT_EQ(window.lblElapsedTimeTitle->Caption(), labels["lblElapsedTimeTitle"].toString()) << name;
-    EXPECT_EQ(window.lblCapInterval->Caption(), labels["lblCapInterval"].toString()) << name;
+    EXPECT_EQ(Caption(window, "lblElapsedTimeTitle"), labels["lblElapsedTimeTitle"].toString()) << name;
+    EXPECT_EQ(Caption(window, "lblCapInterval"), labels["lblCapInterval"].toString()) << name;
 }
 
 TEST_F(FrameTest, LabelsOfEveryFrameAgreeWithTheFixtures) {
@@ -117,7 +121,7 @@ TEST_F(FrameTest, LabelsOfEveryFrameAgreeWithTheFixtures) {
         const QJsonObject expected = Expected(name);
         // A drop while stopped plays entry 0; the newest file is the last.
         Drop({CopyFixture(folder_, expected)});
-        if (Entry() != window.lbPlayList->count() - 1) Click(window.bSkip);
+        if (Entry() != Control<ui::ListBox>(&window, "lbPlayList")->count() - 1) Click("bSkip");
         ExpectLabelsAsFixture(window, expected);
     }
 }
@@ -159,8 +163,8 @@ TEST_F(FrameTest, ABreakpointOnTheCameraValuesPausesPlayback) {
     Tick();
     EXPECT_FALSE(engine().state.g_bPlaying);
     EXPECT_EQ(Frame(), 5);
-    EXPECT_FALSE(window.sbPause->isEnabled());
-    EXPECT_FALSE(window.tbWhere->isHidden());
+    EXPECT_FALSE(test::Enabled(window, "sbPause"));
+    EXPECT_FALSE(Control(&window, "tbWhere")->isHidden());
     Tick(2);
     EXPECT_EQ(Frame(), 5);
 }

@@ -16,11 +16,15 @@ namespace vn::app {
 namespace {
 
 using PlayListTest = test::EngineTest;
+using test::Caption;
+using test::Control;
+using test::ExpectWindowShows;
 using test::Plan;
 
-QStringList Rows(const ui::ListBox& list) {
+QStringList Rows(const TfrmVNMain& window) {
+    const auto* list = Control<ui::ListBox>(&window, "lbPlayList");
     QStringList rows;
-    for (int i = 0; i < list.count(); ++i) rows.append(list.item(i)->text());
+    for (int i = 0; i < list->count(); ++i) rows.append(list->item(i)->text());
     return rows;
 }
 
@@ -32,9 +36,9 @@ TEST_F(PlayListTest, DropsInsertByCreationTimeAndKeepThePlayingEntrySelected) {
     Drop({b});
     Tick(2);
     Drop({c, a, b});  // b again: listed once
-    EXPECT_EQ(Rows(*window.lbPlayList), QStringList({"a.avi", "b.avi", "c.AVI"}));
+    EXPECT_EQ(Rows(window), QStringList({"a.avi", "b.avi", "c.AVI"}));
     EXPECT_EQ(Entry(), 1);
-    EXPECT_EQ(window.lbPlayList->ItemIndex(), 1);
+    EXPECT_EQ(Control<ui::ListBox>(&window, "lbPlayList")->ItemIndex(), 1);
     EXPECT_EQ(window.windowTitle(), "b.avi");
     Tick();
     EXPECT_EQ(Panel(3), "Frame 4");
@@ -55,17 +59,18 @@ TEST_F(PlayListTest, OpenListsTheChosenFilesByCreationTimeWhateverTheirCase) {
         dialog->findChild<QLineEdit*>("fileNameEdit")->setText("\"a.AVI\" \"b.M4V\" \"ignored.txt\"");
         static_cast<QDialog*>(dialog)->accept();
     });
-    window.Open1->trigger();
-    EXPECT_EQ(Rows(*window.lbPlayList), QStringList({"b.M4V", "a.AVI"}));
+    auto* open = Control<QAction>(&window, "Open1");
+    open->trigger();
+    EXPECT_EQ(Rows(window), QStringList({"b.M4V", "a.AVI"}));
     // The stream cannot play here yet: it says so and the recording plays.
-    EXPECT_EQ(Messages(), std::vector<int>({diag::TfrmMyMsg::UnkFormat}));
+    EXPECT_EQ(Messages(), std::vector<int>({diag::UnkFormat}));
     EXPECT_EQ(Entry(), 1);
     EXPECT_TRUE(engine().state.g_bPlaying);
 
     // Cancelling the dialog changes nothing.
     test::WhenModalShows([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
-    window.Open1->trigger();
-    EXPECT_EQ(window.lbPlayList->count(), 2);
+    open->trigger();
+    EXPECT_EQ(Rows(window).size(), 2);
     EXPECT_EQ(window.windowTitle(), "a.AVI");
 }
 
@@ -77,8 +82,8 @@ TEST_F(PlayListTest, AListReplacedWhilePlayingStillStepsBackSafely) {
     const std::string c = Write("c.avi", Plan());
     const std::string x = Write("x.avi", Plan());
     Drop({a, b, c});
-    Click(window.bSkip);
-    Click(window.bSkip);
+    Click("bSkip");
+    Click("bSkip");
     Tick();
     const QString folder = folder_.path();
     test::WhenModalShows([folder](QWidget* modal) {
@@ -87,12 +92,12 @@ TEST_F(PlayListTest, AListReplacedWhilePlayingStillStepsBackSafely) {
         dialog->findChild<QLineEdit*>("fileNameEdit")->setText("x.avi");
         static_cast<QDialog*>(dialog)->accept();
     });
-    window.Open1->trigger();
-    EXPECT_EQ(Rows(*window.lbPlayList), QStringList({"x.avi"}));
+    Control<QAction>(&window, "Open1")->trigger();
+    EXPECT_EQ(Rows(window), QStringList({"x.avi"}));
     EXPECT_EQ(window.windowTitle(), "c.avi");
-    Click(window.sbPause);
-    Click(window.sbPrevious);
-    Click(window.sbPrevious);
+    Click("sbPause");
+    Click("sbPrevious");
+    Click("sbPrevious");
     EXPECT_EQ(window.windowTitle(), "x.avi");
     EXPECT_EQ(Entry(), 0);
 }
@@ -105,9 +110,9 @@ TEST_F(PlayListTest, FilesThatCannotPlayAreRefusedWithTheirMessageAndTheNextPlay
     // Gone before it is dropped: its time unknown, it counts as the oldest.
     std::filesystem::remove(gone);
     Drop({good, empty, gone});
-    EXPECT_EQ(Messages(), std::vector<int>({diag::TfrmMyMsg::NotFound, diag::TfrmMyMsg::NoFrames}));
+    EXPECT_EQ(Messages(), std::vector<int>({diag::NotFound, diag::NoFrames}));
     // The list stays as it was; the good recording plays.
-    EXPECT_EQ(Rows(*window.lbPlayList), QStringList({"gone.avi", "empty.avi", "good.avi"}));
+    EXPECT_EQ(Rows(window), QStringList({"gone.avi", "empty.avi", "good.avi"}));
     EXPECT_EQ(Entry(), 2);
     EXPECT_EQ(window.windowTitle(), "good.avi");
     EXPECT_TRUE(engine().state.g_bPlaying);
@@ -123,16 +128,12 @@ TEST_F(PlayListTest, AListOfOnlyBadFilesStopsWithThePlayControlsDisabled) {
     EXPECT_EQ(Messages().size(), 2u);
     EXPECT_FALSE(engine().state.g_bPlaying);
     EXPECT_EQ(engine().state.g_nFileKind, player::kNoFile);
-    for (QWidget* control : std::initializer_list<QWidget*>{window.sbForward, window.sbBackward, window.sbPause,
-                                                            window.sbStop, window.sbNext, window.sbPrevious}) {
-        EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
-    }
-    EXPECT_TRUE(window.tbWhere->isHidden());
+    ExpectWindowShows(window, engine().controls());
     Tick(3);
     EXPECT_EQ(Messages().size(), 2u);
     // The user's list stays, and a good file dropped later plays.
     Drop({Write("good.avi", Plan())});
-    EXPECT_EQ(window.lbPlayList->count(), 3);
+    EXPECT_EQ(Rows(window).size(), 3);
     EXPECT_TRUE(engine().state.g_bPlaying);
 }
 
@@ -142,15 +143,15 @@ TEST_F(PlayListTest, PreviousAndNextStopAtTheListsEnds) {
     const std::string b = Write("b.avi", Plan());
     Drop({a, b});
     Tick(2);
-    Click(window.bPrevious);
+    Click("bPrevious");
     EXPECT_EQ(Entry(), 0);
     EXPECT_EQ(Frame(), 2);  // still playing where it was
-    Click(window.bSkip);
+    Click("bSkip");
     EXPECT_EQ(Entry(), 1);
     EXPECT_EQ(window.windowTitle(), "b.avi");
-    Click(window.bSkip);
+    Click("bSkip");
     EXPECT_EQ(Entry(), 1);
-    Click(window.bPrevious);
+    Click("bPrevious");
     EXPECT_EQ(Entry(), 0);
 }
 
@@ -159,9 +160,10 @@ TEST_F(PlayListTest, DoubleClickPlaysTheEntry) {
     const std::string a = Write("a.avi", Plan());
     const std::string b = Write("b.avi", Plan());
     Drop({a, b});
-    Click(window.sbPause);
-    QWidget* rows = window.lbPlayList->viewport();
-    const QPoint second = window.lbPlayList->visualItemRect(window.lbPlayList->item(1)).center();
+    Click("sbPause");
+    auto* list = Control<ui::ListBox>(&window, "lbPlayList");
+    QWidget* rows = list->viewport();
+    const QPoint second = list->visualItemRect(list->item(1)).center();
     QTest::mouseClick(rows, Qt::LeftButton, {}, second);
     QTest::mouseDClick(rows, Qt::LeftButton, {}, second);
     EXPECT_EQ(Entry(), 1);
@@ -173,44 +175,43 @@ TEST_F(PlayListTest, ThePathLabelNamesTheEntryUnderTheMouse) {
     TfrmVNMain& window = Player();
     const std::string a = Write("a.avi", Plan());
     Drop({a});
-    QWidget* rows = window.lbPlayList->viewport();
-    const QPoint first = window.lbPlayList->visualItemRect(window.lbPlayList->item(0)).center();
+    auto* list = Control<ui::ListBox>(&window, "lbPlayList");
+    QWidget* rows = list->viewport();
+    const QPoint first = list->visualItemRect(list->item(0)).center();
     QMouseEvent over(QEvent::MouseMove, first, rows->mapToGlobal(first), Qt::NoButton, {}, {});
     QCoreApplication::sendEvent(rows, &over);
-    EXPECT_EQ(window.lblFilePath->Caption().toStdString(), a);
+    EXPECT_EQ(Caption(window, "lblFilePath").toStdString(), a);
     EXPECT_EQ(ui::HintShowDelay(), 500);
     EXPECT_EQ(ui::HintHideDelay(), 2500);
-    const QPoint below(first.x(), first.y() + 3 * window.lbPlayList->ItemHeight());
+    const QPoint below(first.x(), first.y() + 3 * list->ItemHeight());
     QMouseEvent under(QEvent::MouseMove, below, rows->mapToGlobal(below), Qt::NoButton, {}, {});
     QCoreApplication::sendEvent(rows, &under);
-    EXPECT_EQ(window.lblFilePath->Caption(), "");
+    EXPECT_EQ(Caption(window, "lblFilePath"), "");
 }
 
 TEST_F(PlayListTest, ClearEmptiesTheListAndTheWindow) {
     TfrmVNMain& window = Player();
     Drop({Write("a.avi", Plan())});
     Tick(2);
-    ASSERT_FALSE(window.Image1->isHidden());
+    auto* picture = Control(&window, "Image1");
+    ASSERT_FALSE(picture->isHidden());
     // Escape is the window's cancel button.
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_EQ(window.windowTitle(), "[none]");
     EXPECT_EQ(Panel(0), "[none]");
-    for (int panel = 1; panel <= 3; ++panel) EXPECT_EQ(Panel(panel), "") << panel;
-    EXPECT_EQ(window.lbPlayList->count(), 0);
+    ExpectWindowShows(window, engine().controls());
+    EXPECT_TRUE(Rows(window).isEmpty());
     EXPECT_EQ(engine().playList.g_nPlayListCount(), 0);
     EXPECT_EQ(engine().state.g_nFileKind, player::kNoFile);
     EXPECT_FALSE(engine().state.g_bPlaying);
-    EXPECT_TRUE(window.Image1->isHidden());
-    EXPECT_TRUE(window.tbWhere->isHidden());
-    EXPECT_FALSE(window.pbWhere->isHidden());
-    EXPECT_FALSE(window.sbForward->isEnabled());
+    EXPECT_TRUE(picture->isHidden());
 }
 
 TEST_F(PlayListTest, CommandLineFilesPlayWhenTheWindowFirstShows) {
     const std::string a = Write("a.avi", Plan());
     const std::string b = Write("b.avi", Plan());
     TfrmVNMain& window = OpenWindow({QString::fromStdString(b), QString::fromStdString(a), "notes.txt"});
-    EXPECT_EQ(Rows(*window.lbPlayList), QStringList({"a.avi", "b.avi"}));
+    EXPECT_EQ(Rows(window), QStringList({"a.avi", "b.avi"}));
     EXPECT_FALSE(engine().state.g_bPlaying);
     window.show();
     EXPECT_TRUE(engine().state.g_bPlaying);

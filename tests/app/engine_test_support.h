@@ -3,6 +3,7 @@
 // modal dialogs it raises answered as a user answers them.
 #pragma once
 
+#include <QAction>
 #include <QApplication>
 #include <QDropEvent>
 #include <QMimeData>
@@ -132,6 +133,26 @@ inline void WhenModalShows(std::function<void(QWidget*)> act) {
     poll->start(5);
 }
 
+// The window shows the engine's decision for every control it governs.
+inline void ExpectWindowShows(const app::TfrmVNMain& window, const player::ControlState& controls) {
+    for (int i = 0; i < player::kControlCount; ++i) {
+        const char* name = player::ControlName(static_cast<player::Control>(i));
+        if (auto* widget = window.findChild<QWidget*>(name)) {
+            EXPECT_EQ(widget->isEnabled(), controls.enabled[i]) << name;
+            EXPECT_EQ(!widget->isHidden(), controls.shown[i]) << name;
+        } else if (auto* action = Control<QAction>(&window, name)) {
+            // A hidden menu entry reads as disabled too.
+            EXPECT_EQ(action->isVisible(), controls.shown[i]) << name;
+            if (action->isVisible()) {
+                EXPECT_EQ(action->isEnabled(), controls.enabled[i]) << name;
+            }
+        }
+    }
+    EXPECT_EQ(!Control(&window, "tbWhere")->isHidden(), controls.seekArea == player::SeekArea::SeekBar);
+    EXPECT_EQ(!Control(&window, "pbWhere")->isHidden(), controls.seekArea == player::SeekArea::ProgressBar);
+    EXPECT_EQ(Control(&window, "pnlWhere")->height(), player::SeekAreaHeight(controls.seekArea));
+}
+
 class EngineTest : public MainWindowTest {
 protected:
     void SetUp() override { UseFrameTimes(); }
@@ -179,12 +200,14 @@ protected:
         for (int i = 0; i < times; ++i) engine().Timer1Timer();
     }
 
-    void Click(QWidget* button) {
-        ASSERT_TRUE(button->isEnabled()) << button->objectName().toStdString();
+    // Clicks the main window's button of that name, which must be enabled.
+    void Click(const char* name) {
+        QWidget* button = Control(&program_->frmVNMain, name);
+        ASSERT_TRUE(button->isEnabled()) << name;
         QTest::mouseClick(button, Qt::LeftButton);
     }
 
-    QString Panel(int i) { return program_->frmVNMain.StatusBar1->PanelText(i); }
+    QString Panel(int i) { return Control<ui::StatusBar>(&program_->frmVNMain, "StatusBar1")->PanelText(i); }
     int Frame() { return engine().recording.currentFrame(); }
     int Entry() { return engine().playList.g_nPlayListIndex; }
     std::vector<int> Messages() { return answers_->shown; }

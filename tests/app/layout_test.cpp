@@ -77,21 +77,24 @@ TEST(MainLayout, CompactLayoutsWidenThePictureAndLeaveTheGroupsAlone) {
 }
 
 using MainWindowLayoutTest = test::MainWindowTest;
+using test::Control;
 
 TEST_F(MainWindowLayoutTest, ResizingTheWindowLaysItOutAgain) {
     TfrmVNMain& window = ShownWindow();
     for (const QSize size : {QSize(560, 520), QSize(800, 600), QSize(1141, 787), QSize(1500, 1100)}) {
         window.resize(size);
         QTest::qWait(0);
-        const QRect box = window.ScrollBox1->geometry();
-        const int clientHeight = window.centralWidget()->height() + window.StatusBar1->height();
+        const QRect box = Control(&window, "ScrollBox1")->geometry();
+        const int statusBarHeight = Control(&window, "StatusBar1")->height();
+        const int clientHeight = window.centralWidget()->height() + statusBarHeight;
         EXPECT_EQ(box.topLeft(), QPoint(4, 4));
         EXPECT_EQ(box.width(), size.width() - 52 - 150 - 150 - 16) << size.width();
-        EXPECT_EQ(box.height(), clientHeight - 36 - 56 - window.StatusBar1->height() - 16);
-        EXPECT_EQ(window.gbPlayList->height(), 200) << size.height();
-        EXPECT_EQ(window.gbMovieInfo->y(), window.gbPlayList->geometry().bottom() + 1);
-        EXPECT_EQ(window.gbSeek->width(), box.width());
-        EXPECT_EQ(window.pnlWhere->width(), box.width() - 8);
+        EXPECT_EQ(box.height(), clientHeight - 36 - 56 - statusBarHeight - 16);
+        const QRect playList = Control(&window, "gbPlayList")->geometry();
+        EXPECT_EQ(playList.height(), 200) << size.height();
+        EXPECT_EQ(Control(&window, "gbMovieInfo")->y(), playList.bottom() + 1);
+        EXPECT_EQ(Control(&window, "gbSeek")->width(), box.width());
+        EXPECT_EQ(Control(&window, "pnlWhere")->width(), box.width() - 8);
     }
 }
 

@@ -12,6 +12,8 @@
 namespace vn::app {
 namespace {
 
+using test::Control;
+
 class PlayingWindowTest : public test::MainWindowTest {
 protected:
     // Writes the sample, cut to its first `frames` frames, beside the settings.
@@ -45,8 +47,9 @@ TEST_F(PlayingWindowTest, CommandLineFilesPlayFromTheFirstShowAndTheScreenShowsT
     EXPECT_TRUE(shot.save(pictures.filePath("playing.png")));
     const vn::Picture& frame = Engine().g_pFramePicture;
     ASSERT_EQ(window.nZoom(), 100);
-    ASSERT_EQ(window.Image1->size(), QSize(frame.width(), frame.height()));
-    const QPoint origin = window.Image1->mapTo(&window, QPoint(0, 0));
+    const QWidget* image = Control(&window, "Image1");
+    ASSERT_EQ(image->size(), QSize(frame.width(), frame.height()));
+    const QPoint origin = image->mapTo(&window, QPoint(0, 0));
     int differing = 0;
     for (int y = 0; y < frame.height(); y += 7) {
         for (int x = 0; x < frame.width(); x += 5) {
@@ -55,7 +58,7 @@ TEST_F(PlayingWindowTest, CommandLineFilesPlayFromTheFirstShowAndTheScreenShowsT
         }
     }
     EXPECT_EQ(differing, 0);
-    EXPECT_EQ(window.StatusBar1->PanelText(1), "320x240");
+    EXPECT_EQ(Control<ui::StatusBar>(&window, "StatusBar1")->PanelText(1), "320x240");
 }
 
 TEST_F(PlayingWindowTest, FirstWideRecordingSetsHalfZoomOnce) {
@@ -67,8 +70,8 @@ TEST_F(PlayingWindowTest, FirstWideRecordingSetsHalfZoomOnce) {
     WriteSettingsFile("[settings]\nnZoom=200\n");
     TfrmVNMain& window = Playing({path});
     EXPECT_EQ(window.nZoom(), 50);
-    EXPECT_EQ(window.StatusBar1->PanelText(4), "Zoom = 0.50");
-    EXPECT_EQ(window.Image1->size(), QSize(640, 360));
+    EXPECT_EQ(Control<ui::StatusBar>(&window, "StatusBar1")->PanelText(4), "Zoom = 0.50");
+    EXPECT_EQ(Control(&window, "Image1")->size(), QSize(640, 360));
 }
 
 TEST_F(PlayingWindowTest, ClosingWhilePlayingStopsAndSavesTheRecordingsRate) {
@@ -80,7 +83,7 @@ TEST_F(PlayingWindowTest, ClosingWhilePlayingStopsAndSavesTheRecordingsRate) {
     window.close();
     EXPECT_FALSE(Engine().state.g_bPlaying);
     EXPECT_EQ(Engine().state.g_nFileKind, 0);
-    EXPECT_TRUE(window.Image1->isHidden());
+    EXPECT_TRUE(Control(&window, "Image1")->isHidden());
     EXPECT_TRUE(SettingsFileText().contains(QByteArray("nFrmRate=") + QByteArray::number(rate)));
 }
 
@@ -89,7 +92,7 @@ TEST_F(PlayingWindowTest, EmbeddedTimestampBlacksTheBandUnderThePicture) {
     WriteSettingsFile("[settings]\ng_bEmbedTime=1\n");
     TfrmVNMain& window = Playing({events});
     ASSERT_TRUE(QTest::qWaitFor([&] { return Engine().recording.currentFrame() >= 2; }, 5000));
-    const QImage shown = window.Image1->grab().toImage();
+    const QImage shown = Control(&window, "Image1")->grab().toImage();
     ASSERT_EQ(shown.size(), QSize(320, 240 + 16));
     // The band's left part holds no characters: the time is right-aligned.
     EXPECT_EQ(shown.pixel(2, 240 + 8), qRgb(0, 0, 0));

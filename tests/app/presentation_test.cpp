@@ -19,6 +19,7 @@ namespace vn::app {
 namespace {
 
 using PresentationTest = test::MainWindowTest;
+using test::Control;
 
 QRgb PixelOf(const vn::Picture& picture, int x, int y) {
     const uint8_t* pixel = picture.Row(y) + 3 * x;
@@ -27,20 +28,21 @@ QRgb PixelOf(const vn::Picture& picture, int x, int y) {
 
 TEST_F(PresentationTest, PictureIsHiddenUntilPresentedThenShownPixelForPixel) {
     TfrmVNMain& window = ShownWindow();
-    EXPECT_TRUE(window.Image1->isHidden());
+    QWidget* image = Control(&window, "Image1");
+    EXPECT_TRUE(image->isHidden());
     const vn::Picture picture = test::PatternPicture(97, 61);  // rows padded to 4 bytes
     window.SetPictureSize(97, 61);
     window.ApplyZoom();
     window.PresentPicture(picture);
-    EXPECT_FALSE(window.Image1->isHidden());
+    EXPECT_FALSE(image->isHidden());
 
-    const QImage shown = window.Image1->grab().toImage();
+    const QImage shown = image->grab().toImage();
     ASSERT_EQ(shown.size(), QSize(97, 61));
     for (const QPoint at : {QPoint(0, 0), QPoint(96, 0), QPoint(50, 30), QPoint(96, 60)}) {
         EXPECT_EQ(shown.pixel(at), PixelOf(picture, at.x(), at.y())) << at.x() << "," << at.y();
     }
     window.HidePicture();
-    EXPECT_TRUE(window.Image1->isHidden());
+    EXPECT_TRUE(image->isHidden());
 }
 
 TEST_F(PresentationTest, WindowSavedBeyondTheScreenIsMovedOntoItWhenShown) {
@@ -54,14 +56,17 @@ TEST_F(PresentationTest, WindowSavedBeyondTheScreenIsMovedOntoItWhenShown) {
 
 TEST_F(PresentationTest, OneSearchLabelShowsAtATime) {
     TfrmVNMain& window = OpenWindow();
-    const std::vector<ui::Label*> labels = {window.lblSrchMsg, window.lblSearchForward, window.lblSearchBackward,
-                                            window.lblSearchFound};
+    const std::vector<QWidget*> labels = {Control(&window, "lblSrchMsg"), Control(&window, "lblSearchForward"),
+                                          Control(&window, "lblSearchBackward"), Control(&window, "lblSearchFound")};
+    player::ControlState controls;
     for (int shown : {0, 1, 3, 2, 0}) {
-        window.ShowSearchLabel(shown);
+        controls.searchLabel = shown;
+        window.ApplyControls(controls);
         for (int i = 0; i < 4; ++i) EXPECT_EQ(!labels[i]->isHidden(), i == shown) << shown;
     }
-    window.ShowSearchLabel(4);
-    EXPECT_FALSE(window.lblSrchMsg->isHidden());
+    controls.searchLabel = 4;
+    window.ApplyControls(controls);
+    EXPECT_FALSE(labels[0]->isHidden());
 }
 
 TEST_F(PresentationTest, DroppedFilesAreHandedOnInTheirOrder) {
@@ -87,13 +92,14 @@ TEST_F(PresentationTest, KeysAreSeenBeforeTheFocusedControlOnce) {
         ++presses;
         if (key->text() == "+") key->accept();
     });
-    window.edtMotionThreshold->setFocus();
-    window.edtMotionThreshold->clear();
-    QTest::keyClick(window.edtMotionThreshold, '+');
-    QTest::keyClick(window.edtMotionThreshold, '7');
+    auto* threshold = Control<QLineEdit>(&window, "edtMotionThreshold");
+    threshold->setFocus();
+    threshold->clear();
+    QTest::keyClick(threshold, '+');
+    QTest::keyClick(threshold, '7');
     EXPECT_EQ(presses, 2);
     // The accepted key did not reach the field; the other did.
-    EXPECT_EQ(window.edtMotionThreshold->text(), "7");
+    EXPECT_EQ(threshold->text(), "7");
 }
 
 // The panel after every frame of a fixture recording, as an independent
@@ -136,10 +142,10 @@ void ExpectMovieInfoAsFixture(TfrmVNMain& window, const char* name) {
 
 TEST_F(PresentationTest, MovieInfoPanelAgreesWithTheFixtures) {
     TfrmVNMain& window = OpenWindow();
-    EXPECT_TRUE(window.gbMovieInfo->isHidden());
+    EXPECT_TRUE(Control(&window, "gbMovieInfo")->isHidden());
     ExpectMovieInfoAsFixture(window, "evt320");
     ExpectMovieInfoAsFixture(window, "xprmax");
-    EXPECT_EQ(window.lblSSDays->Caption(), " MTWTF ");
+    EXPECT_EQ(test::Caption(window, "lblSSDays"), " MTWTF ");
 }
 
 }  // namespace

@@ -11,11 +11,12 @@ namespace vn::app {
 namespace {
 
 using ProgramTest = test::MainWindowTest;
+using test::Control;
 
 TEST_F(ProgramTest, AboutShowsTheAboutBoxWithoutBlocking) {
     TfrmVNMain& window = ShownWindow();
     ASSERT_FALSE(program_->AboutBox.isVisible());
-    window.About1->trigger();
+    Control<QAction>(&window, "About1")->trigger();
     EXPECT_TRUE(program_->AboutBox.isVisible());
     EXPECT_FALSE(program_->AboutBox.isModal());
 }
@@ -27,7 +28,7 @@ TEST_F(ProgramTest, CameraSettingsRunsItsDialogModally) {
         wasModal = program_->frmSetCamReg.isVisible() && QApplication::activeModalWidget() == &program_->frmSetCamReg;
         program_->frmSetCamReg.reject();
     });
-    window.CameraSettings1->trigger();
+    Control<QAction>(&window, "CameraSettings1")->trigger();
     EXPECT_TRUE(wasModal);
     EXPECT_FALSE(program_->frmSetCamReg.isVisible());
 }
@@ -36,9 +37,9 @@ TEST_F(ProgramTest, DiagnosticsSettingShowsTheWindowAndDeblockFollowsTheMenu) {
     WriteSettingsFile("[window]\nShowDiags=1\n");
     TfrmVNMain& window = ShownWindow();
     ASSERT_TRUE(program_->frmDiags.isVisible());
-    window.Deblock1->trigger();
+    Control<QAction>(&window, "Deblock1")->trigger();
     EXPECT_EQ(program_->frmDiags.g_nDeblockMethod, 0);
-    window.Deblock1->trigger();
+    Control<QAction>(&window, "Deblock1")->trigger();
     EXPECT_EQ(program_->frmDiags.g_nDeblockMethod, 2);
 }
 

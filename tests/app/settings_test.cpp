@@ -12,6 +12,8 @@ namespace vn::app {
 namespace {
 
 using SettingsTest = test::MainWindowTest;
+using test::Caption;
+using test::Control;
 
 TEST_F(SettingsTest, OnlyTheWidthInTheFileChangesOnlyTheWidth) {
     WriteSettingsFile("[window]\nnMainWinWidth=800\n");
@@ -21,10 +23,10 @@ TEST_F(SettingsTest, OnlyTheWidthInTheFileChangesOnlyTheWidth) {
     EXPECT_EQ(window.prefs.nZoom, defaults.nZoom);
     EXPECT_EQ(window.prefs.g_nDeblockMethod, 2);
     EXPECT_EQ(window.prefs.cDrive, 'C');
-    EXPECT_EQ(window.edtMotionThreshold->text(), "50");
-    EXPECT_EQ(window.lblRate->Caption(), "0");
-    EXPECT_TRUE(window.Deblock1->isChecked());
-    EXPECT_FALSE(window.EmbedTimestamp1->isChecked());
+    EXPECT_EQ(Control<QLineEdit>(&window, "edtMotionThreshold")->text(), "50");
+    EXPECT_EQ(Caption(window, "lblRate"), "0");
+    EXPECT_TRUE(Control<QAction>(&window, "Deblock1")->isChecked());
+    EXPECT_FALSE(Control<QAction>(&window, "EmbedTimestamp1")->isChecked());
 }
 
 TEST_F(SettingsTest, MissingFileKeepsTheDesignedWindow) {
@@ -39,12 +41,12 @@ TEST_F(SettingsTest, ValuesReadAsTheirLeadingNumber) {
         "[window]\nShowDiags=1\n");
     TfrmVNMain& window = OpenWindow();
     EXPECT_EQ(window.prefs.nFrmRate, 12);
-    EXPECT_EQ(window.tbRate->Position(), 18);
-    EXPECT_EQ(window.lblRate->Caption(), "12");
+    EXPECT_EQ(Control<ui::TrackBar>(&window, "tbRate")->Position(), 18);
+    EXPECT_EQ(Caption(window, "lblRate"), "12");
     EXPECT_EQ(window.prefs.nMotionThreshold, 0);
     EXPECT_EQ(window.prefs.nZoom, 75);
     EXPECT_TRUE(window.prefs.g_bEmbedTime);
-    EXPECT_TRUE(window.EmbedTimestamp1->isChecked());
+    EXPECT_TRUE(Control<QAction>(&window, "EmbedTimestamp1")->isChecked());
     // Per-frame logging follows the window's switch when it has no key.
     EXPECT_EQ(window.prefs.ShowDiags, 1);
 }
@@ -53,9 +55,9 @@ TEST_F(SettingsTest, PreferencesSurviveARestart) {
     {
         TfrmVNMain& window = ShownWindow();
         window.setGeometry(30, 40, 600, 560);  // within the screen
-        window.N2xzoom1->trigger();
-        window.EmbedTimestamp1->trigger();
-        window.Deblock1->trigger();
+        Control<QAction>(&window, "N2xzoom1")->trigger();
+        Control<QAction>(&window, "EmbedTimestamp1")->trigger();
+        Control<QAction>(&window, "Deblock1")->trigger();
         window.close();
     }
     const QByteArray text = SettingsFileText();
@@ -69,8 +71,8 @@ TEST_F(SettingsTest, PreferencesSurviveARestart) {
     TfrmVNMain& again = ShownWindow();
     EXPECT_EQ(again.geometry(), QRect(30, 40, 600, 560));
     EXPECT_EQ(again.nZoom(), 200);
-    EXPECT_TRUE(again.EmbedTimestamp1->isChecked());
-    EXPECT_FALSE(again.Deblock1->isChecked());
+    EXPECT_TRUE(Control<QAction>(&again, "EmbedTimestamp1")->isChecked());
+    EXPECT_FALSE(Control<QAction>(&again, "Deblock1")->isChecked());
     EXPECT_EQ(again.prefs.g_nDeblockMethod, 0);
 }
 

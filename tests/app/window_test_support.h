@@ -1,5 +1,6 @@
 // The main window as the tests meet it: with a settings file of their own in
-// a private folder, and pictures of known pixels to present.
+// a private folder, its controls found by their design names, and pictures
+// of known pixels to present.
 #pragma once
 
 #include <QFile>
@@ -12,8 +13,12 @@
 
 #include "app/player_program.h"
 #include "common/picture.h"
+#include "platform/controls.h"
+#include "platform/image.h"
 #include "platform/ini_file.h"
 #include "platform/language.h"
+#include "platform/status_bar.h"
+#include "support/find_control.h"
 
 namespace vn::test {
 
@@ -30,6 +35,10 @@ inline vn::Picture PatternPicture(int width, int height) {
     }
     return picture;
 }
+
+// A label's caption and a control's enabled state, by design name.
+inline QString Caption(const QObject& window, const char* label) { return Control<QLabel>(&window, label)->text(); }
+inline bool Enabled(const QObject& window, const char* control) { return Control(&window, control)->isEnabled(); }
 
 class MainWindowTest : public ::testing::Test {
 protected:

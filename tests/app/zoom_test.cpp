@@ -51,6 +51,8 @@ TEST(Zoom, WindowBeyondTheScreenIsMovedOntoIt) {
     EXPECT_EQ(player::KeepOnScreen({10, 500, 500, 400}, {1024, 768}), (Rect{10, 4, 500, 732}));
 }
 
+using test::Control;
+
 class WindowZoomTest : public test::MainWindowTest {
 protected:
     TfrmVNMain& WindowShowing(const vn::Picture& picture) {
@@ -61,12 +63,13 @@ protected:
         return window;
     }
 
-    static QString ZoomPanel(TfrmVNMain& window) { return window.StatusBar1->PanelText(4); }
+    static QString ZoomPanel(TfrmVNMain& window) { return Control<ui::StatusBar>(&window, "StatusBar1")->PanelText(4); }
+    static QWidget* Image(TfrmVNMain& window) { return Control(&window, "Image1"); }
 
     // Once the scroll box has settled its scroll bars.
     static QRect ScrollBoxInside(TfrmVNMain& window) {
         QTest::qWait(0);
-        return QRect(QPoint(0, 0), window.ScrollBox1->viewport()->size());
+        return QRect(QPoint(0, 0), Control<QScrollArea>(&window, "ScrollBox1")->viewport()->size());
     }
 };
 
@@ -75,20 +78,20 @@ TEST_F(WindowZoomTest, LeftClicksCycle50To100To200AndBack) {
     const vn::Picture picture = test::PatternPicture(160, 120);
     TfrmVNMain& window = WindowShowing(picture);
     EXPECT_EQ(ZoomPanel(window), "Zoom = 0.50");
-    EXPECT_EQ(window.Image1->size(), QSize(80, 60));
+    EXPECT_EQ(Image(window)->size(), QSize(80, 60));
 
-    QTest::mouseClick(window.Image1, Qt::LeftButton);
+    QTest::mouseClick(Image(window), Qt::LeftButton);
     EXPECT_EQ(window.nZoom(), 100);
     EXPECT_EQ(ZoomPanel(window), "Zoom = 1");
-    EXPECT_EQ(window.Image1->size(), QSize(160, 120));
-    QTest::mouseClick(window.Image1, Qt::LeftButton);
+    EXPECT_EQ(Image(window)->size(), QSize(160, 120));
+    QTest::mouseClick(Image(window), Qt::LeftButton);
     EXPECT_EQ(window.nZoom(), 200);
     EXPECT_EQ(ZoomPanel(window), "Zoom = 2");
-    EXPECT_EQ(window.Image1->size(), QSize(320, 240));
-    QTest::mouseClick(window.Image1, Qt::LeftButton);
+    EXPECT_EQ(Image(window)->size(), QSize(320, 240));
+    QTest::mouseClick(Image(window), Qt::LeftButton);
     EXPECT_EQ(window.nZoom(), 50);
 
-    QTest::mouseClick(window.Image1, Qt::RightButton);
+    QTest::mouseClick(Image(window), Qt::RightButton);
     EXPECT_EQ(window.nZoom(), 50);
 }
 
@@ -97,27 +100,27 @@ TEST_F(WindowZoomTest, AZoomOf75FromTheSettingsStaysOnClicks) {
     const vn::Picture picture = test::PatternPicture(200, 100);
     TfrmVNMain& window = WindowShowing(picture);
     EXPECT_EQ(ZoomPanel(window), "Zoom = 0.75");
-    QTest::mouseClick(window.Image1, Qt::LeftButton);
+    QTest::mouseClick(Image(window), Qt::LeftButton);
     EXPECT_EQ(window.nZoom(), 75);
-    EXPECT_EQ(window.Image1->size(), QSize(150, 75));
+    EXPECT_EQ(Image(window)->size(), QSize(150, 75));
 }
 
 TEST_F(WindowZoomTest, PopUpCommandsSetTheirZooms) {
     const vn::Picture picture = test::PatternPicture(120, 90);
     TfrmVNMain& window = WindowShowing(picture);
-    window.N2xzoom1->trigger();
-    EXPECT_EQ(window.Image1->size(), QSize(240, 180));
-    window.Zoom1X1->trigger();
-    EXPECT_EQ(window.Image1->size(), QSize(120, 90));
-    window.Varzoom1->trigger();
+    Control<QAction>(&window, "N2xzoom1")->trigger();
+    EXPECT_EQ(Image(window)->size(), QSize(240, 180));
+    Control<QAction>(&window, "Zoom1X1")->trigger();
+    EXPECT_EQ(Image(window)->size(), QSize(120, 90));
+    Control<QAction>(&window, "Varzoom1")->trigger();
     EXPECT_EQ(ZoomPanel(window), "Zoom = Variable");
     const QRect inside = ScrollBoxInside(window);
-    EXPECT_EQ(window.Image1->geometry(), inside);
+    EXPECT_EQ(Image(window)->geometry(), inside);
     // The variable image keeps filling the box as the window grows.
     window.resize(window.width() + 40, window.height() + 30);
     const QRect wider = ScrollBoxInside(window);
     EXPECT_EQ(wider.size(), inside.size() + QSize(40, 30));
-    EXPECT_EQ(window.Image1->geometry(), wider);
+    EXPECT_EQ(Image(window)->geometry(), wider);
 }
 
 TEST_F(WindowZoomTest, HalfZoomOfA720pPictureIsCentredInTheScrollBox) {
@@ -131,10 +134,10 @@ TEST_F(WindowZoomTest, HalfZoomOfA720pPictureIsCentredInTheScrollBox) {
     const QRect inside = ScrollBoxInside(window);
     ASSERT_GT(inside.width(), 640);
     ASSERT_GT(inside.height(), 360);
-    EXPECT_EQ(window.Image1->geometry(), QRect((inside.width() - 640) / 2, (inside.height() - 360) / 2, 640, 360));
+    EXPECT_EQ(Image(window)->geometry(), QRect((inside.width() - 640) / 2, (inside.height() - 360) / 2, 640, 360));
 
     // Only the first recording sets the zoom from its width.
-    window.Zoom1X1->trigger();
+    Control<QAction>(&window, "Zoom1X1")->trigger();
     window.ApplyInitialZoom();
     EXPECT_EQ(window.nZoom(), 100);
 }

@@ -1,5 +1,6 @@
 // What the dialogs' tests share: a settings file of their own, finding a
-// window's controls by name, and answering a modal dialog the code opens.
+// window's controls by name (support/find_control.h), and answering a modal
+// dialog the code opens.
 #pragma once
 
 #include <QAbstractButton>
@@ -15,6 +16,7 @@
 #include <functional>
 
 #include "platform/ini_file.h"
+#include "support/find_control.h"
 
 namespace vn::test {
 
@@ -31,13 +33,6 @@ public:
 private:
     QTemporaryDir folder_;
 };
-
-template <typename T = QWidget>
-T* Control(const QObject* window, const char* name) {
-    T* control = window->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(control, nullptr) << name;
-    return control;
-}
 
 // Runs answer on the modal dialog that the next statement opens.
 inline void WhenModalOpens(std::function<void(QWidget*)> answer) {

@@ -32,9 +32,9 @@ QStringList VisibleMessages(TfrmMyMsg& dialog, int index) {
 TEST(MessageDialog, ShowsOnlyTheSelectedMessageEachTime) {
     TfrmMyMsg dialog;
     EXPECT_EQ(dialog.windowTitle(), "Error");
-    EXPECT_EQ(VisibleMessages(dialog, TfrmMyMsg::NotFound), QStringList{"lblNotFound"});
-    EXPECT_EQ(VisibleMessages(dialog, TfrmMyMsg::NoFrames), QStringList{"lblNoFrames"});
-    EXPECT_EQ(VisibleMessages(dialog, TfrmMyMsg::NoDir), QStringList{"lblNoDir"});
+    EXPECT_EQ(VisibleMessages(dialog, NotFound), QStringList{"lblNotFound"});
+    EXPECT_EQ(VisibleMessages(dialog, NoFrames), QStringList{"lblNoFrames"});
+    EXPECT_EQ(VisibleMessages(dialog, NoDir), QStringList{"lblNoDir"});
     for (const char* name : kMessages) EXPECT_FALSE(Control(&dialog, name)->isVisibleTo(&dialog));
 }
 
@@ -42,7 +42,7 @@ TEST(MessageDialog, AnIndexOutsideTheMessagesShowsNone) {
     TfrmMyMsg dialog;
     EXPECT_TRUE(VisibleMessages(dialog, 4).isEmpty());
     EXPECT_TRUE(VisibleMessages(dialog, -1).isEmpty());
-    EXPECT_EQ(VisibleMessages(dialog, TfrmMyMsg::UnkFormat), QStringList{"lblUnkFormat"});
+    EXPECT_EQ(VisibleMessages(dialog, UnkFormat), QStringList{"lblUnkFormat"});
 }
 
 QString Text(const TfrmMyMsg& dialog, const char* name) { return Control<QLabel>(&dialog, name)->text(); }

@@ -11,15 +11,15 @@ namespace vn::recording_windows {
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName("TAboutBox");
     setFixedSize(300, 232);
-    Panel1 = new ui::Panel(this, "Panel1", 8, 8, 284, 176);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Image1 = new ui::Label(Panel1, "Image1", 8, 8, 64, 64);
-    Image1->setPixmap(QApplication::windowIcon().pixmap(64, 64));
-    ProductName = new ui::Label(Panel1, "ProductName", 88, 16, 188, 17);
-    Version = new ui::Label(Panel1, "Version", 8, 88, 268, 17);
+    pnlInfo = new ui::Panel(this, "Panel1", 8, 8, 284, 176);
+    pnlInfo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lblIcon = new ui::Label(pnlInfo, "Image1", 8, 8, 64, 64);
+    lblIcon->setPixmap(QApplication::windowIcon().pixmap(64, 64));
+    ProductName = new ui::Label(pnlInfo, "ProductName", 88, 16, 188, 17);
+    Version = new ui::Label(pnlInfo, "Version", 8, 88, 268, 17);
     Version->setAlignment(Qt::AlignCenter);
     Version->setText("Version 0.0.0.0");
-    Notice = new ui::Label(Panel1, "Notice", 8, 116, 268, 52);
+    Notice = new ui::Label(pnlInfo, "Notice", 8, 116, 268, 52);
     Notice->setWordWrap(true);
     OKButton = new ui::Button(this, "OKButton", 112, 196, 75, 25);
     OKButton->setDefault(true);

@@ -23,11 +23,11 @@ protected:
 private:
     void Retranslate();
 
-    ui::Panel* Panel1;
+    ui::Panel* pnlInfo;
     ui::Label* ProductName;
     ui::Label* Version;
     ui::Label* Notice;
-    ui::Label* Image1;
+    ui::Label* lblIcon;
     ui::Button* OKButton;
 };
 

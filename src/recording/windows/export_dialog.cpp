@@ -15,14 +15,14 @@ TfrmExtract::TfrmExtract(QWidget* parent) : QDialog(parent) {
     lblStart = new ui::Label(this, "lblStart", 12, 14, 50, 17);
     edtExtractFirst = new ui::Edit(this, "edtExtractFirst", 64, 12, 80, 21);
     edtExtractFirst->setText("1");
-    Label1 = new ui::Label(this, "Label1", 12, 42, 50, 17);
+    lblLast = new ui::Label(this, "Label1", 12, 42, 50, 17);
     edtExtractLast = new ui::Edit(this, "edtExtractLast", 64, 40, 80, 21);
     edtExtractLast->setText("100");
-    Label2 = new ui::Label(this, "Label2", 12, 70, 50, 17);
+    lblSkip = new ui::Label(this, "Label2", 12, 70, 50, 17);
     edtExtractSkip = new ui::Edit(this, "edtExtractSkip", 64, 68, 80, 21);
     edtExtractSkip->setText("0");
-    Label3 = new ui::Label(this, "Label3", 12, 100, 50, 17);
-    Label3->hide();
+    lblFilename = new ui::Label(this, "Label3", 12, 100, 50, 17);
+    lblFilename->hide();
     edtExtractFile = new ui::Edit(this, "edtExtractFile", 64, 98, 164, 21);
     edtExtractFile->setText("extracted.avi");
     edtExtractFile->hide();
@@ -31,7 +31,7 @@ TfrmExtract::TfrmExtract(QWidget* parent) : QDialog(parent) {
     rgExportAs = new ui::RadioGroup(this, "rgExportAs", 160, 8, 148, 84);
     bbOK = new ui::Button(this, "bbOK", 64, 130, 80, 27);
     bbOK->setDefault(true);
-    BitBtn1 = new ui::Button(this, "BitBtn1", 160, 130, 80, 27);
+    bbCancel = new ui::Button(this, "BitBtn1", 160, 130, 80, 27);
     SaveDialog1 = new QFileDialog(this);
     SaveDialog1->setObjectName("SaveDialog1");
     SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
@@ -53,14 +53,14 @@ void TfrmExtract::changeEvent(QEvent* event) {
 void TfrmExtract::Retranslate() {
     setWindowTitle(tr("Export"));
     lblStart->setText(tr("First"));
-    Label1->setText(tr("Last"));
-    Label2->setText(tr("Skip"));
-    Label3->setText(tr("Filename"));
+    lblLast->setText(tr("Last"));
+    lblSkip->setText(tr("Skip"));
+    lblFilename->setText(tr("Filename"));
     bSetFilename->setText(tr("Select"));
     rgExportAs->setTitle(tr("Export As"));
     rgExportAs->SetItems({tr("AVI movie"), tr("JPG sequence")});
     bbOK->setText(tr("OK"));
-    BitBtn1->setText(tr("Cancel"));
+    bbCancel->setText(tr("Cancel"));
 }
 
 }  // namespace vn::recording_windows

@@ -32,16 +32,16 @@ private:
 
     ui::Label* lblStart;
     ui::Edit* edtExtractFirst;
-    ui::Label* Label1;
+    ui::Label* lblLast;
     ui::Edit* edtExtractLast;
-    ui::Label* Label2;
+    ui::Label* lblSkip;
     ui::Edit* edtExtractSkip;
-    ui::Label* Label3;
+    ui::Label* lblFilename;
     ui::Edit* edtExtractFile;
     ui::Button* bSetFilename;
     ui::RadioGroup* rgExportAs;
     ui::Button* bbOK;
-    ui::Button* BitBtn1;
+    ui::Button* bbCancel;
     QFileDialog* SaveDialog1;
 };
 

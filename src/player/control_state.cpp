@@ -1,0 +1,153 @@
+#include "player/control_state.h"
+
+#include <algorithm>
+
+#include "common/text_format.h"
+#include "player/player_state.h"
+
+namespace vn::player {
+
+namespace {
+
+using enum Control;
+
+constexpr std::array<const char*, kControlCount> kControlNames = {
+    "sbBackward",       "sbPrevious",
+    "sbPause",          "sbStop",
+    "sbNext",           "sbForward",
+    "sbPrevEvent",      "sbNextEvent",
+    "sbSearchBackward", "sbStopSearch",
+    "sbSearchForward",  "gbPlayRate",
+    "gbStats",          "gbMotion",
+    "lblRate",          "lblCapIntervalTitle",
+    "lblCapInterval",   "lblElapsedTimeTitle",
+    "lblElapsedTime",   "CameraSettings1",
+    "EmbedTimestamp1",  "Deblock1",
+};
+
+constexpr int kPlayingBarHeight = 16;  // the thin progress bar
+constexpr int kSeekBarHeight = 32;
+
+}  // namespace
+
+const char* ControlName(Control control) { return kControlNames[static_cast<size_t>(control)]; }
+
+int SeekAreaHeight(SeekArea area) { return area == SeekArea::ProgressBar ? kPlayingBarHeight : kSeekBarHeight; }
+
+ControlState::ControlState() {
+    shown.set();
+    Show({Deblock1}, false);
+    enabled.set();
+    Enable({sbBackward, sbPrevious, sbPause, sbStop, sbNext, sbForward, sbPrevEvent, sbNextEvent, sbSearchBackward,
+            sbStopSearch, sbSearchForward},
+           false);
+}
+
+void ControlState::Enable(std::initializer_list<Control> controls, bool enable) {
+    for (Control control : controls) enabled[Index(control)] = enable;
+}
+
+void ControlState::Show(std::initializer_list<Control> controls, bool show) {
+    for (Control control : controls) shown[Index(control)] = show;
+}
+
+void ControlState::EnableBackward(bool enable) {
+    Enable({sbBackward, sbSearchBackward, sbPrevEvent, sbPrevious}, enable);
+}
+
+void ControlState::EnableForward(bool enable) { Enable({sbNext, sbForward, sbNextEvent, sbSearchForward}, enable); }
+
+// A press while playing reverses the direction: the other way stays open.
+void ControlState::StartPlay(int direction) {
+    Enable({sbBackward}, direction != -1);
+    Enable({sbForward}, direction == -1);
+    seekArea = SeekArea::ProgressBar;
+    Enable({sbNext, sbPrevious, sbSearchForward, sbSearchBackward, sbStopSearch, sbPrevEvent, sbNextEvent}, false);
+    Enable({sbPause, sbStop}, true);
+}
+
+void ControlState::PausePlay(const PlayerPosition& at) {
+    if (at.fileKind == kAviRecording) {
+        seekArea = SeekArea::SeekBar;
+        EnableBackward(!at.AtFirstFrame());
+        EnableForward(!at.AtLastFrame());
+    }
+    Enable({sbStopSearch, sbPause}, false);
+}
+
+void ControlState::StopPlay(const PlayerPosition& at) {
+    Enable({sbBackward, sbPrevious, sbSearchForward, sbSearchBackward, sbStopSearch}, false);
+    if (at.fileKind == kAviRecording) {
+        Enable({sbPrevEvent, sbNextEvent, sbForward, sbNext}, true);
+        Enable({sbStop}, false);
+    }
+}
+
+void ControlState::DisablePlayControls() {
+    Enable({sbPause, sbBackward, sbPrevious, sbForward, sbNext, sbStop, sbPrevEvent, sbNextEvent}, false);
+    if (seekArea == SeekArea::SeekBar) seekArea = SeekArea::Neither;
+}
+
+void ControlState::StepForward(const PlayerPosition& at) {
+    if (at.frame == 1) Enable({sbPrevious}, true);
+    if (at.AtLastFrame()) Enable({sbNext}, false);
+}
+
+// At frame 0 of the first entry there is nothing further back; a later
+// entry's frame 0 still steps back into the entry before it.
+void ControlState::StepBackward(const PlayerPosition& at) {
+    if (at.frame == 0 && at.entry == 0) Enable({sbPrevious, sbBackward}, false);
+    if (at.frames == at.frame + 2) Enable({sbNext, sbForward}, true);
+}
+
+void ControlState::Seek(const PlayerPosition& at) {
+    Enable({sbNext, sbForward, sbSearchForward}, !at.AtLastFrame());
+    Enable({sbBackward, sbSearchBackward, sbPrevious}, !at.AtFirstFrame());
+}
+
+void ControlState::Clear() {
+    windowTitle = "[none]";
+    statusPanels = {"[none]", "", "", ""};
+    seekArea = SeekArea::ProgressBar;
+    Enable({sbSearchForward, sbSearchBackward, sbStopSearch}, false);
+    Enable({EmbedTimestamp1}, true);
+}
+
+void ControlState::OpenFile(const std::string& name) {
+    windowTitle = name;
+    statusPanels[0] = name;
+}
+
+void ControlState::OpenAviRecording(const RecordingFacts& recording) {
+    Show({CameraSettings1, EmbedTimestamp1}, false);
+    Show({Deblock1}, true);
+    Enable({EmbedTimestamp1}, false);
+    Show({gbPlayRate, gbStats, gbMotion, lblRate}, true);
+    if (!recording.asap) {
+        const int s = recording.intervalSecs;
+        captions.lblCapInterval = Format("%2.2d:%2.2d:%2.2d", s / 3600, s % 3600 / 60, s % 60);
+    }
+    statusPanels[1] = Format("%dx%d", recording.width, recording.height);
+    statusPanels[2] = Format("Frames = %d", recording.frames);
+    seekMax = recording.frames - 1;
+    seekTickInterval = std::max(recording.frames / 100, 1);
+    eventButtonsShown = recording.hasEvents;
+    captions.lblCapIntervalTitle = recording.hasEvents ? "Shutdown Delay" : "Capture Interval";
+}
+
+void ControlState::ShowFrame(const RecordingFacts& recording, const FrameFacts& frame) {
+    if (frame.presented) {
+        captions.lblDate = frame.date;
+        captions.lblTime = frame.time;
+        Show({lblCapIntervalTitle, lblCapInterval}, recording.showCaptureInterval);
+        if (recording.showCaptureInterval && recording.asap) captions.lblCapInterval = "ASAP";
+        Show({lblElapsedTimeTitle, lblElapsedTime}, recording.showElapsedTime);
+    }
+    statusPanels[3] = FramePanelText(frame.frame);
+    captions.lblElapsedTimeTitle = recording.hasEvents ? "Event Number" : "Elapsed Time";
+    captions.lblElapsedTime = frame.elapsedText;
+}
+
+void ControlState::ShowRate(int framesPerSecond) { captions.lblRate = std::to_string(framesPerSecond); }
+
+}  // namespace vn::player

@@ -1,0 +1,168 @@
+// What the main window shows of the player: the state of every control the
+// engine governs. The engine keeps one ControlState, changes it by the rules
+// below as its commands run, and hands it to the window, which applies it
+// whole, in one place.
+//
+// The rules follow the player's commands. Each command enables and disables
+// the controls it names; what it does not name stays as an earlier command
+// left it. That is why the state is kept and changed rather than computed
+// afresh from the position: a stop, then a step to frame 1, leaves "Play
+// Backward" disabled where a pause on frame 1 enables it.
+//
+// A new command (the searches, movie playback, export) adds its rule here; a
+// control not governed yet becomes a Control, or a field where it is more
+// than enabled and shown.
+#pragma once
+
+#include <array>
+#include <bitset>
+#include <initializer_list>
+#include <string>
+
+namespace vn::player {
+
+// The controls the engine enables or disables and shows or hides, named as
+// the window names them (their objectName).
+enum class Control : int {
+    // Play controls.
+    sbBackward,
+    sbPrevious,
+    sbPause,
+    sbStop,
+    sbNext,
+    sbForward,
+    sbPrevEvent,
+    sbNextEvent,
+    // Motion search.
+    sbSearchBackward,
+    sbStopSearch,
+    sbSearchForward,
+    // The groups an AVI recording shows.
+    gbPlayRate,
+    gbStats,
+    gbMotion,
+    lblRate,
+    // Statistics rows that a recording shows or hides.
+    lblCapIntervalTitle,
+    lblCapInterval,
+    lblElapsedTimeTitle,
+    lblElapsedTime,
+    // Menu entries.
+    CameraSettings1,
+    EmbedTimestamp1,
+    Deblock1,
+};
+constexpr int kControlCount = static_cast<int>(Control::Deblock1) + 1;
+
+// The window's name of a control ("sbForward").
+const char* ControlName(Control control);
+
+// The strip under the picture: the seek bar while paused or stopped, the
+// thin progress bar while playing, neither before the first recording or
+// once the play controls were disabled.
+enum class SeekArea { Neither, SeekBar, ProgressBar };
+
+// Where the player stands: the open file, its frame and the play list entry.
+struct PlayerPosition {
+    int fileKind = 0;  // g_nFileKind
+    int frame = 0;     // the reader's current index, 0-based
+    int frames = 0;    // the open recording's frame count
+    int entry = 0;     // the open play-list entry
+
+    bool AtFirstFrame() const { return frame == 0; }
+    bool AtLastFrame() const { return frames == frame + 1; }
+};
+
+// What the controls show of an open AVI recording.
+struct RecordingFacts {
+    int width = 0;
+    int height = 0;
+    int frames = 0;
+    int intervalSecs = 0;  // the capture interval lblCapInterval shows
+    bool asap = false;     // captured as fast as possible
+    bool hasEvents = false;
+    bool showCaptureInterval = true;
+    bool showElapsedTime = true;
+};
+
+// What the controls show of one frame shown.
+struct FrameFacts {
+    int frame = 0;
+    // Read and decoded; otherwise the last good picture stays on screen,
+    // and so do its date, time and rows.
+    bool presented = false;
+    std::string elapsedText;  // elapsed time, or "k of n" for event recordings
+    std::string date;
+    std::string time;
+};
+
+// Captions the engine writes. The titles are written only while the
+// interface language is English, so that the other languages keep their
+// translations; an empty title has not been written yet.
+struct Captions {
+    std::string lblRate;
+    std::string lblCapInterval;
+    std::string lblElapsedTime;
+    std::string lblDate;
+    std::string lblTime;
+    std::string lblCapIntervalTitle;
+    std::string lblElapsedTimeTitle;
+};
+
+struct ControlState {
+    // As the window is designed: no play or search button enabled, no bar
+    // under the picture, the Options menu's entries but "Deblock".
+    ControlState();
+
+    bool IsEnabled(Control control) const { return enabled[Index(control)]; }
+    bool IsShown(Control control) const { return shown[Index(control)]; }
+    void Enable(std::initializer_list<Control> controls, bool enable);
+    void Show(std::initializer_list<Control> controls, bool show);
+
+    // The rules, named after the commands whose controls they set.
+    void StartPlay(int direction);
+    void PausePlay(const PlayerPosition& at);
+    // After the pause that a stop while playing makes.
+    void StopPlay(const PlayerPosition& at);
+    void DisablePlayControls();
+    // After a step within the recording (not across entries), at the frame
+    // the step reached.
+    void StepForward(const PlayerPosition& at);
+    void StepBackward(const PlayerPosition& at);
+    // The user moved the seek bar to the frame `at`.
+    void Seek(const PlayerPosition& at);
+    // "&Clear", after the play list was cleared.
+    void Clear();
+    // Any file being opened, by its name with extension.
+    void OpenFile(const std::string& name);
+    void OpenAviRecording(const RecordingFacts& recording);
+    void ShowFrame(const RecordingFacts& recording, const FrameFacts& frame);
+    void ShowRate(int framesPerSecond);
+
+    std::bitset<kControlCount> enabled;
+    std::bitset<kControlCount> shown;
+    SeekArea seekArea = SeekArea::Neither;
+    // The last position of tbWhere and pbWhere (the progress bar's own range
+    // until a recording sets theirs) and tbWhere's tick marks.
+    int seekMax = 100;
+    int seekTickInterval = 1;
+    // The event buttons at the end of pnlPlayCtrl; the panel cuts them off
+    // for recordings without events.
+    bool eventButtonsShown = true;
+    // The one search status label shown: 0 "Search Inactive", 1 "Search
+    // Forward", 2 "Search Backward", 3 "Found".
+    int searchLabel = 0;
+    std::string windowTitle;                  // empty: the window's own caption
+    std::array<std::string, 4> statusPanels;  // StatusBar1's panels 0 to 3; panel 4 is the zoom's
+    Captions captions;
+
+private:
+    static size_t Index(Control control) { return static_cast<size_t>(control); }
+    void EnableBackward(bool enable);
+    void EnableForward(bool enable);
+};
+
+// pnlWhere's height for the bar it shows.
+int SeekAreaHeight(SeekArea area);
+
+}  // namespace vn::player

@@ -1,0 +1,181 @@
+#include "player/control_state.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "player/player_state.h"
+
+namespace vn::player {
+namespace {
+
+using enum Control;
+
+PlayerPosition At(int frame, int frames, int entry = 0) { return {kAviRecording, frame, frames, entry}; }
+
+FrameFacts Frame(int frame, bool presented) {
+    FrameFacts facts;
+    facts.frame = frame;
+    facts.presented = presented;
+    return facts;
+}
+
+using Names = std::vector<std::string>;
+
+Names EnabledAmong(const ControlState& controls, std::initializer_list<Control> among) {
+    Names names;
+    for (Control control : among) {
+        if (controls.IsEnabled(control)) names.push_back(ControlName(control));
+    }
+    return names;
+}
+
+Names EnabledButtons(const ControlState& controls) {
+    return EnabledAmong(controls, {sbBackward, sbPrevious, sbPause, sbStop, sbNext, sbForward, sbPrevEvent, sbNextEvent,
+                                   sbSearchBackward, sbStopSearch, sbSearchForward});
+}
+
+// Playing shows the thin progress bar and leaves only the other direction,
+// pause and stop; a pause opens each way where there are frames; a stop
+// goes back to frame 0 with forward and the events open.
+TEST(PlayControls, PlayPauseAndStopSetTheButtonsForThePosition) {
+    ControlState controls;
+    controls.StartPlay(1);
+    EXPECT_EQ(EnabledButtons(controls), Names({"sbBackward", "sbPause", "sbStop"}));
+    EXPECT_EQ(controls.seekArea, SeekArea::ProgressBar);
+    EXPECT_EQ(SeekAreaHeight(controls.seekArea), 16);
+    controls.StartPlay(-1);
+    EXPECT_EQ(EnabledButtons(controls), Names({"sbPause", "sbStop", "sbForward"}));
+
+    controls.PausePlay(At(3, 6));
+    EXPECT_EQ(EnabledButtons(controls), Names({"sbBackward", "sbPrevious", "sbStop", "sbNext", "sbForward",
+                                               "sbPrevEvent", "sbNextEvent", "sbSearchBackward", "sbSearchForward"}));
+    EXPECT_EQ(controls.seekArea, SeekArea::SeekBar);
+    EXPECT_EQ(SeekAreaHeight(controls.seekArea), 32);
+
+    controls.StopPlay(At(3, 6));
+    EXPECT_EQ(EnabledButtons(controls), Names({"sbNext", "sbForward", "sbPrevEvent", "sbNextEvent"}));
+
+    controls.StartPlay(1);
+    controls.PausePlay(At(5, 6));
+    EXPECT_EQ(EnabledButtons(controls),
+              Names({"sbBackward", "sbPrevious", "sbStop", "sbPrevEvent", "sbSearchBackward"}));
+    controls.StartPlay(1);
+    controls.PausePlay(At(0, 1));
+    EXPECT_EQ(EnabledButtons(controls), Names({"sbStop"}));
+}
+
+// Each step names only the buttons its move changes: after a stop, stepping
+// to frame 1 opens "Backward 1 Frame" but not "Play Backward".
+TEST(PlayControls, StepsOpenAndCloseOnlyTheWayTheyMoved) {
+    ControlState controls;
+    controls.StartPlay(1);
+    controls.StopPlay(At(0, 4));
+    controls.StepForward(At(1, 4));
+    EXPECT_TRUE(controls.IsEnabled(sbPrevious));
+    EXPECT_FALSE(controls.IsEnabled(sbBackward));
+    controls.StepForward(At(3, 4));
+    EXPECT_FALSE(controls.IsEnabled(sbNext));
+    EXPECT_TRUE(controls.IsEnabled(sbForward));
+
+    controls.StepBackward(At(2, 4));
+    EXPECT_EQ(EnabledAmong(controls, {sbNext, sbForward}), Names({"sbNext", "sbForward"}));
+    // Frame 0 of a later entry still steps back into the entry before.
+    controls.StepBackward(At(0, 4, 1));
+    EXPECT_TRUE(controls.IsEnabled(sbPrevious));
+    controls.StepBackward(At(0, 4, 0));
+    EXPECT_EQ(EnabledAmong(controls, {sbPrevious, sbBackward}), Names());
+}
+
+TEST(PlayControls, ASeekOpensEachWayWhereThereAreFrames) {
+    ControlState controls;
+    controls.Seek(At(9, 10));
+    EXPECT_EQ(EnabledButtons(controls), Names({"sbBackward", "sbPrevious", "sbSearchBackward"}));
+    controls.Seek(At(0, 10));
+    EXPECT_EQ(EnabledButtons(controls), Names({"sbNext", "sbForward", "sbSearchForward"}));
+}
+
+// After a file failed to open nothing plays; the seek bar goes, the
+// progress bar a clear left stays.
+TEST(PlayControls, DisabledPlayControlsLeaveOnlyTheSearchesAsTheyWere) {
+    ControlState controls;
+    controls.StartPlay(1);
+    controls.PausePlay(At(2, 5));
+    controls.DisablePlayControls();
+    EXPECT_EQ(EnabledButtons(controls), Names({"sbSearchBackward", "sbSearchForward"}));
+    EXPECT_EQ(controls.seekArea, SeekArea::Neither);
+
+    controls.Clear();
+    controls.DisablePlayControls();
+    EXPECT_EQ(controls.seekArea, SeekArea::ProgressBar);
+}
+
+TEST(PlayControls, ClearNamesNoFileAndEmptiesTheRecordingsPanels) {
+    ControlState controls;
+    controls.OpenFile("a.avi");
+    controls.OpenAviRecording({320, 240, 60});
+    controls.ShowFrame({}, Frame(4, false));
+    controls.StartPlay(1);
+    controls.Clear();
+    EXPECT_EQ(controls.windowTitle, "[none]");
+    EXPECT_EQ(controls.statusPanels, (std::array<std::string, 4>{"[none]", "", "", ""}));
+    EXPECT_EQ(controls.seekArea, SeekArea::ProgressBar);
+    EXPECT_EQ(EnabledAmong(controls, {sbSearchForward, sbSearchBackward, sbStopSearch}), Names());
+    EXPECT_TRUE(controls.IsEnabled(EmbedTimestamp1));
+}
+
+TEST(RecordingControls, AnAviRecordingShowsItsFactsAndItsMenus) {
+    ControlState controls;
+    EXPECT_EQ(EnabledButtons(controls), Names());
+    EXPECT_FALSE(controls.IsShown(Deblock1));
+    controls.OpenFile("REC0001.AVI");
+    controls.OpenAviRecording({.width = 320, .height = 240, .frames = 250, .intervalSecs = 3600, .hasEvents = true});
+    EXPECT_EQ(controls.windowTitle, "REC0001.AVI");
+    EXPECT_EQ(controls.statusPanels, (std::array<std::string, 4>{"REC0001.AVI", "320x240", "Frames = 250", ""}));
+    EXPECT_EQ(controls.captions.lblCapInterval, "01:00:00");
+    EXPECT_EQ(controls.captions.lblCapIntervalTitle, "Shutdown Delay");
+    EXPECT_TRUE(controls.eventButtonsShown);
+    EXPECT_EQ(controls.seekMax, 249);
+    EXPECT_EQ(controls.seekTickInterval, 2);
+    EXPECT_FALSE(controls.IsShown(CameraSettings1));
+    EXPECT_FALSE(controls.IsShown(EmbedTimestamp1));
+    EXPECT_FALSE(controls.IsEnabled(EmbedTimestamp1));
+    EXPECT_TRUE(controls.IsShown(Deblock1));
+
+    // As fast as possible: the interval stays until a frame says "ASAP".
+    controls.OpenAviRecording({.frames = 3, .asap = true});
+    EXPECT_EQ(controls.captions.lblCapInterval, "01:00:00");
+    EXPECT_EQ(controls.captions.lblCapIntervalTitle, "Capture Interval");
+    EXPECT_FALSE(controls.eventButtonsShown);
+    EXPECT_EQ(controls.seekTickInterval, 1);
+    controls.ShowFrame({.asap = true}, Frame(0, true));
+    EXPECT_EQ(controls.captions.lblCapInterval, "ASAP");
+}
+
+// A frame that could not be shown changes the frame number and elapsed
+// time; the date, the time and the rows stay the last good frame's.
+TEST(RecordingControls, AFrameShowsItsNumberTimesAndRows) {
+    ControlState controls;
+    const RecordingFacts events{.hasEvents = true, .showCaptureInterval = false};
+    controls.ShowFrame(events, {3, true, "2 of 3", "2012/07/14", "09:30:06"});
+    EXPECT_EQ(controls.statusPanels[3], "Frame 4");
+    EXPECT_EQ(controls.captions.lblElapsedTimeTitle, "Event Number");
+    EXPECT_EQ(controls.captions.lblElapsedTime, "2 of 3");
+    EXPECT_EQ(controls.captions.lblDate, "2012/07/14");
+    EXPECT_FALSE(controls.IsShown(lblCapIntervalTitle));
+    EXPECT_FALSE(controls.IsShown(lblCapInterval));
+    EXPECT_TRUE(controls.IsShown(lblElapsedTime));
+
+    controls.ShowFrame({.showElapsedTime = false}, {4, false, "0:00:05", "", ""});
+    EXPECT_EQ(controls.statusPanels[3], "Frame 5");
+    EXPECT_EQ(controls.captions.lblElapsedTimeTitle, "Elapsed Time");
+    EXPECT_EQ(controls.captions.lblElapsedTime, "0:00:05");
+    EXPECT_EQ(controls.captions.lblDate, "2012/07/14");
+    EXPECT_EQ(controls.captions.lblTime, "09:30:06");
+    EXPECT_FALSE(controls.IsShown(lblCapInterval));
+    EXPECT_TRUE(controls.IsShown(lblElapsedTime));
+}
+
+}  // namespace
+}  // namespace vn::player
