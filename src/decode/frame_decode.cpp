@@ -124,6 +124,7 @@ DecodeStatus CheckEndOfImage(std::span<const uint8_t> data, size_t from) {
 
 DecodeResult JpegDecoder::DecodeJpegFrame(std::span<const uint8_t> data, Picture& picture, int* intervalMs,
                                           uint32_t* clockLow) {
+    scanComplete = false;
     uint64_t clock = 0;
     const int offset = ParseJpegHeaders(data, kMarkerWalkLimit, &frameHeader, &scanHeader, &clock, nullptr);
     if (offset <= 0) return {DecodeStatus::kNoScan};
@@ -150,6 +151,7 @@ DecodeResult JpegDecoder::DecodeJpegFrame(std::span<const uint8_t> data, Picture
     const ScanEnd end = RunScan(data, static_cast<size_t>(offset), tables, *scanCopy_, g_nScanBytes, g_nJpegError,
                                 debug, [&](auto& source) { return DecodeScan(source, planes_, multipliers, rowDone); });
     convertUpTo(height_);
+    scanComplete = end == ScanEnd::kComplete;
 
     if (end == ScanEnd::kError) return {DecodeStatus::kScanStopped, g_nScanBytes};
     if (bCheckSpuriousEOI) return {CheckEndOfImage(data, static_cast<size_t>(offset) + g_nScanBytes)};

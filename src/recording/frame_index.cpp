@@ -53,27 +53,44 @@ FrameRead Recording::GetFrameEntry(int frame, uint32_t* offset, uint32_t* length
     return FrameRead::kOk;
 }
 
-FrameRead Recording::ReadFrame(int frame, std::span<uint8_t> dest, uint32_t* offset, uint32_t* length) {
-    FrameIndexEntry entry;
-    if (const FrameRead found = GetFrameEntry(frame, &entry.offset, &entry.length); found != FrameRead::kOk) {
-        return found;
-    }
-    if (offset) *offset = entry.offset;
-    if (length) *length = entry.length;
-    if (dest.empty()) dest = frameBuffer;
-    // The last frame length describes what the frame buffer holds.
-    const bool intoFrameBuffer = dest.data() == frameBuffer.data();
+FrameRead Recording::LocateFrame(int frame, size_t capacity, FrameIndexEntry& entry) const {
+    if (GetFrameEntry(frame, &entry.offset, &entry.length) != FrameRead::kOk) return FrameRead::kNoSuchFrame;
     // Nothing is written past the destination, and a frame must lie wholly
     // inside the file.
     const uint64_t pictureAt = uint64_t{entry.offset} + 8;
-    if (entry.length > dest.size() || pictureAt + entry.length > fileSize) return FrameRead::kNotAFrame;
+    if (entry.length > capacity || pictureAt + entry.length > fileSize) return FrameRead::kNotAFrame;
     if (!IsFrameTag(file_.TagAt(entry.offset))) return FrameRead::kNotAFrame;
-    if (!file_.ReadAt(pictureAt, dest.first(entry.length))) {
+    return FrameRead::kOk;
+}
+
+FrameRead Recording::ReadFrame(int frame, std::span<uint8_t> dest, uint32_t* offset, uint32_t* length) {
+    if (dest.empty()) dest = frameBuffer;
+    FrameIndexEntry entry;
+    const FrameRead located = LocateFrame(frame, dest.size(), entry);
+    if (located != FrameRead::kNoSuchFrame) {
+        if (offset) *offset = entry.offset;
+        if (length) *length = entry.length;
+    }
+    if (located != FrameRead::kOk) return located;
+    // The last frame length describes what the frame buffer holds.
+    const bool intoFrameBuffer = dest.data() == frameBuffer.data();
+    if (!file_.ReadAt(uint64_t{entry.offset} + 8, dest.first(entry.length))) {
         // The destination now holds neither the old frame nor the new one.
         if (intoFrameBuffer) lastFrameLength = 0;
         return FrameRead::kNotAFrame;
     }
     if (intoFrameBuffer) lastFrameLength = entry.length;
+    return FrameRead::kOk;
+}
+
+FrameRead Recording::ReadFrameHead(int frame, std::span<uint8_t> dest, uint32_t* fetched, uint32_t* length) {
+    FrameIndexEntry entry;
+    const FrameRead located = LocateFrame(frame, frameBuffer.size(), entry);
+    if (located != FrameRead::kOk) return located;
+    const uint32_t count = std::min<uint32_t>(entry.length, static_cast<uint32_t>(dest.size()));
+    if (!file_.ReadAt(uint64_t{entry.offset} + 8, dest.first(count))) return FrameRead::kNotAFrame;
+    *fetched = count;
+    *length = entry.length;
     return FrameRead::kOk;
 }
 

@@ -14,7 +14,7 @@
 #include "common/camera_time.h"
 #include "common/picture.h"
 #include "decode/jpeg_decoder.h"
-#include "recording/event_scan.h"
+#include "recording/frame_scanner.h"
 #include "recording/recording_file.h"
 
 namespace vn::avi {
@@ -108,6 +108,10 @@ public:
     // Fetches frame's picture bytes into dest (the frame buffer when empty).
     FrameRead ReadFrame(int frame, std::span<uint8_t> dest, uint32_t* offset, uint32_t* length);
     FrameRead ReadFrame(int frame) { return ReadFrame(frame, {}, nullptr, nullptr); }
+    // Fetches the start of frame's picture bytes, as many as dest holds,
+    // for the segments before the scan data. A frame that ReadFrame refuses
+    // is refused alike. fetched receives the count read, length the frame's.
+    FrameRead ReadFrameHead(int frame, std::span<uint8_t> dest, uint32_t* fetched, uint32_t* length);
     // The bytes of the frame fetched last into the frame buffer.
     std::span<const uint8_t> LastFrameBytes() const;
 
@@ -173,6 +177,9 @@ private:
     void ApplyModelTable();
     OpenResult AllocateBuffers();
     OpenResult ReadFrameIndex();
+    // Index entry of a frame that can be fetched into capacity bytes; kOk,
+    // else ReadFrame's result.
+    FrameRead LocateFrame(int frame, size_t capacity, FrameIndexEntry& entry) const;
     void ExamineFrameZero();
     OpenResult Refuse(const char* reason);
     static int32_t TenFramesPerSecond(int32_t scale);

@@ -38,6 +38,8 @@ public:
     JsonWriter& Value(E code) {
         return Value(static_cast<int64_t>(code));
     }
+    // A number with that many digits after the point.
+    JsonWriter& Fixed(double value, int decimals);
     template <typename T>
     JsonWriter& Value(const std::optional<T>& value) {
         return value ? Value(*value) : Null();
