@@ -8,7 +8,8 @@
 
 namespace vn::avi {
 
-// False when the picture is empty or the file cannot be written.
-bool WriteBitmapFile(const std::string& path, const Picture& picture);
+// False when the picture is empty or the file cannot be written (then
+// nothing is left of it, and reason, when given, says why).
+bool WriteBitmapFile(const std::string& path, const Picture& picture, std::string* reason = nullptr);
 
 }  // namespace vn::avi
