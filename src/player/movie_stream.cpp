@@ -6,7 +6,8 @@ namespace vn::player {
 
 MoviePicture ReadMoviePicture(movie::MovieFile& movie, Picture* picture, bool honourSkip, bool deliverAudio) {
     MoviePicture read;
-    read.position = movie.ReadNextPicture(picture, &read.audioLength, honourSkip, deliverAudio, &read.quantiser);
+    read.position =
+        movie.ReadNextPicture(picture, &read.audioLength, honourSkip, deliverAudio, &read.quantiser).value_or(-1);
     read.skippedBytes = movie.window().skippedBytes();
     return read;
 }

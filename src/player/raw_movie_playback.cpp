@@ -10,6 +10,11 @@ namespace {
 // shown again.
 constexpr int kStepPastShown = 16;
 
+// The seek's result as the stream position it leaves: -1 when it failed.
+int SeekPosition(movie::MovieFile& movie, int64_t position, int unitsPerStep, int direction) {
+    return movie.Seek(position, unitsPerStep, direction).value_or(-1);
+}
+
 }  // namespace
 
 RawMoviePlayback::RawMoviePlayback(movie::MovieFile& movie, movie::AudioOutput& audio, RawMovieView& view)
@@ -174,8 +179,8 @@ bool RawMoviePlayback::StepForward(bool singleStep) {
         return ShowFromSlotZero(false);
     }
     const int from = stream.g_nStreamPos;
-    int found = movie_.Seek(from + 1, 1, 1);
-    if (found == from) found = movie_.Seek(from + kStepPastShown, 1, 1);
+    int found = SeekPosition(movie_, from + 1, 1, 1);
+    if (found == from) found = SeekPosition(movie_, from + kStepPastShown, 1, 1);
     stream.g_nStreamPos = found;
     Log({Format("%d", found)});
     // The position stays on the picture's start, so that the next step
@@ -184,8 +189,8 @@ bool RawMoviePlayback::StepForward(bool singleStep) {
 }
 
 bool RawMoviePlayback::StepBackward() {
-    int found = movie_.Seek(stream.g_nStreamPos - 1, 1, -1);
-    if (found > 0) found = movie_.Seek(found - 1, 1, -1);
+    int found = SeekPosition(movie_, stream.g_nStreamPos - 1, 1, -1);
+    if (found > 0) found = SeekPosition(movie_, found - 1, 1, -1);
     stream.g_nStreamPos = found;
     Log({Format("%d", found)});
     return found > 0 && ShowFromSlotZero(false);
@@ -194,7 +199,7 @@ bool RawMoviePlayback::StepBackward() {
 bool RawMoviePlayback::SeekBar(int barPosition, int barMaximum) {
     // More than one step's positions must remain before the bar's end.
     if (barMaximum - barPosition <= 1) return false;
-    return movie_.Seek(barPosition, g_nRawSeekStep, 1) > 0 && ShowFromSlotZero(false);
+    return SeekPosition(movie_, barPosition, g_nRawSeekStep, 1) > 0 && ShowFromSlotZero(false);
 }
 
 }  // namespace vn::player
