@@ -164,6 +164,8 @@ private:
     void About1Click();
     void CameraSettings1Click();
     void lbPlayListMouseMove(QPoint position);
+    // After a modal dialog: this window active again.
+    void ReturnFromDialog();
     void FormShow();
 
     // The controls that LayoutMainWindow moves, with their rectangles.

@@ -85,7 +85,15 @@ void TfrmVNMain::ShowPlayList(const std::vector<std::string>& names) {
 void TfrmVNMain::SelectPlayListEntry(int index) { lbPlayList->SetItemIndex(index); }
 
 void TfrmVNMain::ShowMessage(int message) {
-    if (dialogs.frmMyMsg != nullptr) dialogs.frmMyMsg->ShowMessage(message);
+    if (dialogs.frmMyMsg == nullptr) return;
+    dialogs.frmMyMsg->ShowMessage(message);
+    ReturnFromDialog();
+}
+
+// The window manager gives the focus back to the window a modal dialog
+// belonged to; without one, the keys and the seek bar would stay dead.
+void TfrmVNMain::ReturnFromDialog() {
+    if (isVisible()) activateWindow();
 }
 
 void TfrmVNMain::BringToFront() {
