@@ -39,9 +39,15 @@ void TfrmVNMain::HidePicture() {
 
 void TfrmVNMain::SetPictureSize(int width, int height) { pictureSize_ = {width, height}; }
 
+// Every recording is shown at the zoom for its own size; the first one
+// also chooses the zoom.
 void TfrmVNMain::SizePicture(int width, int height) {
     SetPictureSize(width, height);
-    ApplyInitialZoom();
+    if (initialZoomPending_) {
+        ApplyInitialZoom();
+    } else {
+        ApplyZoom();
+    }
 }
 
 void TfrmVNMain::ApplyInitialZoom() {
