@@ -9,8 +9,8 @@ int RateForSpeedBarPosition(int position) { return 30 - position; }
 int SpeedBarPositionForRate(int rate) { return std::clamp(30 - rate, 0, kSpeedBarLastPosition); }
 
 int RateFromRecording(int32_t playbackValue, int32_t captureIntervalSecs) {
-    if (captureIntervalSecs <= 0 || playbackValue <= 0) return 0;
-    return playbackValue / captureIntervalSecs;
+    if (captureIntervalSecs <= 0 || playbackValue <= 0) return kSlowestRate;
+    return std::max(playbackValue / captureIntervalSecs, kSlowestRate);
 }
 
 std::string FramePanelText(int frameIndex) { return "Frame " + std::to_string(frameIndex + 1); }

@@ -18,8 +18,10 @@ int RateForSpeedBarPosition(int position);
 int SpeedBarPositionForRate(int rate);
 
 // Frames per second a recording asks for: its playback value divided by its
-// capture interval. A capture interval of 0 (or a nonsensical negative one)
-// gives 0, which leaves playback standing instead of dividing by zero.
+// capture interval. A recording that asks for less than one frame a second
+// (a capture interval or playback value of 0 or below, or a slow quotient)
+// plays at one frame a second: a rate of 0 would leave playback standing.
+constexpr int kSlowestRate = 1;
 int RateFromRecording(int32_t playbackValue, int32_t captureIntervalSecs);
 
 // Status panel 3: "Frame " and the 1-based number of a 0-based frame index.

@@ -50,5 +50,23 @@ TEST_F(NewUserTest, SeekBarAndStepKeysWorkAfterClearAndOpen) {
     EXPECT_EQ(seekBar->Position(), 1);
 }
 
+// The zoom chosen at the first open applies to every recording after it.
+TEST_F(NewUserTest, EveryRecordingIsSizedForTheZoom) {
+    TfrmVNMain& window = Player();
+    const std::string vga = Write("vga.avi", Plan().Size(640, 480).Frames(2));
+    const std::string small = Write("small.avi", Plan().Size(320, 240).Frames(2));
+    const std::string wide = Write("wide.avi", Plan().Size(1280, 720).Frames(2));
+    Drop({vga, small, wide});
+    QWidget* image = Control(&window, "Image1");
+    EXPECT_EQ(image->size(), QSize(640, 480));
+    Click("bSkip");
+    EXPECT_EQ(image->size(), QSize(320, 240));
+    Click("bSkip");
+    EXPECT_EQ(image->size(), QSize(1280, 720));
+    EXPECT_EQ(Panel(4), "Zoom = 1");
+    Click("bPrevious");
+    EXPECT_EQ(image->size(), QSize(320, 240));
+}
+
 }  // namespace
 }  // namespace vn::app

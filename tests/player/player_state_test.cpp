@@ -74,9 +74,11 @@ TEST(RateFromRecording, PlaybackValueOverCaptureInterval) {
     EXPECT_EQ(RateFromRecording(50, 5), 10);
     EXPECT_EQ(RateFromRecording(15, 1), 15);
     EXPECT_EQ(RateFromRecording(90, 2), 45);
-    EXPECT_EQ(RateFromRecording(5, 10), 0);
-    EXPECT_EQ(RateFromRecording(30, 0), 0);
-    EXPECT_EQ(RateFromRecording(30, -3), 0);
+    // Below one frame a second, or nothing to divide by: one a second.
+    EXPECT_EQ(RateFromRecording(5, 10), 1);
+    EXPECT_EQ(RateFromRecording(30, 0), 1);
+    EXPECT_EQ(RateFromRecording(30, -3), 1);
+    EXPECT_EQ(RateFromRecording(0, 5), 1);
 }
 
 }  // namespace
