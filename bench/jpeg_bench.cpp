@@ -22,10 +22,11 @@
 #include <turbojpeg.h>
 #include <vector>
 
+#include "benchmarks.h"
 #include "decode/jpeg_decoder.h"
 #include "recording/recording.h"
 
-namespace vn {
+namespace vn::bench {
 namespace {
 
 struct Frames {
@@ -78,6 +79,8 @@ double Psnr(const Picture& ours, const std::vector<uint8_t>& turbo, int width, i
     }
     return sum == 0 ? 99.0 : 10 * std::log10(255.0 * 255.0 * 3 * width * height / sum);
 }
+
+}  // namespace
 
 int RunJpegBench(const std::string& path, int passes, std::ostream& out, std::ostream& log) {
     Frames frames;
@@ -135,18 +138,4 @@ int RunJpegBench(const std::string& path, int passes, std::ostream& out, std::os
     return 0;
 }
 
-}  // namespace
-}  // namespace vn
-
-int main(int argc, char** argv) {
-    if (argc < 3 || argc > 4 || std::string_view(argv[1]) != "jpeg") {
-        std::cerr << "usage: vnplay-bench jpeg RECORDING.avi [PASSES]\n";
-        return 2;
-    }
-    const int passes = argc == 4 ? std::atoi(argv[3]) : 5;
-    if (passes < 1) {
-        std::cerr << "PASSES must be 1 or more\n";
-        return 2;
-    }
-    return vn::RunJpegBench(argv[2], passes, std::cout, std::cerr);
-}
+}  // namespace vn::bench

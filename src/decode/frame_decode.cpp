@@ -117,6 +117,7 @@ int CheckEndOfImage(std::span<const uint8_t> data, size_t from) {
 }  // namespace
 
 int JpegDecoder::DecodeJpegFrame(std::span<const uint8_t> data, Picture& picture, int* intervalMs, uint32_t* clockLow) {
+    scanComplete = false;
     uint64_t clock = 0;
     const int offset = ParseJpegHeaders(data, kMarkerWalkLimit, &frameHeader, &scanHeader, &clock, nullptr);
     if (offset <= 0) return -1;
@@ -143,6 +144,7 @@ int JpegDecoder::DecodeJpegFrame(std::span<const uint8_t> data, Picture& picture
     const ScanEnd end = RunScan(data, static_cast<size_t>(offset), tables, *scanCopy_, g_nScanBytes, g_nJpegError,
                                 debug, [&](auto& source) { return DecodeScan(source, planes_, multipliers, rowDone); });
     convertUpTo(height_);
+    scanComplete = end == ScanEnd::kComplete;
 
     if (end == ScanEnd::kError) return g_nScanBytes;
     if (bCheckSpuriousEOI) return CheckEndOfImage(data, static_cast<size_t>(offset) + g_nScanBytes);

@@ -115,6 +115,13 @@ public:
     // Scan state after the last decode.
     int g_nScanBytes = 0;
     int g_nJpegError = 0;
+    bool scanComplete = false;  // the entropy data covered every block without an error
+
+    // Whether the last marker walk defined both DC tables and both
+    // quantisation tables itself. Such a frame decodes the same whatever
+    // frames were decoded before it; one that leans on an earlier frame's
+    // tables does not.
+    bool WalkDefinedScanTables() const { return (walkDcTables_ & 3) == 3 && (walkQuantTables_ & 3) == 3; }
 
     // The decoder's own copies of the last frame and scan headers.
     FrameHeader frameHeader;
@@ -136,6 +143,8 @@ private:
     HuffmanTable dcTables_[2];
     HuffmanTable acTables_[2];  // built from the stream, never used for decoding
     QuantTable quant_[3];
+    uint8_t walkDcTables_ = 0;  // one bit per table slot defined by the last walk
+    uint8_t walkQuantTables_ = 0;
     FramePlanes planes_;
 };
 

@@ -66,6 +66,7 @@ void FillScanHeader(ScanHeader& header, int length, std::span<const uint8_t> pay
 int JpegDecoder::ParseJpegHeaders(std::span<const uint8_t> data, int maxLength, FrameHeader* frameHeader,
                                   ScanHeader* scanHeader, uint64_t* clockOut, int* eventPos) {
     camera.BeginWalk();
+    walkDcTables_ = walkQuantTables_ = 0;
     if (clockOut) *clockOut = 0;
     if (eventPos) *eventPos = -1;
     if (data.size() < 2 || data[0] != 0xFF || data[1] != 0xD8) return -1;
@@ -95,7 +96,7 @@ int JpegDecoder::ParseJpegHeaders(std::span<const uint8_t> data, int maxLength, 
             const int id = At(payload, 0) & 15;
             if (!payload.empty() && tableClass <= 1 && id <= 1) {
                 HuffmanTable& table = tableClass == 0 ? dcTables_[id] : acTables_[id];
-                BuildHuffmanTable(table, payload.subspan(1));
+                if (BuildHuffmanTable(table, payload.subspan(1)) && tableClass == 0) walkDcTables_ |= 1 << id;
             }
             ++camera.walk.dhtSegments;
         } else if (marker == kSOF0) {
@@ -112,7 +113,10 @@ int JpegDecoder::ParseJpegHeaders(std::span<const uint8_t> data, int maxLength, 
             }
         } else if (marker == kDQT) {
             const int id = At(payload, 0) & 15;
-            if (id <= 2 && payload.size() >= 65) BuildQuantTable(quant_[id], payload.subspan<1, 64>());
+            if (id <= 2 && payload.size() >= 65) {
+                BuildQuantTable(quant_[id], payload.subspan<1, 64>());
+                walkQuantTables_ |= 1 << id;
+            }
             ++camera.walk.dqtSegments;
         } else if (marker == kAPP4) {
             camera.ReadApp4(payload);

@@ -51,25 +51,44 @@ int Recording::GetFrameEntry(int frame, uint32_t* offset, uint32_t* length) cons
     return 0;
 }
 
-int Recording::ReadFrame(int frame, std::span<uint8_t> dest, uint32_t* offset, uint32_t* length) {
-    FrameIndexEntry entry;
+int Recording::LocateFrame(int frame, size_t capacity, FrameIndexEntry& entry) const {
     if (GetFrameEntry(frame, &entry.offset, &entry.length) != 0) return -2;
-    if (offset) *offset = entry.offset;
-    if (length) *length = entry.length;
-    if (dest.empty()) dest = frameBuffer;
-    // The last frame length describes what the frame buffer holds.
-    const bool intoFrameBuffer = dest.data() == frameBuffer.data();
     // Nothing is written past the destination, and a frame must lie wholly
     // inside the file.
     const uint64_t pictureAt = uint64_t{entry.offset} + 8;
-    if (entry.length > dest.size() || pictureAt + entry.length > fileSize) return -3;
+    if (entry.length > capacity || pictureAt + entry.length > fileSize) return -3;
     if (!IsFrameTag(file_.TagAt(entry.offset))) return -3;
-    if (!file_.ReadAt(pictureAt, dest.first(entry.length))) {
+    return 0;
+}
+
+int Recording::ReadFrame(int frame, std::span<uint8_t> dest, uint32_t* offset, uint32_t* length) {
+    if (dest.empty()) dest = frameBuffer;
+    FrameIndexEntry entry;
+    const int located = LocateFrame(frame, dest.size(), entry);
+    if (located != -2) {
+        if (offset) *offset = entry.offset;
+        if (length) *length = entry.length;
+    }
+    if (located != 0) return located;
+    // The last frame length describes what the frame buffer holds.
+    const bool intoFrameBuffer = dest.data() == frameBuffer.data();
+    if (!file_.ReadAt(uint64_t{entry.offset} + 8, dest.first(entry.length))) {
         // The destination now holds neither the old frame nor the new one.
         if (intoFrameBuffer) lastFrameLength = 0;
         return -3;
     }
     if (intoFrameBuffer) lastFrameLength = entry.length;
+    return 0;
+}
+
+int Recording::ReadFrameHead(int frame, std::span<uint8_t> dest, uint32_t* fetched, uint32_t* length) {
+    FrameIndexEntry entry;
+    const int located = LocateFrame(frame, frameBuffer.size(), entry);
+    if (located != 0) return located;
+    const uint32_t count = std::min<uint32_t>(entry.length, static_cast<uint32_t>(dest.size()));
+    if (!file_.ReadAt(uint64_t{entry.offset} + 8, dest.first(count))) return -3;
+    *fetched = count;
+    *length = entry.length;
     return 0;
 }
 

@@ -136,6 +136,7 @@ int Recording::OpenRecording(const std::string& path) {
 }
 
 void Recording::CloseRecording() {
+    scanner.RecordingClosing();
     file_.Close();
     Release(frameBuffer);
     Release(frameIndex);

@@ -14,7 +14,7 @@
 #include "common/camera_time.h"
 #include "common/picture.h"
 #include "decode/jpeg_decoder.h"
-#include "recording/event_scan.h"
+#include "recording/frame_scanner.h"
 #include "recording/recording_file.h"
 
 namespace vn::avi {
@@ -85,6 +85,10 @@ public:
     // past the end of the file, or a failed read.
     int ReadFrame(int frame, std::span<uint8_t> dest, uint32_t* offset, uint32_t* length);
     int ReadFrame(int frame) { return ReadFrame(frame, {}, nullptr, nullptr); }
+    // Fetches the start of frame's picture bytes, as many as dest holds,
+    // for the segments before the scan data. A frame that ReadFrame refuses
+    // is refused alike. fetched receives the count read, length the frame's.
+    int ReadFrameHead(int frame, std::span<uint8_t> dest, uint32_t* fetched, uint32_t* length);
     // The bytes of the frame fetched last into the frame buffer.
     std::span<const uint8_t> LastFrameBytes() const;
 
@@ -147,6 +151,9 @@ private:
     void ApplyModelTable();
     int AllocateBuffers();
     int ReadFrameIndex();
+    // Index entry of a frame that can be fetched into capacity bytes; 0,
+    // else ReadFrame's result.
+    int LocateFrame(int frame, size_t capacity, FrameIndexEntry& entry) const;
     void ExamineFrameZero();
     int Refuse(const char* reason);
     static int32_t TenFramesPerSecond(int32_t scale);

@@ -13,6 +13,10 @@ extern const Command kInfoCommand;
 extern const Command kFramesCommand;
 extern const Command kDecodeCommand;
 extern const Command kReportCommand;
+extern const Command kScanCommand;
+extern const Command kSearchCommand;
+extern const Command kMotionCommand;
+extern const Command kEventsCommand;
 
 // Prints "vnplay-tool COMMAND: message" to standard error.
 void Complain(const char* command, const std::string& message);

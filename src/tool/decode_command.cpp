@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "recording/bitmap_file.h"
+#include "recording/dc_image.h"
 #include "recording/frame_show.h"
 #include "recording/timestamp_caption.h"
 #include "tool/commands.h"
-#include "tool/dc_image.h"
 #include "tool/json_writer.h"
 #include "tool/movie_commands.h"
 #include "tool/session.h"
@@ -53,7 +53,8 @@ int RunDecode(Arguments& args) {
 
     // The caption band adds 16 rows below the frame.
     Picture picture(recording.header.width, recording.header.height + (embedTime ? 16 : 0));
-    DcImage dc(recording.header.width, recording.header.height);
+    avi::DcImage dc(recording.header.width, recording.header.height);
+    Picture dcPicture(dc.blocksWide, dc.blocksHigh);
     avi::FrameShow show(recording);
     show.Reset();
     int status = 0;
@@ -62,6 +63,7 @@ int RunDecode(Arguments& args) {
         if (dcOnly) {
             readResult = recording.ReadFrame(i);
             decodeResult = readResult == 0 ? dc.Decode(session.decoder, recording.LastFrameBytes()) : 0;
+            dc.ConvertToPicture(session.decoder, dcPicture);
         } else {
             const avi::ShownFrame shown = show.Show(i, picture);
             readResult = shown.readResult;
@@ -83,7 +85,7 @@ int RunDecode(Arguments& args) {
             continue;
         }
         const std::string path = all ? FramePath(*out, i) : *out;
-        if (avi::WriteBitmapFile(path, dcOnly ? dc.picture : picture) != 0) {
+        if (avi::WriteBitmapFile(path, dcOnly ? dcPicture : picture) != 0) {
             Complain("decode", "cannot write " + path);
             return kExitUnusable;
         }

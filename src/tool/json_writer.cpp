@@ -77,6 +77,14 @@ JsonWriter& JsonWriter::Value(bool value) {
     return *this;
 }
 
+JsonWriter& JsonWriter::Fixed(double value, int decimals) {
+    BeforeValue();
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    out_ += text;
+    return *this;
+}
+
 JsonWriter& JsonWriter::Null() {
     BeforeValue();
     out_ += "null";

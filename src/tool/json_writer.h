@@ -29,6 +29,8 @@ public:
     JsonWriter& Value(std::string_view value);
     JsonWriter& Value(const char* value) { return Value(std::string_view(value)); }
     JsonWriter& Null();
+    // A number with that many digits after the point.
+    JsonWriter& Fixed(double value, int decimals);
     template <typename T>
     JsonWriter& Value(const std::optional<T>& value) {
         return value ? Value(*value) : Null();

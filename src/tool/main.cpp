@@ -15,7 +15,8 @@ using vn::tool::Command;
 // A new command defines its Command beside its code and joins this list.
 const Command* const kCommands[] = {
     &vn::tool::kInfoCommand,   &vn::tool::kFramesCommand, &vn::tool::kDecodeCommand,
-    &vn::tool::kReportCommand, &vn::tool::kSeekCommand,
+    &vn::tool::kReportCommand, &vn::tool::kSeekCommand,   &vn::tool::kScanCommand,
+    &vn::tool::kSearchCommand, &vn::tool::kMotionCommand, &vn::tool::kEventsCommand,
 };
 
 void PrintUsage(FILE* out) {

@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <vector>
 
+#include "recording/dc_image.h"
 #include "recording/frame_show.h"
 #include "recording/movie_info.h"
 #include "tool/camera_json.h"
 #include "tool/commands.h"
-#include "tool/dc_image.h"
 #include "tool/json_writer.h"
 #include "tool/recording_json.h"
 #include "tool/session.h"
@@ -33,11 +33,13 @@ void WriteMovieInfo(JsonWriter& json, const avi::MovieInfoPanel& panel) {
 
 // DC-only decode of each frame with a decoder of its own, so that it does
 // not disturb the clocks and records of the frames shown.
-void WriteDcChecksums(JsonWriter& json, jpeg::JpegDecoder& decoder, DcImage& dc, std::span<const uint8_t> bytes) {
+void WriteDcChecksums(JsonWriter& json, jpeg::JpegDecoder& decoder, avi::DcImage& dc, Picture& thumbnail,
+                      std::span<const uint8_t> bytes) {
     dc.Decode(decoder, bytes);
+    dc.ConvertToPicture(decoder, thumbnail);
     const std::vector<uint8_t> lumaBytes(dc.luma.begin(), dc.luma.end());
     json.Field("dc_luma_sha256", Sha256Hex(lumaBytes))
-        .Field("dc_thumb_sha256", Sha256Hex({dc.picture.data(), dc.picture.size_bytes()}));
+        .Field("dc_thumb_sha256", Sha256Hex({thumbnail.data(), thumbnail.size_bytes()}));
 }
 
 int RunReport(Arguments& args) {
@@ -52,7 +54,8 @@ int RunReport(Arguments& args) {
     avi::MovieInfoPanel panel;
     jpeg::JpegDecoder dcDecoder;
     dcDecoder.InitJpegDecoder();
-    DcImage dc(width, height);
+    avi::DcImage dc(width, height);
+    Picture thumbnail(dc.blocksWide, dc.blocksHigh);
 
     JsonWriter json;
     json.BeginObject().Field("file", session.path);
@@ -74,7 +77,7 @@ int RunReport(Arguments& args) {
         WriteMovieInfo(json, panel);
         WriteTimes(json, f);
         json.FieldIf("date_source", f.presented, [&](JsonWriter& j) { j.Value(f.dateSource); });
-        if (read) WriteDcChecksums(json, dcDecoder, dc, recording.LastFrameBytes());
+        if (read) WriteDcChecksums(json, dcDecoder, dc, thumbnail, recording.LastFrameBytes());
         json.EndObject();
     }
     json.EndArray().EndObject();

@@ -18,7 +18,11 @@ int Session::Open(const char* command, const Arguments& args) {
         Complain(command, "expects exactly one FILE");
         return kExitUsage;
     }
-    path = args.positional()[0];
+    return OpenPath(command, args.positional()[0]);
+}
+
+int Session::OpenPath(const char* command, const std::string& filePath) {
+    path = filePath;
     struct stat info {};
     if (stat(path.c_str(), &info) != 0) {
         Complain(command, path + ": " + std::strerror(errno));

@@ -20,6 +20,8 @@ struct Session {
     // for the command to standard error and returns the exit status;
     // returns 0 when the recording is open.
     int Open(const char* command, const Arguments& args);
+    // The same for a path of the commands that take several files.
+    int OpenPath(const char* command, const std::string& filePath);
 };
 
 }  // namespace vn::tool

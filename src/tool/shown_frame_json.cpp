@@ -18,4 +18,11 @@ void WriteTimes(JsonWriter& json, const avi::ShownFrame& f) {
         .FieldIf("time", f.presented, [&](JsonWriter& j) { j.Value(f.time); });
 }
 
+void WriteFoundFrame(JsonWriter& json, avi::Recording& recording, const std::string& file, int frame) {
+    json.Field("file", file).Field("frame", frame);
+    std::string date, time;
+    recording.FrameDateTime(int64_t{frame} * recording.elapsedIntervalSecs(), date, time);
+    json.Field("date", date).Field("time", time);
+}
+
 }  // namespace vn::tool

@@ -13,6 +13,7 @@ using test::BitWriter;
 struct DcImage {
     std::vector<int32_t> luma, cb, cr;
     int result;
+    bool complete = false;
 };
 
 DcImage DecodeDc(const std::vector<uint8_t>& frame, int blocksWide, int blocksHigh) {
@@ -23,6 +24,7 @@ DcImage DecodeDc(const std::vector<uint8_t>& frame, int blocksWide, int blocksHi
                   std::vector<int32_t>(chroma, -1), std::vector<int32_t>(chroma, -1), 0};
     image.result =
         decoder.DecodeJpegDcImage(frame, image.luma.data(), image.cb.data(), image.cr.data(), blocksWide, blocksHigh);
+    image.complete = decoder.scanComplete;
     return image;
 }
 
@@ -31,6 +33,7 @@ TEST(DcImage, LumaIsTheClampedBlockMean) {
     test::PutDcOnlyMcu(bits, {0, 8, -16, 108}, 0, 0);  // predictors 0, 8, -8, 100
     const DcImage image = DecodeDc(test::MakeFrame({.lumaDcQuantiser = 16}, bits.Finish()), 2, 2);
     EXPECT_EQ(image.result, 0);
+    EXPECT_TRUE(image.complete);
     EXPECT_EQ(image.luma, (std::vector<int32_t>{128, 144, 112, 255}));
 }
 
@@ -81,6 +84,7 @@ TEST(DcImage, DamageEndsTheLoopButNotTheResult) {
     const std::vector<uint8_t> frame = test::MakeFrame({.width = 32, .lumaDcQuantiser = 8}, entropy);
     const DcImage image = DecodeDc(frame, 4, 2);
     EXPECT_EQ(image.result, 0);
+    EXPECT_FALSE(image.complete);
     EXPECT_EQ(image.luma[0], 132);
     EXPECT_EQ(image.luma[1], 136);
     EXPECT_EQ(image.luma[4], 140);

@@ -26,6 +26,10 @@ struct Scan {
     int start, end, result;
 };
 
+struct MotionScanCase {
+    int start, end, threshold, result;
+};
+
 class FixtureRecording : public ::testing::Test {
 protected:
     void SetUp() override { test::UseUtc(); }
@@ -70,6 +74,25 @@ protected:
             EXPECT_EQ(recording.scanner.EventScan(s.start, s.end), s.result) << s.start << " to " << s.end;
         }
         EXPECT_EQ(recording.currentFrame(), cursor);
+    }
+
+    // On the caller's thread and decoding ahead alike.
+    void CheckMotionScans(const std::vector<MotionScanCase>& scans) {
+        for (const int threads : {1, 3}) {
+            recording.scanner.decodeThreads = threads;
+            for (const MotionScanCase& s : scans) {
+                EXPECT_EQ(recording.scanner.MotionScan(s.start, s.end, s.threshold), s.result)
+                    << s.start << " to " << s.end << " at " << s.threshold << ", threads " << threads;
+            }
+        }
+    }
+
+    // Each walk begins with the sensor remembered as off.
+    void CheckTriggerWalks(const std::vector<Scan>& walks) {
+        for (const Scan& s : walks) {
+            decoder.camera.triggerRemembered = false;
+            EXPECT_EQ(recording.scanner.TriggerWalk(s.start, s.end), s.result) << s.start << " to " << s.end;
+        }
     }
 
     // Every frame reads, and each chunk lies after the one before it.
@@ -147,6 +170,22 @@ TEST_F(FixtureRecording, EventRecordingOfAWrd310) {
                      {40, 0, 39},
                      {40, 40, -1},
                      {38, 0, 31}});
+    CheckMotionScans({{0, 40, 4, 8},
+                      {0, 40, 20, 8},
+                      {0, 40, 60, 30},
+                      {39, 0, 4, 34},
+                      {39, 0, 20, 34},
+                      {39, 0, 60, 34},
+                      {23, 40, 19, 24},
+                      {23, 40, 20, 25},
+                      {23, 40, 21, 30},
+                      {16, 24, 4, 0},
+                      {5, 5, 4, -1},
+                      {5, 6, 4, 0},
+                      {29, 0, 4, 24},
+                      {29, 0, 25, 15},
+                      {15, 0, 4, 14}});
+    CheckTriggerWalks({{0, 40, 5}, {7, 40, 20}, {21, 40, 33}, {39, 0, 35}, {19, 0, 6}, {36, 40, -1}});
 }
 
 TEST_F(FixtureRecording, AsFastAsPossibleXprmaxWithMovieRecord) {
@@ -186,6 +225,7 @@ TEST_F(FixtureRecording, AsFastAsPossibleXprmaxWithMovieRecord) {
         {29, 0, 1740, "0:29:00", "2012/02/29", "00:14:00", 4},
     });
     CheckEventScans({{0, 30, -1}});
+    CheckMotionScans({{0, 30, 4, 10}, {0, 30, 40, 14}, {29, 0, 4, 21}, {29, 0, 40, 21}, {15, 30, 4, 20}});
 }
 
 TEST_F(FixtureRecording, ReopeningReleasesTheFormerRecording) {

@@ -10,6 +10,7 @@
 #include "recording/recording.h"
 #include "samples/test_folder.h"
 #include "samplewriter/default_samples.h"
+#include "samplewriter/search_samples.h"
 
 namespace vn::samples {
 namespace {
@@ -56,6 +57,9 @@ void ExpectFramesDecodeAndMoveAsScripted(const SampleRecording& s) {
 TEST(SampleDecode, EventRecording) { ExpectFramesDecodeAndMoveAsScripted(EventRecordingSample()); }
 TEST(SampleDecode, MovieRecord) { ExpectFramesDecodeAndMoveAsScripted(MovieRecordSample()); }
 TEST(SampleDecode, Scenes) { ExpectFramesDecodeAndMoveAsScripted(ScenesSample()); }
+TEST(SampleDecode, SearchPlayList) {
+    for (const SampleRecording& s : SearchPlayListSamples()) ExpectFramesDecodeAndMoveAsScripted(s);
+}
 
 }  // namespace
 }  // namespace vn::samples

@@ -11,6 +11,7 @@
 #include "samples/test_folder.h"
 #include "samplewriter/camera_date.h"
 #include "samplewriter/default_samples.h"
+#include "samplewriter/search_samples.h"
 
 namespace vn::samples {
 namespace {
@@ -92,6 +93,9 @@ void ExpectFramesFollowScript(const SampleRecording& sample) {
 TEST(SampleFiles, EventRecordingFramesFollowTheScript) { ExpectFramesFollowScript(EventRecordingSample()); }
 TEST(SampleFiles, MovieRecordFramesFollowTheScript) { ExpectFramesFollowScript(MovieRecordSample()); }
 TEST(SampleFiles, ScenesFramesFollowTheScript) { ExpectFramesFollowScript(ScenesSample()); }
+TEST(SampleFiles, SearchPlayListFramesFollowTheScript) {
+    for (const SampleRecording& s : SearchPlayListSamples()) ExpectFramesFollowScript(s);
+}
 
 TEST(SampleFiles, EventRecordingStatesItsEventsTriggersAndDates) {
     const auto s = EventRecordingSample();

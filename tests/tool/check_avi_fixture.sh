@@ -1,6 +1,7 @@
 #!/bin/sh
-# Compares the tool's report on a fixture recording with the values an
-# independent implementation computed for it (check.py prints each mismatch).
+# Compares the tool's report on a fixture recording, and the results of the
+# scans its expected file lists, with the values an independent
+# implementation computed for it (check.py prints each mismatch).
 # usage: check_avi_fixture.sh VNPLAY_TOOL FIXTURE_DIR NAME
 set -eu
 tool=$1
@@ -17,4 +18,5 @@ file_time=$(python3 -c 'import json, sys; print(json.load(open(sys.argv[1]))["fi
 TZ=UTC touch -d "$file_time" "$work/$name.avi"
 
 TZ=UTC "$tool" report "$work/$name.avi" > "$work/result.json"
+python3 "$(dirname "$0")/add_fixture_scans.py" "$tool" "$work/$name.avi" "$dir/$name.expected.json" "$work/result.json"
 python3 "$dir/check.py" "$dir/$name.expected.json" "$work/result.json"

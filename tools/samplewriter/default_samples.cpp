@@ -4,6 +4,8 @@
 #include <cmath>
 #include <map>
 
+#include "samplewriter/search_samples.h"
+
 namespace vn::samples {
 
 namespace {
@@ -238,7 +240,10 @@ SampleRecording BenchmarkSample() {
 }
 
 std::vector<SampleRecording> DefaultSamples() {
-    return {EventRecordingSample(), MovieRecordSample(), ScenesSample(), BenchmarkSample()};
+    std::vector<SampleRecording> samples = {EventRecordingSample(), MovieRecordSample(), ScenesSample(),
+                                            BenchmarkSample()};
+    for (SampleRecording& s : SearchPlayListSamples()) samples.push_back(std::move(s));
+    return samples;
 }
 
 }  // namespace vn::samples
