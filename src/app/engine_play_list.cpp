@@ -26,6 +26,9 @@ void PlayerEngine::ShowPlayList() {
     std::vector<std::string> names;
     for (const player::PlayListEntry& entry : playList.entries()) names.push_back(player::FileNameOf(entry.path));
     view_.ShowPlayList(names);
+    for (int i = 0; i < playList.g_nPlayListCount(); ++i) {
+        if (playList.IsRefused(i)) view_.MarkPlayListEntry(i, playList.entries()[static_cast<size_t>(i)].refusal);
+    }
     view_.SelectPlayListEntry(playList.g_nPlayListIndex);
 }
 
@@ -37,12 +40,14 @@ void PlayerEngine::ClearPlayList() {
     view_.ShowPlayList({});
 }
 
-void PlayerEngine::OpenPlayListEntry(int index) {
-    // An entry that cannot be opened has said why; playing goes on with the
-    // next one in the direction of play, and stops once every entry failed.
+void PlayerEngine::OpenPlayListEntry(int index, bool retry) {
+    // An entry that cannot be opened has said why, once: playing goes on with
+    // the next one in the direction of play, later rounds pass it by, and
+    // playing stops once every entry failed.
     const int step = state.g_nDirection < 0 ? -1 : 1;
     for (int tried = 0; tried < playList.g_nPlayListCount(); ++tried, index += step) {
         index = playList.Wrap(index);
+        if (playList.IsRefused(index) && !(retry && tried == 0)) continue;
         playList.g_nPlayListIndex = index;
         view_.SelectPlayListEntry(index);
         if (OpenRecordingFile(playList.Path(index), index)) {
@@ -107,10 +112,13 @@ void PlayerEngine::bClearPlayListClick() {
     controls_.Clear();
     ApplyControls();
     view_.HidePicture();
+    movieInfo = avi::MovieInfoPanel{};
+    view_.ApplyMovieInfo(movieInfo);
 }
 
 void PlayerEngine::lbPlayListDblClick(int selected) {
-    if (selected >= 0) OpenPlayListEntry(selected);
+    // The user's own choice tries a refused file again.
+    if (selected >= 0) OpenPlayListEntry(selected, true);
 }
 
 }  // namespace vn::app

@@ -35,9 +35,12 @@ public:
     virtual void MoveSpeedBar(int position) = 0;  // tbRate
     virtual void ShowPlayList(const std::vector<std::string>& names) = 0;
     virtual void SelectPlayListEntry(int index) = 0;
+    // An entry that could not be played, marked with the reason.
+    virtual void MarkPlayListEntry(int index, const std::string& reason) = 0;
 
-    // One of the message dialog's prepared messages, modally.
-    virtual void ShowMessage(int message) = 0;
+    // One of the message dialog's prepared messages with a line of detail,
+    // modally.
+    virtual void ShowMessage(int message, const std::string& detail) = 0;
     virtual void BringToFront() = 0;
     // The range the export dialog proposes: the open recording's frames.
     virtual void ProposeExportRange(int first, int last) = 0;

@@ -88,7 +88,8 @@ public:
     void MoveSpeedBar(int position) override;
     void ShowPlayList(const std::vector<std::string>& names) override;
     void SelectPlayListEntry(int index) override;
-    void ShowMessage(int message) override;
+    void MarkPlayListEntry(int index, const std::string& reason) override;
+    void ShowMessage(int message, const std::string& detail) override;
     void BringToFront() override;
     void ProposeExportRange(int first, int last) override;
 
@@ -293,6 +294,9 @@ private:
     ui::Panel* pnlWRDInfo = nullptr;
     ui::Label* lblPIRTriggerTitle = nullptr;
     ui::Label* lblPIRTrigger = nullptr;
+    // The value labels of the rows above, which a recording fills or leaves
+    // blank.
+    std::vector<ui::Label*> movieInfoValues_;
     ui::Panel* pnlSeek = nullptr;
     ui::Label* lblPIRSeek = nullptr;
     ui::SpeedButton* sbPIRSeekRev = nullptr;

@@ -113,6 +113,10 @@ void TfrmVNMain::LayoutMainWindow() {
 }
 
 void TfrmVNMain::ApplyMovieInfo(const avi::MovieInfoPanel& panel) {
+    // A value the recording does not give is blank, not another's.
+    for (ui::Label* value : movieInfoValues_) {
+        if (!panel.text.contains(value->objectName().toStdString())) value->clear();
+    }
     for (const auto& [name, text] : panel.text) {
         if (auto* label = findChild<QLabel*>(QString::fromStdString(name))) {
             label->setText(QString::fromStdString(text));

@@ -84,9 +84,19 @@ void TfrmVNMain::ShowPlayList(const std::vector<std::string>& names) {
 
 void TfrmVNMain::SelectPlayListEntry(int index) { lbPlayList->SetItemIndex(index); }
 
-void TfrmVNMain::ShowMessage(int message) {
+void TfrmVNMain::MarkPlayListEntry(int index, const std::string& reason) {
+    QListWidgetItem* item = lbPlayList->item(index);
+    if (item == nullptr) return;
+    QFont struckOut = item->font();
+    struckOut.setStrikeOut(true);
+    item->setFont(struckOut);
+    item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+    item->setToolTip(Text(reason));
+}
+
+void TfrmVNMain::ShowMessage(int message, const std::string& detail) {
     if (dialogs.frmMyMsg == nullptr) return;
-    dialogs.frmMyMsg->ShowMessage(message);
+    dialogs.frmMyMsg->ShowMessage(message, Text(detail));
     ReturnFromDialog();
 }
 

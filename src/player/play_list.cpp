@@ -85,6 +85,10 @@ AddResult PlayList::AddEntry(const std::string& path, int64_t created, bool play
     return AddResult::Added;
 }
 
+void PlayList::Refuse(int index, const std::string& reason) {
+    entries_.at(static_cast<size_t>(index)).refusal = reason.empty() ? std::string("refused") : reason;
+}
+
 int PlayList::Wrap(int index) const {
     if (index >= g_nPlayListCount()) return 0;
     if (index < 0) return g_nPlayListCount() - 1;

@@ -1,5 +1,7 @@
 // Opening a recording: header values, camera chunks, the frame index, the
 // working buffers and what frame 0 tells about the whole recording.
+#include <cerrno>
+#include <cstring>
 #include <new>
 
 #include "recording/recording.h"
@@ -29,9 +31,21 @@ void Release(std::vector<T>& buffer) {
     std::vector<T>().swap(buffer);
 }
 
+// Why a file could not be opened, in the words of the messages.
+const char* OpenFailureReason(int error) {
+    switch (error) {
+        case ENOENT:
+            return kNoSuchFile;
+        case EISDIR:
+            return "a folder, not a file";
+        default:
+            return std::strerror(error);
+    }
+}
+
 }  // namespace
 
-int Recording::Refuse(const char* reason) {
+int Recording::Refuse(const std::string& reason) {
     openFailure = reason;
     CloseRecording();
     return -1;
@@ -45,7 +59,7 @@ int Recording::ReadHeaderValues() {
     if (header.rate < 0) header.rate = TenFramesPerSecond(header.interval);
     header.width = static_cast<int32_t>(file_.U32At(64));
     header.height = static_cast<int32_t>(file_.U32At(68));
-    if (file_.TagAt(0) != FourCC("RIFF") || file_.TagAt(8) != FourCC("AVI ")) return Refuse("not a RIFF AVI file");
+    if (file_.TagAt(0) != FourCC("RIFF") || file_.TagAt(8) != FourCC("AVI ")) return Refuse("not a recording");
     riffSize_ = file_.U32At(4);
     return 0;
 }
@@ -53,9 +67,9 @@ int Recording::ReadHeaderValues() {
 // Header values are the file's word; none may size a buffer or a read
 // beyond what the file could hold.
 int Recording::CheckHeaderValues() {
-    if (header.frames <= 0) return Refuse("no frames");
+    if (header.frames <= 0) return Refuse(kNoFrames);
     if (header.width <= 0 || header.height <= 0 || header.width > kMaxSide || header.height > kMaxSide) {
-        return Refuse("unusable picture size");
+        return Refuse("picture size " + std::to_string(header.width) + " x " + std::to_string(header.height));
     }
     if (uint64_t{static_cast<uint32_t>(header.frames)} * 16 > fileSize) {
         return Refuse("frame count does not fit the file");
@@ -99,7 +113,7 @@ int Recording::OpenRecording(const std::string& path) {
     openFailure.clear();
     if (!file_.Open(path)) {
         header.frames = -1;
-        return Refuse("cannot open the file");
+        return Refuse(OpenFailureReason(errno));
     }
     file_.ModificationTime(fileTime);
     fileSize = file_.size();
@@ -121,9 +135,9 @@ int Recording::OpenRecording(const std::string& path) {
     junkPos = FindTopLevelChunk(FourCC("JUNK"));
     if (junkPos != 0) ReadModelTagChunk(junkPos);
 
+    if (CheckHeaderValues() != 0) return -1;
     const auto idx1 = FallbackWalk(idx1Pos);
     if (!idx1) return Refuse("no frame index");
-    if (CheckHeaderValues() != 0) return -1;
     idx1Pos = *idx1 + 8;
     currentFrame_ = 0;
     const int allocated = AllocateBuffers();
