@@ -10,6 +10,8 @@
 #include <cstddef>
 #include <cstdlib>
 
+#include "decode/deblock_lanes.h"
+
 namespace vn::deblock {
 
 namespace {
@@ -97,10 +99,18 @@ int DeblockEdge(const uint8_t window[10], int qp, uint8_t out[10]) {
     return mode;
 }
 
-void DeblockPlane(uint8_t* plane, int width, int height, int stride, int qp) {
+void DeblockPlaneEdgeByEdge(uint8_t* plane, int width, int height, int stride, int qp) {
     if (plane == nullptr) return;
     FilterLines(plane, 1, stride, width, height, qp);  // edges between columns
     FilterLines(plane, stride, 1, height, width, qp);  // edges between rows
+}
+
+void DeblockPlane(uint8_t* plane, int width, int height, int stride, int qp) {
+    if (HaveLaneFilter()) {
+        DeblockPlaneLanes(plane, width, height, stride, qp);
+    } else {
+        DeblockPlaneEdgeByEdge(plane, width, height, stride, qp);
+    }
 }
 
 void DeblockPicture(uint8_t* y, uint8_t* cb, uint8_t* cr, int width, int height, int lumaStride, int chromaStride,

@@ -16,8 +16,12 @@ int DeblockEdge(const uint8_t window[10], int qp, uint8_t out[10]);
 // One plane of width x height samples, rows stride bytes apart: the
 // horizontal pass over every row, then the vertical pass over every
 // column. An edge is filtered only where its whole window lies inside the
-// plane.
+// plane; no sample outside width x height is read or written. Sixteen
+// lines at a time where the processor allows.
 void DeblockPlane(uint8_t* plane, int width, int height, int stride, int qp);
+// The same, one edge at a time with DeblockEdge's arithmetic: the
+// reference that the sixteen-line filter matches byte for byte.
+void DeblockPlaneEdgeByEdge(uint8_t* plane, int width, int height, int stride, int qp);
 
 // The luma plane (width x height), then both chroma planes (width / 2 x
 // height / 2). Does nothing when a plane is missing.

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "decode/quant.h"
+
 namespace vn::mpeg4 {
 
 namespace {
@@ -29,7 +31,7 @@ constexpr uint8_t kDefaultInterMatrix[64] = {
 };
 
 // Table 7-1 of the standard.
-constexpr QuantiserScales MakeScales(int qp) {
+QuantiserScales MakeScales(int qp) {
     QuantiserScales s;
     if (qp <= 4) {
         s.lumaDcScaler = 8;
@@ -49,10 +51,14 @@ constexpr QuantiserScales MakeScales(int qp) {
         s.inter[i] = (kDefaultInterMatrix[i] * qp * 100) / 800;
     }
     s.intra[0] = s.lumaDcScaler;
+    for (int k = 0; k < 64; ++k) {
+        s.intraInScanOrder[k] = s.intra[jpeg::kZigzagToNatural[k]];
+        s.interInScanOrder[k] = s.inter[jpeg::kZigzagToNatural[k]];
+    }
     return s;
 }
 
-constexpr auto kScales = [] {
+const auto kScales = [] {
     std::array<QuantiserScales, kMaxQuantiser + 1> all{};
     for (int qp = 0; qp <= kMaxQuantiser; ++qp) all[qp] = MakeScales(qp);
     return all;

@@ -1,6 +1,5 @@
-// Motion compensation and reconstruction of macroblocks: whole-sample luma
-// and half-sample chroma prediction from the reference picture, and the
-// inverse DCT's output written or added into the current picture.
+// Motion compensation: whole-sample luma and half-sample chroma prediction
+// of macroblocks from the reference picture.
 #pragma once
 
 #include <cstdint>
@@ -26,10 +25,5 @@ struct MacroblockPlace {
 // term). Reads stay inside the reference planes whatever the vector.
 void PredictMacroblock(const YuvPlanes& reference, const MacroblockPlace& place, int x, int y, uint8_t* luma,
                        uint8_t* cb, uint8_t* cr);
-
-// dst = clamp(values, 0, 255), 8x8.
-void PutBlock(uint8_t* dst, int stride, const int16_t values[64]);
-// dst = clamp(dst + values, 0, 255), 8x8.
-void AddBlock(uint8_t* dst, int stride, const int16_t values[64]);
 
 }  // namespace vn::mpeg4

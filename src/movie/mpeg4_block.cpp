@@ -1,5 +1,7 @@
 #include "movie/mpeg4_block.h"
 
+#include <algorithm>
+
 #include "decode/quant.h"
 #include "movie/vlc_reader.h"
 
@@ -9,20 +11,23 @@ namespace {
 
 constexpr int kMaxDcSize = 9;
 
+// The level is carried as its dequantisation factor (LevelFactor).
 struct TcoefEvent {
     int last = 0;
     int run = 0;
-    int level = 0;  // signed
+    int factor = 0;  // signed
 };
 
 // Escape mode 1 raises the level's magnitude by LMAX, mode 2 the run by
 // RMAX + 1; mode 3 carries the level as 12-bit two's complement.
 void RaiseLevel(TcoefEvent& event, bool intra) {
+    const int level = LevelOfFactor(event.factor, intra);
     const int extra = TcoefLmax(intra, event.last, event.run);
-    event.level += event.level < 0 ? -extra : extra;
+    event.factor = LevelFactor(level < 0 ? level - extra : level + extra, intra);
 }
 void RaiseRun(TcoefEvent& event, bool intra) {
-    event.run += TcoefRmax(intra, event.last, event.level < 0 ? -event.level : event.level) + 1;
+    const int level = LevelOfFactor(event.factor, intra);
+    event.run += TcoefRmax(intra, event.last, level < 0 ? -level : level) + 1;
 }
 int TwelveBitLevel(uint32_t bits) {
     const int level = static_cast<int>(bits & 0xFFF);
@@ -40,7 +45,7 @@ VlcResult ReadTcoef(StreamWindow& stream, bool intra, TcoefEvent& event) {
     uint32_t negative = 0;
     if (!stream.ReadBits(1, negative)) return VlcResult::kReadFailed;
     const TcoefCode& code = (intra ? kIntraTcoefCodes : kInterTcoefCodes)[symbol];
-    event = {code.last, code.run, negative ? -code.level : code.level};
+    event = {code.last, code.run, LevelFactor(negative ? -code.level : code.level, intra)};
     return VlcResult::kMatch;
 }
 
@@ -66,7 +71,7 @@ bool ReadEscapedEvent(StreamWindow& stream, bool intra, TcoefEvent& event) {
         return false;
     }
     if (marker1 != 1 || marker2 != 1) return false;
-    event = {static_cast<int>(last), static_cast<int>(run), TwelveBitLevel(level)};
+    event = {static_cast<int>(last), static_cast<int>(run), LevelFactor(TwelveBitLevel(level), intra)};
     return true;
 }
 
@@ -84,15 +89,16 @@ bool ReadEventBitByBit(StreamWindow& stream, bool intra, TcoefEvent& event) {
 // in the window: an event takes at most 30, and a failure leaves the
 // cursor where the bit-by-bit reading would have stopped.
 constexpr int kLongestEvent = 32;
-bool ReadEvent(StreamWindow::Cursor& cursor, bool intra, TcoefEvent& event) {
-    const TcoefLookupEntry* lookup = intra ? kIntraTcoefLookup.data() : kInterTcoefLookup.data();
+template <bool kIntra>
+[[gnu::always_inline]] inline bool ReadEvent(StreamWindow::Cursor& cursor, TcoefEvent& event) {
+    const TcoefLookupEntry* lookup = kIntra ? kIntraTcoefLookup.data() : kInterTcoefLookup.data();
     const uint32_t bits = cursor.Show32();
     // A code and its sign bit found after `skip` bits.
     auto code = [&](int skip) {
         const TcoefLookupEntry e = lookup[(bits << skip) >> (32 - kTcoefLookupBits)];
         if (e.length == 0) return false;
         const bool negative = (bits >> (31 - skip - e.length)) & 1;
-        event = {e.last, e.run, negative ? -e.level : e.level};
+        event = {e.last, e.run, negative ? -e.factor : e.factor};
         cursor.Skip(skip + e.length + 1);
         return true;
     };
@@ -107,7 +113,7 @@ bool ReadEvent(StreamWindow::Cursor& cursor, bool intra, TcoefEvent& event) {
             cursor.Skip(escape + 1);
             return false;
         }
-        RaiseLevel(event, intra);
+        RaiseLevel(event, kIntra);
         return true;
     }
     if (((bits >> (30 - escape)) & 1) == 0) {  // mode 2
@@ -115,80 +121,99 @@ bool ReadEvent(StreamWindow::Cursor& cursor, bool intra, TcoefEvent& event) {
             cursor.Skip(escape + 2);
             return false;
         }
-        RaiseRun(event, intra);
+        RaiseRun(event, kIntra);
         return true;
     }
     // Mode 3: last (1), run (6), marker, level (12), marker.
     cursor.Skip(escape + 2 + 21);
-    event = {static_cast<int>((bits >> 22) & 1), static_cast<int>((bits >> 16) & 63), TwelveBitLevel(bits >> 3)};
+    event = {static_cast<int>((bits >> 22) & 1), static_cast<int>((bits >> 16) & 63),
+             LevelFactor(TwelveBitLevel(bits >> 3), kIntra)};
     return ((bits >> 15) & 1) != 0 && ((bits >> 2) & 1) != 0;
 }
 
-bool ReadIntraDc(StreamWindow& stream, bool luma, int& difference) {
+// The TCOEF events of a coded block from scan index k on, each from
+// next(event) and dequantised into its natural position as it is read.
+template <bool kIntra, typename NextEvent>
+bool ReadCoefficients(NextEvent&& next, const int32_t* scale, int k, DequantisedBlock& block) {
+    int sum = 0;
+    TcoefEvent event;
+    do {
+        const bool ok = next(event);
+        k += event.run;
+        if (!ok || k > 63) return false;
+        if (kIntra && k == 0) {
+            block.quantisedDc = event.factor / 2;  // the DC, predicted later
+        } else {
+            const int f = Dequantise(event.factor, scale[k]);
+            block.value[jpeg::kZigzagToNatural[k]] = static_cast<int16_t>(f);
+            sum += f;
+        }
+        ++k;
+    } while (!event.last);
+    block.sum += sum;
+    // The scan index of the last event; the intra DC as an event does not count.
+    block.lastScan = std::max(block.lastScan, kIntra && k == 1 ? -1 : k - 1);
+    return true;
+}
+
+// Near the window's end each event asks for room, and goes bit by bit
+// through the window where there is too little.
+template <bool kIntra>
+[[gnu::noinline]] bool ReadCoefficientsNearTheEnd(MacroblockBits& bits, const int32_t* scale, int k,
+                                                  DequantisedBlock& block) {
+    const auto next = [&](TcoefEvent& event) {
+        if (bits.Fast(kLongestEvent)) return ReadEvent<kIntra>(bits.cursor(), event);
+        // A copy, so that the loop's own event need not live in memory.
+        TcoefEvent read;
+        const bool ok = bits.Slow([&](StreamWindow& stream) { return ReadEventBitByBit(stream, kIntra, read); });
+        event = read;
+        return ok;
+    };
+    return ReadCoefficients<kIntra>(next, scale, k, block);
+}
+
+// A block ends by 64 events at the most: with room for all of them in the
+// window, the events are read from a copy of the cursor that stays in
+// registers, and none needs to ask for room.
+template <bool kIntra>
+bool ReadCoefficients(MacroblockBits& bits, const int32_t* scale, int k, DequantisedBlock& block) {
+    constexpr int kMostEvents = 64;
+    if (!bits.Fast(kMostEvents * kLongestEvent)) return ReadCoefficientsNearTheEnd<kIntra>(bits, scale, k, block);
+    StreamWindow::Cursor cursor = bits.cursor();
+    const bool ok =
+        ReadCoefficients<kIntra>([&](TcoefEvent& event) { return ReadEvent<kIntra>(cursor, event); }, scale, k, block);
+    bits.cursor() = cursor;
+    return ok;
+}
+
+bool ReadIntraDc(MacroblockBits& bits, bool luma, int& difference) {
     int size = 0;
-    if (ReadVlc(stream, luma ? kDcSizeLumaVlc : kDcSizeChromaVlc, size) != VlcResult::kMatch) {
-        return false;
-    }
+    if (bits.Vlc(luma ? kDcSizeLumaVlc : kDcSizeChromaVlc, size) != VlcResult::kMatch) return false;
     if (size > kMaxDcSize) return false;
     difference = 0;
     if (size == 0) return true;
     uint32_t v = 0;
-    if (!stream.ReadBits(size, v)) return false;
+    if (!bits.Bits(size, v)) return false;
     const int value = static_cast<int>(v);
     difference = value >= (1 << (size - 1)) ? value : value - ((1 << size) - 1);
     if (size > 8) {
         uint32_t marker = 0;
-        if (!stream.ReadBits(1, marker) || marker != 1) return false;
+        if (!bits.Bits(1, marker) || marker != 1) return false;
     }
     return true;
 }
 
 }  // namespace
 
-bool DecodeBlock(StreamWindow& stream, const BlockCoding& coding, DequantisedBlock& block) {
+bool DecodeBlock(MacroblockBits& bits, const BlockCoding& coding, DequantisedBlock& block) {
     int k = 0;
     if (coding.intra && coding.useDcCode) {
-        if (!ReadIntraDc(stream, coding.luma, block.quantisedDc)) return false;
+        if (!ReadIntraDc(bits, coding.luma, block.quantisedDc)) return false;
         k = 1;
     }
     if (!coding.coded) return true;
-    const int32_t* scale = coding.intra ? coding.scales->intra : coding.scales->inter;
-    int sum = 0;
-    uint32_t rows = 0;
-    TcoefEvent event;
-    StreamWindow::Cursor cursor = stream.cursor();
-    do {
-        bool ok = false;
-        if (cursor.left() > kLongestEvent) {
-            ok = ReadEvent(cursor, coding.intra, event);
-        } else {
-            // A copy, so that the loop's own event need not live in memory.
-            TcoefEvent read;
-            stream.Resume(cursor);
-            ok = ReadEventBitByBit(stream, coding.intra, read);
-            cursor = stream.cursor();
-            event = read;
-        }
-        k += event.run;
-        if (!ok || k > 63) {
-            stream.Resume(cursor);
-            return false;
-        }
-        if (k == 0 && coding.intra) {
-            block.quantisedDc = event.level;  // the DC, predicted later
-        } else {
-            const int position = jpeg::kZigzagToNatural[k];
-            const int f = DequantiseLevel(event.level, coding.intra, scale[position]);
-            block.value[position] = static_cast<int16_t>(f);
-            sum += f;
-            rows |= 1u << (position >> 3);
-        }
-        ++k;
-    } while (!event.last);
-    stream.Resume(cursor);
-    block.sum += sum;
-    block.rows |= rows;
-    return true;
+    if (coding.intra) return ReadCoefficients<true>(bits, coding.scales->intraInScanOrder, k, block);
+    return ReadCoefficients<false>(bits, coding.scales->interInScanOrder, k, block);
 }
 
 }  // namespace vn::mpeg4

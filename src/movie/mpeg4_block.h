@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "movie/dequant.h"
-#include "movie/stream_window.h"
+#include "movie/macroblock_bits.h"
 
 namespace vn::mpeg4 {
 
@@ -23,6 +23,6 @@ struct BlockCoding {
 // left quantised in quantisedDc (its DC prediction comes first). False on a
 // failed read or check: an unknown code, a missing marker, a DC size above
 // 9, a coefficient beyond position 63.
-bool DecodeBlock(StreamWindow& stream, const BlockCoding& coding, DequantisedBlock& block);
+bool DecodeBlock(MacroblockBits& bits, const BlockCoding& coding, DequantisedBlock& block);
 
 }  // namespace vn::mpeg4

@@ -59,6 +59,8 @@ YuvPlanes Mpeg4Decoder::currentPicture() const { return ViewOf(pictures_[current
 YuvPlanes Mpeg4Decoder::referencePicture() const { return ViewOf(pictures_[current_ ^ 1]); }
 
 void Mpeg4Decoder::ResetPrediction() {
+    // A VOP that failed may have left a block half read.
+    for (DequantisedBlock& block : blocks_) block.ClearValues();
     vectorRow_.assign(mbColumns_ + 1, MotionVector{});
     dcLumaAbove_.assign(2 * mbColumns_ + 2, kNoDc);
     for (auto& row : dcChromaAbove_) row.assign(mbColumns_ + 1, kNoDc);

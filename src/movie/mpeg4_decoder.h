@@ -91,9 +91,9 @@ private:
     bool ParseVopHeader(StreamWindow& stream);
     void ResetPrediction();
     bool DecodeMacroblock(StreamWindow& stream, int row, int column);
-    bool ReadMacroblockType(StreamWindow& stream, int& type, int& cbpc);
-    bool DecodeMotionVector(StreamWindow& stream, int column, int& x, int& y);
-    bool ReadVectorDifference(StreamWindow& stream, int& difference);
+    bool ReadMacroblockType(MacroblockBits& bits, int& type, int& cbpc);
+    bool DecodeMotionVector(MacroblockBits& bits, int column, int& x, int& y);
+    bool ReadVectorDifference(MacroblockBits& bits, int& difference);
     void PredictIntraDc(int column);
     void UpdateDcPredictors(int column, int y1, int y2, int y3, int cb, int cr);
     void Reconstruct(int row, int column, bool intra, int codedBlocks, int x, int y);

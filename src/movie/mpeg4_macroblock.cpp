@@ -2,6 +2,7 @@
 // vector with its prediction, the six blocks, intra DC prediction, and the
 // hand-over to reconstruction.
 #include <algorithm>
+#include <bit>
 #include <cstdlib>
 #include <cstring>
 
@@ -19,21 +20,29 @@ namespace {
 // Macroblock types besides plain inter (0).
 constexpr int kTypeInterQ = 1, kTypeInter4V = 2, kTypeIntra = 3, kTypeIntraQ = 4;
 constexpr int kDquant[4] = {-1, -2, 1, 2};
+// The coded-block mask of all six blocks: Y0 in bit 5 down to Cr in bit 0.
+constexpr int kAllBlocks = 0x3F;
 // Quantised DC values are kept in this range, so a damaged stream's
 // predictions cannot run away.
 constexpr int kMinQuantisedDc = -2048, kMaxQuantisedDc = 2047;
 
 int Median(int a, int b, int c) { return std::max(std::min(a, b), std::min(std::max(a, b), c)); }
 
+// f(i) for each block i whose bit is set in the coded-block mask, Y0 first.
+template <typename F>
+void ForEachBlock(int mask, F&& f) {
+    for (; mask != 0; mask &= mask - 1) f(5 - std::countr_zero(static_cast<unsigned>(mask)));
+}
+
 }  // namespace
 
-bool Mpeg4Decoder::ReadMacroblockType(StreamWindow& stream, int& type, int& cbpc) {
+bool Mpeg4Decoder::ReadMacroblockType(MacroblockBits& bits, int& type, int& cbpc) {
     const bool intraVop = vopCodingType_ == 0;
     const VlcTable& table = intraVop ? kMcbpcIntraVlc : kMcbpcInterVlc;
     const int stuffing = intraVop ? kMcbpcIntraStuffing : kMcbpcInterStuffing;
     int symbol = stuffing;
     while (symbol == stuffing) {
-        if (ReadVlc(stream, table, symbol) != VlcResult::kMatch) return false;
+        if (bits.Vlc(table, symbol) != VlcResult::kMatch) return false;
     }
     if (intraVop) {
         type = symbol % 4 == 1 ? kTypeIntra : kTypeIntraQ;
@@ -45,24 +54,24 @@ bool Mpeg4Decoder::ReadMacroblockType(StreamWindow& stream, int& type, int& cbpc
     return true;
 }
 
-bool Mpeg4Decoder::ReadVectorDifference(StreamWindow& stream, int& difference) {
+bool Mpeg4Decoder::ReadVectorDifference(MacroblockBits& bits, int& difference) {
     int magnitude = 0;
-    if (ReadVlc(stream, kMvdVlc, magnitude) != VlcResult::kMatch) return false;
+    if (bits.Vlc(kMvdVlc, magnitude) != VlcResult::kMatch) return false;
     difference = 0;
     if (magnitude == 0) return true;
     uint32_t negative = 0;
-    if (!stream.ReadBits(1, negative)) return false;
+    if (!bits.Bits(1, negative)) return false;
     const int rSize = fcodeForward_ - 1;
     uint32_t residual = 0;
-    if (rSize > 0 && !stream.ReadBits(rSize, residual)) return false;
+    if (rSize > 0 && !bits.Bits(rSize, residual)) return false;
     difference = fcodeForward_ == 1 ? magnitude : ((magnitude - 1) << rSize) + static_cast<int>(residual) + 1;
     if (negative) difference = -difference;
     return true;
 }
 
-bool Mpeg4Decoder::DecodeMotionVector(StreamWindow& stream, int column, int& x, int& y) {
+bool Mpeg4Decoder::DecodeMotionVector(MacroblockBits& bits, int column, int& x, int& y) {
     int dx = 0, dy = 0;
-    if (!ReadVectorDifference(stream, dx) || !ReadVectorDifference(stream, dy)) return false;
+    if (!ReadVectorDifference(bits, dx) || !ReadVectorDifference(bits, dy)) return false;
     // Left, above, above-right; column 0 has no left neighbour, and the row
     // keeps the unavailable mark above row 0 and right of the last column.
     static const MotionVector kNone{};
@@ -131,10 +140,11 @@ void Mpeg4Decoder::PredictIntraDc(int column) {
 }
 
 bool Mpeg4Decoder::DecodeMacroblock(StreamWindow& stream, int row, int column) {
+    MacroblockBits bits(stream);
     const bool predicted = vopCodingType_ == 1;
     if (predicted) {
         uint32_t notCoded = 0;
-        if (!stream.ReadBits(1, notCoded)) return false;
+        if (!bits.Bits(1, notCoded)) return false;
         if (notCoded) {
             vectorRow_[column] = {0, 0, true};
             UpdateDcPredictors(column, kNoDc, kNoDc, kNoDc, kNoDc, kNoDc);
@@ -143,18 +153,18 @@ bool Mpeg4Decoder::DecodeMacroblock(StreamWindow& stream, int row, int column) {
         }
     }
     int type = 0, cbpc = 0;
-    if (!ReadMacroblockType(stream, type, cbpc)) return false;
+    if (!ReadMacroblockType(bits, type, cbpc)) return false;
     // Four vectors per macroblock are outside the subset.
     if (type == kTypeInter4V) return false;
     const bool intra = type == kTypeIntra || type == kTypeIntraQ;
     uint32_t acPrediction = 0;
-    if (intra && !stream.ReadBits(1, acPrediction)) return false;  // never applied
+    if (intra && !bits.Bits(1, acPrediction)) return false;  // never applied
     int cbpy = 0;
-    if (ReadVlc(stream, kCbpyVlc, cbpy) != VlcResult::kMatch) return false;
+    if (bits.Vlc(kCbpyVlc, cbpy) != VlcResult::kMatch) return false;
     if (!intra) cbpy = 15 - cbpy;
     if (type == kTypeInterQ || type == kTypeIntraQ) {
         uint32_t dquant = 0;
-        if (!stream.ReadBits(2, dquant)) return false;
+        if (!bits.Bits(2, dquant)) return false;
         // Kept to the quantisers the syntax allows.
         runningQuantiser_ = std::clamp(runningQuantiser_ + kDquant[dquant], 1, kMaxQuantiser);
     }
@@ -162,7 +172,7 @@ bool Mpeg4Decoder::DecodeMacroblock(StreamWindow& stream, int row, int column) {
     if (predicted) {
         if (intra) {
             vectorRow_[column] = {0, 0, true};
-        } else if (!DecodeMotionVector(stream, column, x, y)) {
+        } else if (!DecodeMotionVector(bits, column, x, y)) {
             return false;
         }
     }
@@ -171,11 +181,13 @@ bool Mpeg4Decoder::DecodeMacroblock(StreamWindow& stream, int row, int column) {
     coding.intra = intra;
     coding.useDcCode = runningQuantiser_ < intraDcThreshold_;
     coding.scales = &ScalesForQuantiser(runningQuantiser_);
+    // An inter block without coefficients has nothing to read.
+    const bool readAll = intra && coding.useDcCode;
     for (int i = 0; i < 6; ++i) {
-        blocks_[i].Clear();
+        blocks_[i].StartBlock();
         coding.luma = i < 4;
         coding.coded = (codedBlocks >> (5 - i)) & 1;
-        if (!DecodeBlock(stream, coding, blocks_[i])) return false;
+        if ((coding.coded || readAll) && !DecodeBlock(bits, coding, blocks_[i])) return false;
     }
     if (intra) {
         PredictIntraDc(column);
@@ -198,27 +210,29 @@ void Mpeg4Decoder::Reconstruct(int row, int column, bool intra, int codedBlocks,
                                luma + 8 * lumaStride + 8,
                                target.cb.data() + chromaOffset,
                                target.cr.data() + chromaOffset};
+    // An inter block without coefficients adds nothing: its only non-zero
+    // value, the mismatch bit at position 63, vanishes in the inverse DCT's
+    // rounding. The blocks to do are taken straight from the mask.
+    const int toDo = intra ? kAllBlocks : codedBlocks;
+    // Dequantisation is finished first: the prediction in between gives the
+    // last narrow stores time to land before the transform loads whole rows.
+    const QuantiserScales& scales = ScalesForQuantiser(runningQuantiser_);
+    ForEachBlock(toDo, [&](int i) {
+        if (intra) SetIntraDc(blocks_[i], blocks_[i].quantisedDc, i < 4 ? scales.lumaDcScaler : scales.chromaDcScaler);
+        FinishDequantisation(blocks_[i]);
+    });
     if (!intra) {
         const MacroblockPlace place{column, row, mbColumns_, mbRows_};
         PredictMacroblock(referencePicture(), place, x, y, destination[0], destination[4], destination[5]);
     }
-    const QuantiserScales& scales = ScalesForQuantiser(runningQuantiser_);
-    for (int i = 0; i < 6; ++i) {
-        // An inter block without coefficients adds nothing: its only
-        // non-zero value, the mismatch bit at position 63, vanishes in the
-        // inverse DCT's rounding.
-        if (!intra && !((codedBlocks >> (5 - i)) & 1)) continue;
-        DequantisedBlock& block = blocks_[i];
-        if (intra) SetIntraDc(block, block.quantisedDc, i < 4 ? scales.lumaDcScaler : scales.chromaDcScaler);
-        FinishDequantisation(block);
-        InverseDct(block.value, block.rows);
+    ForEachBlock(toDo, [&](int i) {
         const int stride = i < 4 ? lumaStride : chromaStride;
         if (intra) {
-            PutBlock(destination[i], stride, block.value);
+            InverseDctPut(blocks_[i].value, blocks_[i].dcOnly(), destination[i], stride);
         } else {
-            AddBlock(destination[i], stride, block.value);
+            InverseDctAdd(blocks_[i].value, blocks_[i].dcOnly(), destination[i], stride);
         }
-    }
+    });
     if (g_bForceBW) {
         for (int r = 0; r < 8; ++r) {
             std::memset(destination[4] + r * chromaStride, 128, 8);

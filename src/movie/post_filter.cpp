@@ -5,29 +5,33 @@
 
 namespace vn::mpeg4 {
 
+namespace {
+
+// out[i] = (before[i] + 2 centre[i] + after[i]) >> 2 for i < count: a
+// plain loop over bytes that the compilers vectorise.
+void SmoothLine(const uint8_t* before, const uint8_t* centre, const uint8_t* after, uint8_t* out, int count) {
+    for (int i = 0; i < count; ++i) out[i] = static_cast<uint8_t>((before[i] + 2 * centre[i] + after[i]) >> 2);
+}
+
+}  // namespace
+
 void LowPassPlane(uint8_t* plane, int width, int height, int stride) {
     if (width <= 0 || height <= 0) return;
+    // Each row from a copy of itself as it was before the pass.
+    std::vector<uint8_t> line(static_cast<size_t>(width));
     for (int r = 0; r < height; ++r) {
         uint8_t* s = plane + static_cast<size_t>(r) * stride;
-        int before = s[0];  // s[i - 1] as it was before the pass
-        for (int i = 1; i <= width - 3; ++i) {
-            const int current = s[i];
-            s[i] = static_cast<uint8_t>((before + 2 * current + s[i + 1]) >> 2);
-            before = current;
-        }
+        std::memcpy(line.data(), s, line.size());
+        SmoothLine(line.data(), line.data() + 1, line.data() + 2, s + 1, width - 3);
     }
     // Columns, all at once row by row: the previous row's values from
     // before the pass are kept aside.
     std::vector<uint8_t> above(plane, plane + width);
-    std::vector<uint8_t> current(static_cast<size_t>(width));
     for (int r = 1; r <= height - 3; ++r) {
         uint8_t* s = plane + static_cast<size_t>(r) * stride;
-        const uint8_t* below = s + stride;
-        std::memcpy(current.data(), s, static_cast<size_t>(width));
-        for (int x = 0; x < width; ++x) {
-            s[x] = static_cast<uint8_t>((above[x] + 2 * current[x] + below[x]) >> 2);
-        }
-        above.swap(current);
+        std::memcpy(line.data(), s, line.size());
+        SmoothLine(above.data(), line.data(), s + stride, s, width);
+        above.swap(line);
     }
 }
 

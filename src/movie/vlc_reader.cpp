@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "movie/dequant.h"
+
 namespace vn::mpeg4 {
 
 namespace {
@@ -38,13 +40,13 @@ constexpr auto kIntraTcoefPlain = CodesOf(kIntraTcoefCodes);
 constexpr auto kInterTcoefPlain = CodesOf(kInterTcoefCodes);
 
 constexpr std::array<TcoefLookupEntry, 1u << kTcoefLookupBits> BuildTcoefLookup(
-    const std::array<TcoefCode, 102>& events) {
+    const std::array<TcoefCode, 102>& events, bool intra) {
     const auto codes = BuildLookup<kTcoefLookupBits>(CodesOf(events));
     std::array<TcoefLookupEntry, 1u << kTcoefLookupBits> lookup{};
     for (size_t i = 0; i < lookup.size(); ++i) {
         if (codes[i].length == 0) continue;
         const TcoefCode& e = events[codes[i].symbol];
-        lookup[i] = {e.length, e.last, e.run, e.level};
+        lookup[i] = {e.length, e.last, e.run, static_cast<uint8_t>(LevelFactor(e.level, intra))};
     }
     return lookup;
 }
@@ -67,8 +69,10 @@ const VlcTable kDcSizeLumaVlc = LookupFor<kDcSizeLumaCodes>::kTable;
 const VlcTable kDcSizeChromaVlc = LookupFor<kDcSizeChromaCodes>::kTable;
 const VlcTable kIntraTcoefVlc = LookupFor<kIntraTcoefPlain>::kTable;
 const VlcTable kInterTcoefVlc = LookupFor<kInterTcoefPlain>::kTable;
-constexpr std::array<TcoefLookupEntry, 1u << kTcoefLookupBits> kIntraTcoefLookup = BuildTcoefLookup(kIntraTcoefCodes);
-constexpr std::array<TcoefLookupEntry, 1u << kTcoefLookupBits> kInterTcoefLookup = BuildTcoefLookup(kInterTcoefCodes);
+constexpr std::array<TcoefLookupEntry, 1u << kTcoefLookupBits> kIntraTcoefLookup =
+    BuildTcoefLookup(kIntraTcoefCodes, true);
+constexpr std::array<TcoefLookupEntry, 1u << kTcoefLookupBits> kInterTcoefLookup =
+    BuildTcoefLookup(kInterTcoefCodes, false);
 
 VlcResult ReadVlcBitByBit(StreamWindow& stream, const VlcTable& table, int& symbol) {
     uint32_t bits = 0;

@@ -1,8 +1,9 @@
-// Reading variable-length codes. A code is looked up in a table indexed by
-// the next bits when the window holds more bits than the longest code;
-// otherwise, and whenever the lookup finds no code, the codes are matched
-// one bit at a time, so reads across a window's end, failures at the end of
-// the file and the bits consumed by a miss are those of bit-by-bit matching.
+// The variable-length code tables with their lookups: a code is looked up
+// in a table indexed by the next bits (MacroblockBits does so when the
+// window holds more bits than the longest code); otherwise, and whenever
+// the lookup finds no code, the codes are matched one bit at a time, so
+// reads across a window's end, failures at the end of the file and the
+// bits consumed by a miss are those of bit-by-bit matching.
 #pragma once
 
 #include <array>
@@ -38,11 +39,13 @@ extern const VlcTable kInterTcoefVlc;
 
 // TCOEF events straight from the next 12 bits (the longest code): the
 // block decoder's fast path. Length 0 where no code starts with the bits.
+// The level comes as its dequantisation factor (LevelFactor), ready to be
+// signed and multiplied.
 struct TcoefLookupEntry {
     uint8_t length = 0;
     uint8_t last = 0;
     uint8_t run = 0;
-    uint8_t level = 0;
+    uint8_t factor = 0;
 };
 inline constexpr int kTcoefLookupBits = 12;
 extern const std::array<TcoefLookupEntry, 1u << kTcoefLookupBits> kIntraTcoefLookup;
@@ -52,19 +55,5 @@ extern const std::array<TcoefLookupEntry, 1u << kTcoefLookupBits> kInterTcoefLoo
 // so far with every code of that length; gives up one bit beyond the
 // longest code (kNoMatch, those bits consumed).
 VlcResult ReadVlcBitByBit(StreamWindow& stream, const VlcTable& table, int& symbol);
-
-inline VlcResult ReadVlc(StreamWindow& stream, const VlcTable& table, int& symbol) {
-    StreamWindow::Cursor c = stream.cursor();
-    if (c.left() > static_cast<uint64_t>(table.maxLength)) {
-        const VlcLookupEntry entry = table.lookup[c.Show32() >> (32 - table.maxLength)];
-        if (entry.length != 0) {
-            c.Skip(entry.length);
-            stream.Resume(c);
-            symbol = entry.symbol;
-            return VlcResult::kMatch;
-        }
-    }
-    return ReadVlcBitByBit(stream, table, symbol);
-}
 
 }  // namespace vn::mpeg4

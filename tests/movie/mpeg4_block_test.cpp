@@ -19,9 +19,11 @@ protected:
             ::testing::TempDir() + "block_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
         EXPECT_TRUE(w.WriteFile(path));
         EXPECT_EQ(stream.Open(path), 0);
-        block.Clear();
+        block.ClearValues();
+        block.StartBlock();
         BlockCoding coding{intra, useDcCode, luma, coded, &scales};
-        return DecodeBlock(stream, coding, block);
+        MacroblockBits bits(stream);
+        return DecodeBlock(bits, coding, block);
     }
     // Escape mode 3: last, run (6 bits), marker, level (12 bits), marker.
     void EscapeMode3(int last, int run, uint32_t level, int secondMarker = 1) {
@@ -83,14 +85,14 @@ TEST_F(BlockTest, IntraEventsFollowTheDcAndAreDequantisedInPlace) {
     EXPECT_EQ(block.quantisedDc, 0);
     EXPECT_EQ(AtScan(1), (-6 * scales.intra[1]) >> 1);
     EXPECT_EQ(AtScan(2), (2 * scales.intra[8]) >> 1);
-    EXPECT_EQ(block.rows, 0b11u);
+    EXPECT_EQ(block.lastScan, 2);
 }
 
 TEST_F(BlockTest, WithoutTheDcCodeTheFirstEventIsTheDc) {
     w.Code("0111 1");  // intra last 1 run 0 level 1, negative
     ASSERT_TRUE(Decode(true, false, true, true));
     EXPECT_EQ(block.quantisedDc, -1);
-    EXPECT_EQ(block.rows, 0u);
+    EXPECT_TRUE(block.dcOnly());
 }
 
 TEST_F(BlockTest, EscapeModeOneRaisesTheLevelByLmax) {

@@ -2,6 +2,7 @@
 // motion compensation, the low-pass filter and the colour conversion.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <vector>
@@ -34,13 +35,20 @@ TEST(Dequantisation, ScalersFollowTable71AndScalesTheDefaultMatrices) {
 }
 
 TEST(Dequantisation, InterLevelsMoveAwayFromZeroAndEverythingSaturates) {
-    EXPECT_EQ(DequantiseLevel(1, false, 16), 24);
-    EXPECT_EQ(DequantiseLevel(-1, false, 16), -24);
-    EXPECT_EQ(DequantiseLevel(-1, false, 17), -26);  // -51 >> 1 rounds down
-    EXPECT_EQ(DequantiseLevel(1, true, 16), 16);
-    EXPECT_EQ(DequantiseLevel(0, false, 16), 0);
-    EXPECT_EQ(DequantiseLevel(2000, false, 100), 2047);
-    EXPECT_EQ(DequantiseLevel(-2000, true, 100), -2048);
+    const auto dequantise = [](int level, bool intra, int scale) {
+        return Dequantise(LevelFactor(level, intra), scale);
+    };
+    EXPECT_EQ(dequantise(1, false, 16), 24);
+    EXPECT_EQ(dequantise(-1, false, 16), -24);
+    EXPECT_EQ(dequantise(-1, false, 17), -26);  // -51 >> 1 rounds down
+    EXPECT_EQ(dequantise(1, true, 16), 16);
+    EXPECT_EQ(dequantise(0, false, 16), 0);
+    EXPECT_EQ(dequantise(2000, false, 100), 2047);
+    EXPECT_EQ(dequantise(-2000, true, 100), -2048);
+    for (int level : {-2048, -5, -1, 0, 1, 27, 2047}) {
+        EXPECT_EQ(LevelOfFactor(LevelFactor(level, false), false), level);
+        EXPECT_EQ(LevelOfFactor(LevelFactor(level, true), true), level);
+    }
     DequantisedBlock block;
     SetIntraDc(block, 300, 46);
     EXPECT_EQ(block.value[0], 2047);
@@ -51,7 +59,7 @@ TEST(Dequantisation, MismatchControlFlipsTheLastValueWhenTheSumIsEven) {
     SetIntraDc(even, 64, 16);  // 1024, the only value
     FinishDequantisation(even);
     EXPECT_EQ(even.value[63], 1);
-    EXPECT_EQ(even.rows, 0x81u);
+    EXPECT_TRUE(even.dcOnly());
 
     DequantisedBlock odd;
     odd.value[5] = 3;
@@ -66,8 +74,8 @@ TEST(Dequantisation, MismatchControlFlipsTheLastValueWhenTheSumIsEven) {
     EXPECT_EQ(lastEven.value[63], -3);
 }
 
-std::vector<int> Idct(std::vector<int16_t> block, uint32_t rows = 0xFF) {
-    InverseDct(block.data(), rows);
+std::vector<int> Idct(std::vector<int16_t> block) {
+    InverseDctLineByLine(block.data());
     return {block.begin(), block.end()};
 }
 
@@ -89,18 +97,15 @@ TEST(InverseDct, DcOnlyGivesAFlatBlockLimitedToNineBits) {
     EXPECT_EQ(Idct(block), std::vector<int>(64, -256));
 }
 
-TEST(InverseDct, StaysWithinOneOfTheExactTransformAndSkipsEmptyRowsExactly) {
+TEST(InverseDct, StaysWithinOneOfTheExactTransform) {
     std::mt19937 rng(7);
     for (int trial = 0; trial < 200; ++trial) {
         std::vector<int16_t> block(64, 0);
-        uint32_t rows = 0;
         for (int n = 0; n < 6; ++n) {
             const int i = static_cast<int>(rng() % 64);
             block[static_cast<size_t>(i)] = static_cast<int16_t>(static_cast<int>(rng() % 601) - 300);
-            rows |= 1u << (i / 8);
         }
-        const std::vector<int> fast = Idct(block, rows);
-        EXPECT_EQ(fast, Idct(block));
+        const std::vector<int> fast = Idct(block);
         for (int y = 0; y < 8; ++y) {
             for (int x = 0; x < 8; ++x) {
                 double sum = 0;
@@ -115,6 +120,51 @@ TEST(InverseDct, StaysWithinOneOfTheExactTransformAndSkipsEmptyRowsExactly) {
                 EXPECT_NEAR(fast[static_cast<size_t>(y * 8 + x)], sum / 4, 1.0) << trial;
             }
         }
+    }
+}
+
+TEST(InverseDct, PutAndAddMatchTheLineByLineTransformAndLeaveTheBlockZero) {
+    // Full-range blocks, where the 16-bit passes wrap; sparse blocks; a DC
+    // with and without a mismatch bit, the shortcut's case. Into a picture
+    // of random bytes with a stride, each way.
+    std::mt19937 rng(11);
+    auto check = [&](const std::vector<int16_t>& coefficients, bool dcOnly) {
+        std::vector<int16_t> spatial = coefficients;
+        InverseDctLineByLine(spatial.data());
+        constexpr int kStride = 11;
+        std::vector<uint8_t> picture(8 * kStride);
+        for (uint8_t& v : picture) v = static_cast<uint8_t>(rng());
+        for (bool add : {false, true}) {
+            std::vector<int16_t> block = coefficients;
+            std::vector<uint8_t> out = picture;
+            (add ? InverseDctAdd : InverseDctPut)(block.data(), dcOnly, out.data(), kStride);
+            ASSERT_EQ(block, std::vector<int16_t>(64, 0));
+            for (int r = 0; r < 8; ++r) {
+                for (int c = 0; c < kStride; ++c) {
+                    const size_t at = static_cast<size_t>(r * kStride + c);
+                    const int v =
+                        c < 8 ? std::clamp(spatial[static_cast<size_t>(r * 8 + c)] + (add ? picture[at] : 0), 0, 255)
+                              : picture[at];
+                    ASSERT_EQ(out[at], v) << (add ? "add" : "put") << " at " << r << ", " << c;
+                }
+            }
+        }
+    };
+    for (int trial = 0; trial < 300; ++trial) {
+        std::vector<int16_t> full(64);
+        for (int16_t& v : full)
+            v = static_cast<int16_t>(trial % 3 == 0 ? (rng() & 1 ? 2047 : -2048) : rng() % 4096 - 2048);
+        check(full, false);
+        std::vector<int16_t> sparse(64, 0);
+        for (int n = 0; n < 3; ++n) {
+            sparse[rng() % 64] = static_cast<int16_t>(static_cast<int>(rng() % 4096) - 2048);
+        }
+        check(sparse, false);
+        std::vector<int16_t> corner(64, 0);
+        corner[0] = sparse[0];
+        corner[63] = static_cast<int16_t>(static_cast<int>(rng() % 5) - 2);
+        check(corner, true);
+        check(corner, false);
     }
 }
 
@@ -164,6 +214,38 @@ TEST_F(MotionTest, LumaWholeSamplesAndChromaHalfSamples) {
     EXPECT_EQ(OutY(16, 16), RefY(17, 17));
 }
 
+TEST_F(MotionTest, ChromaTakesEveryHalfSampleCaseOverItsWholeBlock) {
+    // Luma (lx, ly) gives the chroma offset (lx >> 1, ly >> 1) and the
+    // flags lx & 1, ly & 1; sums are truncated, never rounded up.
+    for (int ly : {2, 3}) {
+        for (int lx : {-2, -1}) {
+            Predict(1, 1, 2 * lx, 2 * ly);
+            const int x0 = 8 + (lx >> 1), y0 = 8 + (ly >> 1), halfX = lx & 1, halfY = ly & 1;
+            for (const auto* planes : {&cb, &cr}) {
+                const std::vector<uint8_t>& ref = *planes;
+                const std::vector<uint8_t>& out = planes == &cb ? outCb : outCr;
+                const auto at = [&](int c, int r) { return int{ref[static_cast<size_t>(r * 24 + c)]}; };
+                for (int r = 0; r < 8; ++r) {
+                    for (int c = 0; c < 8; ++c) {
+                        const int p00 = at(x0 + c, y0 + r), p01 = at(x0 + c + 1, y0 + r);
+                        const int p10 = at(x0 + c, y0 + r + 1), p11 = at(x0 + c + 1, y0 + r + 1);
+                        int expected = p00;
+                        if (halfX && halfY) {
+                            expected = (p00 + p01 + p10 + p11) >> 2;
+                        } else if (halfX) {
+                            expected = (p00 + p01) >> 1;
+                        } else if (halfY) {
+                            expected = (p00 + p10) >> 1;
+                        }
+                        ASSERT_EQ(out[static_cast<size_t>((8 + r) * 24 + 8 + c)], expected)
+                            << lx << ", " << ly << " at " << c << ", " << r;
+                    }
+                }
+            }
+        }
+    }
+}
+
 TEST_F(MotionTest, VectorsPointingOutOfThePictureAreZeroedAtTheBorders) {
     Predict(0, 0, -8, -6);
     EXPECT_EQ(OutY(0, 0), RefY(0, 0));
@@ -194,6 +276,29 @@ TEST(LowPass, RowsThenColumnsFromTheValuesBeforeEachPass) {
     EXPECT_EQ(column, (std::vector<uint8_t>{0, 0, 20, 0, 34, 0, 18, 0, 9, 0, 0, 0}));
 }
 
+TEST(LowPass, WidePlanesFollowTheFormulaAndKeepTheirPadding) {
+    // Long enough lines for the vectorised loops, with a remainder.
+    constexpr int kWidth = 37, kHeight = 23, kStride = 40;
+    std::mt19937 rng(5);
+    std::vector<uint8_t> plane(kStride * kHeight);
+    for (uint8_t& v : plane) v = static_cast<uint8_t>(rng());
+    std::vector<uint8_t> expected = plane;
+    const auto pass = [&](int lines, int length, int along, int across) {
+        const std::vector<uint8_t> before = expected;
+        for (int l = 0; l < lines; ++l) {
+            for (int i = 1; i <= length - 3; ++i) {
+                const auto at = [&](int j) { return before[static_cast<size_t>(l * across + j * along)]; };
+                expected[static_cast<size_t>(l * across + i * along)] =
+                    static_cast<uint8_t>((at(i - 1) + 2 * at(i) + at(i + 1)) >> 2);
+            }
+        }
+    };
+    pass(kHeight, kWidth, 1, kStride);  // rows
+    pass(kWidth, kHeight, kStride, 1);  // columns
+    LowPassPlane(plane.data(), kWidth, kHeight, kStride);
+    EXPECT_EQ(plane, expected);
+}
+
 TEST(Colour, Bt601ScaledBy1024) {
     const uint8_t y[4] = {16, 235, 128, 128}, u[2] = {128, 128}, v[2] = {128, 255};
     const YuvPlanes planes{y, u, v, 4, 2, 1};
@@ -213,6 +318,35 @@ TEST(Colour, WritesOnlyTheStreamsRowsAndWhatFitsThePicture) {
     EXPECT_EQ(tall.Row(11)[29], 97);  // (84 x 1192) >> 10
     EXPECT_EQ(tall.Row(11)[30], 7);   // row padding
     EXPECT_EQ(tall.Row(12)[0], 7);    // the caption band below the stream
+}
+
+TEST(Colour, EveryWidthAndSampleFollowsTheFormula) {
+    // Widths around the sixteen pixels converted together, random samples
+    // over the whole byte range.
+    std::mt19937 random(7);
+    const auto limit = [](int scaled) { return std::clamp(scaled / 1024, 0, 255); };
+    for (int width : {1, 2, 15, 16, 17, 31, 32, 33, 47, 50}) {
+        const int height = 3, chromaStride = (width + 1) / 2;
+        std::vector<uint8_t> y(static_cast<size_t>(width * height)), u(static_cast<size_t>(chromaStride * 2)), v = u;
+        for (auto* plane : {&y, &u, &v}) {
+            for (uint8_t& sample : *plane) sample = static_cast<uint8_t>(random());
+        }
+        const YuvPlanes planes{y.data(), u.data(), v.data(), width, chromaStride, height};
+        Picture picture(width, height);
+        ConvertYuvToBgr(planes, width, height, picture);
+        for (int r = 0; r < height; ++r) {
+            for (int x = 0; x < width; ++x) {
+                const int luma = (y[static_cast<size_t>(r * width + x)] - 16) * 1192;
+                const size_t chroma = static_cast<size_t>(r / 2 * chromaStride + x / 2);
+                const int cu = u[chroma] - 128, cv = v[chroma] - 128;
+                const uint8_t* p = picture.Row(r) + 3 * x;
+                ASSERT_EQ(p[0], limit(luma + cu * 2065)) << width << " " << r << " " << x;
+                ASSERT_EQ(p[1], limit(luma - cv * 833 - cu * 401)) << width << " " << r << " " << x;
+                ASSERT_EQ(p[2], limit(luma + cv * 1634)) << width << " " << r << " " << x;
+            }
+            for (int i = 3 * width; i < picture.stride(); ++i) ASSERT_EQ(picture.Row(r)[i], 0) << "row padding";
+        }
+    }
 }
 
 }  // namespace

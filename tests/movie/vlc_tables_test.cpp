@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "movie/macroblock_bits.h"
 #include "movie/vlc_reader.h"
 #include "samplewriter/bit_writer.h"
 
@@ -139,6 +140,12 @@ TEST(VlcTables, LmaxAndRmaxAreThoseOfTablesB19ToB22) {
     EXPECT_EQ(TcoefRmax(false, 1, 1), 40);
     EXPECT_EQ(TcoefRmax(false, 1, 2), 1);
     EXPECT_EQ(TcoefRmax(false, 1, 3), 0);
+}
+
+// One code read as the macroblock layer reads it.
+VlcResult ReadVlc(StreamWindow& stream, const VlcTable& table, int& symbol) {
+    MacroblockBits bits(stream);
+    return bits.Vlc(table, symbol);
 }
 
 class VlcReaderTest : public ::testing::Test {
