@@ -21,11 +21,13 @@ bool PlayerState::ApplyRate(int nFrmRate) {
         g_nDirection = 0;
         return false;
     }
-    if (g_nFrameWorkMs == -1) g_nFrameWorkMs = 100;
     // Rates above 1000 from a recording's header would give a 0 ms interval.
     g_nFrameIntervalMs = std::max(1000 / nFrmRate, 1);
-    g_nFramesPerTick = std::max(g_nFrameWorkMs / g_nFrameIntervalMs, 1);
-    g_nTimerIntervalMs = std::max(g_nFrameIntervalMs, g_nFrameWorkMs);
+    // Work not measured yet is not guessed: the rate alone decides until
+    // the first frame shown has been timed.
+    const int workMs = std::max(g_nFrameWorkMs, 0);
+    g_nFramesPerTick = std::max(workMs / g_nFrameIntervalMs, 1);
+    g_nTimerIntervalMs = std::max(g_nFrameIntervalMs, workMs);
     return true;
 }
 

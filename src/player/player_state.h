@@ -43,8 +43,9 @@ struct PlayerState {
     // Recomputes frames per tick and the timer interval from the rate
     // (nFrmRate, frames per second, kept with the preferences) and the last
     // frame's work time: a slow frame lengthens the tick and each tick skips
-    // ahead, keeping the rate in recording frames per second. False when
-    // the rate is 0: nothing moves, the timer interval is kept.
+    // ahead, keeping the rate in recording frames per second. Before any
+    // frame was timed the rate alone counts. False when the rate is 0:
+    // nothing moves, the timer interval is kept.
     bool ApplyRate(int nFrmRate);
 };
 

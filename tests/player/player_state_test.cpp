@@ -42,12 +42,14 @@ TEST(ApplyRate, ASlowFrameLengthensTheTickAndSkipsFrames) {
     EXPECT_EQ(state.g_nFramesPerTick, 7);
 }
 
-TEST(ApplyRate, AFrameNeverMeasuredCountsAsATenthOfASecond) {
+// No work is assumed for a frame never timed: 30 frames a second tick as
+// such until the first frame shown is measured.
+TEST(ApplyRate, AFrameNeverMeasuredLeavesTheRateAlone) {
     PlayerState state;
     state.ApplyRate(30);
-    EXPECT_EQ(state.g_nFrameWorkMs, 100);
-    EXPECT_EQ(state.g_nFramesPerTick, 3);
-    EXPECT_EQ(state.g_nTimerIntervalMs, 100);
+    EXPECT_EQ(state.g_nFrameWorkMs, -1);
+    EXPECT_EQ(state.g_nFramesPerTick, 1);
+    EXPECT_EQ(state.g_nTimerIntervalMs, 33);
 }
 
 TEST(ApplyRate, RateZeroStandsStill) {
