@@ -16,10 +16,23 @@ std::string LocalPath(const QString& path) { return QFile::encodeName(path).toSt
 
 }  // namespace
 
-void PlayerEngine::AddPlayListFile(const QString& path) {
+player::AddResult PlayerEngine::AddPlayListFile(const QString& path) {
     const int open = playList.g_nPlayListIndex;
-    playList.AddPlayListFile(LocalPath(path), state.g_bPlaying);
+    const player::AddResult result = playList.AddPlayListFile(LocalPath(path), state.g_bPlaying);
     if (playList.g_nPlayListIndex != open) view_.SelectPlayListEntry(playList.g_nPlayListIndex);
+    return result;
+}
+
+void PlayerEngine::AddPlayListFiles(const QStringList& paths) {
+    int listFull = 0;
+    int pathTooLong = 0;
+    for (const QString& path : paths) {
+        const player::AddResult result = AddPlayListFile(path);
+        listFull += result == player::AddResult::ListFull;
+        pathTooLong += result == player::AddResult::PathTooLong;
+    }
+    const std::string notAdded = player::NotAddedText(listFull, pathTooLong);
+    if (!notAdded.empty()) view_.ShowStatusMessage(notAdded);
 }
 
 void PlayerEngine::ShowPlayList() {
@@ -68,19 +81,19 @@ void PlayerEngine::ContinueWithOpenEntry() {
 void PlayerEngine::ReplacePlayList(const QStringList& paths) {
     // The open file stays open until another is opened.
     playList.Clear();
-    for (const QString& path : paths) AddPlayListFile(path);
+    AddPlayListFiles(paths);
     ShowPlayList();
     if (!state.g_bPlaying) OpenPlayListEntry(0);
 }
 
 void PlayerEngine::FilesDropped(const QStringList& paths) {
-    for (const QString& path : paths) AddPlayListFile(path);
+    AddPlayListFiles(paths);
     ShowPlayList();
     if (!state.g_bPlaying) OpenPlayListEntry(0);
 }
 
 void PlayerEngine::AddCommandLine(const QStringList& paths) {
-    for (const QString& path : paths) AddPlayListFile(path);
+    AddPlayListFiles(paths);
     ShowPlayList();
 }
 

@@ -73,7 +73,9 @@ public:
     void ShowPreferredRate();
 
     // The play list and the open file.
-    void AddPlayListFile(const QString& path);
+    player::AddResult AddPlayListFile(const QString& path);
+    // Files added together; those the list cannot take are told once.
+    void AddPlayListFiles(const QStringList& paths);
     void ShowPlayList();
     void ClearPlayList();
     // Opens the entry, or the next one in the direction of play that can

@@ -38,6 +38,8 @@ public:
     // An entry that could not be played, marked with the reason.
     virtual void MarkPlayListEntry(int index, const std::string& reason) = 0;
 
+    // A note in the status bar that passes after a while.
+    virtual void ShowStatusMessage(const std::string& text) = 0;
     // One of the message dialog's prepared messages with a line of detail,
     // modally.
     virtual void ShowMessage(int message, const std::string& detail) = 0;

@@ -82,6 +82,10 @@ bool TfrmVNMain::eventFilter(QObject* watched, QEvent* event) {
         if (watched == ScrollBox1->viewport()) PlaceImage();
         return false;
     }
+    if (watched == this && event->type() == QEvent::Paint) {
+        StartPlayingWhenPainted();
+        return false;
+    }
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
     // A key event travels from the focused control up to the window; the
     // preview sees it once, at its first receiver inside this window. That

@@ -89,6 +89,7 @@ public:
     void ShowPlayList(const std::vector<std::string>& names) override;
     void SelectPlayListEntry(int index) override;
     void MarkPlayListEntry(int index, const std::string& reason) override;
+    void ShowStatusMessage(const std::string& text) override;
     void ShowMessage(int message, const std::string& detail) override;
     void BringToFront() override;
     void ProposeExportRange(int first, int last) override;
@@ -168,6 +169,8 @@ private:
     // After a modal dialog: this window active again.
     void ReturnFromDialog();
     void FormShow();
+    // After the first paint: the command line's first entry plays.
+    void StartPlayingWhenPainted();
 
     // The controls that LayoutMainWindow moves, with their rectangles.
     using LayoutControl = std::pair<QWidget*, vn::Rect player::MainWindowLayout::*>;

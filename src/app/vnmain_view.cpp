@@ -94,6 +94,11 @@ void TfrmVNMain::MarkPlayListEntry(int index, const std::string& reason) {
     item->setToolTip(Text(reason));
 }
 
+void TfrmVNMain::ShowStatusMessage(const std::string& text) {
+    constexpr int kShownMs = 10000;
+    StatusBar1->showMessage(Text(text), kShownMs);
+}
+
 void TfrmVNMain::ShowMessage(int message, const std::string& detail) {
     if (dialogs.frmMyMsg == nullptr) return;
     dialogs.frmMyMsg->ShowMessage(message, Text(detail));

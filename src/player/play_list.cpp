@@ -57,6 +57,20 @@ int EntryUnderMouse(int x, int y, int width, int height, int itemHeight, int top
     return entry < count ? entry : -1;
 }
 
+std::string NotAddedText(int listFull, int pathTooLong) {
+    const auto files = [](int count) { return std::to_string(count) + (count == 1 ? " file" : " files"); };
+    std::string text;
+    if (listFull > 0) {
+        text = files(listFull) + " not added: the play list holds " + std::to_string(PlayList::kCapacity);
+    }
+    if (pathTooLong > 0) {
+        if (!text.empty()) text += "; ";
+        text += files(pathTooLong) + " not added: path longer than " + std::to_string(PlayList::kMaxPathCharacters) +
+                " characters";
+    }
+    return text;
+}
+
 AddResult PlayList::AddPlayListFile(const std::string& path, bool playing) {
     const AddResult admissible = Admit(path);
     if (admissible != AddResult::Added) return admissible;

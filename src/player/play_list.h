@@ -37,6 +37,10 @@ struct PlayListEntry {
 
 enum class AddResult { Added, NotARecording, ListFull, PathTooLong, AlreadyListed };
 
+// What the user is told of recordings that the list could not take, counted
+// by why: empty when there are none.
+std::string NotAddedText(int listFull, int pathTooLong);
+
 class PlayList {
 public:
     static constexpr int kCapacity = 1000;

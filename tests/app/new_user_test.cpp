@@ -4,7 +4,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMenu>
+#include <QStatusBar>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -155,6 +158,50 @@ TEST_F(NewUserTest, RowsShowOnlyTheOpenRecordingsValues) {
     Tick();
     EXPECT_EQ(window.windowTitle(), "plain.avi");
     EXPECT_EQ(test::Caption(window, "lblMode"), "");
+}
+
+// A bad first file on the command line: its message comes over the window,
+// which is already on the screen.
+TEST_F(NewUserTest, TheWindowShowsBeforeTheFirstFilesMessage) {
+    const std::string bad = WriteBytes("bad.avi", {'x'});
+    TfrmVNMain& window = OpenWindow({QString::fromStdString(bad)});
+    bool windowShown = false;
+    test::WhenModalShows([&](QWidget* modal) {
+        windowShown = window.windowHandle() != nullptr && window.windowHandle()->isExposed();
+        static_cast<QDialog*>(modal)->accept();
+    });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return engine().playList.IsRefused(0); }));
+    EXPECT_TRUE(windowShown);
+}
+
+// Every zoom the window knows is in the picture's menu, on a right click;
+// commands that are not built are not offered.
+TEST_F(NewUserTest, ThePicturesMenuOpensOnARightClick) {
+    TfrmVNMain& window = Player();
+    Drop({Write("a.avi", Plan().Size(64, 48))});
+    Tick();
+    auto* menu = Control<QMenu>(&window, "PopupMenu1");
+    QTest::mouseClick(Control(&window, "Image1"), Qt::RightButton);
+    ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }));
+    Control<QAction>(&window, "Varzoom1")->trigger();
+    menu->close();
+    EXPECT_EQ(window.nZoom(), 0);
+    EXPECT_EQ(Panel(4), "Zoom = Variable");
+    for (const char* unbuilt : {"SaveCurrent1", "Export1", "SaveCurrent2"}) {
+        EXPECT_FALSE(Control<QAction>(&window, unbuilt)->isEnabled()) << unbuilt;
+    }
+}
+
+// Files the play list cannot take are not dropped without a word.
+TEST_F(NewUserTest, FilesTheListCannotTakeAreToldInTheStatusBar) {
+    TfrmVNMain& window = Player();
+    const std::string good = Write("a.avi", Plan());
+    const std::string longName = folder_.filePath(QString(270, 'n') + ".avi").toStdString();
+    Drop({good, longName});
+    EXPECT_EQ(Control<QStatusBar>(&window, "StatusBar1")->currentMessage(),
+              "1 file not added: path longer than 263 characters");
+    EXPECT_EQ(engine().playList.g_nPlayListCount(), 1);
 }
 
 }  // namespace
