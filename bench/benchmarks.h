@@ -10,5 +10,6 @@ namespace vn::bench {
 int RunJpegBench(const std::string& path, int passes, std::ostream& out, std::ostream& log);
 int RunScanBench(const std::string& path, int passes, std::ostream& out, std::ostream& log);
 int RunEventsBench(int frames, int passes, std::ostream& out, std::ostream& log);
+int RunExportBench(const std::string& path, int passes, std::ostream& out, std::ostream& log);
 
 }  // namespace vn::bench

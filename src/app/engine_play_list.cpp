@@ -72,6 +72,10 @@ void PlayerEngine::OpenPlayListEntry(int index, bool retry) {
 }
 
 void PlayerEngine::ContinueWithOpenEntry() {
+    if (state.g_bSearching && state.g_nSearchDirection != 0) {
+        ContinueSearch();
+        return;
+    }
     // A rate of 0 leaves no direction; the next entry then starts forwards.
     const int direction = state.g_nDirection < 0 ? -1 : 1;
     if (direction < 0) recording.GoToEnd();
@@ -79,6 +83,7 @@ void PlayerEngine::ContinueWithOpenEntry() {
 }
 
 void PlayerEngine::ReplacePlayList(const QStringList& paths) {
+    if (PutOffWhileScanning([this, paths] { ReplacePlayList(paths); })) return;
     // The open file stays open until another is opened.
     playList.Clear();
     AddPlayListFiles(paths);
@@ -87,6 +92,7 @@ void PlayerEngine::ReplacePlayList(const QStringList& paths) {
 }
 
 void PlayerEngine::FilesDropped(const QStringList& paths) {
+    if (PutOffWhileScanning([this, paths] { FilesDropped(paths); })) return;
     AddPlayListFiles(paths);
     ShowPlayList();
     if (!state.g_bPlaying) OpenPlayListEntry(0);
@@ -104,6 +110,7 @@ void PlayerEngine::PlayFirstEntry() {
 
 // "&Previous" and "&Next" do not wrap round the list as playing does.
 void PlayerEngine::bPreviousClick() {
+    if (PutOffWhileScanning([this] { bPreviousClick(); })) return;
     if (playList.g_nPlayListIndex <= 0) {
         ui::Beep();
         return;
@@ -112,6 +119,7 @@ void PlayerEngine::bPreviousClick() {
 }
 
 void PlayerEngine::bSkipClick() {
+    if (PutOffWhileScanning([this] { bSkipClick(); })) return;
     if (playList.g_nPlayListIndex >= playList.g_nPlayListCount() - 1) {
         ui::Beep();
         return;
@@ -120,6 +128,7 @@ void PlayerEngine::bSkipClick() {
 }
 
 void PlayerEngine::bClearPlayListClick() {
+    if (PutOffWhileScanning([this] { bClearPlayListClick(); })) return;
     StopPlay();
     ClearPlayList();
     controls_.Clear();
@@ -129,9 +138,21 @@ void PlayerEngine::bClearPlayListClick() {
     view_.ApplyMovieInfo(movieInfo);
 }
 
+// During a motion search the clicked entry is searched from its start (its
+// end, searching backward); during an event search it plays.
 void PlayerEngine::lbPlayListDblClick(int selected) {
+    if (selected < 0) return;
+    const bool searching = state.g_bSearching;
+    const int direction = state.g_nSearchDirection;
     // The user's own choice tries a refused file again.
-    if (selected >= 0) OpenPlayListEntry(selected, true);
+    const bool putOff = PutOffWhileScanning([this, selected, searching, direction] {
+        state.g_bSearching = searching;
+        state.g_nSearchDirection = direction;
+        OpenPlayListEntry(selected, true);
+        // Also where no entry would open and nothing searched on.
+        state.g_bSearching = false;
+    });
+    if (!putOff) OpenPlayListEntry(selected, true);
 }
 
 }  // namespace vn::app

@@ -38,6 +38,13 @@ public:
     // An entry that could not be played, marked with the reason.
     virtual void MarkPlayListEntry(int index, const std::string& reason) = 0;
 
+    // A frame the motion search scanned, one pixel per 8 x 8 block, in the
+    // search's thumbnail panel; the progress bar moves to the frame.
+    virtual void ShowSearchThumbnail(const Picture* thumbnail, int frameIndex) = 0;
+    // The threshold field's text is no threshold: the warning beep, and the
+    // focus back in the field.
+    virtual void RefuseMotionThreshold() = 0;
+
     // A note in the status bar that passes after a while.
     virtual void ShowStatusMessage(const std::string& text) = 0;
     // One of the message dialog's prepared messages with a line of detail,

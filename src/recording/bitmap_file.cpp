@@ -1,8 +1,9 @@
 #include "recording/bitmap_file.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <vector>
+
+#include "common/output_file.h"
 
 namespace vn::avi {
 
@@ -20,8 +21,11 @@ void Put32(std::vector<uint8_t>& out, uint32_t v) {
 
 }  // namespace
 
-int WriteBitmapFile(const std::string& path, const Picture& picture) {
-    if (picture.empty()) return -1;
+int WriteBitmapFile(const std::string& path, const Picture& picture, std::string* reason) {
+    if (picture.empty()) {
+        if (reason) *reason = "no picture";
+        return -1;
+    }
     const uint32_t imageSize = static_cast<uint32_t>(picture.stride()) * picture.height();
     std::vector<uint8_t> header;
     header.reserve(54);
@@ -42,14 +46,14 @@ int WriteBitmapFile(const std::string& path, const Picture& picture) {
     Put32(header, 0);
     Put32(header, 0);
 
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return -1;
-    bool ok = std::fwrite(header.data(), 1, header.size(), file) == header.size();
+    OutputFile file;
+    bool ok = file.Create(path) && file.Write(header);
     for (int row = picture.height() - 1; ok && row >= 0; --row) {
-        ok = std::fwrite(picture.Row(row), 1, picture.stride(), file) == static_cast<size_t>(picture.stride());
+        ok = file.Write(std::span(picture.Row(row), static_cast<size_t>(picture.stride())));
     }
-    ok = (std::fclose(file) == 0) && ok;
-    return ok ? 0 : -1;
+    if (ok && file.Commit()) return 0;
+    if (reason) *reason = file.ErrorText();
+    return -1;
 }
 
 }  // namespace vn::avi

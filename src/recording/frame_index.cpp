@@ -8,17 +8,8 @@ namespace vn::avi {
 
 namespace {
 
-constexpr uint32_t kCompressedFrame = FourCC("00dc");
-constexpr uint32_t kUncompressedFrame = FourCC("00db");
 constexpr size_t kEntrySize = 16;
 constexpr size_t kEntriesPerRead = 4096;
-
-bool IsFrameTag(uint32_t tag) { return tag == kCompressedFrame || tag == kUncompressedFrame; }
-
-uint32_t U32(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
-           static_cast<uint32_t>(p[3]) << 24;
-}
 
 }  // namespace
 
@@ -36,9 +27,9 @@ int Recording::ReadFrameIndex() {
         for (size_t i = 0; i < count; ++i) {
             if ((i + 1) * kEntrySize > available) return -1;
             const uint8_t* entry = bytes.data() + i * kEntrySize;
-            if (!IsFrameTag(U32(entry))) return -1;
+            if (!IsFrameTag(LittleEndian32(entry))) return -1;
             // An index after the RIFF chunk counts from the "movi" list.
-            frameIndex[first + i] = FrameIndexEntry{U32(entry + 8) + moviPos, U32(entry + 12)};
+            frameIndex[first + i] = FrameIndexEntry{LittleEndian32(entry + 8) + moviPos, LittleEndian32(entry + 12)};
         }
     }
     return 0;
@@ -53,10 +44,8 @@ int Recording::GetFrameEntry(int frame, uint32_t* offset, uint32_t* length) cons
 
 int Recording::LocateFrame(int frame, size_t capacity, FrameIndexEntry& entry) const {
     if (GetFrameEntry(frame, &entry.offset, &entry.length) != 0) return -2;
-    // Nothing is written past the destination, and a frame must lie wholly
-    // inside the file.
-    const uint64_t pictureAt = uint64_t{entry.offset} + 8;
-    if (entry.length > capacity || pictureAt + entry.length > fileSize) return -3;
+    // Nothing is written past the destination.
+    if (entry.length > capacity || !FrameFits(entry)) return -3;
     if (!IsFrameTag(file_.TagAt(entry.offset))) return -3;
     return 0;
 }
@@ -80,6 +69,12 @@ int Recording::ReadFrame(int frame, std::span<uint8_t> dest, uint32_t* offset, u
     if (intoFrameBuffer) lastFrameLength = entry.length;
     return 0;
 }
+
+bool Recording::FrameFits(const FrameIndexEntry& entry) const {
+    return entry.length <= frameBuffer.size() && uint64_t{entry.offset} + 8 + entry.length <= fileSize;
+}
+
+bool Recording::ReadFileBytes(uint64_t offset, std::span<uint8_t> dest) const { return file_.ReadAt(offset, dest); }
 
 int Recording::ReadFrameHead(int frame, std::span<uint8_t> dest, uint32_t* fetched, uint32_t* length) {
     FrameIndexEntry entry;

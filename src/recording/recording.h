@@ -95,6 +95,15 @@ public:
     int ReadFrameHead(int frame, std::span<uint8_t> dest, uint32_t* fetched, uint32_t* length);
     // The bytes of the frame fetched last into the frame buffer.
     std::span<const uint8_t> LastFrameBytes() const;
+    // Whether the entry's picture fits the frame buffer and its chunk lies
+    // wholly inside the file: the frames ReadFrame can fetch.
+    bool FrameFits(const FrameIndexEntry& entry) const;
+    // Fills dest from the file at offset; false unless every byte was read.
+    bool ReadFileBytes(uint64_t offset, std::span<uint8_t> dest) const;
+    // Length of the file's header: the bytes before the first top-level
+    // chunk that is the "movi" list or the index, where the frames begin.
+    // 0 when no such chunk lies inside the RIFF chunk.
+    uint32_t HeaderLength() const;
 
     int DecodeCurrentFrame(std::span<const uint8_t> bytes, Picture& picture, int* intervalMs, uint32_t* clockLow);
 

@@ -49,8 +49,7 @@ bool RecordingFile::ReadAt(uint64_t offset, std::span<uint8_t> dest) const {
 uint32_t RecordingFile::U32At(uint64_t offset) const {
     uint8_t b[4];
     if (!ReadAt(offset, b)) return 0;
-    return static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 | static_cast<uint32_t>(b[2]) << 16 |
-           static_cast<uint32_t>(b[3]) << 24;
+    return LittleEndian32(b);
 }
 
 bool RecordingFile::ModificationTime(DosDateTime& out) const {

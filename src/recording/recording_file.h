@@ -22,6 +22,15 @@ constexpr uint32_t FourCC(std::string_view chars) {
            static_cast<uint32_t>(static_cast<uint8_t>(chars[3])) << 24;
 }
 
+// The little-endian u32 at p.
+constexpr uint32_t LittleEndian32(const uint8_t* p) {
+    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
+           static_cast<uint32_t>(p[3]) << 24;
+}
+
+// The tags a frame chunk may carry.
+constexpr bool IsFrameTag(uint32_t tag) { return tag == FourCC("00dc") || tag == FourCC("00db"); }
+
 class RecordingFile {
 public:
     RecordingFile() = default;

@@ -37,6 +37,19 @@ uint32_t Recording::FindTopLevelChunk(uint32_t tag, uint32_t listType) const {
     return 0;
 }
 
+uint32_t Recording::HeaderLength() const {
+    // Unlike the chunk walk above, any tag is stepped over here.
+    uint32_t position = 12;
+    while (position < riffSize_ && position < fileSize) {
+        const uint32_t tag = file_.TagAt(position);
+        if (tag == kIdx1 || (tag == kList && file_.TagAt(uint64_t{position} + 8) == kMovi)) return position;
+        const auto next = NextChunk(position, file_.U32At(uint64_t{position} + 4));
+        if (!next) return 0;
+        position = *next;
+    }
+    return 0;
+}
+
 std::optional<uint32_t> Recording::FallbackWalk(uint32_t start) {
     uint32_t position = start;
     moviPos = 0;

@@ -17,6 +17,9 @@ extern const Command kScanCommand;
 extern const Command kSearchCommand;
 extern const Command kMotionCommand;
 extern const Command kEventsCommand;
+extern const Command kExportCommand;
+extern const Command kSaveFrameCommand;
+extern const Command kCamsetCommand;
 
 // Prints "vnplay-tool COMMAND: message" to standard error.
 void Complain(const char* command, const std::string& message);

@@ -14,9 +14,9 @@ using vn::tool::Command;
 
 // A new command defines its Command beside its code and joins this list.
 const Command* const kCommands[] = {
-    &vn::tool::kInfoCommand,   &vn::tool::kFramesCommand, &vn::tool::kDecodeCommand,
-    &vn::tool::kReportCommand, &vn::tool::kSeekCommand,   &vn::tool::kScanCommand,
-    &vn::tool::kSearchCommand, &vn::tool::kMotionCommand, &vn::tool::kEventsCommand,
+    &vn::tool::kInfoCommand,   &vn::tool::kFramesCommand, &vn::tool::kDecodeCommand,    &vn::tool::kReportCommand,
+    &vn::tool::kSeekCommand,   &vn::tool::kScanCommand,   &vn::tool::kSearchCommand,    &vn::tool::kMotionCommand,
+    &vn::tool::kEventsCommand, &vn::tool::kExportCommand, &vn::tool::kSaveFrameCommand, &vn::tool::kCamsetCommand,
 };
 
 void PrintUsage(FILE* out) {
@@ -26,9 +26,10 @@ void PrintUsage(FILE* out) {
         "       vnplay-tool --help | --version\n"
         "\n"
         "Prints what vnplay reads from a camera recording (.avi) or movie (.m4v,\n"
-        ".mvm) as JSON. Commands:\n",
+        ".mvm) as JSON, and takes out what the player takes out: segments, frames,\n"
+        "the camera's settings file. Commands:\n",
         out);
-    for (const Command* command : kCommands) std::fprintf(out, "  %-8s %s\n", command->name, command->summary);
+    for (const Command* command : kCommands) std::fprintf(out, "  %-10s %s\n", command->name, command->summary);
     std::fputs("\n\"vnplay-tool COMMAND --help\" shows a command's options.\n", out);
 }
 
