@@ -53,7 +53,7 @@ void PlayerEngine::CloseCurrentFile() {
 
 bool PlayerEngine::OpenAviRecording(const std::string& path, int index) {
     decoder.camera.ForgetRecords();
-    if (recording.OpenRecording(path) != 0) {
+    if (recording.OpenRecording(path) != avi::OpenResult::kOpened) {
         const std::string reason = recording.openFailure;
         recording.CloseRecording();
         return RefuseFile(index, path, MessageForFailure(reason), reason);
