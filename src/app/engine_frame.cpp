@@ -55,7 +55,10 @@ void PlayerEngine::ShowCurrentFrame(bool moveSeekBar) {
         // The last good picture stays on screen.
         diagnostics_.ReportBadFrame(frame, shown.offset);
     }
+    const bool firstTimed = state.g_nFrameWorkMs < 0;
     state.g_nFrameWorkMs = MillisecondsSince(shown.readDone);
+    // The tick follows the work of the first frame shown, not a guess.
+    if (firstTimed) ApplyRate();
     controls_.ShowFrame(Facts(), {frame, shown.presented, shown.elapsedText, shown.date, shown.time});
     ApplyControls();
     if (moveSeekBar) MoveSeekBar(frame);

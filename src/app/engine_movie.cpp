@@ -41,8 +41,14 @@ bool PlayerEngine::OpenMovie(const std::string& path, int index) {
     if (!ready) {
         movieFile.CloseStream();
         state.g_bLoading = false;
-        if (kind == player::kMpeg4Stream) return RefuseFile(diag::NotFound);
+        if (kind == player::kMpeg4Stream)
+            return RefuseFile(index, path, length >= 1 ? diag::CannotOpen : diag::NotFound,
+                              length >= 1 ? "not enough memory for its pictures" : "cannot be read as a stream");
         state.g_nFileKind = player::kNoFile;
+        if (index >= 0 && index < playList.g_nPlayListCount()) {
+            playList.Refuse(index, "cannot be read as a movie");
+            view_.MarkPlayListEntry(index, "cannot be read as a movie");
+        }
         view_.ShowOpenError(path);
         return false;
     }

@@ -22,6 +22,9 @@ PlayerEngine::PlayerEngine(PlayerView& view, player::Preferences& prefs, diag::F
     Timer1.setObjectName(QStringLiteral("Timer1"));
     // 33 ms ticks must not be rounded to the coarse timer's 5 %.
     Timer1.setTimerType(Qt::PreciseTimer);
+    // The timer runs on while paused: it must never tick faster than the
+    // slowest rate before a recording gives it one.
+    Timer1.setInterval(1000 / player::kSlowestRate);
     connect(&Timer1, &QTimer::timeout, this, &PlayerEngine::Timer1Timer);
     decoder.InitJpegDecoder();
 }

@@ -83,10 +83,15 @@ public:
     void ShowPreferredRate();
 
     // The play list and the open file.
-    void AddPlayListFile(const QString& path);
+    player::AddResult AddPlayListFile(const QString& path);
+    // Files added together; those the list cannot take are told once.
+    void AddPlayListFiles(const QStringList& paths);
     void ShowPlayList();
     void ClearPlayList();
-    void OpenPlayListEntry(int index);
+    // Opens the entry, or the next one in the direction of play that can
+    // be played; entries refused before are passed by unless `retry`
+    // names the first one as the user's choice.
+    void OpenPlayListEntry(int index, bool retry = false);
     bool OpenRecordingFile(const std::string& path, int index);
     void CloseCurrentFile();
     // The files chosen in "&Open"'s dialog: a new play list.
@@ -157,8 +162,9 @@ private:
     bool OpenAviRecording(const std::string& path, int index);
     void TakeRateFromRecording();
     void ShowRate();
-    // Refuses the file being opened with message number `message`.
-    bool RefuseFile(int message);
+    // Refuses the file of entry `index` with message number `message` and
+    // the reason, and marks the entry.
+    bool RefuseFile(int index, const std::string& path, int message, const std::string& reason);
     // After an entry opened: goes on playing in the direction of play, or
     // searching where a search was stopped by opening it.
     void ContinueWithOpenEntry();

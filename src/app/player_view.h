@@ -37,6 +37,8 @@ public:
     virtual void MoveSpeedBar(int position) = 0;     // tbRate
     virtual void ShowPlayList(const std::vector<std::string>& names) = 0;
     virtual void SelectPlayListEntry(int index) = 0;
+    // An entry that could not be played, marked with the reason.
+    virtual void MarkPlayListEntry(int index, const std::string& reason) = 0;
 
     // Status panel 4, which the zoom shares: where a movie stands or ended.
     virtual void ShowStreamStatus(const std::string& text) = 0;
@@ -48,10 +50,13 @@ public:
     // focus back in the field.
     virtual void RefuseMotionThreshold() = 0;
 
-    // One of the message dialog's prepared messages, modally.
-    virtual void ShowMessage(int message) = 0;
     // "Error opening %s" with the file's path, modally.
     virtual void ShowOpenError(const std::string& path) = 0;
+    // A note in the status bar that passes after a while.
+    virtual void ShowStatusMessage(const std::string& text) = 0;
+    // One of the message dialog's prepared messages with a line of detail,
+    // modally.
+    virtual void ShowMessage(int message, const std::string& detail) = 0;
     virtual void BringToFront() = 0;
     // The range the export dialog proposes: the open recording's frames.
     virtual void ProposeExportRange(int first, int last) = 0;

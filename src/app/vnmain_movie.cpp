@@ -44,6 +44,7 @@ void TfrmVNMain::ShowStreamStatus(const std::string& text) {
 
 void TfrmVNMain::ShowOpenError(const std::string& path) {
     QMessageBox::critical(this, tr("Error"), tr("Error opening %1").arg(QString::fromLocal8Bit(path.c_str())));
+    ReturnFromDialog();
 }
 
 }  // namespace vn::app

@@ -136,6 +136,11 @@ void ControlState::Seek(const PlayerPosition& at) {
 void ControlState::Clear() {
     windowTitle = "[none]";
     statusPanels = {"[none]", "", "", ""};
+    // Nothing open has an interval, a time or a date.
+    captions.lblCapInterval.clear();
+    captions.lblElapsedTime.clear();
+    captions.lblDate.clear();
+    captions.lblTime.clear();
     seekArea = SeekArea::ProgressBar;
     Enable({sbSearchForward, sbSearchBackward, sbStopSearch}, false);
     Enable({EmbedTimestamp1}, true);

@@ -1,5 +1,7 @@
 // Opening a recording: header values, camera chunks, the frame index, the
 // working buffers and what frame 0 tells about the whole recording.
+#include <cerrno>
+#include <cstring>
 #include <new>
 
 #include "recording/recording.h"
@@ -29,9 +31,21 @@ void Release(std::vector<T>& buffer) {
     std::vector<T>().swap(buffer);
 }
 
+// Why a file could not be opened, in the words of the messages.
+const char* OpenFailureReason(int error) {
+    switch (error) {
+        case ENOENT:
+            return kNoSuchFile;
+        case EISDIR:
+            return "a folder, not a file";
+        default:
+            return std::strerror(error);
+    }
+}
+
 }  // namespace
 
-OpenResult Recording::Refuse(const char* reason) {
+OpenResult Recording::Refuse(const std::string& reason) {
     openFailure = reason;
     CloseRecording();
     return OpenResult::kUnusable;
@@ -45,7 +59,7 @@ OpenResult Recording::ReadHeaderValues() {
     if (header.rate < 0) header.rate = TenFramesPerSecond(header.interval);
     header.width = static_cast<int32_t>(file_.U32At(64));
     header.height = static_cast<int32_t>(file_.U32At(68));
-    if (file_.TagAt(0) != FourCC("RIFF") || file_.TagAt(8) != FourCC("AVI ")) return Refuse("not a RIFF AVI file");
+    if (file_.TagAt(0) != FourCC("RIFF") || file_.TagAt(8) != FourCC("AVI ")) return Refuse("not a recording");
     riffSize_ = file_.U32At(4);
     return OpenResult::kOpened;
 }
@@ -53,9 +67,9 @@ OpenResult Recording::ReadHeaderValues() {
 // Header values are the file's word; none may size a buffer or a read
 // beyond what the file could hold.
 OpenResult Recording::CheckHeaderValues() {
-    if (header.frames <= 0) return Refuse("no frames");
+    if (header.frames <= 0) return Refuse(kNoFrames);
     if (header.width <= 0 || header.height <= 0 || header.width > kMaxSide || header.height > kMaxSide) {
-        return Refuse("unusable picture size");
+        return Refuse("picture size " + std::to_string(header.width) + " x " + std::to_string(header.height));
     }
     if (uint64_t{static_cast<uint32_t>(header.frames)} * 16 > fileSize) {
         return Refuse("frame count does not fit the file");
@@ -100,7 +114,7 @@ OpenResult Recording::OpenRecording(const std::string& path) {
     openFailure.clear();
     if (!file_.Open(path)) {
         header.frames = -1;
-        return Refuse("cannot open the file");
+        return Refuse(OpenFailureReason(errno));
     }
     file_.ModificationTime(fileTime);
     fileSize = file_.size();
@@ -122,9 +136,9 @@ OpenResult Recording::OpenRecording(const std::string& path) {
     junkPos = FindTopLevelChunk(FourCC("JUNK"));
     if (junkPos != 0) ReadModelTagChunk(junkPos);
 
+    if (const OpenResult result = CheckHeaderValues(); result != OpenResult::kOpened) return result;
     const auto idx1 = FallbackWalk(idx1Pos);
     if (!idx1) return Refuse("no frame index");
-    if (const OpenResult result = CheckHeaderValues(); result != OpenResult::kOpened) return result;
     idx1Pos = *idx1 + 8;
     currentFrame_ = 0;
     if (const OpenResult result = AllocateBuffers(); result != OpenResult::kOpened) return result;

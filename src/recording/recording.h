@@ -91,6 +91,10 @@ enum class FrameRead : int {
 // What moving the cursor reports.
 enum class StepResult : int { kMoved = 0, kStayed = -1 };
 
+// Reasons of a failed opening that the player's messages tell apart.
+inline constexpr const char* kNoSuchFile = "no such file";
+inline constexpr const char* kNoFrames = "no frames";
+
 class Recording {
 public:
     explicit Recording(jpeg::JpegDecoder& decoder);
@@ -170,7 +174,8 @@ public:
     std::vector<int32_t> EventList;
     std::vector<uint8_t> frameBuffer;  // W x H x 3 bytes
     DosDateTime fileTime;
-    // Why the last OpenRecording failed, for messages; empty on success.
+    // Why the last OpenRecording failed, for messages ("no such file", "not a
+    // recording", "picture size 0 x 0", ...); empty on success.
     std::string openFailure;
 
     // The scanning loops over this recording and their stop request.
@@ -190,7 +195,7 @@ private:
     // else ReadFrame's result.
     FrameRead LocateFrame(int frame, size_t capacity, FrameIndexEntry& entry) const;
     void ExamineFrameZero();
-    OpenResult Refuse(const char* reason);
+    OpenResult Refuse(const std::string& reason);
     static int32_t TenFramesPerSecond(int32_t scale);
 
     jpeg::JpegDecoder& decoder_;

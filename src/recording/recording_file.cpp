@@ -16,7 +16,10 @@ bool RecordingFile::Open(const std::string& path) {
     if (fd < 0) return false;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        // A folder or a device is no file to read a recording from.
+        const int error = S_ISDIR(st.st_mode) ? EISDIR : errno;
         ::close(fd);
+        errno = error;
         return false;
     }
     fd_ = fd;

@@ -38,6 +38,8 @@ public:
     RecordingFile(const RecordingFile&) = delete;
     RecordingFile& operator=(const RecordingFile&) = delete;
 
+    // False, with errno telling why (EISDIR for a folder), when the path is
+    // no regular file that can be read.
     bool Open(const std::string& path);
     void Close();
     bool isOpen() const { return fd_ >= 0; }

@@ -214,7 +214,7 @@ TEST_F(PlayListTest, CommandLineFilesPlayWhenTheWindowFirstShows) {
     EXPECT_EQ(Rows(window), QStringList({"a.avi", "b.avi"}));
     EXPECT_FALSE(engine().state.g_bPlaying);
     window.show();
-    EXPECT_TRUE(engine().state.g_bPlaying);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return engine().state.g_bPlaying; }));
     EXPECT_EQ(window.windowTitle(), "a.avi");
 }
 

@@ -114,10 +114,12 @@ TEST(PlayControls, DisabledPlayControlsLeaveOnlyTheSearchesAsTheyWere) {
 TEST(PlayControls, ClearNamesNoFileAndEmptiesTheRecordingsPanels) {
     ControlState controls;
     controls.OpenFile("a.avi");
-    controls.OpenAviRecording({320, 240, 60});
-    controls.ShowFrame({}, Frame(4, false));
+    controls.OpenAviRecording({320, 240, 60, 10});
+    controls.ShowFrame({}, {4, true, "0:00:40", "2012/02/28", "23:59:20"});
     controls.StartPlay(1);
     controls.Clear();
+    const Captions& shown = controls.captions;
+    EXPECT_EQ(shown.lblCapInterval + shown.lblElapsedTime + shown.lblDate + shown.lblTime, "");
     EXPECT_EQ(controls.windowTitle, "[none]");
     EXPECT_EQ(controls.statusPanels, (std::array<std::string, 4>{"[none]", "", "", ""}));
     EXPECT_EQ(controls.seekArea, SeekArea::ProgressBar);

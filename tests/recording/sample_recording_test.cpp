@@ -154,6 +154,20 @@ TEST_F(SampleRecording, DamagedFilesAreRefusedWithAReason) {
     }
     EXPECT_EQ(recording.OpenRecording(folder.File("missing.avi")), OpenResult::kUnusable);
     EXPECT_EQ(recording.header.frames, -1);
+    EXPECT_EQ(recording.openFailure, "no such file");
+    EXPECT_EQ(recording.OpenRecording(folder.File("")), OpenResult::kUnusable);
+    EXPECT_EQ(recording.openFailure, "a folder, not a file");
+}
+
+// The reasons the player's messages give, as the user reads them.
+TEST_F(SampleRecording, AFailedOpeningSaysWhy) {
+    Bytes noSize = samples::BuildCameraAvi(CameraAviOptions{}, {Frame()});
+    PutU32(noSize, 64, 0);
+    PutU32(noSize, 68, 0);
+    EXPECT_EQ(Open(noSize), OpenResult::kUnusable);
+    EXPECT_EQ(recording.openFailure, "picture size 0 x 0");
+    EXPECT_EQ(Open(Bytes{'h', 'e', 'l', 'l', 'o'}), OpenResult::kUnusable);
+    EXPECT_EQ(recording.openFailure, "not a recording");
 }
 
 TEST_F(SampleRecording, ABadIndexEntryFailsTheOpeningButKeepsTheEntriesBeforeIt) {
