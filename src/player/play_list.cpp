@@ -94,7 +94,7 @@ AddResult PlayList::AddEntry(const std::string& path, int64_t created, bool play
     const auto at =
         std::find_if(entries_.begin(), entries_.end(), [&](const PlayListEntry& e) { return e.created >= created; });
     const int index = static_cast<int>(at - entries_.begin());
-    entries_.insert(at, PlayListEntry{path, created});
+    entries_.insert(at, PlayListEntry{path, created, {}});
     if (playing && index <= g_nPlayListIndex) ++g_nPlayListIndex;
     return AddResult::Added;
 }
