@@ -3,6 +3,7 @@
 // and the branches of the play commands for the two kinds.
 #include <QThread>
 
+#include <filesystem>
 #include <memory>
 
 #include "app/player_engine.h"
@@ -41,9 +42,12 @@ bool PlayerEngine::OpenMovie(const std::string& path, int index) {
     if (!ready) {
         movieFile.CloseStream();
         state.g_bLoading = false;
-        if (kind == player::kMpeg4Stream)
-            return RefuseFile(index, path, length >= 1 ? diag::CannotOpen : diag::NotFound,
-                              length >= 1 ? "not enough memory for its pictures" : "cannot be read as a stream");
+        if (kind == player::kMpeg4Stream) {
+            if (length >= 1) return RefuseFile(index, path, diag::CannotOpen, "not enough memory for its pictures");
+            std::error_code error;
+            if (!std::filesystem::exists(path, error)) return RefuseFile(index, path, diag::NotFound, avi::kNoSuchFile);
+            return RefuseFile(index, path, diag::CannotOpen, "not a stream this player can read");
+        }
         state.g_nFileKind = player::kNoFile;
         if (index >= 0 && index < playList.g_nPlayListCount()) {
             playList.Refuse(index, "cannot be read as a movie");

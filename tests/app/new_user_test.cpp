@@ -88,10 +88,10 @@ TEST_F(NewUserTest, RefusedFilesNameTheirReasonOnceAndAreMarked) {
     ASSERT_TRUE(QDir(folder_.path()).mkdir("folder.avi"));
     const std::string good = Write("good.avi", Plan().Frames(2));
     Drop({text, sizeless, movie, folder_.filePath("folder.avi").toStdString(), good});
-    EXPECT_EQ(Messages(), std::vector<int>({diag::CannotOpen, diag::CannotOpen, diag::UnkFormat, diag::CannotOpen}));
+    EXPECT_EQ(Messages(), std::vector<int>({diag::CannotOpen, diag::CannotOpen, diag::CannotOpen, diag::CannotOpen}));
     EXPECT_EQ(MessageDetails(),
               QStringList({"notes.avi: not a recording", "sizeless.avi: picture size 0 x 0",
-                           "clip.m4v: movies do not play in this window yet", "folder.avi: a folder, not a file"}));
+                           "clip.m4v: not a stream this player can read", "folder.avi: a folder, not a file"}));
     EXPECT_EQ(window.windowTitle(), "good.avi");
 
     auto* list = Control<ui::ListBox>(&window, "lbPlayList");
