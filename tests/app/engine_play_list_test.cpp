@@ -63,7 +63,7 @@ TEST_F(PlayListTest, OpenListsTheChosenFilesByCreationTimeWhateverTheirCase) {
     open->trigger();
     EXPECT_EQ(Rows(window), QStringList({"b.M4V", "a.AVI"}));
     // The "stream" holds a recording's bytes: it says so and the recording plays.
-    EXPECT_EQ(Messages(), std::vector<int>({diag::NotFound}));
+    EXPECT_EQ(Messages(), std::vector<int>({diag::CannotOpen}));
     EXPECT_EQ(Entry(), 1);
     EXPECT_TRUE(engine().state.g_bPlaying);
 
