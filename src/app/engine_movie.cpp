@@ -58,6 +58,9 @@ bool PlayerEngine::OpenMovie(const std::string& path, int index) {
     }
     movieFile.decoder().g_nDeblockMethod = prefs_.g_nDeblockMethod;
     controls_.OpenMovie({kind, width, height, static_cast<int>(length)});
+    // The last recording's camera rows are not this movie's.
+    movieInfo = avi::MovieInfoPanel{};
+    view_.ApplyMovieInfo(movieInfo);
     ApplyControls();
     view_.SizePicture(width, height);
     view_.SelectPlayListEntry(index);

@@ -134,11 +134,13 @@ TEST_F(EngineMovieTest, ARawMoviePausesStepsSeeksAndResumes) {
 TEST_F(EngineMovieTest, AListMixingRecordingsAndMoviesPlaysThrough) {
     const std::string first = Write("REC0001.AVI", Plan().Frames(3));
     const std::string raw = WriteMovie(samples::RawMovieSample(), 20);
-    Player();
+    const app::TfrmVNMain& window = Player();
     Drop({first, raw});
     ASSERT_EQ(engine().state.g_nFileKind, player::kAviRecording);
+    EXPECT_FALSE(Caption(window, "lblCamModel").isEmpty());
     Tick(3);
     EXPECT_EQ(engine().state.g_nFileKind, player::kRawMovie);
+    EXPECT_TRUE(Caption(window, "lblCamModel").isEmpty()) << "the recording's rows are not the movie's";
     EXPECT_FALSE(Shown("gbPlayList"));
     EXPECT_FALSE(Shown("gbStats"));
     Click("sbStop");
