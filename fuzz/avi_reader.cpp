@@ -36,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     show.Reset();
     vn::avi::MovieInfoPanel panel;
     for (int i = 0; i < frames; ++i) {
-        if (show.Show(i, player.picture).readResult == 0) panel.FillMovieInfo(recording, player.decoder.camera);
+        if (show.Show(i, player.picture).readResult == vn::avi::FrameRead::kOk)
+            panel.FillMovieInfo(recording, player.decoder.camera);
     }
     recording.scanner.EventScan(0, frames);
     recording.scanner.EventScan(frames - 1, -1);

@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int i = 0; i < kMaxPictures; ++i) {
         decoder.g_nDeblockMethod = i == 0 ? static_cast<int8_t>(data[1]) : i % 3;
         int quantiser = 0;
-        if (movie.ReadNextPicture(&picture, nullptr, false, false, &quantiser) < 0 &&
+        if (!movie.ReadNextPicture(&picture, nullptr, false, false, &quantiser) &&
             movie.window().position() >= movie.window().fileSize()) {
             break;
         }

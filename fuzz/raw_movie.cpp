@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -28,11 +29,12 @@ void ReadPictures(vn::movie::MovieFile& movie, int count, bool honourSkip, bool 
         samples;
     for (int i = 0; i < count; ++i) {
         int audioLength = -1;
-        const int result = movie.ReadNextPicture(nullptr, &audioLength, honourSkip, deliverAudio, nullptr);
+        const std::optional<int> after =
+            movie.ReadNextPicture(nullptr, &audioLength, honourSkip, deliverAudio, nullptr);
         while (const uint32_t taken = movie.audioRing().Take(buffer)) {
             vn::movie::DecodeAdpcm(std::span(buffer).first(taken), samples);
         }
-        if (result < 0 && movie.window().position() >= movie.window().fileSize()) return;
+        if (!after && movie.window().position() >= movie.window().fileSize()) return;
     }
 }
 

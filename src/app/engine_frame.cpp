@@ -18,10 +18,11 @@ int MillisecondsSince(std::chrono::steady_clock::time_point start) {
 }  // namespace
 
 void PlayerEngine::Timer1Timer() {
+    if (state.g_nFileKind == player::kMpeg4Stream && state.g_bPlaying) StreamTick();
     if (state.g_nFileKind != player::kAviRecording || !state.g_bPlaying) return;
     const int step = state.g_nFramesPerTick * state.g_nDirection;
     if (step == 0) return;
-    if (recording.StepFrame(step) != 0) {
+    if (recording.StepFrame(step) != avi::StepResult::kMoved) {
         // The start or the end of the recording: on to the neighbouring entry.
         OpenPlayListEntry(playList.g_nPlayListIndex + state.g_nDirection);
     } else {
@@ -39,7 +40,7 @@ void PlayerEngine::ShowCurrentFrame(bool moveSeekBar) {
     if (recording.currentFrame() >= recording.header.frames) recording.SetFrame(recording.header.frames - 1);
     const int frame = recording.currentFrame();
     const avi::ShownFrame shown = frameShow.Show(frame, g_pFramePicture);
-    if (shown.readResult == 0) {
+    if (shown.readResult == avi::FrameRead::kOk) {
         diagnostics_.TakeRtcDumpLines();
         ShowFrameCameraValues();
         movieInfo.FillMovieInfo(recording, decoder.camera);
@@ -54,7 +55,10 @@ void PlayerEngine::ShowCurrentFrame(bool moveSeekBar) {
         // The last good picture stays on screen.
         diagnostics_.ReportBadFrame(frame, shown.offset);
     }
+    const bool firstTimed = state.g_nFrameWorkMs < 0;
     state.g_nFrameWorkMs = MillisecondsSince(shown.readDone);
+    // The tick follows the work of the first frame shown, not a guess.
+    if (firstTimed) ApplyRate();
     controls_.ShowFrame(Facts(), {frame, shown.presented, shown.elapsedText, shown.date, shown.time});
     ApplyControls();
     if (moveSeekBar) MoveSeekBar(frame);

@@ -10,6 +10,14 @@ namespace {
 // Rows below the picture for the time-stamp caption.
 constexpr int kCaptionBandRows = 16;
 
+// The prepared message that is true of a recording that failed to open;
+// the reason says the rest.
+int MessageForFailure(const std::string& reason) {
+    if (reason == avi::kNoSuchFile) return diag::NotFound;
+    if (reason == avi::kNoFrames) return diag::NoFrames;
+    return diag::CannotOpen;
+}
+
 }  // namespace
 
 bool PlayerEngine::OpenRecordingFile(const std::string& path, int index) {
@@ -20,41 +28,49 @@ bool PlayerEngine::OpenRecordingFile(const std::string& path, int index) {
     switch (state.g_nFileKind) {
         case player::kAviRecording:
             return OpenAviRecording(path, index);
+        case player::kMpeg4Stream:
+        case player::kRawMovie:
+            return OpenMovie(path, index);
         default:
-            // MPEG-4 streams and raw movies do not play in this window yet.
-            return RefuseFile(diag::UnkFormat);
+            return RefuseFile(index, path, diag::UnkFormat, "not a kind of file this player plays");
     }
 }
 
-bool PlayerEngine::RefuseFile(int message) {
+bool PlayerEngine::RefuseFile(int index, const std::string& path, int message, const std::string& reason) {
     // Nothing is open: the timer's ticks find nothing to play while the
-    // message waits for the user.
+    // message waits for the user, and the last picture is another file's.
     state.g_nFileKind = player::kNoFile;
-    view_.ShowMessage(message);
+    view_.HidePicture();
+    if (index >= 0 && index < playList.g_nPlayListCount()) {
+        playList.Refuse(index, reason);
+        view_.MarkPlayListEntry(index, reason);
+    }
+    view_.ShowMessage(message, player::FileNameOf(path) + ": " + reason);
     return false;
 }
 
 void PlayerEngine::CloseCurrentFile() {
     if (state.g_nFileKind == player::kAviRecording) recording.CloseRecording();
+    if (IsMovie()) CloseMovie();
     state.g_nFileKind = player::kNoFile;
 }
 
 bool PlayerEngine::OpenAviRecording(const std::string& path, int index) {
     decoder.camera.ForgetRecords();
-    if (recording.OpenRecording(path) != 0) {
-        const int frames = recording.header.frames;
+    if (recording.OpenRecording(path) != avi::OpenResult::kOpened) {
+        const std::string reason = recording.openFailure;
         recording.CloseRecording();
-        return RefuseFile(frames != 0 ? diag::NotFound : diag::NoFrames);
+        return RefuseFile(index, path, MessageForFailure(reason), reason);
     }
     frameShow.Reset();
+    movieInfo = avi::MovieInfoPanel{};
     const int width = recording.header.width;
     const int height = recording.header.height + (prefs_.g_bEmbedTime ? kCaptionBandRows : 0);
     // One picture serves every recording; it changes only with the size.
     if ((g_pFramePicture.width() != width || g_pFramePicture.height() != height) &&
         !g_pFramePicture.Reset(width, height)) {
         recording.CloseRecording();
-        state.g_nFileKind = player::kNoFile;
-        return false;
+        return RefuseFile(index, path, diag::CannotOpen, "not enough memory for its pictures");
     }
     state.g_bLoading = true;
     TakeRateFromRecording();

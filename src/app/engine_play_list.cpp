@@ -16,16 +16,32 @@ std::string LocalPath(const QString& path) { return QFile::encodeName(path).toSt
 
 }  // namespace
 
-void PlayerEngine::AddPlayListFile(const QString& path) {
+player::AddResult PlayerEngine::AddPlayListFile(const QString& path) {
     const int open = playList.g_nPlayListIndex;
-    playList.AddPlayListFile(LocalPath(path), state.g_bPlaying);
+    const player::AddResult result = playList.AddPlayListFile(LocalPath(path), state.g_bPlaying);
     if (playList.g_nPlayListIndex != open) view_.SelectPlayListEntry(playList.g_nPlayListIndex);
+    return result;
+}
+
+void PlayerEngine::AddPlayListFiles(const QStringList& paths) {
+    int listFull = 0;
+    int pathTooLong = 0;
+    for (const QString& path : paths) {
+        const player::AddResult result = AddPlayListFile(path);
+        listFull += result == player::AddResult::ListFull;
+        pathTooLong += result == player::AddResult::PathTooLong;
+    }
+    const std::string notAdded = player::NotAddedText(listFull, pathTooLong);
+    if (!notAdded.empty()) view_.ShowStatusMessage(notAdded);
 }
 
 void PlayerEngine::ShowPlayList() {
     std::vector<std::string> names;
     for (const player::PlayListEntry& entry : playList.entries()) names.push_back(player::FileNameOf(entry.path));
     view_.ShowPlayList(names);
+    for (int i = 0; i < playList.g_nPlayListCount(); ++i) {
+        if (playList.IsRefused(i)) view_.MarkPlayListEntry(i, playList.entries()[static_cast<size_t>(i)].refusal);
+    }
     view_.SelectPlayListEntry(playList.g_nPlayListIndex);
 }
 
@@ -37,12 +53,14 @@ void PlayerEngine::ClearPlayList() {
     view_.ShowPlayList({});
 }
 
-void PlayerEngine::OpenPlayListEntry(int index) {
-    // An entry that cannot be opened has said why; playing goes on with the
-    // next one in the direction of play, and stops once every entry failed.
+void PlayerEngine::OpenPlayListEntry(int index, bool retry) {
+    // An entry that cannot be opened has said why, once: playing goes on with
+    // the next one in the direction of play, later rounds pass it by, and
+    // playing stops once every entry failed.
     const int step = state.g_nDirection < 0 ? -1 : 1;
     for (int tried = 0; tried < playList.g_nPlayListCount(); ++tried, index += step) {
         index = playList.Wrap(index);
+        if (playList.IsRefused(index) && !(retry && tried == 0)) continue;
         playList.g_nPlayListIndex = index;
         view_.SelectPlayListEntry(index);
         if (OpenRecordingFile(playList.Path(index), index)) {
@@ -59,7 +77,7 @@ void PlayerEngine::ContinueWithOpenEntry() {
         return;
     }
     // A rate of 0 leaves no direction; the next entry then starts forwards.
-    const int direction = state.g_nDirection < 0 ? -1 : 1;
+    const int direction = state.g_nDirection < 0 && !IsMovie() ? -1 : 1;
     if (direction < 0) recording.GoToEnd();
     StartPlay(direction);
 }
@@ -68,20 +86,20 @@ void PlayerEngine::ReplacePlayList(const QStringList& paths) {
     if (PutOffWhileScanning([this, paths] { ReplacePlayList(paths); })) return;
     // The open file stays open until another is opened.
     playList.Clear();
-    for (const QString& path : paths) AddPlayListFile(path);
+    AddPlayListFiles(paths);
     ShowPlayList();
     if (!state.g_bPlaying) OpenPlayListEntry(0);
 }
 
 void PlayerEngine::FilesDropped(const QStringList& paths) {
     if (PutOffWhileScanning([this, paths] { FilesDropped(paths); })) return;
-    for (const QString& path : paths) AddPlayListFile(path);
+    AddPlayListFiles(paths);
     ShowPlayList();
     if (!state.g_bPlaying) OpenPlayListEntry(0);
 }
 
 void PlayerEngine::AddCommandLine(const QStringList& paths) {
-    for (const QString& path : paths) AddPlayListFile(path);
+    AddPlayListFiles(paths);
     ShowPlayList();
 }
 
@@ -116,6 +134,8 @@ void PlayerEngine::bClearPlayListClick() {
     controls_.Clear();
     ApplyControls();
     view_.HidePicture();
+    movieInfo = avi::MovieInfoPanel{};
+    view_.ApplyMovieInfo(movieInfo);
 }
 
 // During a motion search the clicked entry is searched from its start (its
@@ -124,14 +144,15 @@ void PlayerEngine::lbPlayListDblClick(int selected) {
     if (selected < 0) return;
     const bool searching = state.g_bSearching;
     const int direction = state.g_nSearchDirection;
+    // The user's own choice tries a refused file again.
     const bool putOff = PutOffWhileScanning([this, selected, searching, direction] {
         state.g_bSearching = searching;
         state.g_nSearchDirection = direction;
-        OpenPlayListEntry(selected);
+        OpenPlayListEntry(selected, true);
         // Also where no entry would open and nothing searched on.
         state.g_bSearching = false;
     });
-    if (!putOff) OpenPlayListEntry(selected);
+    if (!putOff) OpenPlayListEntry(selected, true);
 }
 
 }  // namespace vn::app

@@ -5,17 +5,23 @@
 namespace vn::app {
 
 void PlayerEngine::StartPlay(int direction) {
+    // Movies are read forwards only.
+    if (IsMovie()) direction = 1;
+    const bool resume = state.g_bPaused;
     state.g_nDirection = direction;
-    controls_.StartPlay(direction);
+    controls_.StartPlay(direction, state.g_nFileKind);
     ApplyControls();
-    Timer1.start();
+    // A raw movie's pictures follow its sound, not the timer.
+    if (state.g_nFileKind != player::kRawMovie) Timer1.start();
     state.g_bPlaying = true;
     view_.BringToFront();
     state.g_bPaused = false;
+    if (state.g_nFileKind == player::kRawMovie) StartRawMovie(resume);
 }
 
 void PlayerEngine::PausePlay() {
     state.g_bPaused = true;
+    if (state.g_nFileKind == player::kRawMovie) PauseRawMovie();
     controls_.PausePlay(Position());
     ApplyControls();
     state.g_bPlaying = false;
@@ -31,6 +37,7 @@ void PlayerEngine::StopPlay() {
         recording.SetFrame(0);
         ShowCurrentFrame(true);
     }
+    if (IsMovie()) StopMovie();
     ApplyControls();
 }
 
@@ -42,6 +49,10 @@ void PlayerEngine::DisablePlayControls() {
 }
 
 void PlayerEngine::sbNextClick() {
+    if (IsMovie()) {
+        MovieStepForward();
+        return;
+    }
     if (state.g_nFileKind != player::kAviRecording) return;
     state.g_bSeekLock = true;
     const int last = recording.header.frames - 1;
@@ -62,6 +73,7 @@ void PlayerEngine::sbNextClick() {
 }
 
 void PlayerEngine::sbPreviousClick() {
+    if (state.g_nFileKind == player::kRawMovie) RawStepBackward();
     if (state.g_nFileKind != player::kAviRecording) return;
     if (recording.currentFrame() != 0 || playList.g_nPlayListIndex == 0) {
         recording.StepFrame(-1);
@@ -88,6 +100,12 @@ void PlayerEngine::tbRateChange(int position) {
 
 void PlayerEngine::tbWhereChange(int position) {
     if (state.g_bSeekLock || !state.g_bSeekFocused || state.g_bLoading) return;
+    if (state.g_nFileKind == player::kRawMovie) {
+        state.g_bSeekLock = true;
+        RawSeekBar(position);
+        state.g_bSeekLock = false;
+        return;
+    }
     if (state.g_nFileKind != player::kAviRecording) return;
     state.g_bSeekLock = true;
     recording.SetFrame(position);

@@ -6,15 +6,25 @@
 #include <QKeyEvent>
 #include <QThread>
 
+#include <algorithm>
+
 namespace vn::app {
 
 using player::Control;
 
-PlayerEngine::PlayerEngine(PlayerView& view, player::Preferences& prefs, diag::FrameDiagnosticsView& diagnostics)
-    : view_(view), prefs_(prefs), diagnostics_(diagnostics) {
+PlayerEngine::PlayerEngine(PlayerView& view, player::Preferences& prefs, diag::FrameDiagnosticsView& diagnostics,
+                           diag::MovieDiagnosticsView& movieDiagnostics)
+    : audio([&view](const movie::AudioNotice& notice) { view.PostAudioNotice(notice); }),
+      view_(view),
+      prefs_(prefs),
+      diagnostics_(diagnostics),
+      movieDiagnostics_(movieDiagnostics) {
     Timer1.setObjectName(QStringLiteral("Timer1"));
     // 33 ms ticks must not be rounded to the coarse timer's 5 %.
     Timer1.setTimerType(Qt::PreciseTimer);
+    // The timer runs on while paused: it must never tick faster than the
+    // slowest rate before a recording gives it one.
+    Timer1.setInterval(1000 / player::kSlowestRate);
     connect(&Timer1, &QTimer::timeout, this, &PlayerEngine::Timer1Timer);
     decoder.InitJpegDecoder();
 }
@@ -43,7 +53,16 @@ void PlayerEngine::ApplyControls() {
 }
 
 player::PlayerPosition PlayerEngine::Position() const {
-    return {state.g_nFileKind, recording.currentFrame(), recording.header.frames, playList.g_nPlayListIndex};
+    switch (state.g_nFileKind) {
+        case player::kMpeg4Stream:
+            // A stream's pictures are not counted ahead: none is the last.
+            return {state.g_nFileKind, std::max(streamPlayback.frame, 0), 0, playList.g_nPlayListIndex,
+                    streamPlayback.stream.g_nStreamPos < 0};
+        case player::kRawMovie:
+            return {state.g_nFileKind, 0, 0, playList.g_nPlayListIndex, rawPlayback.stream.g_nStreamPos <= 0};
+        default:
+            return {state.g_nFileKind, recording.currentFrame(), recording.header.frames, playList.g_nPlayListIndex};
+    }
 }
 
 player::RecordingFacts PlayerEngine::Facts() const {

@@ -26,11 +26,16 @@
 #include "common/picture.h"
 #include "decode/jpeg_decoder.h"
 #include "diag/frame_diagnostics.h"
+#include "diag/movie_diagnostics.h"
+#include "movie/audio_output.h"
+#include "movie/movie_file.h"
 #include "player/control_state.h"
 #include "player/play_list.h"
 #include "player/play_list_search.h"
 #include "player/player_state.h"
 #include "player/preferences.h"
+#include "player/raw_movie_playback.h"
+#include "player/stream_movie_playback.h"
 #include "recording/frame_show.h"
 #include "recording/movie_info.h"
 #include "recording/recording.h"
@@ -39,13 +44,14 @@ class QKeyEvent;
 
 namespace vn::app {
 
-class PlayerEngine : public QObject {
+class PlayerEngine : public QObject, private player::RawMovieView {
     Q_OBJECT
 public:
     // The preferences are the window's (it loads and saves them); the engine
     // reads the rate, the time stamp and the logging switch there and keeps
     // the rate it plays at.
-    PlayerEngine(PlayerView& view, player::Preferences& prefs, diag::FrameDiagnosticsView& diagnostics);
+    PlayerEngine(PlayerView& view, player::Preferences& prefs, diag::FrameDiagnosticsView& diagnostics,
+                 diag::MovieDiagnosticsView& movieDiagnostics);
     ~PlayerEngine() override;
 
     // Playback.
@@ -77,10 +83,15 @@ public:
     void ShowPreferredRate();
 
     // The play list and the open file.
-    void AddPlayListFile(const QString& path);
+    player::AddResult AddPlayListFile(const QString& path);
+    // Files added together; those the list cannot take are told once.
+    void AddPlayListFiles(const QStringList& paths);
     void ShowPlayList();
     void ClearPlayList();
-    void OpenPlayListEntry(int index);
+    // Opens the entry, or the next one in the direction of play that can
+    // be played; entries refused before are passed by unless `retry`
+    // names the first one as the user's choice.
+    void OpenPlayListEntry(int index, bool retry = false);
     bool OpenRecordingFile(const std::string& path, int index);
     void CloseCurrentFile();
     // The files chosen in "&Open"'s dialog: a new play list.
@@ -97,6 +108,12 @@ public:
     // At the window's close: stops playing, closes the file and lets go of
     // the picture.
     void CloseWindow();
+
+    // MPEG-4 streams and raw movies (engine_movie.cpp).
+    // Message 1281 from the raw movies' sound output, taken on the window thread.
+    void AudioMessage(const movie::AudioNotice& notice);
+    // The diagnostics window's "MVM Restart": a paused raw movie back to its start.
+    void bMVMRestartClick();
 
     // The searches (engine_search.cpp). A motion search reads the threshold
     // from the text of the threshold field.
@@ -125,6 +142,11 @@ public:
     avi::FrameShow frameShow{recording};
     avi::MovieInfoPanel movieInfo;
 
+    movie::AudioOutput audio;
+    movie::MovieFile movieFile{&audio.ring};
+    player::StreamMoviePlayback streamPlayback{movieFile};
+    player::RawMoviePlayback rawPlayback{movieFile, audio, *this};
+
 private:
     // Hands the state of the controls to the window; the bars' ranges it
     // may change are no seeks.
@@ -140,11 +162,31 @@ private:
     bool OpenAviRecording(const std::string& path, int index);
     void TakeRateFromRecording();
     void ShowRate();
-    // Refuses the file being opened with message number `message`.
-    bool RefuseFile(int message);
+    // Refuses the file of entry `index` with message number `message` and
+    // the reason, and marks the entry.
+    bool RefuseFile(int index, const std::string& path, int message, const std::string& reason);
     // After an entry opened: goes on playing in the direction of play, or
     // searching where a search was stopped by opening it.
     void ContinueWithOpenEntry();
+
+    // The movie kinds' part of opening, closing and the commands.
+    bool IsMovie() const;
+    bool OpenMovie(const std::string& path, int index);
+    void CloseMovie();
+    void StreamTick();
+    void StartRawMovie(bool resume);
+    void PauseRawMovie();
+    void StopMovie();
+    void MovieStepForward();
+    void RawStepBackward();
+    void RawSeekBar(int position);
+    void ShowQuantiser(int quantiser);
+    void LogMovie(const std::vector<std::string>& lines) { movieDiagnostics_.LogMovieLines(lines); }
+    // RawMovieView: what raw-movie playback shows.
+    void PresentRawPicture(const Picture& picture, const player::RawPictureShown& shown) override;
+    void RawPictureRead(const player::MoviePicture& read) override;
+    void LogRawMovie(const std::vector<std::string>& lines) override { LogMovie(lines); }
+    void RawMovieEnded() override;
 
     // Parts of the searches.
     enum class ScanShows { Thumbnail, MovieInfo };
@@ -169,6 +211,7 @@ private:
     PlayerView& view_;
     player::Preferences& prefs_;
     diag::FrameDiagnosticsView& diagnostics_;
+    diag::MovieDiagnosticsView& movieDiagnostics_;
     player::ControlState controls_;
     bool scanning_ = false;
     std::vector<std::function<void()>> putOff_;

@@ -6,6 +6,7 @@ PlayerProgram::PlayerProgram(ui::IniFile& settings, const QStringList& commandLi
     : frmVNMain(settings), frmDiags(&frmVNMain, settings) {
     frmVNMain.dialogs = {&AboutBox, &frmSetCamReg, &frmDiags, &frmMyMsg, &frmExtract, &frmExtProgress};
     frmDiags.SetDecoder(&engine.decoder);
+    QObject::connect(&frmDiags, &diag::TfrmDiags::MvmRestartClicked, &engine, &PlayerEngine::bMVMRestartClick);
     frmVNMain.AttachEngine(&engine);
     frmVNMain.FormCreate(commandLine);
 }

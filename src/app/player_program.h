@@ -30,7 +30,7 @@ public:
     diag::TfrmMyMsg frmMyMsg{&frmVNMain};
     recording_windows::TfrmExtract frmExtract{&frmVNMain};
     recording_windows::TfrmExtProgress frmExtProgress{&frmVNMain};
-    PlayerEngine engine{frmVNMain, frmVNMain.prefs, frmDiags};
+    PlayerEngine engine{frmVNMain, frmVNMain.prefs, frmDiags, frmDiags};
 };
 
 }  // namespace vn::app

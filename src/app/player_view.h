@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/picture.h"
+#include "movie/audio_output.h"
 #include "player/control_state.h"
 
 namespace vn::avi {
@@ -31,10 +32,16 @@ public:
     // Controls that the user moves as well. A move made here changes the
     // control as a user's would; the engine makes it under the guard that
     // tells the two apart (g_bSeekLock, g_bLoading).
-    virtual void MoveSeekBar(int position) = 0;   // tbWhere and pbWhere
-    virtual void MoveSpeedBar(int position) = 0;  // tbRate
+    virtual void MoveSeekBar(int position) = 0;      // tbWhere and pbWhere
+    virtual void MoveProgressBar(int position) = 0;  // pbWhere alone: a movie's stream position
+    virtual void MoveSpeedBar(int position) = 0;     // tbRate
     virtual void ShowPlayList(const std::vector<std::string>& names) = 0;
     virtual void SelectPlayListEntry(int index) = 0;
+    // An entry that could not be played, marked with the reason.
+    virtual void MarkPlayListEntry(int index, const std::string& reason) = 0;
+
+    // Status panel 4, which the zoom shares: where a movie stands or ended.
+    virtual void ShowStreamStatus(const std::string& text) = 0;
 
     // A frame the motion search scanned, one pixel per 8 x 8 block, in the
     // search's thumbnail panel; the progress bar moves to the frame.
@@ -43,11 +50,21 @@ public:
     // focus back in the field.
     virtual void RefuseMotionThreshold() = 0;
 
-    // One of the message dialog's prepared messages, modally.
-    virtual void ShowMessage(int message) = 0;
+    // "Error opening %s" with the file's path, modally.
+    virtual void ShowOpenError(const std::string& path) = 0;
+    // A note in the status bar that passes after a while.
+    virtual void ShowStatusMessage(const std::string& text) = 0;
+    // One of the message dialog's prepared messages with a line of detail,
+    // modally.
+    virtual void ShowMessage(int message, const std::string& detail) = 0;
     virtual void BringToFront() = 0;
     // The range the export dialog proposes: the open recording's frames.
     virtual void ProposeExportRange(int first, int last) = 0;
+
+    // A message from the raw movies' sound output (message 1281), posted to
+    // the window; the window hands it to the engine when it is taken. Called
+    // on the sound device's thread as well.
+    virtual void PostAudioNotice(const movie::AudioNotice& notice) = 0;
 
 protected:
     ~PlayerView() = default;

@@ -82,11 +82,17 @@ bool TfrmVNMain::eventFilter(QObject* watched, QEvent* event) {
         if (watched == ScrollBox1->viewport()) PlaceImage();
         return false;
     }
+    if (watched == this && event->type() == QEvent::Paint) {
+        StartPlayingWhenPainted();
+        return false;
+    }
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
     // A key event travels from the focused control up to the window; the
-    // preview sees it once, at its first receiver inside this window.
+    // preview sees it once, at its first receiver inside this window. That
+    // is the window's own focus control, also while the application's focus
+    // still lies with a dialog just closed.
     auto* receiver = qobject_cast<QWidget*>(watched);
-    QWidget* first = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : this;
+    QWidget* first = focusWidget() != nullptr ? focusWidget() : this;
     if (receiver == nullptr || receiver != first || receiver->window() != this) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     key->ignore();

@@ -85,10 +85,16 @@ public:
     void ApplyControls(const player::ControlState& controls) override;
     void ApplyMovieInfo(const avi::MovieInfoPanel& panel) override;
     void MoveSeekBar(int position) override;
+    void MoveProgressBar(int position) override;
+    void ShowStreamStatus(const std::string& text) override;
     void MoveSpeedBar(int position) override;
     void ShowPlayList(const std::vector<std::string>& names) override;
     void SelectPlayListEntry(int index) override;
-    void ShowMessage(int message) override;
+    void ShowOpenError(const std::string& path) override;
+    void PostAudioNotice(const movie::AudioNotice& notice) override;
+    void MarkPlayListEntry(int index, const std::string& reason) override;
+    void ShowStatusMessage(const std::string& text) override;
+    void ShowMessage(int message, const std::string& detail) override;
     void BringToFront() override;
     void ProposeExportRange(int first, int last) override;
     // Stretched onto pnlSearch while an AVI recording is open. Null: nothing
@@ -129,6 +135,8 @@ signals:
     void KeyPreviewRelease(QKeyEvent* event);
 
 protected:
+    // Takes the sound output's posted messages (vnmain_movie.cpp).
+    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -166,7 +174,11 @@ private:
     void About1Click();
     void CameraSettings1Click();
     void lbPlayListMouseMove(QPoint position);
+    // After a modal dialog: this window active again.
+    void ReturnFromDialog();
     void FormShow();
+    // After the first paint: the command line's first entry plays.
+    void StartPlayingWhenPainted();
 
     // The controls that LayoutMainWindow moves, with their rectangles.
     using LayoutControl = std::pair<QWidget*, vn::Rect player::MainWindowLayout::*>;
@@ -293,6 +305,9 @@ private:
     ui::Panel* pnlWRDInfo = nullptr;
     ui::Label* lblPIRTriggerTitle = nullptr;
     ui::Label* lblPIRTrigger = nullptr;
+    // The value labels of the rows above, which a recording fills or leaves
+    // blank.
+    std::vector<ui::Label*> movieInfoValues_;
     ui::Panel* pnlSeek = nullptr;
     ui::Label* lblPIRSeek = nullptr;
     ui::SpeedButton* sbPIRSeekRev = nullptr;

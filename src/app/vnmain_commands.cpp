@@ -66,7 +66,9 @@ void TfrmVNMain::Open1Click() {
         OpenDialog1->setDefaultSuffix(QStringLiteral("AVI"));
     }
     OpenDialog1->selectFile(QStringLiteral("*.avi"));
-    if (OpenDialog1->exec() != QDialog::Accepted || engine_ == nullptr) return;
+    const int answer = OpenDialog1->exec();
+    ReturnFromDialog();
+    if (answer != QDialog::Accepted || engine_ == nullptr) return;
     engine_->ReplacePlayList(OpenDialog1->selectedFiles());
 }
 

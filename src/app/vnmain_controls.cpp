@@ -50,17 +50,20 @@ void FillWith(QWidget* panel, std::initializer_list<QWidget*> controls) {
     for (QWidget* control : controls) fill->addWidget(control);
 }
 
-// A title label and its value label on one row of a group.
+// A title label and its value label on one row of a group; the value
+// labels are kept in `values`.
 struct RowMaker {
     QWidget* parent;
     int titleWidth;
     int valueWidth;
     int top;
+    std::vector<Label*>& values;
 
     void Row(Label*& title, const char* titleName, Label*& value, const char* valueName) {
         title = new Label(parent, titleName, 8, top, titleWidth, kRowHeight);
         value = new Label(parent, valueName, 8 + titleWidth + 4, top, valueWidth, kRowHeight);
         value->setText(QStringLiteral("[]"));
+        values.push_back(value);
         top += kRowPitch;
     }
 };
@@ -165,7 +168,7 @@ void TfrmVNMain::CreatePlayList(QWidget* client) {
 void TfrmVNMain::CreateMovieInfo(QWidget* client) {
     gbMovieInfo = new GroupBox(client, "gbMovieInfo", 837, 388, 304, 349);
     gbMovieInfo->hide();
-    RowMaker rows{gbMovieInfo, 118, 166, 18};
+    RowMaker rows{gbMovieInfo, 118, 166, 18, movieInfoValues_};
     rows.Row(lblCamModelTitle, "lblCamModelTitle", lblCamModel, "lblCamModel");
     rows.Row(lblQTitle, "lblQTitle", lblQuant, "lblQuant");
     rows.Row(lblFlickerTitle, "lblFlickerTitle", lblFlicker, "lblFlicker");
@@ -185,7 +188,7 @@ void TfrmVNMain::CreateMovieInfo(QWidget* client) {
 
     const int panelTop = rows.top;
     pnlMaxInfo = new Panel(gbMovieInfo, "pnlMaxInfo", 0, panelTop, 304, 5 * kRowPitch + 4);
-    RowMaker maxRows{pnlMaxInfo, 118, 166, 0};
+    RowMaker maxRows{pnlMaxInfo, 118, 166, 0, movieInfoValues_};
     maxRows.Row(lblWBModeTitle, "lblWBModeTitle", lblWBMode, "lblWBMode");
     maxRows.Row(lblContrastTitle, "lblContrastTitle", lblContrast, "lblContrast");
     maxRows.Row(lblSharpnessTitle, "lblSharpnessTitle", lblSharpness, "lblSharpness");
@@ -194,7 +197,7 @@ void TfrmVNMain::CreateMovieInfo(QWidget* client) {
     pnlMaxInfo->hide();
 
     pnlWRDInfo = new Panel(gbMovieInfo, "pnlWRDInfo", 0, panelTop, 304, 5 * kRowPitch + 4);
-    RowMaker wrdRows{pnlWRDInfo, 118, 166, 0};
+    RowMaker wrdRows{pnlWRDInfo, 118, 166, 0, movieInfoValues_};
     wrdRows.Row(lblPIRTriggerTitle, "lblPIRTriggerTitle", lblPIRTrigger, "lblPIRTrigger");
     pnlSeek = new Panel(pnlWRDInfo, "pnlSeek", 8, wrdRows.top + 2, 288, 36);
     pnlSeek->setFrameShape(QFrame::StyledPanel);

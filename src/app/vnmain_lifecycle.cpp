@@ -2,6 +2,7 @@
 // and the close that saves them.
 #include <QCloseEvent>
 #include <QScreen>
+#include <QTimer>
 
 #include "app/player_engine.h"
 #include "app/preference_keys.h"
@@ -77,10 +78,14 @@ void TfrmVNMain::FormShow() {
         move(kept.left, kept.top);
         resize(kept.width - frameExtra.width(), kept.height - frameExtra.height());
     }
-    if (startPlayingWhenShown_ && engine_ != nullptr) {
-        startPlayingWhenShown_ = false;
-        engine_->PlayFirstEntry();
-    }
+    // The first entry plays once the window has been painted, so that a
+    // message about it comes over the window, not before it.
+}
+
+void TfrmVNMain::StartPlayingWhenPainted() {
+    if (!startPlayingWhenShown_ || !shownOnce_ || engine_ == nullptr) return;
+    startPlayingWhenShown_ = false;
+    QTimer::singleShot(0, engine_, &PlayerEngine::PlayFirstEntry);
 }
 
 // Closing, by the window's close button or "E&xit", ends the program: the

@@ -1,6 +1,7 @@
 // The main window's menus and the commands that belong to the window itself:
 // zoom, the time stamp and deblocking switches, the dialogs, exit.
 #include <QAction>
+#include <QCursor>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -49,14 +50,18 @@ void TfrmVNMain::CreateMenus() {
     About1 = MakeAction(helpMenu, "About1");
     helpMenu->menuAction()->setVisible(false);
 
-    // Attached to no control: the left click on the picture is the user's
-    // way to zoom.
+    // The picture's menu opens on a right click; it is the one way to the
+    // variable zoom.
     pictureMenu = new QMenu(this);
     pictureMenu->setObjectName(QStringLiteral("PopupMenu1"));
     zoom1xAction = MakeAction(pictureMenu, "Zoom1X1");
     zoom2xAction = MakeAction(pictureMenu, "N2xzoom1");
     zoomVariableAction = MakeAction(pictureMenu, "Varzoom1");
     pictureSaveCurrentAction = MakeAction(pictureMenu, "SaveCurrent2");
+
+    // Saving frames and exporting are not built yet: a command that would
+    // do nothing is not offered.
+    for (QAction* unbuilt : {SaveCurrent1, Export1, pictureSaveCurrentAction}) unbuilt->setEnabled(false);
 }
 
 void TfrmVNMain::ConnectCommands() {
@@ -77,8 +82,11 @@ void TfrmVNMain::SetZoom(int zoom) {
 }
 
 void TfrmVNMain::Image1MouseDown(Qt::MouseButton button) {
-    if (button != Qt::LeftButton) return;
-    SetZoom(player::ClickZoom(prefs.nZoom));
+    if (button == Qt::RightButton) {
+        pictureMenu->popup(QCursor::pos());
+    } else if (button == Qt::LeftButton) {
+        SetZoom(player::ClickZoom(prefs.nZoom));
+    }
 }
 
 void TfrmVNMain::EmbedTimestamp1Click() {

@@ -39,9 +39,15 @@ void TfrmVNMain::HidePicture() {
 
 void TfrmVNMain::SetPictureSize(int width, int height) { pictureSize_ = {width, height}; }
 
+// Every recording is shown at the zoom for its own size; the first one
+// also chooses the zoom.
 void TfrmVNMain::SizePicture(int width, int height) {
     SetPictureSize(width, height);
-    ApplyInitialZoom();
+    if (initialZoomPending_) {
+        ApplyInitialZoom();
+    } else {
+        ApplyZoom();
+    }
 }
 
 void TfrmVNMain::ApplyInitialZoom() {
@@ -107,6 +113,10 @@ void TfrmVNMain::LayoutMainWindow() {
 }
 
 void TfrmVNMain::ApplyMovieInfo(const avi::MovieInfoPanel& panel) {
+    // A value the recording does not give is blank, not another's.
+    for (ui::Label* value : movieInfoValues_) {
+        if (!panel.text.contains(value->objectName().toStdString())) value->clear();
+    }
     for (const auto& [name, text] : panel.text) {
         if (auto* label = findChild<QLabel*>(QString::fromStdString(name))) {
             label->setText(QString::fromStdString(text));

@@ -43,7 +43,7 @@ void TfrmVNMain::ApplyControls(const player::ControlState& controls) {
     pbWhere->setVisible(controls.seekArea == player::SeekArea::ProgressBar);
     pnlWhere->resize(pnlWhere->width(), player::SeekAreaHeight(controls.seekArea));
     tbWhere->SetMax(controls.seekMax);
-    pbWhere->SetMax(controls.seekMax);
+    pbWhere->SetMax(controls.progressMax);
     tbWhere->SetFrequency(controls.seekTickInterval);
     const QWidget* lastButton = controls.eventButtonsShown ? sbNextEvent : sbForward;
     pnlPlayCtrl->resize(lastButton->x() + lastButton->width() + 5, pnlPlayCtrl->height());
@@ -84,8 +84,31 @@ void TfrmVNMain::ShowPlayList(const std::vector<std::string>& names) {
 
 void TfrmVNMain::SelectPlayListEntry(int index) { lbPlayList->SetItemIndex(index); }
 
-void TfrmVNMain::ShowMessage(int message) {
-    if (dialogs.frmMyMsg != nullptr) dialogs.frmMyMsg->ShowMessage(message);
+void TfrmVNMain::MarkPlayListEntry(int index, const std::string& reason) {
+    QListWidgetItem* item = lbPlayList->item(index);
+    if (item == nullptr) return;
+    QFont struckOut = item->font();
+    struckOut.setStrikeOut(true);
+    item->setFont(struckOut);
+    item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+    item->setToolTip(Text(reason));
+}
+
+void TfrmVNMain::ShowStatusMessage(const std::string& text) {
+    constexpr int kShownMs = 10000;
+    StatusBar1->showMessage(Text(text), kShownMs);
+}
+
+void TfrmVNMain::ShowMessage(int message, const std::string& detail) {
+    if (dialogs.frmMyMsg == nullptr) return;
+    dialogs.frmMyMsg->ShowMessage(message, Text(detail));
+    ReturnFromDialog();
+}
+
+// The window manager gives the focus back to the window a modal dialog
+// belonged to; without one, the keys and the seek bar would stay dead.
+void TfrmVNMain::ReturnFromDialog() {
+    if (isVisible()) activateWindow();
 }
 
 void TfrmVNMain::BringToFront() {

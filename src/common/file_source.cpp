@@ -50,7 +50,8 @@ std::unique_ptr<FileSource> OpenFileSource(const std::string& path) {
     if (::fstat(fd, &status) != 0) {
         error = errno;
     } else if (!S_ISREG(status.st_mode)) {
-        error = EINVAL;
+        // A folder or a device is no file to read from.
+        error = S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
     }
     if (error != 0) {
         ::close(fd);

@@ -24,7 +24,7 @@ public:
 };
 
 // The regular file at path, opened for reading; null with errno set when it
-// cannot be opened or is not a regular file (EINVAL).
+// cannot be opened or is not a regular file (EISDIR for a folder, else EINVAL).
 std::unique_ptr<FileSource> OpenFileSource(const std::string& path);
 
 // Bytes held by the caller, who keeps them alive while the source is in use.

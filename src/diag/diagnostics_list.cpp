@@ -1,5 +1,6 @@
 // The diagnostics window's list: lines from the player and the decoder, the
-// bad-frame count, clearing, and saving the list as a text file.
+// bad-frame count, clearing, and saving the list as a text file; the lines
+// and quantiser of the movies played.
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
@@ -95,6 +96,14 @@ bool TfrmDiags::SaveList(const QString& path) const {
         file.write("\n");
     }
     return file.error() == QFileDevice::NoError && file.flush();
+}
+
+void TfrmDiags::LogMovieLines(const std::vector<std::string>& lines) {
+    if (isVisible()) AppendLines(lines);
+}
+
+void TfrmDiags::ShowQuantiser(int quantiser) {
+    if (auto* label = findChild<ui::Label*>(QStringLiteral("lblQNum"))) label->setText(QString::number(quantiser));
 }
 
 }  // namespace vn::diag

@@ -118,6 +118,7 @@ void TfrmDiags::DesignControls() {
     connect(rgDeBlockMethod, &ui::RadioGroup::Clicked, this, [this](int index) { g_nDeblockMethod = index; });
     bMVMRestart = new ui::Button(this, "bMVMRestart", 504, 140, 100, 22);
     bMVMRestart->hide();
+    connect(bMVMRestart, &QPushButton::clicked, this, &TfrmDiags::MvmRestartClicked);
 
     lblDecTime = new ui::Label(this, "lblDecTime", 348, 280, 70, 17);
     lblDecTime->hide();

@@ -13,6 +13,7 @@
 #include "diag/breakpoint.h"
 #include "diag/camera_values.h"
 #include "diag/frame_diagnostics.h"
+#include "diag/movie_diagnostics.h"
 
 class QAction;
 class QFileDialog;
@@ -35,7 +36,7 @@ class JpegDecoder;
 
 namespace vn::diag {
 
-class TfrmDiags : public QDialog, public FrameDiagnosticsView {
+class TfrmDiags : public QDialog, public FrameDiagnosticsView, public MovieDiagnosticsView {
     Q_OBJECT
 
 public:
@@ -69,6 +70,13 @@ public:
     // The last frame's decode and display times in milliseconds.
     void ShowFrameTimes(int decodeMs, int displayMs) override;
 
+    // The playing of movies (MovieDiagnosticsView).
+    bool ShowQuantOn() const override { return bShowQuant; }
+    bool PauseOnStopOn() const override { return bPauseOnStop; }
+    bool MvmSingleStepOn() const override { return bEnableMVMSingleStep; }
+    void ShowQuantiser(int quantiser) override;
+    void LogMovieLines(const std::vector<std::string>& lines) override;
+
     // The deblocking method chosen elsewhere (the main window's menu).
     void SelectDeblockMethod(int method);
 
@@ -86,6 +94,10 @@ public:
     bool bPauseOnStop = false;
     bool bEnableMVMSingleStep = false;
     int nBadFrameCount = 0;
+
+signals:
+    // "MVM Restart" was clicked.
+    void MvmRestartClicked();
 
 protected:
     void changeEvent(QEvent* event) override;

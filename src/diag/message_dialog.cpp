@@ -8,9 +8,9 @@ namespace vn::diag {
 
 namespace {
 
-// All four messages lie on the same spot: only the selected one is visible.
+// All messages lie on the same spot: only the selected one is visible.
 QLabel* MakeMessageLabel(QWidget* parent, const char* name) {
-    auto* label = new ui::Label(parent, name, 16, 12, 328, 84);
+    auto* label = new ui::Label(parent, name, 16, 12, 328, 64);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);
     label->hide();
@@ -22,20 +22,27 @@ QLabel* MakeMessageLabel(QWidget* parent, const char* name) {
 TfrmMyMsg::TfrmMyMsg(QWidget* parent) : QDialog(parent) {
     setObjectName("TfrmMyMsg");
     setModal(true);
-    setFixedSize(360, 140);
+    setFixedSize(360, 170);
     lblNoDir = MakeMessageLabel(this, "lblNoDir");
     lblNotFound = MakeMessageLabel(this, "lblNotFound");
     lblUnkFormat = MakeMessageLabel(this, "lblUnkFormat");
     lblNoFrames = MakeMessageLabel(this, "lblNoFrames");
-    messages_ = {lblNoDir, lblNotFound, lblUnkFormat, lblNoFrames};
-    bbOK = new ui::Button(this, "bbOK", 142, 104, 76, 25);
+    lblCannotOpen = MakeMessageLabel(this, "lblCannotOpen");
+    messages_ = {lblNoDir, lblNotFound, lblUnkFormat, lblNoFrames, lblCannotOpen};
+    // The file's name and the reason are the file's own: never translated.
+    lblDetail = new ui::Label(this, "lblDetail", 16, 80, 328, 36);
+    lblDetail->setWordWrap(true);
+    lblDetail->setAlignment(Qt::AlignCenter);
+    lblDetail->setTextFormat(Qt::PlainText);
+    bbOK = new ui::Button(this, "bbOK", 142, 134, 76, 25);
     bbOK->setDefault(true);
     connect(bbOK, &QPushButton::clicked, this, &QDialog::accept);
     Retranslate();
 }
 
-void TfrmMyMsg::ShowMessage(int index) {
+void TfrmMyMsg::ShowMessage(int index, const QString& detail) {
     nMsgIndex = index;
+    lblDetail->setText(detail);
     exec();
 }
 
@@ -70,6 +77,7 @@ void TfrmMyMsg::Retranslate() {
     lblNotFound->setText(tr("File Not Found"));
     lblUnkFormat->setText(tr("Unknown Format"));
     lblNoFrames->setText(tr("File Does Not Contain Any Frames"));
+    lblCannotOpen->setText(tr("File Cannot Be Played"));
     bbOK->setText(tr("OK"));
 }
 

@@ -1,4 +1,5 @@
-// The program's one error box: one of four prepared messages and OK.
+// The program's one error box: one of the prepared messages, a line of
+// detail under it (the file and what is wrong with it) and OK.
 #pragma once
 
 #include <QDialog>
@@ -18,12 +19,13 @@ class TfrmMyMsg : public QDialog {
 public:
     explicit TfrmMyMsg(QWidget* parent = nullptr);
 
-    // Selects the message of the next showing (a Message); outside 0..3
+    // Selects the message of the next showing (a Message); outside 0..4
     // none is shown.
     int nMsgIndex = 0;
 
-    // Sets the index and shows the dialog modally until OK or close.
-    void ShowMessage(int index);
+    // Sets the index and the detail line and shows the dialog modally until
+    // OK or close.
+    void ShowMessage(int index, const QString& detail = {});
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -37,8 +39,10 @@ private:
     QLabel* lblNotFound;
     QLabel* lblUnkFormat;
     QLabel* lblNoFrames;
+    QLabel* lblCannotOpen;
+    QLabel* lblDetail;
     QPushButton* bbOK;
-    std::array<QLabel*, 4> messages_;
+    std::array<QLabel*, 5> messages_;
     QLabel* shownMessage_ = nullptr;  // hidden again on hide, whatever the index is then
 };
 

@@ -22,19 +22,19 @@ constexpr int kClockRecordLength = 14;
 
 }  // namespace
 
-int MovieFile::Seek(int64_t position, int unitsPerStep, int direction) {
+std::optional<int> MovieFile::Seek(int64_t position, int unitsPerStep, int direction) {
     seekOffset_ = -1;
-    if (!isOpen() || unitsPerStep < 1) return -1;
+    if (!isOpen() || unitsPerStep < 1) return std::nullopt;
     position = std::max<int64_t>(position, 0);
     const uint64_t stepBytes = uint64_t{static_cast<uint32_t>(unitsPerStep)} * mpeg4::kPositionUnit;
     const uint64_t fileSize = window_.fileSize();
     // Compared before multiplying, so that no position can overflow the target.
-    if (static_cast<uint64_t>(position) > fileSize / stepBytes) return -1;
+    if (static_cast<uint64_t>(position) > fileSize / stepBytes) return std::nullopt;
     const uint64_t target = static_cast<uint64_t>(position) * stepBytes;
-    if (target >= fileSize) return -1;
+    if (target >= fileSize) return std::nullopt;
 
     const uint64_t start = target & ~uint64_t{3};
-    if (!StandAt(start)) return -1;
+    if (!StandAt(start)) return std::nullopt;
 
     const uint64_t last = start + kMaxSearchBytes;
     const uint64_t first = start > kMaxSearchBytes ? start - kMaxSearchBytes : 0;

@@ -41,6 +41,20 @@ void TrackBar::focusOutEvent(QFocusEvent* event) {
     emit Exited();
 }
 
+void TrackBar::EnterWithoutFocus() {
+    if (!hasFocus()) emit Entered();
+}
+
+void TrackBar::mousePressEvent(QMouseEvent* event) {
+    EnterWithoutFocus();
+    QSlider::mousePressEvent(event);
+}
+
+void TrackBar::keyPressEvent(QKeyEvent* event) {
+    EnterWithoutFocus();
+    QSlider::keyPressEvent(event);
+}
+
 ProgressBar::ProgressBar(QWidget* parent, const char* name, int left, int top, int width, int height)
     : QProgressBar(parent) {
     Design(this, name, left, top, width, height);

@@ -38,6 +38,9 @@ public:
 };
 
 // A slider with tick marks that reports when it gains and loses the focus.
+// A press of the mouse or a key on it counts as gaining the focus too: in a
+// window that is not the active one, the press moves the slider but the
+// focus event never comes.
 class TrackBar : public QSlider {
     Q_OBJECT
 public:
@@ -55,6 +58,11 @@ signals:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void EnterWithoutFocus();
 };
 
 class ProgressBar : public QProgressBar {

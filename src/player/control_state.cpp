@@ -12,17 +12,29 @@ namespace {
 using enum Control;
 
 constexpr std::array<const char*, kControlCount> kControlNames = {
-    "sbBackward",       "sbPrevious",
-    "sbPause",          "sbStop",
-    "sbNext",           "sbForward",
-    "sbPrevEvent",      "sbNextEvent",
-    "sbSearchBackward", "sbStopSearch",
-    "sbSearchForward",  "gbPlayRate",
-    "gbStats",          "gbMotion",
-    "lblRate",          "lblCapIntervalTitle",
-    "lblCapInterval",   "lblElapsedTimeTitle",
-    "lblElapsedTime",   "CameraSettings1",
-    "EmbedTimestamp1",  "Deblock1",
+    "sbBackward",
+    "sbPrevious",
+    "sbPause",
+    "sbStop",
+    "sbNext",
+    "sbForward",
+    "sbPrevEvent",
+    "sbNextEvent",
+    "sbSearchBackward",
+    "sbStopSearch",
+    "sbSearchForward",
+    "gbPlayRate",
+    "gbStats",
+    "gbMotion",
+    "lblRate",
+    "gbPlayList",
+    "lblCapIntervalTitle",
+    "lblCapInterval",
+    "lblElapsedTimeTitle",
+    "lblElapsedTime",
+    "CameraSettings1",
+    "EmbedTimestamp1",
+    "Deblock1",
 };
 
 constexpr int kPlayingBarHeight = 16;  // the thin progress bar
@@ -58,8 +70,8 @@ void ControlState::EnableBackward(bool enable) {
 void ControlState::EnableForward(bool enable) { Enable({sbNext, sbForward, sbNextEvent, sbSearchForward}, enable); }
 
 // A press while playing reverses the direction: the other way stays open.
-void ControlState::StartPlay(int direction) {
-    Enable({sbBackward}, direction != -1);
+void ControlState::StartPlay(int direction, int fileKind) {
+    Enable({sbBackward}, direction != -1 && fileKind == kAviRecording);
     Enable({sbForward}, direction == -1);
     seekArea = SeekArea::ProgressBar;
     Enable({sbNext, sbPrevious, sbSearchForward, sbSearchBackward, sbStopSearch, sbPrevEvent, sbNextEvent}, false);
@@ -71,14 +83,30 @@ void ControlState::PausePlay(const PlayerPosition& at) {
         seekArea = SeekArea::SeekBar;
         EnableBackward(!at.AtFirstFrame());
         EnableForward(!at.AtLastFrame());
+    } else if (at.fileKind == kMpeg4Stream || at.fileKind == kRawMovie) {
+        // Movies are read forwards; a raw movie steps back by seeking.
+        Enable({sbBackward, sbSearchBackward, sbPrevEvent, sbNextEvent, sbSearchForward}, false);
+        Enable({sbNext, sbForward}, !at.AtLastFrame());
+        Enable({sbPrevious}, at.fileKind == kRawMovie);
+    }
+    if (at.fileKind == kRawMovie) {
+        seekArea = SeekArea::SeekBar;
+        // At its end only Stop, which rewinds, goes on.
+        if (at.streamEnded) {
+            Enable({sbForward, sbNext}, false);
+            Enable({sbStop}, true);
+        }
     }
     Enable({sbStopSearch, sbPause}, false);
 }
 
 void ControlState::StopPlay(const PlayerPosition& at) {
     Enable({sbBackward, sbPrevious, sbSearchForward, sbSearchBackward, sbStopSearch}, false);
-    if (at.fileKind == kAviRecording) {
-        Enable({sbPrevEvent, sbNextEvent, sbForward, sbNext}, true);
+    if (at.fileKind == kAviRecording) Enable({sbPrevEvent, sbNextEvent, sbNext}, true);
+    // A raw movie leaves its step as the pause left it.
+    if (at.fileKind == kMpeg4Stream) Enable({sbNext}, true);
+    if (at.fileKind != kNoFile) {
+        Enable({sbForward}, true);
         Enable({sbStop}, false);
     }
 }
@@ -108,10 +136,40 @@ void ControlState::Seek(const PlayerPosition& at) {
 void ControlState::Clear() {
     windowTitle = "[none]";
     statusPanels = {"[none]", "", "", ""};
+    // Nothing open has an interval, a time or a date.
+    captions.lblCapInterval.clear();
+    captions.lblElapsedTime.clear();
+    captions.lblDate.clear();
+    captions.lblTime.clear();
     seekArea = SeekArea::ProgressBar;
     Enable({sbSearchForward, sbSearchBackward, sbStopSearch}, false);
     Enable({EmbedTimestamp1}, true);
+    // The empty list shows, whatever the last file hid.
+    Show({gbPlayList}, true);
 }
+
+void ControlState::OpenMovie(const MovieFacts& movie) {
+    Show({CameraSettings1, EmbedTimestamp1}, false);
+    Show({Deblock1}, true);
+    Show({gbMotion, gbStats, gbPlayRate, lblRate}, false);
+    Show({gbPlayList}, movie.fileKind != kRawMovie);
+    statusPanels[1] = Format("%dx%d", movie.width, movie.height);
+    // A movie's pictures are not counted before they are read.
+    statusPanels[2].clear();
+    statusPanels[3].clear();
+    progressMax = movie.length;
+    if (movie.fileKind == kRawMovie) {
+        seekMax = movie.length / g_nRawSeekStep;
+        seekTickInterval = 1;
+    }
+    eventButtonsShown = false;
+}
+
+void ControlState::ShowStreamPicture(int frame) { statusPanels[3] = FramePanelText(frame); }
+
+void ControlState::RewindRawMovie() { seekArea = SeekArea::ProgressBar; }
+
+void ControlState::SeekRawMovie() { Enable({sbNext, sbForward, sbStop}, true); }
 
 void ControlState::OpenFile(const std::string& name) {
     windowTitle = name;
@@ -122,7 +180,7 @@ void ControlState::OpenAviRecording(const RecordingFacts& recording) {
     Show({CameraSettings1, EmbedTimestamp1}, false);
     Show({Deblock1}, true);
     Enable({EmbedTimestamp1}, false);
-    Show({gbPlayRate, gbStats, gbMotion, lblRate}, true);
+    Show({gbPlayRate, gbStats, gbMotion, lblRate, gbPlayList}, true);
     if (!recording.asap) {
         const int s = recording.intervalSecs;
         captions.lblCapInterval = Format("%2.2d:%2.2d:%2.2d", s / 3600, s % 3600 / 60, s % 60);
@@ -130,6 +188,7 @@ void ControlState::OpenAviRecording(const RecordingFacts& recording) {
     statusPanels[1] = Format("%dx%d", recording.width, recording.height);
     statusPanels[2] = Format("Frames = %d", recording.frames);
     seekMax = recording.frames - 1;
+    progressMax = seekMax;
     seekTickInterval = std::max(recording.frames / 100, 1);
     eventButtonsShown = recording.hasEvents;
     captions.lblCapIntervalTitle = recording.hasEvents ? "Shutdown Delay" : "Capture Interval";

@@ -19,6 +19,8 @@
 #include <initializer_list>
 #include <string>
 
+#include "player/player_state.h"
+
 namespace vn::player {
 
 // The controls the engine enables or disables and shows or hides, named as
@@ -37,11 +39,13 @@ enum class Control : int {
     sbSearchBackward,
     sbStopSearch,
     sbSearchForward,
-    // The groups an AVI recording shows.
+    // The groups an AVI recording shows; a movie hides them, and a raw
+    // movie the play list as well.
     gbPlayRate,
     gbStats,
     gbMotion,
     lblRate,
+    gbPlayList,
     // Statistics rows that a recording shows or hides.
     lblCapIntervalTitle,
     lblCapInterval,
@@ -68,6 +72,8 @@ struct PlayerPosition {
     int frame = 0;     // the reader's current index, 0-based
     int frames = 0;    // the open recording's frame count
     int entry = 0;     // the open play-list entry
+    // An MPEG-4 stream or raw movie read to its end (g_nStreamPos 0 or less).
+    bool streamEnded = false;
 
     bool AtFirstFrame() const { return frame == 0; }
     bool AtLastFrame() const { return frames == frame + 1; }
@@ -83,6 +89,14 @@ struct RecordingFacts {
     bool hasEvents = false;
     bool showCaptureInterval = true;
     bool showElapsedTime = true;
+};
+
+// What the controls show of an open MPEG-4 stream or raw movie.
+struct MovieFacts {
+    int fileKind = 0;
+    int width = 0;
+    int height = 0;
+    int length = 0;  // in 1024-byte positions
 };
 
 // What the controls show of one frame shown.
@@ -123,7 +137,8 @@ struct ControlState {
     void Show(std::initializer_list<Control> controls, bool show);
 
     // The rules, named after the commands whose controls they set.
-    void StartPlay(int direction);
+    // Movies play forwards only.
+    void StartPlay(int direction, int fileKind = kAviRecording);
     void PausePlay(const PlayerPosition& at);
     // After the pause that a stop while playing makes.
     void StopPlay(const PlayerPosition& at);
@@ -139,6 +154,15 @@ struct ControlState {
     // Any file being opened, by its name with extension.
     void OpenFile(const std::string& name);
     void OpenAviRecording(const RecordingFacts& recording);
+    // An MPEG-4 stream or raw movie: the compact window, the bars in
+    // stream positions (the raw movie's seek bar in steps of 16).
+    void OpenMovie(const MovieFacts& movie);
+    // An MPEG-4 stream's picture shown, by its 0-based number.
+    void ShowStreamPicture(int frame);
+    // A raw movie back on its first picture, stopped: the progress bar shows.
+    void RewindRawMovie();
+    // The seek bar moved a raw movie to an intra picture.
+    void SeekRawMovie();
     void ShowFrame(const RecordingFacts& recording, const FrameFacts& frame);
     void ShowRate(int framesPerSecond);
     // Every search first shows the progress bar under the picture, where
@@ -157,9 +181,10 @@ struct ControlState {
     std::bitset<kControlCount> enabled;
     std::bitset<kControlCount> shown;
     SeekArea seekArea = SeekArea::Neither;
-    // The last position of tbWhere and pbWhere (the progress bar's own range
-    // until a recording sets theirs) and tbWhere's tick marks.
+    // The last position of tbWhere and of pbWhere (the progress bar's own
+    // range until a recording sets theirs) and tbWhere's tick marks.
     int seekMax = 100;
+    int progressMax = 100;
     int seekTickInterval = 1;
     // The event buttons at the end of pnlPlayCtrl; the panel cuts them off
     // for recordings without events.

@@ -57,6 +57,20 @@ int EntryUnderMouse(int x, int y, int width, int height, int itemHeight, int top
     return entry < count ? entry : -1;
 }
 
+std::string NotAddedText(int listFull, int pathTooLong) {
+    const auto files = [](int count) { return std::to_string(count) + (count == 1 ? " file" : " files"); };
+    std::string text;
+    if (listFull > 0) {
+        text = files(listFull) + " not added: the play list holds " + std::to_string(PlayList::kCapacity);
+    }
+    if (pathTooLong > 0) {
+        if (!text.empty()) text += "; ";
+        text += files(pathTooLong) + " not added: path longer than " + std::to_string(PlayList::kMaxPathCharacters) +
+                " characters";
+    }
+    return text;
+}
+
 AddResult PlayList::AddPlayListFile(const std::string& path, bool playing) {
     const AddResult admissible = Admit(path);
     if (admissible != AddResult::Added) return admissible;
@@ -80,9 +94,13 @@ AddResult PlayList::AddEntry(const std::string& path, int64_t created, bool play
     const auto at =
         std::find_if(entries_.begin(), entries_.end(), [&](const PlayListEntry& e) { return e.created >= created; });
     const int index = static_cast<int>(at - entries_.begin());
-    entries_.insert(at, PlayListEntry{path, created});
+    entries_.insert(at, PlayListEntry{path, created, {}});
     if (playing && index <= g_nPlayListIndex) ++g_nPlayListIndex;
     return AddResult::Added;
+}
+
+void PlayList::Refuse(int index, const std::string& reason) {
+    entries_.at(static_cast<size_t>(index)).refusal = reason.empty() ? std::string("refused") : reason;
 }
 
 int PlayList::Wrap(int index) const {

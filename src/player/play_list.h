@@ -31,9 +31,15 @@ int EntryUnderMouse(int x, int y, int width, int height, int itemHeight, int top
 struct PlayListEntry {
     std::string path;
     int64_t created = 0;
+    // Why the entry could not be played; empty while it may be.
+    std::string refusal;
 };
 
 enum class AddResult { Added, NotARecording, ListFull, PathTooLong, AlreadyListed };
+
+// What the user is told of recordings that the list could not take, counted
+// by why: empty when there are none.
+std::string NotAddedText(int listFull, int pathTooLong);
 
 class PlayList {
 public:
@@ -52,6 +58,11 @@ public:
     int g_nPlayListCount() const { return static_cast<int>(entries_.size()); }
     const std::vector<PlayListEntry>& entries() const { return entries_; }
     const std::string& Path(int index) const { return entries_.at(static_cast<size_t>(index)).path; }
+
+    // Marks an entry that could not be played: playing on through the list
+    // passes it by.
+    void Refuse(int index, const std::string& reason);
+    bool IsRefused(int index) const { return !entries_.at(static_cast<size_t>(index)).refusal.empty(); }
 
     // An entry index moved past either end comes round to the other end.
     int Wrap(int index) const;

@@ -9,8 +9,8 @@ int RateForSpeedBarPosition(int position) { return 30 - position; }
 int SpeedBarPositionForRate(int rate) { return std::clamp(30 - rate, 0, kSpeedBarLastPosition); }
 
 int RateFromRecording(int32_t playbackValue, int32_t captureIntervalSecs) {
-    if (captureIntervalSecs <= 0 || playbackValue <= 0) return 0;
-    return playbackValue / captureIntervalSecs;
+    if (captureIntervalSecs <= 0 || playbackValue <= 0) return kSlowestRate;
+    return std::max(playbackValue / captureIntervalSecs, kSlowestRate);
 }
 
 std::string FramePanelText(int frameIndex) { return "Frame " + std::to_string(frameIndex + 1); }
@@ -21,11 +21,13 @@ bool PlayerState::ApplyRate(int nFrmRate) {
         g_nDirection = 0;
         return false;
     }
-    if (g_nFrameWorkMs == -1) g_nFrameWorkMs = 100;
     // Rates above 1000 from a recording's header would give a 0 ms interval.
     g_nFrameIntervalMs = std::max(1000 / nFrmRate, 1);
-    g_nFramesPerTick = std::max(g_nFrameWorkMs / g_nFrameIntervalMs, 1);
-    g_nTimerIntervalMs = std::max(g_nFrameIntervalMs, g_nFrameWorkMs);
+    // Work not measured yet is not guessed: the rate alone decides until
+    // the first frame shown has been timed.
+    const int workMs = std::max(g_nFrameWorkMs, 0);
+    g_nFramesPerTick = std::max(workMs / g_nFrameIntervalMs, 1);
+    g_nTimerIntervalMs = std::max(g_nFrameIntervalMs, workMs);
     return true;
 }
 

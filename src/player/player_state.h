@@ -11,6 +11,9 @@ namespace vn::player {
 // g_nFileKind values.
 enum FileKind : int { kNoFile = 0, kAviRecording = 1, kMpeg4Stream = 2, kRawMovie = 3 };
 
+// Raw-movie stream positions per step of the seek bar: it counts 16 KiB.
+inline constexpr int g_nRawSeekStep = 16;
+
 // The speed bar runs from 0 (top, 30 frames per second) to 29 (bottom, 1).
 constexpr int kSpeedBarLastPosition = 29;
 int RateForSpeedBarPosition(int position);
@@ -18,8 +21,10 @@ int RateForSpeedBarPosition(int position);
 int SpeedBarPositionForRate(int rate);
 
 // Frames per second a recording asks for: its playback value divided by its
-// capture interval. A capture interval of 0 (or a nonsensical negative one)
-// gives 0, which leaves playback standing instead of dividing by zero.
+// capture interval. A recording that asks for less than one frame a second
+// (a capture interval or playback value of 0 or below, or a slow quotient)
+// plays at one frame a second: a rate of 0 would leave playback standing.
+constexpr int kSlowestRate = 1;
 int RateFromRecording(int32_t playbackValue, int32_t captureIntervalSecs);
 
 // Status panel 3: "Frame " and the 1-based number of a 0-based frame index.
@@ -45,8 +50,9 @@ struct PlayerState {
     // Recomputes frames per tick and the timer interval from the rate
     // (nFrmRate, frames per second, kept with the preferences) and the last
     // frame's work time: a slow frame lengthens the tick and each tick skips
-    // ahead, keeping the rate in recording frames per second. False when
-    // the rate is 0: nothing moves, the timer interval is kept.
+    // ahead, keeping the rate in recording frames per second. Before any
+    // frame was timed the rate alone counts. False when the rate is 0:
+    // nothing moves, the timer interval is kept.
     bool ApplyRate(int nFrmRate);
 };
 

@@ -18,8 +18,8 @@ public:
     // is taken as 0 and stored back into the record.
     void FillMovieInfo(const Recording& recording, jpeg::CameraRecords& camera);
 
-    // Everything written since the panel was made; a run leaves the rows it
-    // does not touch as they were.
+    // Everything written since the panel was made (made anew for each
+    // recording); a run leaves the rows it does not touch as they were.
     std::map<std::string, std::string> text;
     std::map<std::string, bool> visible;
     std::map<std::string, std::string> colour;  // "black" or "red"

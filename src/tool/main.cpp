@@ -17,6 +17,7 @@ const Command* const kCommands[] = {
     &vn::tool::kInfoCommand,   &vn::tool::kFramesCommand, &vn::tool::kDecodeCommand,    &vn::tool::kReportCommand,
     &vn::tool::kSeekCommand,   &vn::tool::kScanCommand,   &vn::tool::kSearchCommand,    &vn::tool::kMotionCommand,
     &vn::tool::kEventsCommand, &vn::tool::kExportCommand, &vn::tool::kSaveFrameCommand, &vn::tool::kCamsetCommand,
+    &vn::tool::kPlayCommand,
 };
 
 void PrintUsage(FILE* out) {

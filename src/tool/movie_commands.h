@@ -20,7 +20,8 @@ int RunMovieFrames(Arguments& args);
 int RunMovieDecode(Arguments& args);
 int RunMovieSeek(Arguments& args);
 
-// "seek", for movies only.
+// "seek" and "play", for movies only.
 extern const Command kSeekCommand;
+extern const Command kPlayCommand;
 
 }  // namespace vn::tool

@@ -62,8 +62,8 @@ TEST_F(PlayListTest, OpenListsTheChosenFilesByCreationTimeWhateverTheirCase) {
     auto* open = Control<QAction>(&window, "Open1");
     open->trigger();
     EXPECT_EQ(Rows(window), QStringList({"b.M4V", "a.AVI"}));
-    // The stream cannot play here yet: it says so and the recording plays.
-    EXPECT_EQ(Messages(), std::vector<int>({diag::UnkFormat}));
+    // The "stream" holds a recording's bytes: it says so and the recording plays.
+    EXPECT_EQ(Messages(), std::vector<int>({diag::CannotOpen}));
     EXPECT_EQ(Entry(), 1);
     EXPECT_TRUE(engine().state.g_bPlaying);
 
@@ -214,7 +214,7 @@ TEST_F(PlayListTest, CommandLineFilesPlayWhenTheWindowFirstShows) {
     EXPECT_EQ(Rows(window), QStringList({"a.avi", "b.avi"}));
     EXPECT_FALSE(engine().state.g_bPlaying);
     window.show();
-    EXPECT_TRUE(engine().state.g_bPlaying);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return engine().state.g_bPlaying; }));
     EXPECT_EQ(window.windowTitle(), "a.avi");
 }
 

@@ -24,10 +24,12 @@ TEST_F(PlaybackTest, SlowFramesLengthenTheTickAndSkipFrames) {
     auto* speedBar = Control<ui::TrackBar>(&window, "tbRate");
     EXPECT_EQ(Caption(window, "lblRate"), "30");
     EXPECT_EQ(speedBar->Position(), 0);
-    // Nothing measured yet: a frame counts as 100 ms of work.
-    EXPECT_EQ(engine().Timer1.interval(), 100);
+    // Nothing measured yet: the rate alone sets the tick, and the first
+    // frame's work (far below 33 ms for so small a picture) keeps it.
+    EXPECT_EQ(engine().Timer1.interval(), 33);
     Tick();
-    EXPECT_EQ(Panel(3), "Frame 4");
+    EXPECT_EQ(Panel(3), "Frame 2");
+    EXPECT_EQ(engine().Timer1.interval(), 33);
 
     // A frame that took a quarter of a second, then the speed bar moves.
     engine().state.g_nFrameWorkMs = 250;
@@ -36,7 +38,7 @@ TEST_F(PlaybackTest, SlowFramesLengthenTheTickAndSkipFrames) {
     EXPECT_EQ(engine().Timer1.interval(), 250);
     EXPECT_EQ(engine().state.g_nFramesPerTick, 7);
     Tick();
-    EXPECT_EQ(Panel(3), "Frame 11");
+    EXPECT_EQ(Panel(3), "Frame 9");
 
     // 7 frames a tick from frame 38 cannot move: the next entry opens
     // without the last frame being shown.
@@ -218,16 +220,27 @@ TEST_F(PlaybackTest, InAnotherLanguageTheTitlesKeepTheirTranslations) {
     EXPECT_EQ(Caption(window, "lblCapIntervalTitle"), intervalTitle);
 }
 
-TEST_F(PlaybackTest, ARateOfZeroStandsStillAndTheNextEntryStillPlays) {
+// A capture interval of 0, or a rate below one frame a second, plays at one
+// frame a second: no timer that ticks without end, no entry that stops the
+// play list, also when such a recording is the first one opened.
+TEST_F(PlaybackTest, ARateOfZeroPlaysAtOneFrameASecondAndPlayingGoesOn) {
     TfrmVNMain& window = Player();
-    // A capture interval of 0 gives no rate rather than a division by zero.
-    const std::string still = Write("still.avi", Plan().Frames(4).Timing(0, 10));
+    const std::string still = Write("still.avi", Plan().Frames(3).Timing(0, 10));
+    const std::string slow = Write("slow.avi", Plan().Frames(2).Timing(60, 30));
     const std::string next = Write("next.avi", Plan().Frames(4));
-    Drop({still, next});
-    EXPECT_EQ(Caption(window, "lblRate"), "0");
-    Tick(3);
-    EXPECT_EQ(Frame(), 0);
-    Click("bSkip");
+    Drop({still, slow, next});
+    EXPECT_EQ(Caption(window, "lblRate"), "1");
+    EXPECT_EQ(engine().Timer1.interval(), 1000);
+    Click("sbPause");
+    EXPECT_GE(engine().Timer1.interval(), 1000);
+    Click("sbForward");
+    Tick(2);
+    EXPECT_EQ(Panel(3), "Frame 3");
+    Tick();
+    EXPECT_EQ(window.windowTitle(), "slow.avi");
+    EXPECT_EQ(Caption(window, "lblRate"), "1");
+    Tick(2);
+    EXPECT_EQ(window.windowTitle(), "next.avi");
     EXPECT_EQ(Caption(window, "lblRate"), "10");
     Tick();
     EXPECT_EQ(Panel(3), "Frame 2");

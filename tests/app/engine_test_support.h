@@ -109,11 +109,13 @@ public:
         connect(&poll_, &QTimer::timeout, this, [this] {
             if (QApplication::activeModalWidget() != &dialog_) return;
             shown.push_back(dialog_.nMsgIndex);
+            details.push_back(Control<QLabel>(&dialog_, "lblDetail")->text());
             dialog_.accept();
         });
         poll_.start(5);
     }
     std::vector<int> shown;
+    QStringList details;  // the detail line of each
 
 private:
     diag::TfrmMyMsg& dialog_;
@@ -211,6 +213,7 @@ protected:
     int Frame() { return engine().recording.currentFrame(); }
     int Entry() { return engine().playList.g_nPlayListIndex; }
     std::vector<int> Messages() { return answers_->shown; }
+    QStringList MessageDetails() { return answers_->details; }
 
     // Frame times read as UTC, as the fixtures' expected values assume.
     static void UseFrameTimes() {

@@ -23,11 +23,13 @@ protected:
         return folder_.filePath(QString::fromStdString(sample.fileName));
     }
 
-    // The program started with files on its command line, shown.
+    // The program started with files on its command line, shown and
+    // painted: then the first entry opens.
     TfrmVNMain& Playing(const QStringList& files) {
         TfrmVNMain& window = OpenWindow(files);
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        EXPECT_TRUE(QTest::qWaitFor([this] { return Engine().state.g_nFileKind != 0; }));
         return window;
     }
 

@@ -11,7 +11,7 @@ namespace {
 
 using test::Control;
 
-constexpr const char* kMessages[] = {"lblNoDir", "lblNotFound", "lblUnkFormat", "lblNoFrames"};
+constexpr const char* kMessages[] = {"lblNoDir", "lblNotFound", "lblUnkFormat", "lblNoFrames", "lblCannotOpen"};
 
 // Shows the dialog with the index and returns the labels visible while it
 // is up; OK closes it as the user would.
@@ -38,9 +38,24 @@ TEST(MessageDialog, ShowsOnlyTheSelectedMessageEachTime) {
     for (const char* name : kMessages) EXPECT_FALSE(Control(&dialog, name)->isVisibleTo(&dialog));
 }
 
+// The detail line names the file and says what is wrong with it, as given,
+// and goes with its showing.
+TEST(MessageDialog, ShowsTheDetailUnderTheMessage) {
+    TfrmMyMsg dialog;
+    QString shown;
+    test::WhenModalOpens([&](QWidget*) {
+        shown = Control<QLabel>(&dialog, "lblDetail")->text();
+        EXPECT_TRUE(Control(&dialog, "lblCannotOpen")->isVisible());
+        dialog.accept();
+    });
+    dialog.ShowMessage(CannotOpen, "a<b>.avi: not a recording");
+    EXPECT_EQ(shown, "a<b>.avi: not a recording");
+    EXPECT_EQ(Control<QLabel>(&dialog, "lblDetail")->textFormat(), Qt::PlainText);
+}
+
 TEST(MessageDialog, AnIndexOutsideTheMessagesShowsNone) {
     TfrmMyMsg dialog;
-    EXPECT_TRUE(VisibleMessages(dialog, 4).isEmpty());
+    EXPECT_TRUE(VisibleMessages(dialog, 5).isEmpty());
     EXPECT_TRUE(VisibleMessages(dialog, -1).isEmpty());
     EXPECT_EQ(VisibleMessages(dialog, UnkFormat), QStringList{"lblUnkFormat"});
 }

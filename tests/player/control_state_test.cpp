@@ -114,10 +114,12 @@ TEST(PlayControls, DisabledPlayControlsLeaveOnlyTheSearchesAsTheyWere) {
 TEST(PlayControls, ClearNamesNoFileAndEmptiesTheRecordingsPanels) {
     ControlState controls;
     controls.OpenFile("a.avi");
-    controls.OpenAviRecording({320, 240, 60});
-    controls.ShowFrame({}, Frame(4, false));
+    controls.OpenAviRecording({320, 240, 60, 10});
+    controls.ShowFrame({}, {4, true, "0:00:40", "2012/02/28", "23:59:20"});
     controls.StartPlay(1);
     controls.Clear();
+    const Captions& shown = controls.captions;
+    EXPECT_EQ(shown.lblCapInterval + shown.lblElapsedTime + shown.lblDate + shown.lblTime, "");
     EXPECT_EQ(controls.windowTitle, "[none]");
     EXPECT_EQ(controls.statusPanels, (std::array<std::string, 4>{"[none]", "", "", ""}));
     EXPECT_EQ(controls.seekArea, SeekArea::ProgressBar);
@@ -175,6 +177,60 @@ TEST(RecordingControls, AFrameShowsItsNumberTimesAndRows) {
     EXPECT_EQ(controls.captions.lblTime, "09:30:06");
     EXPECT_FALSE(controls.IsShown(lblCapInterval));
     EXPECT_TRUE(controls.IsShown(lblElapsedTime));
+}
+
+PlayerPosition InMovie(int kind, bool ended = false) {
+    PlayerPosition at{kind, 5, 0, 0};
+    at.streamEnded = ended;
+    return at;
+}
+
+// Movies show a compact window: no recording groups, a raw movie not even
+// the play list; the bars count stream positions, the raw movie's seek bar
+// in steps of 16.
+TEST(MovieControls, AMovieHidesTheRecordingGroupsAndCountsPositions) {
+    ControlState controls;
+    controls.OpenMovie({kRawMovie, 176, 144, 1000});
+    for (Control group : {gbMotion, gbStats, gbPlayRate, lblRate, gbPlayList, CameraSettings1, EmbedTimestamp1})
+        EXPECT_FALSE(controls.IsShown(group)) << ControlName(group);
+    EXPECT_TRUE(controls.IsShown(Deblock1));
+    EXPECT_EQ(controls.progressMax, 1000);
+    EXPECT_EQ(controls.seekMax, 1000 / 16);
+    EXPECT_EQ(controls.statusPanels[1], "176x144");
+    EXPECT_FALSE(controls.eventButtonsShown);
+
+    controls.OpenMovie({kMpeg4Stream, 320, 240, 300});
+    EXPECT_TRUE(controls.IsShown(gbPlayList));
+    controls.OpenAviRecording({});
+    EXPECT_TRUE(controls.IsShown(gbPlayList)) << "a recording after a raw movie shows the list again";
+}
+
+// Movies play forwards only; a raw movie steps back by seeking and, read to
+// its end, leaves only Stop among the ways on.
+TEST(MovieControls, PauseAndStopOfMoviesOpenOnlyTheWaysAMovieCanGo) {
+    ControlState controls;
+    controls.StartPlay(1, kMpeg4Stream);
+    EXPECT_EQ(EnabledButtons(controls), Names({"sbPause", "sbStop"}));
+    controls.PausePlay(InMovie(kMpeg4Stream));
+    EXPECT_EQ(EnabledButtons(controls), Names({"sbStop", "sbNext", "sbForward"}));
+    EXPECT_EQ(controls.seekArea, SeekArea::ProgressBar);
+    controls.StopPlay(InMovie(kMpeg4Stream));
+    EXPECT_EQ(EnabledButtons(controls), Names({"sbNext", "sbForward"}));
+
+    controls.StartPlay(1, kRawMovie);
+    controls.PausePlay(InMovie(kRawMovie));
+    EXPECT_EQ(EnabledButtons(controls), Names({"sbPrevious", "sbStop", "sbNext", "sbForward"}));
+    EXPECT_EQ(controls.seekArea, SeekArea::SeekBar);
+
+    controls.StartPlay(1, kRawMovie);
+    controls.PausePlay(InMovie(kRawMovie, true));
+    EXPECT_EQ(EnabledButtons(controls), Names({"sbPrevious", "sbStop"}));
+    controls.StopPlay(InMovie(kRawMovie, true));
+    EXPECT_EQ(EnabledButtons(controls), Names({"sbForward"}));
+    controls.RewindRawMovie();
+    EXPECT_EQ(controls.seekArea, SeekArea::ProgressBar);
+    controls.SeekRawMovie();
+    EXPECT_EQ(EnabledButtons(controls), Names({"sbStop", "sbNext", "sbForward"}));
 }
 
 // A motion search leaves only Stop Search open under its label; the pause

@@ -37,11 +37,11 @@ protected:
         playList.AddEntry(path, playList.g_nPlayListCount(), false);
     }
     SearchEnd Search(int entry, int frame, int direction) {
-        EXPECT_EQ(recording.OpenRecording(playList.Path(entry)), 0);
+        EXPECT_EQ(recording.OpenRecording(playList.Path(entry)), avi::OpenResult::kOpened);
         recording.SetFrame(frame);
         PlayListSearch search(recording, playList, [&](int i) {
             opened.push_back(i);
-            return recording.OpenRecording(playList.Path(i)) == 0;
+            return recording.OpenRecording(playList.Path(i)) == avi::OpenResult::kOpened;
         });
         return search.MotionSearch(entry, direction, 10);
     }

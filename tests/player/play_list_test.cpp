@@ -139,5 +139,13 @@ TEST_F(PlayListFiles, AFileWithoutReadableTimesCountsAsTheOldest) {
     EXPECT_EQ(Paths(list), (std::vector<std::string>{gone, a}));
 }
 
+TEST(NotAddedText, CountsTheFilesByWhy) {
+    EXPECT_EQ(NotAddedText(0, 0), "");
+    EXPECT_EQ(NotAddedText(1, 0), "1 file not added: the play list holds 1000");
+    EXPECT_EQ(NotAddedText(3, 2),
+              "3 files not added: the play list holds 1000; "
+              "2 files not added: path longer than 263 characters");
+}
+
 }  // namespace
 }  // namespace vn::player

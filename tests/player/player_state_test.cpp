@@ -42,12 +42,14 @@ TEST(ApplyRate, ASlowFrameLengthensTheTickAndSkipsFrames) {
     EXPECT_EQ(state.g_nFramesPerTick, 7);
 }
 
-TEST(ApplyRate, AFrameNeverMeasuredCountsAsATenthOfASecond) {
+// No work is assumed for a frame never timed: 30 frames a second tick as
+// such until the first frame shown is measured.
+TEST(ApplyRate, AFrameNeverMeasuredLeavesTheRateAlone) {
     PlayerState state;
     state.ApplyRate(30);
-    EXPECT_EQ(state.g_nFrameWorkMs, 100);
-    EXPECT_EQ(state.g_nFramesPerTick, 3);
-    EXPECT_EQ(state.g_nTimerIntervalMs, 100);
+    EXPECT_EQ(state.g_nFrameWorkMs, -1);
+    EXPECT_EQ(state.g_nFramesPerTick, 1);
+    EXPECT_EQ(state.g_nTimerIntervalMs, 33);
 }
 
 TEST(ApplyRate, RateZeroStandsStill) {
@@ -74,9 +76,11 @@ TEST(RateFromRecording, PlaybackValueOverCaptureInterval) {
     EXPECT_EQ(RateFromRecording(50, 5), 10);
     EXPECT_EQ(RateFromRecording(15, 1), 15);
     EXPECT_EQ(RateFromRecording(90, 2), 45);
-    EXPECT_EQ(RateFromRecording(5, 10), 0);
-    EXPECT_EQ(RateFromRecording(30, 0), 0);
-    EXPECT_EQ(RateFromRecording(30, -3), 0);
+    // Below one frame a second, or nothing to divide by: one a second.
+    EXPECT_EQ(RateFromRecording(5, 10), 1);
+    EXPECT_EQ(RateFromRecording(30, 0), 1);
+    EXPECT_EQ(RateFromRecording(30, -3), 1);
+    EXPECT_EQ(RateFromRecording(0, 5), 1);
 }
 
 }  // namespace

@@ -4,6 +4,14 @@
 <context>
     <name>vn::app::TfrmVNMain</name>
     <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Error opening %1</source>
+        <translation>%1 を開けません</translation>
+    </message>
+    <message>
         <source>MVC AVI Player</source>
         <translation type="unfinished"></translation>
     </message>

@@ -4,6 +4,14 @@
 <context>
     <name>vn::app::TfrmVNMain</name>
     <message>
+        <source>Error</source>
+        <translation>실패</translation>
+    </message>
+    <message>
+        <source>Error opening %1</source>
+        <translation>%1 열기 오류</translation>
+    </message>
+    <message>
         <source>MVC AVI Player</source>
         <translation type="unfinished"></translation>
     </message>

@@ -4,6 +4,14 @@
 <context>
     <name>vn::app::TfrmVNMain</name>
     <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Error opening %1</source>
+        <translation>打开 %1 时出错</translation>
+    </message>
+    <message>
         <source>MVC AVI Player</source>
         <translation type="unfinished"></translation>
     </message>

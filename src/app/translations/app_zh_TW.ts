@@ -4,6 +4,14 @@
 <context>
     <name>vn::app::TfrmVNMain</name>
     <message>
+        <source>Error</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>Error opening %1</source>
+        <translation>開啟 %1 時發生錯誤</translation>
+    </message>
+    <message>
         <source>MVC AVI Player</source>
         <translation>MVC AVI Player</translation>
     </message>

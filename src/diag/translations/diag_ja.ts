@@ -239,6 +239,10 @@
         <translation>ファイルにフレームが含まれません</translation>
     </message>
     <message>
+        <source>File Cannot Be Played</source>
+        <translation>ファイルを再生できません</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>確認</translation>
     </message>

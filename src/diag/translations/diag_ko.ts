@@ -239,6 +239,10 @@
         <translation>이파일은 프레임을 포함하지 않음</translation>
     </message>
     <message>
+        <source>File Cannot Be Played</source>
+        <translation>파일을 재생할 수 없음</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>확인</translation>
     </message>

@@ -239,6 +239,10 @@
         <translation>档案未包含任何画面资料</translation>
     </message>
     <message>
+        <source>File Cannot Be Played</source>
+        <translation>档案无法播放</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>确认</translation>
     </message>

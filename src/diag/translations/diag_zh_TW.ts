@@ -239,6 +239,10 @@
         <translation>檔案未包含任何畫面資料</translation>
     </message>
     <message>
+        <source>File Cannot Be Played</source>
+        <translation>檔案無法播放</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>確認</translation>
     </message>
