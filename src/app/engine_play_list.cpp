@@ -69,6 +69,8 @@ void PlayerEngine::ReplacePlayList(const QStringList& paths) {
 }
 
 void PlayerEngine::FilesDropped(const QStringList& paths) {
+    // An export reads the open recording; it would not survive a new one.
+    if (controls_.exporting) return;
     for (const QString& path : paths) AddPlayListFile(path);
     ShowPlayList();
     if (!state.g_bPlaying) OpenPlayListEntry(0);

@@ -27,6 +27,7 @@ TfrmMyMsg::TfrmMyMsg(QWidget* parent) : QDialog(parent) {
     lblNotFound = MakeMessageLabel(this, "lblNotFound");
     lblUnkFormat = MakeMessageLabel(this, "lblUnkFormat");
     lblNoFrames = MakeMessageLabel(this, "lblNoFrames");
+    lblText = MakeMessageLabel(this, "lblText");
     messages_ = {lblNoDir, lblNotFound, lblUnkFormat, lblNoFrames};
     bbOK = new ui::Button(this, "bbOK", 142, 104, 76, 25);
     bbOK->setDefault(true);
@@ -37,6 +38,22 @@ TfrmMyMsg::TfrmMyMsg(QWidget* parent) : QDialog(parent) {
 void TfrmMyMsg::ShowMessage(int index) {
     nMsgIndex = index;
     exec();
+}
+
+void TfrmMyMsg::ShowText(const QString& text) {
+    nMsgIndex = -1;
+    lblText->setText(text);
+    shownMessage_ = lblText;
+    lblText->show();
+    exec();
+}
+
+void TfrmMyMsg::ShowMessageOrText(int index, const QString& text) {
+    if (index < 0) {
+        ShowText(text);
+    } else {
+        ShowMessage(index);
+    }
 }
 
 void TfrmMyMsg::showEvent(QShowEvent* event) {

@@ -24,6 +24,11 @@ public:
 
     // Sets the index and shows the dialog modally until OK or close.
     void ShowMessage(int index);
+    // Shows a message composed by the caller (what went wrong with which
+    // file) in the same way.
+    void ShowText(const QString& text);
+    // A prepared message, or with the index -1 the text.
+    void ShowMessageOrText(int index, const QString& text);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -37,6 +42,7 @@ private:
     QLabel* lblNotFound;
     QLabel* lblUnkFormat;
     QLabel* lblNoFrames;
+    QLabel* lblText;
     QPushButton* bbOK;
     std::array<QLabel*, 4> messages_;
     QLabel* shownMessage_ = nullptr;  // hidden again on hide, whatever the index is then
