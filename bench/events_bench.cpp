@@ -54,7 +54,7 @@ int RunEventsBench(int frames, int passes, std::ostream& out, std::ostream& log)
     avi::Recording recording(decoder);
     int status = 0;
     double open = std::numeric_limits<double>::max(), readTwice = open;
-    if (!written || recording.OpenRecording(path) != 0) {
+    if (!written || recording.OpenRecording(path) != avi::OpenResult::kOpened) {
         log << "cannot write or open " << path << "\n";
         status = 1;
     } else if (recording.EventList != std::vector<int32_t>(sample.eventFrames.begin(), sample.eventFrames.end())) {
@@ -65,7 +65,8 @@ int RunEventsBench(int frames, int passes, std::ostream& out, std::ostream& log)
         const double opening = Milliseconds([&] { recording.OpenRecording(path); });
         const double reading = Milliseconds([&] {
             for (int twice = 0; twice < 2; ++twice) {
-                for (int f = 0; f < recording.header.frames; ++f) status |= recording.ReadFrame(f) != 0;
+                for (int f = 0; f < recording.header.frames; ++f)
+                    status |= recording.ReadFrame(f) != avi::FrameRead::kOk;
             }
         });
         if (p == 0) continue;

@@ -83,7 +83,7 @@ bool OursPass(const std::string& source, const fs::path& folder, Cost& cost) {
     const double start = CpuSeconds(RUSAGE_SELF);
     jpeg::JpegDecoder decoder;
     avi::Recording recording(decoder);
-    if (recording.OpenRecording(source) != 0) return false;
+    if (recording.OpenRecording(source) != avi::OpenResult::kOpened) return false;
     for (int step : kSteps) {
         const avi::ExportRequest request{0, recording.header.frames - 1, step, avi::ExportMode::AviMovie,
                                          Output(folder, "ours", step)};

@@ -38,14 +38,14 @@ struct Frames {
 bool LoadFrames(const std::string& path, Frames& frames, std::ostream& log) {
     jpeg::JpegDecoder decoder;
     avi::Recording recording(decoder);
-    if (recording.OpenRecording(path) != 0) {
+    if (recording.OpenRecording(path) != avi::OpenResult::kOpened) {
         log << "cannot open " << path << ": " << recording.openFailure << "\n";
         return false;
     }
     frames.width = recording.header.width;
     frames.height = recording.header.height;
     for (int f = 0; f < recording.header.frames; ++f) {
-        if (recording.ReadFrame(f) != 0) {
+        if (recording.ReadFrame(f) != avi::FrameRead::kOk) {
             log << "frame " << f << " cannot be read\n";
             return false;
         }
@@ -101,7 +101,7 @@ int RunJpegBench(const std::string& path, int passes, std::ostream& out, std::os
 
     int failedFrames = 0;
     auto oursFull = [&](const std::vector<uint8_t>& jpeg) {
-        failedFrames += decoder.DecodeJpegFrame(jpeg, picture, nullptr, nullptr) != 0;
+        failedFrames += !decoder.DecodeJpegFrame(jpeg, picture, nullptr, nullptr).complete();
     };
     auto oursDc = [&](const std::vector<uint8_t>& jpeg) {
         decoder.DecodeJpegDcImage(jpeg, dcLuma.data(), dcCb.data(), dcCr.data(), blocksWide, blocksHigh);

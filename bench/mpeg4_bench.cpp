@@ -66,7 +66,7 @@ Throughput DecodeOurs(const std::string& path, vn::Picture* picture) {
     const double start = ThreadSeconds();
     while (run.pictures < kMinPictures) {
         const long before = run.pictures;
-        while (movie.ReadNextPicture(picture, nullptr, false, false, nullptr) >= 0) ++run.pictures;
+        while (movie.ReadNextPicture(picture, nullptr, false, false, nullptr)) ++run.pictures;
         if (run.pictures == before || !movie.RewindStream()) break;
     }
     run.seconds = ThreadSeconds() - start;

@@ -42,7 +42,7 @@ double FramesPerSecond(int frames, const std::function<void()>& pass) {
 int RunScanBench(const std::string& path, int passes, std::ostream& out, std::ostream& log) {
     jpeg::JpegDecoder decoder;
     avi::Recording recording(decoder);
-    if (recording.OpenRecording(path) != 0) {
+    if (recording.OpenRecording(path) != avi::OpenResult::kOpened) {
         log << "cannot open " << path << ": " << recording.openFailure << "\n";
         return 1;
     }
@@ -60,7 +60,7 @@ int RunScanBench(const std::string& path, int passes, std::ostream& out, std::os
     auto turboEighth = [&] {
         for (int f = 0; f < frames; ++f) {
             uint32_t length = 0;
-            failures += recording.ReadFrame(f, bytes, nullptr, &length) != 0 ||
+            failures += recording.ReadFrame(f, bytes, nullptr, &length) != avi::FrameRead::kOk ||
                         tjDecompress2(turbo, bytes.data(), length, grey.data(), width, 0, height, TJPF_GRAY, 0) != 0;
         }
     };

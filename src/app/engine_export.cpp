@@ -33,8 +33,8 @@ std::string PlayerEngine::ProposedFrameName(bool fromFileMenu) const {
 // A recording's frame is fetched again, so that the file holds the frame
 // the proposed name numbers even after a frame that could not be read.
 bool PlayerEngine::SaveCurrentFrame(const std::string& path, std::string& reason) {
-    if (state.g_nFileKind != player::kAviRecording) return avi::WriteBitmapFile(path, g_pFramePicture, &reason) == 0;
-    if (recording.ReadFrame(recording.currentFrame()) != 0) {
+    if (state.g_nFileKind != player::kAviRecording) return avi::WriteBitmapFile(path, g_pFramePicture, &reason);
+    if (recording.ReadFrame(recording.currentFrame()) != avi::FrameRead::kOk) {
         reason = "the frame cannot be read from the recording";
         return false;
     }

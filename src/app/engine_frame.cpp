@@ -21,7 +21,7 @@ void PlayerEngine::Timer1Timer() {
     if (state.g_nFileKind != player::kAviRecording || !state.g_bPlaying) return;
     const int step = state.g_nFramesPerTick * state.g_nDirection;
     if (step == 0) return;
-    if (recording.StepFrame(step) != 0) {
+    if (recording.StepFrame(step) != avi::StepResult::kMoved) {
         // The start or the end of the recording: on to the neighbouring entry.
         OpenPlayListEntry(playList.g_nPlayListIndex + state.g_nDirection);
     } else {
@@ -39,7 +39,7 @@ void PlayerEngine::ShowCurrentFrame(bool moveSeekBar) {
     if (recording.currentFrame() >= recording.header.frames) recording.SetFrame(recording.header.frames - 1);
     const int frame = recording.currentFrame();
     const avi::ShownFrame shown = frameShow.Show(frame, g_pFramePicture);
-    if (shown.readResult == 0) {
+    if (shown.readResult == avi::FrameRead::kOk) {
         diagnostics_.TakeRtcDumpLines();
         ShowFrameCameraValues();
         movieInfo.FillMovieInfo(recording, decoder.camera);

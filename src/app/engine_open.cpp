@@ -41,7 +41,7 @@ void PlayerEngine::CloseCurrentFile() {
 
 bool PlayerEngine::OpenAviRecording(const std::string& path, int index) {
     decoder.camera.ForgetRecords();
-    if (recording.OpenRecording(path) != 0) {
+    if (recording.OpenRecording(path) != avi::OpenResult::kOpened) {
         const int frames = recording.header.frames;
         recording.CloseRecording();
         return RefuseFile(frames != 0 ? diag::NotFound : diag::NoFrames);

@@ -54,6 +54,10 @@ void PlayerEngine::OpenPlayListEntry(int index) {
 }
 
 void PlayerEngine::ContinueWithOpenEntry() {
+    if (state.g_bSearching && state.g_nSearchDirection != 0) {
+        ContinueSearch();
+        return;
+    }
     // A rate of 0 leaves no direction; the next entry then starts forwards.
     const int direction = state.g_nDirection < 0 ? -1 : 1;
     if (direction < 0) recording.GoToEnd();
@@ -61,6 +65,7 @@ void PlayerEngine::ContinueWithOpenEntry() {
 }
 
 void PlayerEngine::ReplacePlayList(const QStringList& paths) {
+    if (PutOffWhileScanning([this, paths] { ReplacePlayList(paths); })) return;
     // The open file stays open until another is opened.
     playList.Clear();
     for (const QString& path : paths) AddPlayListFile(path);
@@ -71,6 +76,7 @@ void PlayerEngine::ReplacePlayList(const QStringList& paths) {
 void PlayerEngine::FilesDropped(const QStringList& paths) {
     // An export reads the open recording; it would not survive a new one.
     if (controls_.exporting) return;
+    if (PutOffWhileScanning([this, paths] { FilesDropped(paths); })) return;
     for (const QString& path : paths) AddPlayListFile(path);
     ShowPlayList();
     if (!state.g_bPlaying) OpenPlayListEntry(0);
@@ -88,6 +94,7 @@ void PlayerEngine::PlayFirstEntry() {
 
 // "&Previous" and "&Next" do not wrap round the list as playing does.
 void PlayerEngine::bPreviousClick() {
+    if (PutOffWhileScanning([this] { bPreviousClick(); })) return;
     if (playList.g_nPlayListIndex <= 0) {
         ui::Beep();
         return;
@@ -96,6 +103,7 @@ void PlayerEngine::bPreviousClick() {
 }
 
 void PlayerEngine::bSkipClick() {
+    if (PutOffWhileScanning([this] { bSkipClick(); })) return;
     if (playList.g_nPlayListIndex >= playList.g_nPlayListCount() - 1) {
         ui::Beep();
         return;
@@ -104,6 +112,7 @@ void PlayerEngine::bSkipClick() {
 }
 
 void PlayerEngine::bClearPlayListClick() {
+    if (PutOffWhileScanning([this] { bClearPlayListClick(); })) return;
     StopPlay();
     ClearPlayList();
     controls_.Clear();
@@ -111,8 +120,20 @@ void PlayerEngine::bClearPlayListClick() {
     view_.HidePicture();
 }
 
+// During a motion search the clicked entry is searched from its start (its
+// end, searching backward); during an event search it plays.
 void PlayerEngine::lbPlayListDblClick(int selected) {
-    if (selected >= 0) OpenPlayListEntry(selected);
+    if (selected < 0) return;
+    const bool searching = state.g_bSearching;
+    const int direction = state.g_nSearchDirection;
+    const bool putOff = PutOffWhileScanning([this, selected, searching, direction] {
+        state.g_bSearching = searching;
+        state.g_nSearchDirection = direction;
+        OpenPlayListEntry(selected);
+        // Also where no entry would open and nothing searched on.
+        state.g_bSearching = false;
+    });
+    if (!putOff) OpenPlayListEntry(selected);
 }
 
 }  // namespace vn::app

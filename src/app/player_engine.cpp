@@ -25,6 +25,7 @@ PlayerEngine::~PlayerEngine() {
 }
 
 void PlayerEngine::CloseWindow() {
+    if (PutOffWhileScanning([this] { CloseWindow(); })) return;
     if (state.g_bPlaying) {
         StopPlay();
         QThread::msleep(100);

@@ -1,8 +1,8 @@
 // The playback engine of the main window: the player's state, the one timer
 // that moves playback on, the showing of each frame with its counters and
-// labels, the play, pause, stop, step, seek and speed commands, and the play
-// list with the opening of its entries. It owns the open recording, its
-// decoder and the picture shown.
+// labels, the play, pause, stop, step, seek and speed commands, the play
+// list with the opening of its entries, and the searches over it. It owns
+// the open recording, its decoder and the picture shown.
 //
 // The engine knows no widget. Its commands change the player's state and the
 // state of the controls (player/control_state.h, whose rules decide what the
@@ -16,8 +16,11 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "app/player_view.h"
 #include "common/picture.h"
@@ -25,6 +28,7 @@
 #include "diag/frame_diagnostics.h"
 #include "player/control_state.h"
 #include "player/play_list.h"
+#include "player/play_list_search.h"
 #include "player/player_state.h"
 #include "player/preferences.h"
 #include "recording/frame_show.h"
@@ -95,6 +99,21 @@ public:
     // the picture.
     void CloseWindow();
 
+    // The searches (engine_search.cpp). A motion search reads the threshold
+    // from the text of the threshold field.
+    void sbSearchForwardClick(const std::string& thresholdText);
+    void sbSearchBackwardClick(const std::string& thresholdText);
+    // "Stop Search" of the motion search and of the PIR panel.
+    void sbStopSearchClick();
+    void sbNextEventClick();
+    void sbPrevEventClick();
+    // PIR Seek: the trigger sensor in the open recording, event frames in
+    // the entries after (before) it.
+    void sbPIRSeekFwdClick();
+    void sbPIRSeekRevClick();
+    // A search runs; window events run between its frames.
+    bool scanning() const { return scanning_; }
+
     // Taking the open recording out. An export holds every command that
     // would change the recording until it ends; the progress watcher may
     // stop it. The frame on screen is saved as its JPEG bytes (a movie's
@@ -134,13 +153,37 @@ private:
     void ShowRate();
     // Refuses the file being opened with message number `message`.
     bool RefuseFile(int message);
-    // After an entry opened: goes on playing in the direction of play.
+    // After an entry opened: goes on playing in the direction of play, or
+    // searching where a search was stopped by opening it.
     void ContinueWithOpenEntry();
+
+    // Parts of the searches.
+    enum class ScanShows { Thumbnail, MovieInfo };
+    void MotionSearchCommand(int direction, const std::string& thresholdText);
+    void MotionSearch(int direction, int threshold);
+    void EventSearch(int direction, bool trigger);
+    player::SearchEnd RunSearch(ScanShows shows,
+                                const std::function<player::SearchEnd(player::PlayListSearch&)>& search);
+    bool OpenForSearch(int entry);
+    // After each frame scanned: its progress painted at the screen's pace,
+    // and the window's events, which is how Stop Search reaches the scan.
+    void ShowScanProgress(int frame, ScanShows shows);
+    void ShowSearchEnd(const player::SearchEnd& end);
+    // In an entry just opened, the stopped motion search goes on from its
+    // first (last) frame.
+    void ContinueSearch();
+    // A command that would open or close a file while a search runs stops
+    // the search and runs once the search has ended; true when put off.
+    bool PutOffWhileScanning(std::function<void()> command);
+    void RunCommandsPutOff();
 
     PlayerView& view_;
     player::Preferences& prefs_;
     diag::FrameDiagnosticsView& diagnostics_;
     player::ControlState controls_;
+    bool scanning_ = false;
+    std::vector<std::function<void()>> putOff_;
+    std::chrono::steady_clock::time_point lastScanPaint_;
 };
 
 }  // namespace vn::app

@@ -36,6 +36,13 @@ public:
     virtual void ShowPlayList(const std::vector<std::string>& names) = 0;
     virtual void SelectPlayListEntry(int index) = 0;
 
+    // A frame the motion search scanned, one pixel per 8 x 8 block, in the
+    // search's thumbnail panel; the progress bar moves to the frame.
+    virtual void ShowSearchThumbnail(const Picture* thumbnail, int frameIndex) = 0;
+    // The threshold field's text is no threshold: the warning beep, and the
+    // focus back in the field.
+    virtual void RefuseMotionThreshold() = 0;
+
     // One of the message dialog's prepared messages, modally.
     virtual void ShowMessage(int message) = 0;
     virtual void BringToFront() = 0;

@@ -92,6 +92,10 @@ public:
     void ShowMessage(int message) override;
     void BringToFront() override;
     void ProposeExportRange(int first, int last) override;
+    // Stretched onto pnlSearch while an AVI recording is open. Null: nothing
+    // shown.
+    void ShowSearchThumbnail(const vn::Picture* thumbnail, int frameIndex) override;
+    void RefuseMotionThreshold() override;
 
     // Zoom and layout.
     void ApplyZoom();
@@ -102,9 +106,6 @@ public:
     // At the first recording opened after start only: the zoom from its
     // picture width, ApplyZoom and LayoutMainWindow. Later calls do nothing.
     void ApplyInitialZoom();
-    // A frame scanned by the motion search, stretched onto pnlSearch; moves
-    // pbWhere to the frame and lets window events run. Null: nothing shown.
-    void ShowSearchThumbnail(const vn::Picture* thumbnail, int frameIndex);
 
     // The creation handler, once the program's other windows exist: loads
     // the preferences and puts the command line's files in the play list;
@@ -150,6 +151,7 @@ private:
     void ConnectCommands();
     void ConnectPlayList();
     void ConnectEngine();
+    void ConnectSearch();
 
     // Captions and menu texts in the active language.
     void Retranslate();

@@ -44,6 +44,7 @@ void TfrmVNMain::ConnectEngine() {
 
     connect(this, &TfrmVNMain::KeyPreviewPress, engine, &PlayerEngine::KeyPreviewPress);
     connect(this, &TfrmVNMain::KeyPreviewRelease, engine, &PlayerEngine::KeyPreviewRelease);
+    ConnectSearch();
 }
 
 void TfrmVNMain::ConnectPlayList() {

@@ -1,5 +1,5 @@
 // Putting pictures on the screen: the image in its scroll box, zoom, the
-// window's layout, the Movie Info panel and the search thumbnail.
+// window's layout and the Movie Info panel.
 #include <QApplication>
 #include <QLayout>
 #include <QScrollArea>
@@ -122,15 +122,6 @@ void TfrmVNMain::ApplyMovieInfo(const avi::MovieInfoPanel& panel) {
             control->setVisible(shown);
         }
     }
-}
-
-void TfrmVNMain::ShowSearchThumbnail(const vn::Picture* thumbnail, int frameIndex) {
-    if (thumbnail == nullptr || thumbnail->empty() || FileKind() != 1) return;
-    pnlSearch->ShowPictureCopy(*thumbnail);
-    pnlSearch->repaint();
-    pbWhere->SetPosition(frameIndex);
-    // Keeps the window and the Stop Search button usable during a search.
-    QApplication::processEvents();
 }
 
 }  // namespace vn::app

@@ -3,6 +3,7 @@
 // plain value so that the hot loops keep it in registers.
 #pragma once
 
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -15,9 +16,14 @@ struct BitBuffer {
     const uint8_t* next = nullptr;
     const uint8_t* begin = nullptr;
 
-    uint32_t Peek(int n) const { return static_cast<uint32_t>(bits >> (64 - n)); }
+    uint32_t Peek(int n) const {
+        assert(n >= 1 && n <= 32);
+        return static_cast<uint32_t>(bits >> (64 - n));
+    }
 
+    // Only loaded bits: a negative count would shift the next refill wrongly.
     void Skip(int n) {
+        assert(n >= 0 && n <= count);
         bits <<= n;
         count -= n;
     }

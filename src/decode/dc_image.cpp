@@ -68,12 +68,12 @@ ScanEnd DecodeScan(ExactEntropy& source, const DcImage& image) { return DecodeDc
 
 }  // namespace
 
-int JpegDecoder::DecodeJpegDcImage(std::span<const uint8_t> data, int32_t* luma, int32_t* cb, int32_t* cr,
-                                   int blocksWide, int blocksHigh) {
+DcImageStatus JpegDecoder::DecodeJpegDcImage(std::span<const uint8_t> data, int32_t* luma, int32_t* cb, int32_t* cr,
+                                             int blocksWide, int blocksHigh) {
     scanComplete = false;
-    if (luma == nullptr) return -1;
+    if (luma == nullptr) return DcImageStatus::kNoScan;
     const int offset = ParseJpegHeaders(data, kMarkerWalkLimit, nullptr, nullptr, nullptr, nullptr);
-    if (offset <= 0) return -1;
+    if (offset <= 0) return DcImageStatus::kNoScan;
 
     const DcImage image{luma, cb, cr, blocksWide, blocksHigh, quant_[0].dcQuantiser, quant_[1].dcQuantiser};
     const EntropyTables tables = tables_->ForScan(dcTables_);
@@ -81,7 +81,7 @@ int JpegDecoder::DecodeJpegDcImage(std::span<const uint8_t> data, int32_t* luma,
     const ScanEnd end = RunScan(data, static_cast<size_t>(offset), tables, *scanCopy_, g_nScanBytes, g_nJpegError,
                                 debug, [&](auto& source) { return DecodeScan(source, image); });
     scanComplete = end == ScanEnd::kComplete;
-    return 0;
+    return DcImageStatus::kDecoded;
 }
 
 }  // namespace vn::jpeg

@@ -1,6 +1,7 @@
 // Full decode of one frame: the MCU loop over the planes, the conversion
 // into the picture and the end-of-image check.
 #include <algorithm>
+#include <cassert>
 #include <functional>
 
 #include "decode/colour.h"
@@ -47,6 +48,11 @@ template <class Source>
     const int chromaStride = planes.chromaStride();
     const int mcuRows = planes.codedHeight / kMcuSize;
     const int mcuColumns = planes.codedWidth / kMcuSize;
+    // Every block stored lies inside its plane.
+    assert(planes.codedWidth % kMcuSize == 0 && planes.codedHeight % kMcuSize == 0);
+    assert(planes.y.size() >= static_cast<size_t>(lumaStride) * planes.codedHeight);
+    assert(planes.cb.size() >= static_cast<size_t>(chromaStride) * planes.codedHeight / 2);
+    assert(planes.cr.size() == planes.cb.size());
     for (int m = 0; m < mcuRows; ++m) {
         for (int n = 0; n < mcuColumns; ++n) {
             const int ahead = m * mcuColumns + n + kPrefetchMcus;
@@ -101,26 +107,27 @@ ScanEnd DecodeScan(ExactEntropy& source, FramePlanes& planes, const BlockMultipl
     return DecodeMcus(source, planes, multipliers, rowDone);
 }
 
-// 0 when an EOI can follow the scan: among the bytes after it, the first
-// 0xD9 must not come before the first 0xFF.
-int CheckEndOfImage(std::span<const uint8_t> data, size_t from) {
+// Complete when an EOI can follow the scan: among the bytes after it, the
+// first 0xD9 must not come before the first 0xFF.
+DecodeStatus CheckEndOfImage(std::span<const uint8_t> data, size_t from) {
     int firstFF = -1;
     int firstD9 = -1;
     for (size_t i = from; i < data.size() && i - from < kEndCheckBytes; ++i) {
         if (data[i] == 0xFF && firstFF < 0) firstFF = static_cast<int>(i - from);
         if (data[i] == 0xD9 && firstD9 < 0) firstD9 = static_cast<int>(i - from);
     }
-    if (firstD9 < 0) return -4;
-    return firstD9 < firstFF ? -5 : 0;
+    if (firstD9 < 0) return DecodeStatus::kNoEndOfImage;
+    return firstD9 < firstFF ? DecodeStatus::kEndOfImageTooEarly : DecodeStatus::kComplete;
 }
 
 }  // namespace
 
-int JpegDecoder::DecodeJpegFrame(std::span<const uint8_t> data, Picture& picture, int* intervalMs, uint32_t* clockLow) {
+DecodeResult JpegDecoder::DecodeJpegFrame(std::span<const uint8_t> data, Picture& picture, int* intervalMs,
+                                          uint32_t* clockLow) {
     scanComplete = false;
     uint64_t clock = 0;
     const int offset = ParseJpegHeaders(data, kMarkerWalkLimit, &frameHeader, &scanHeader, &clock, nullptr);
-    if (offset <= 0) return -1;
+    if (offset <= 0) return {DecodeStatus::kNoScan};
 
     const uint32_t low = static_cast<uint32_t>(clock);
     if (intervalMs) *intervalMs = static_cast<int32_t>((low - static_cast<uint32_t>(previousClock)) * 10u);
@@ -146,9 +153,9 @@ int JpegDecoder::DecodeJpegFrame(std::span<const uint8_t> data, Picture& picture
     convertUpTo(height_);
     scanComplete = end == ScanEnd::kComplete;
 
-    if (end == ScanEnd::kError) return g_nScanBytes;
-    if (bCheckSpuriousEOI) return CheckEndOfImage(data, static_cast<size_t>(offset) + g_nScanBytes);
-    return 0;
+    if (end == ScanEnd::kError) return {DecodeStatus::kScanStopped, g_nScanBytes};
+    if (bCheckSpuriousEOI) return {CheckEndOfImage(data, static_cast<size_t>(offset) + g_nScanBytes)};
+    return {DecodeStatus::kComplete};
 }
 
 }  // namespace vn::jpeg

@@ -2,6 +2,7 @@
 // the store of a block's samples into a plane.
 #pragma once
 
+#include <cassert>
 #include <cstdint>
 
 #include "decode/entropy.h"
@@ -96,6 +97,7 @@ VN_VECTOR_INLINE I32x8 FinishSamples(U32x8 v, bool luma) {
 // variant of the scan loops that call it.
 VN_VECTOR_INLINE void StoreBlock(const CoefficientBlock& block, const BlockMultipliers& multipliers, int32_t* dst,
                                  int stride, bool luma) {
+    assert(dst != nullptr && stride >= 8);
     if (!block.acPresent) {
         // Every sample of a DC-only block is DC >> 10, truncations included.
         const uint32_t dc = static_cast<uint32_t>(block.coef[0]) * static_cast<uint32_t>(multipliers.value[0]);

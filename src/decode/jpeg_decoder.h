@@ -56,6 +56,31 @@ struct FramePlanes {
 // Maximum length handed to the marker walk by every caller.
 constexpr int kMarkerWalkLimit = 128000;
 
+// How a frame's decode ended, with the number that reports it.
+enum class DecodeStatus : int {
+    kComplete = 0,
+    kNoScan = -1,              // the marker walk reached no SOS; the picture is untouched
+    kScanStopped = 1,          // the entropy data stopped on an error; reported as the bytes scanned
+    kNoEndOfImage = -4,        // end-of-image check: no 0xD9 after the scan
+    kEndOfImageTooEarly = -5,  // end-of-image check: a 0xD9 before the first 0xFF after the scan
+};
+
+// What DecodeJpegFrame reports.
+struct DecodeResult {
+    DecodeStatus status = DecodeStatus::kComplete;
+    int scanBytes = 0;  // with kScanStopped: the bytes scanned up to the error
+
+    bool complete() const { return status == DecodeStatus::kComplete; }
+    // The result as a number: the status's, or the bytes scanned when the scan stopped.
+    int code() const { return status == DecodeStatus::kScanStopped ? scanBytes : static_cast<int>(status); }
+};
+
+// What DecodeJpegDcImage reports.
+enum class DcImageStatus : int {
+    kDecoded = 0,  // a decoding error only ends the decode early
+    kNoScan = -1,  // the marker walk reached no SOS; nothing is stored
+};
+
 class JpegDecoder {
 public:
     JpegDecoder();
@@ -80,19 +105,17 @@ public:
                          uint64_t* clockOut, int* eventPos);
 
     // Decodes one frame into the planes and converts them into the picture
-    // (width x height of the planes' recording). Returns -1 when no SOS was
-    // reached (picture untouched), 0 on success, the scanned byte count when
-    // the entropy data stopped on an error, -4 or -5 when the end-of-image
-    // check fails. intervalMs receives (clock low word - previous) x 10,
-    // clockLow the clock's low word.
-    int DecodeJpegFrame(std::span<const uint8_t> data, Picture& picture, int* intervalMs, uint32_t* clockLow);
+    // (width x height of the planes' recording); the picture is rewritten
+    // unless no SOS was reached. The end-of-image check runs only when
+    // bCheckSpuriousEOI is on. intervalMs receives (clock low word -
+    // previous) x 10, clockLow the clock's low word.
+    DecodeResult DecodeJpegFrame(std::span<const uint8_t> data, Picture& picture, int* intervalMs, uint32_t* clockLow);
 
     // DC-only decode: one value per 8 x 8 block. Luma is clamp(Q0 x DC / 8 + 128),
     // chroma (one per MCU, stride ceil(blocksWide / 2)) is Q1 x DC / 8, signed.
     // Blocks outside the blocksWide x blocksHigh grid are not stored.
-    // Returns -1 when the marker walk failed, else 0.
-    int DecodeJpegDcImage(std::span<const uint8_t> data, int32_t* luma, int32_t* cb, int32_t* cr, int blocksWide,
-                          int blocksHigh);
+    DcImageStatus DecodeJpegDcImage(std::span<const uint8_t> data, int32_t* luma, int32_t* cb, int32_t* cr,
+                                    int blocksWide, int blocksHigh);
 
     void ConvertPlanesToPicture(Picture& picture, int width, int height) const;
     void ConvertDcImageToRgb(uint8_t* buffer, const int32_t* luma, const int32_t* cb, const int32_t* cr, int width,

@@ -51,8 +51,9 @@ int64_t MovieFile::OpenStream(const std::string& path) {
     return length;
 }
 
-int MovieFile::ReadNextPicture(Picture* picture, int* audioLength, bool honourSkip, bool deliverAudio, int* quantiser) {
-    if (!isOpen()) return -1;
+std::optional<int> MovieFile::ReadNextPicture(Picture* picture, int* audioLength, bool honourSkip, bool deliverAudio,
+                                              int* quantiser) {
+    if (!isOpen()) return std::nullopt;
     int64_t code = window_.FindNextStartCode();
     while (code == mpeg4::kUserDataCode) {
         const uint64_t chunkStart = window_.position();
@@ -68,12 +69,12 @@ int MovieFile::ReadNextPicture(Picture* picture, int* audioLength, bool honourSk
 
     const uint64_t vopStart = window_.position();
     decoder_.SwapPictures();
-    const int result = decoder_.DecodeVop(window_);
+    const std::optional<int> end = decoder_.DecodeVop(window_);
     if (quantiser) *quantiser = decoder_.runningQuantiser();
-    if (result < 0) return FailRead(vopStart);
+    if (!end) return FailRead(vopStart);
     // A VOP ending inside the first unit (result 0) decoded all the same.
     if (picture) decoder_.ConvertForDisplay(*picture);
-    return result;
+    return end;
 }
 
 bool MovieFile::ReadUserDataChunk(int* audioLength, bool honourSkip, bool deliverAudio) {
@@ -100,9 +101,9 @@ bool MovieFile::DeliverAudio(uint32_t length) {
     return window_.Skip(length);
 }
 
-int MovieFile::FailRead(uint64_t failedAt) {
+std::optional<int> MovieFile::FailRead(uint64_t failedAt) {
     SkipToNextStartCode(failedAt);
-    return -1;
+    return std::nullopt;
 }
 
 // After a failure the reader may stand anywhere inside the damaged element,

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,20 +33,21 @@ public:
     int64_t OpenStream(const std::string& path);
 
     // Reads user-data chunks, a group-of-VOP header and the next VOP.
-    // Returns the position after the VOP, or -1 (no VOP where one should be,
-    // a damaged VOP, the end of the file); after a failure the next read
+    // Returns the position after the VOP, or nothing (no VOP where one should
+    // be, a damaged VOP, the end of the file); after a failure the next read
     // starts from the next start code. audioLength receives the audio byte
     // count (L - S) of the last audio chunk met (untouched when there was none),
     // quantiser the running quantiser after the VOP; picture, when given,
     // the decoded picture. Each output may be null.
-    int ReadNextPicture(Picture* picture, int* audioLength, bool honourSkip, bool deliverAudio, int* quantiser);
+    std::optional<int> ReadNextPicture(Picture* picture, int* audioLength, bool honourSkip, bool deliverAudio,
+                                       int* quantiser);
 
     // Looks from position x unitsPerStep units for an intra VOP, forwards
     // (direction >= 0) or backwards, and stands on it (or on the clock record
     // right before it). Returns its offset in steps; 0 when the search ran
-    // off the file; -1 when the target lies beyond the end of the file, the
-    // step is not positive or a window cannot be mapped.
-    int Seek(int64_t position, int unitsPerStep, int direction);
+    // off the file; nothing when the target lies beyond the end of the file,
+    // the step is not positive or a window cannot be mapped.
+    std::optional<int> Seek(int64_t position, int unitsPerStep, int direction);
     // Byte offset that the last seek stood on, or -1 when it found nothing.
     int64_t seekOffset() const { return seekOffset_; }
 
@@ -71,7 +73,7 @@ private:
     // Maps the window holding offset unless it is the current one and puts
     // the reader, byte-aligned, on offset; false when the mapping fails.
     bool StandAt(uint64_t offset);
-    int FailRead(uint64_t failedAt);
+    std::optional<int> FailRead(uint64_t failedAt);
 
     mpeg4::StreamWindow window_;
     mpeg4::Mpeg4Decoder decoder_;

@@ -22,18 +22,18 @@ constexpr int kClockRecordLength = 14;
 
 }  // namespace
 
-int MovieFile::Seek(int64_t position, int unitsPerStep, int direction) {
+std::optional<int> MovieFile::Seek(int64_t position, int unitsPerStep, int direction) {
     seekOffset_ = -1;
-    if (!isOpen() || unitsPerStep < 1) return -1;
+    if (!isOpen() || unitsPerStep < 1) return std::nullopt;
     position = std::max<int64_t>(position, 0);
     const uint64_t stepBytes = uint64_t{static_cast<uint32_t>(unitsPerStep)} * mpeg4::kPositionUnit;
     const uint64_t fileSize = window_.fileSize();
     // Compared before multiplying, so that no position can overflow the target.
-    if (static_cast<uint64_t>(position) > fileSize / stepBytes) return -1;
+    if (static_cast<uint64_t>(position) > fileSize / stepBytes) return std::nullopt;
     const uint64_t target = static_cast<uint64_t>(position) * stepBytes;
-    if (target >= fileSize) return -1;
+    if (target >= fileSize) return std::nullopt;
 
-    if (!StandAt(target & ~uint64_t{3})) return -1;
+    if (!StandAt(target & ~uint64_t{3})) return std::nullopt;
 
     uint8_t head[sizeof(kClockRecordHead)];
     for (;;) {

@@ -66,20 +66,20 @@ void Mpeg4Decoder::ResetPrediction() {
     for (auto& row : dcChromaAbove_) row.assign(mbColumns_ + 1, kNoDc);
 }
 
-int Mpeg4Decoder::DecodeVop(StreamWindow& stream) {
-    if (!ParseVopHeader(stream)) return -1;
+std::optional<int> Mpeg4Decoder::DecodeVop(StreamWindow& stream) {
+    if (!ParseVopHeader(stream)) return std::nullopt;
     // B-VOPs are outside the subset; a P-VOP needs an f_code of 1 to 7.
-    if (vopCodingType_ > 1 || (vopCodingType_ == 1 && fcodeForward_ == 0)) return -1;
+    if (vopCodingType_ > 1 || (vopCodingType_ == 1 && fcodeForward_ == 0)) return std::nullopt;
     // The picture buffers must be the stream's, whole macroblocks.
     if (codedWidth_ == 0 || codedWidth_ != 16 * mbColumns_ || codedHeight_ != 16 * mbRows_) {
-        return -1;
+        return std::nullopt;
     }
     ResetPrediction();
     for (int row = 0; row < mbRows_; ++row) {
         dcLumaLeft_[0] = dcLumaLeft_[1] = kNoDc;
         dcChromaLeft_[0] = dcChromaLeft_[1] = kNoDc;
         for (int column = 0; column < mbColumns_; ++column) {
-            if (!DecodeMacroblock(stream, row, column)) return -1;
+            if (!DecodeMacroblock(stream, row, column)) return std::nullopt;
         }
     }
     stream.ByteAlign();

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "common/picture.h"
@@ -47,9 +48,9 @@ public:
 
     // Decodes the VOP at the reader's position into the current picture.
     // Returns the offset of the first byte after the VOP (its stuffing
-    // included) in 1024-byte units, or -1 on any failure: a failed read or
-    // check, vop_coded 0, a B-VOP, a four-vector macroblock, no buffers.
-    int DecodeVop(StreamWindow& stream);
+    // included) in 1024-byte units, or nothing on any failure: a failed read
+    // or check, vop_coded 0, a B-VOP, a four-vector macroblock, no buffers.
+    std::optional<int> DecodeVop(StreamWindow& stream);
 
     // Running quantiser after the last VOP (DQUANT included).
     int runningQuantiser() const { return runningQuantiser_; }

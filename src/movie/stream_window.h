@@ -7,6 +7,7 @@
 #pragma once
 
 #include <bit>
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -75,7 +76,11 @@ public:
             if (used_ > kFreshBits - 32) Fill(position());
             return static_cast<uint32_t>((cache_ << used_) >> 32);
         }
-        void Skip(int n) { used_ += n; }
+        // At most the 32 bits shown last.
+        void Skip(int n) {
+            assert(n >= 0 && used_ + n <= kFreshBits);
+            used_ += n;
+        }
 
     private:
         friend class StreamWindow;

@@ -194,4 +194,28 @@ void ControlState::EndExport() {
     exporting = false;
 }
 
+void ControlState::PrepareSearch() { seekArea = SeekArea::ProgressBar; }
+
+void ControlState::DisablePlayForSearch() {
+    Enable({sbStop, sbPause, sbBackward, sbPrevious, sbNext, sbForward, sbNextEvent, sbPrevEvent}, false);
+}
+
+void ControlState::StartMotionSearch(int direction) {
+    DisablePlayForSearch();
+    Enable({sbStopSearch}, true);
+    Enable({sbSearchForward, sbSearchBackward}, false);
+    ShowSearchLabel(direction > 0 ? SearchLabel::Forward : SearchLabel::Backward);
+}
+
+void ControlState::EndSearchWithoutFile() {
+    Enable({sbStopSearch}, false);
+    ShowSearchLabel(SearchLabel::Inactive);
+}
+
+void ControlState::StartEventSearch(int direction) {
+    PrepareSearch();
+    DisablePlayForSearch();
+    if (direction < 0) Enable({sbStop}, true);
+}
+
 }  // namespace vn::player

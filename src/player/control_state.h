@@ -124,6 +124,9 @@ struct Captions {
     std::string lblElapsedTimeTitle;
 };
 
+// The search status labels, numbered as ShowSearchLabel numbers them.
+enum class SearchLabel : int { Inactive = 0, Forward = 1, Backward = 2, Found = 3 };
+
 struct ControlState {
     // As the window is designed: no play or search button enabled, no bar
     // under the picture, the Options menu's entries but "Deblock".
@@ -158,6 +161,18 @@ struct ControlState {
     // runs meanwhile. EndExport gives back what was enabled before.
     void BeginExport();
     void EndExport();
+    // Every search first shows the progress bar under the picture, where
+    // the scan's progress shows.
+    void PrepareSearch();
+    // A motion search (direction +1 or -1) with a usable threshold: the
+    // play controls wait, only Stop Search stays open.
+    void StartMotionSearch(int direction);
+    // Next Event (+1) and Prev Event (-1); after a Prev Event "Stop" stays
+    // usable.
+    void StartEventSearch(int direction);
+    void ShowSearchLabel(SearchLabel label) { searchLabel = static_cast<int>(label); }
+    // An entry that could not be opened ended a motion search: none runs.
+    void EndSearchWithoutFile();
 
     std::bitset<kControlCount> enabled;
     std::bitset<kControlCount> shown;
@@ -183,6 +198,8 @@ private:
     static size_t Index(Control control) { return static_cast<size_t>(control); }
     void EnableBackward(bool enable);
     void EnableForward(bool enable);
+    // The second step of a search's preparation.
+    void DisablePlayForSearch();
     // Saving and exporting the frames of the open AVI recording.
     void EnableTakingOut(bool enable);
 

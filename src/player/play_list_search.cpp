@@ -1,8 +1,17 @@
 #include "player/play_list_search.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+
 #include "player/player_state.h"
 
 namespace vn::player {
+
+int ReadMotionThreshold(const std::string& text) {
+    const long value = std::strtol(text.c_str(), nullptr, 10);
+    return static_cast<int>(std::clamp<long>(value, INT_MIN, INT_MAX));
+}
 
 int PlayListSearch::Run(const std::function<int(avi::FrameScanner&)>& loop) {
     const int64_t before = recording_.scanner.counts.frames;

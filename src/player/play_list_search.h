@@ -7,14 +7,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
+#include "player/control_state.h"
 #include "player/play_list.h"
 #include "recording/recording.h"
 
 namespace vn::player {
-
-// The search status labels, numbered as ShowSearchLabel numbers them.
-enum class SearchLabel : int { Inactive = 0, Forward = 1, Backward = 2, Found = 3 };
 
 // Where a search ended.
 struct SearchEnd {
@@ -24,6 +23,11 @@ struct SearchEnd {
     bool found = false;  // a frame found, or the one a stop was noticed at: "Found"
     int64_t framesScanned = 0;
 };
+
+// The threshold field's text as the motion search reads it: the leading
+// decimal number after an optional sign; 0 when the text does not begin
+// with one (which refuses the search).
+int ReadMotionThreshold(const std::string& text);
 
 class PlayListSearch {
 public:

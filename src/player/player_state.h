@@ -37,6 +37,10 @@ struct PlayerState {
     bool g_bSeekLock = false;     // programmatic seek-bar moves are not seeks
     bool g_bSeekFocused = false;  // the seek bar holds the input focus
     bool g_bLoading = false;      // a file or the settings are being loaded
+    // A motion search runs, or was stopped by opening another entry, which
+    // then goes on searching in g_nSearchDirection (+1, -1; 0 stopped).
+    bool g_bSearching = false;
+    int g_nSearchDirection = 0;
 
     // Recomputes frames per tick and the timer interval from the rate
     // (nFrmRate, frames per second, kept with the preferences) and the last

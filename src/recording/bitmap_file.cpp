@@ -21,10 +21,10 @@ void Put32(std::vector<uint8_t>& out, uint32_t v) {
 
 }  // namespace
 
-int WriteBitmapFile(const std::string& path, const Picture& picture, std::string* reason) {
+bool WriteBitmapFile(const std::string& path, const Picture& picture, std::string* reason) {
     if (picture.empty()) {
         if (reason) *reason = "no picture";
-        return -1;
+        return false;
     }
     const uint32_t imageSize = static_cast<uint32_t>(picture.stride()) * picture.height();
     std::vector<uint8_t> header;
@@ -51,9 +51,9 @@ int WriteBitmapFile(const std::string& path, const Picture& picture, std::string
     for (int row = picture.height() - 1; ok && row >= 0; --row) {
         ok = file.Write(std::span(picture.Row(row), static_cast<size_t>(picture.stride())));
     }
-    if (ok && file.Commit()) return 0;
+    if (ok && file.Commit()) return true;
     if (reason) *reason = file.ErrorText();
-    return -1;
+    return false;
 }
 
 }  // namespace vn::avi

@@ -8,8 +8,8 @@
 
 namespace vn::avi {
 
-// 0 on success, -1 when the picture is empty or the file cannot be written
-// (then nothing is left of it, and reason, when given, says why).
-int WriteBitmapFile(const std::string& path, const Picture& picture, std::string* reason = nullptr);
+// False when the picture is empty or the file cannot be written (then
+// nothing is left of it, and reason, when given, says why).
+bool WriteBitmapFile(const std::string& path, const Picture& picture, std::string* reason = nullptr);
 
 }  // namespace vn::avi

@@ -14,7 +14,7 @@ DcImage::DcImage(int width, int height)
       cb(static_cast<size_t>((blocksWide + 1) / 2) * ((blocksHigh + 1) / 2)),
       cr(cb.size()) {}
 
-int DcImage::Decode(jpeg::JpegDecoder& decoder, std::span<const uint8_t> bytes) {
+jpeg::DcImageStatus DcImage::Decode(jpeg::JpegDecoder& decoder, std::span<const uint8_t> bytes) {
     return decoder.DecodeJpegDcImage(bytes, luma.data(), cb.data(), cr.data(), blocksWide, blocksHigh);
 }
 
@@ -45,8 +45,8 @@ int64_t MotionComparer::Compare(DcFrame& frame, int threshold) {
 bool DecodeDcFrame(Recording& recording, jpeg::JpegDecoder& decoder, int frame, std::span<uint8_t> fetchBuffer,
                    DcImage& image) {
     uint32_t length = 0;
-    if (recording.ReadFrame(frame, fetchBuffer, nullptr, &length) != 0) return false;
-    if (image.Decode(decoder, fetchBuffer.first(length)) != 0) return false;
+    if (recording.ReadFrame(frame, fetchBuffer, nullptr, &length) != FrameRead::kOk) return false;
+    if (image.Decode(decoder, fetchBuffer.first(length)) != jpeg::DcImageStatus::kDecoded) return false;
     return decoder.scanComplete && decoder.WalkDefinedScanTables();
 }
 

@@ -20,7 +20,7 @@ struct DcImage {
     DcImage(int width, int height);
 
     // DC-decodes the frame's bytes; DecodeJpegDcImage's result.
-    int Decode(jpeg::JpegDecoder& decoder, std::span<const uint8_t> bytes);
+    jpeg::DcImageStatus Decode(jpeg::JpegDecoder& decoder, std::span<const uint8_t> bytes);
     // One pixel per block into `picture`, which must be blocksWide x blocksHigh.
     void ConvertToPicture(const jpeg::JpegDecoder& decoder, Picture& picture) const;
     // Blocks whose luma differs from `previous`'s by more than threshold.

@@ -13,7 +13,7 @@ constexpr size_t kEntriesPerRead = 4096;
 
 }  // namespace
 
-int Recording::ReadFrameIndex() {
+OpenResult Recording::ReadFrameIndex() {
     std::array<uint8_t, kEntrySize * kEntriesPerRead> block;
     const size_t frames = frameIndex.size();
     for (size_t first = 0; first < frames; first += kEntriesPerRead) {
@@ -23,51 +23,53 @@ int Recording::ReadFrameIndex() {
         const uint64_t at = idx1Pos + first * kEntrySize;
         const size_t available =
             at < fileSize ? static_cast<size_t>(std::min<uint64_t>(bytes.size(), fileSize - at)) : 0;
-        if (!file_.ReadAt(at, bytes.first(available))) return -1;
+        if (!file_.ReadAt(at, bytes.first(available))) return OpenResult::kUnusable;
         for (size_t i = 0; i < count; ++i) {
-            if ((i + 1) * kEntrySize > available) return -1;
+            if ((i + 1) * kEntrySize > available) return OpenResult::kUnusable;
             const uint8_t* entry = bytes.data() + i * kEntrySize;
-            if (!IsFrameTag(LittleEndian32(entry))) return -1;
+            if (!IsFrameTag(LittleEndian32(entry))) return OpenResult::kUnusable;
             // An index after the RIFF chunk counts from the "movi" list.
             frameIndex[first + i] = FrameIndexEntry{LittleEndian32(entry + 8) + moviPos, LittleEndian32(entry + 12)};
         }
     }
-    return 0;
+    return OpenResult::kOpened;
 }
 
-int Recording::GetFrameEntry(int frame, uint32_t* offset, uint32_t* length) const {
-    if (frame < 0 || frame >= header.frames || static_cast<size_t>(frame) >= frameIndex.size()) return -2;
+FrameRead Recording::GetFrameEntry(int frame, uint32_t* offset, uint32_t* length) const {
+    if (frame < 0 || frame >= header.frames || static_cast<size_t>(frame) >= frameIndex.size()) {
+        return FrameRead::kNoSuchFrame;
+    }
     if (offset) *offset = frameIndex[frame].offset;
     if (length) *length = frameIndex[frame].length;
-    return 0;
+    return FrameRead::kOk;
 }
 
-int Recording::LocateFrame(int frame, size_t capacity, FrameIndexEntry& entry) const {
-    if (GetFrameEntry(frame, &entry.offset, &entry.length) != 0) return -2;
+FrameRead Recording::LocateFrame(int frame, size_t capacity, FrameIndexEntry& entry) const {
+    if (GetFrameEntry(frame, &entry.offset, &entry.length) != FrameRead::kOk) return FrameRead::kNoSuchFrame;
     // Nothing is written past the destination.
-    if (entry.length > capacity || !FrameFits(entry)) return -3;
-    if (!IsFrameTag(file_.TagAt(entry.offset))) return -3;
-    return 0;
+    if (entry.length > capacity || !FrameFits(entry)) return FrameRead::kNotAFrame;
+    if (!IsFrameTag(file_.TagAt(entry.offset))) return FrameRead::kNotAFrame;
+    return FrameRead::kOk;
 }
 
-int Recording::ReadFrame(int frame, std::span<uint8_t> dest, uint32_t* offset, uint32_t* length) {
+FrameRead Recording::ReadFrame(int frame, std::span<uint8_t> dest, uint32_t* offset, uint32_t* length) {
     if (dest.empty()) dest = frameBuffer;
     FrameIndexEntry entry;
-    const int located = LocateFrame(frame, dest.size(), entry);
-    if (located != -2) {
+    const FrameRead located = LocateFrame(frame, dest.size(), entry);
+    if (located != FrameRead::kNoSuchFrame) {
         if (offset) *offset = entry.offset;
         if (length) *length = entry.length;
     }
-    if (located != 0) return located;
+    if (located != FrameRead::kOk) return located;
     // The last frame length describes what the frame buffer holds.
     const bool intoFrameBuffer = dest.data() == frameBuffer.data();
     if (!file_.ReadAt(uint64_t{entry.offset} + 8, dest.first(entry.length))) {
         // The destination now holds neither the old frame nor the new one.
         if (intoFrameBuffer) lastFrameLength = 0;
-        return -3;
+        return FrameRead::kNotAFrame;
     }
     if (intoFrameBuffer) lastFrameLength = entry.length;
-    return 0;
+    return FrameRead::kOk;
 }
 
 bool Recording::FrameFits(const FrameIndexEntry& entry) const {
@@ -76,15 +78,15 @@ bool Recording::FrameFits(const FrameIndexEntry& entry) const {
 
 bool Recording::ReadFileBytes(uint64_t offset, std::span<uint8_t> dest) const { return file_.ReadAt(offset, dest); }
 
-int Recording::ReadFrameHead(int frame, std::span<uint8_t> dest, uint32_t* fetched, uint32_t* length) {
+FrameRead Recording::ReadFrameHead(int frame, std::span<uint8_t> dest, uint32_t* fetched, uint32_t* length) {
     FrameIndexEntry entry;
-    const int located = LocateFrame(frame, frameBuffer.size(), entry);
-    if (located != 0) return located;
+    const FrameRead located = LocateFrame(frame, frameBuffer.size(), entry);
+    if (located != FrameRead::kOk) return located;
     const uint32_t count = std::min<uint32_t>(entry.length, static_cast<uint32_t>(dest.size()));
-    if (!file_.ReadAt(uint64_t{entry.offset} + 8, dest.first(count))) return -3;
+    if (!file_.ReadAt(uint64_t{entry.offset} + 8, dest.first(count))) return FrameRead::kNotAFrame;
     *fetched = count;
     *length = entry.length;
-    return 0;
+    return FrameRead::kOk;
 }
 
 std::span<const uint8_t> Recording::LastFrameBytes() const {

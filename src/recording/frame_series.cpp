@@ -25,7 +25,7 @@ int FrameSeries::ReadGroup(bool alone) {
     int k = taken_ + 1;
     for (; !alone && k < count_; ++k) {
         FrameIndexEntry next;
-        if (recording_.GetFrameEntry(FrameAt(k), &next.offset, &next.length) != 0) break;
+        if (recording_.GetFrameEntry(FrameAt(k), &next.offset, &next.length) != FrameRead::kOk) break;
         if (!recording_.FrameFits(next) || next.offset < end || next.offset - end > kGapBytes) break;
         if (ChunkEnd(next) - groupStart_ > kReadBytes) break;
         end = ChunkEnd(next);
@@ -50,7 +50,7 @@ std::span<SeriesFrame> FrameSeries::NextGroup() {
     group_.clear();
     if (done()) return group_;
     FrameIndexEntry entry;
-    if (recording_.GetFrameEntry(FrameAt(taken_), &entry.offset, &entry.length) != 0) {
+    if (recording_.GetFrameEntry(FrameAt(taken_), &entry.offset, &entry.length) != FrameRead::kOk) {
         return Failed(FrameAt(taken_), kNoSuchFrame);
     }
     const int end = recording_.FrameFits(entry) ? ReadGroup(false) : 0;

@@ -9,16 +9,16 @@ ShownFrame FrameShow::Show(int frame, Picture& picture) {
     shown.frame = frame;
     shown.readResult = recording_.ReadFrame(frame, {}, &shown.offset, &shown.length);
     shown.readDone = std::chrono::steady_clock::now();
-    if (shown.readResult == 0) {
+    if (shown.readResult == FrameRead::kOk) {
         uint32_t clockLow = 0;
         shown.decodeResult =
             recording_.DecodeCurrentFrame(recording_.LastFrameBytes(), picture, &shown.frmIntMs, &clockLow);
         // A frame without a scan never reaches the interval.
-        shown.frmIntKnown = shown.decodeResult != -1;
-        shown.presented = shown.decodeResult == 0;
+        shown.frmIntKnown = shown.decodeResult.status != jpeg::DecodeStatus::kNoScan;
+        shown.presented = shown.decodeResult.complete();
     }
     shown.decodeDone = std::chrono::steady_clock::now();
-    const uint64_t clock = shown.readResult == 0 ? recording_.decoder().camera.FrameClock : 0;
+    const uint64_t clock = shown.readResult == FrameRead::kOk ? recording_.decoder().camera.FrameClock : 0;
     shown.elapsedSecs = elapsed.ShowFrame(frame, shown.frmIntKnown ? shown.frmIntMs : 0, clock);
     shown.elapsedText =
         recording_.hasEvents ? EventNumberText(recording_.EventList, frame) : FormatElapsed(shown.elapsedSecs);

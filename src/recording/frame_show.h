@@ -18,10 +18,10 @@ struct ShownFrame {
     int frame = 0;
     uint32_t offset = 0;
     uint32_t length = 0;
-    int readResult = 0;
-    int decodeResult = 0;    // meaningful when the read succeeded
-    bool presented = false;  // read and decoded without error: the picture is shown
-    int frmIntMs = 0;        // interval to the previous frame ("FrmInt"), when decoded
+    FrameRead readResult = FrameRead::kOk;
+    jpeg::DecodeResult decodeResult;  // meaningful when the read succeeded
+    bool presented = false;           // read and decoded without error: the picture is shown
+    int frmIntMs = 0;                 // interval to the previous frame ("FrmInt"), when decoded
     bool frmIntKnown = false;
     int64_t elapsedSecs = 0;
     std::string elapsedText;  // FormatElapsed, or "k of n" for event recordings

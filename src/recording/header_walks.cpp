@@ -33,7 +33,7 @@ bool FrameScanner::WalkCounted(int frame) {
 bool FrameScanner::WalkFrameHeaders(int frame) {
     if (head_.size() != kHeadBytes) head_.assign(kHeadBytes, 0);
     uint32_t fetched = 0, length = 0;
-    if (recording_.ReadFrameHead(frame, head_, &fetched, &length) != 0) return false;
+    if (recording_.ReadFrameHead(frame, head_, &fetched, &length) != FrameRead::kOk) return false;
     jpeg::JpegDecoder& decoder = recording_.decoder();
     const auto limit = static_cast<uint32_t>(jpeg::kMarkerWalkLimit);
     if (fetched >= std::min(length, limit)) {
@@ -48,7 +48,7 @@ bool FrameScanner::WalkFrameHeaders(int frame) {
         return true;
     }
     decoder.camera = before;
-    if (recording_.ReadFrame(frame) != 0) return false;
+    if (recording_.ReadFrame(frame) != FrameRead::kOk) return false;
     decoder.ParseJpegHeaders(recording_.LastFrameBytes(), jpeg::kMarkerWalkLimit, nullptr, nullptr, nullptr, nullptr);
     return true;
 }

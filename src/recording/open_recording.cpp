@@ -31,13 +31,13 @@ void Release(std::vector<T>& buffer) {
 
 }  // namespace
 
-int Recording::Refuse(const char* reason) {
+OpenResult Recording::Refuse(const char* reason) {
     openFailure = reason;
     CloseRecording();
-    return -1;
+    return OpenResult::kUnusable;
 }
 
-int Recording::ReadHeaderValues() {
+OpenResult Recording::ReadHeaderValues() {
     header.frames = static_cast<int32_t>(file_.U32At(48));
     const int32_t scale = static_cast<int32_t>(file_.U32At(128));
     header.interval = scale == kOneDayScale ? kSecondsPerDay : scale;
@@ -47,12 +47,12 @@ int Recording::ReadHeaderValues() {
     header.height = static_cast<int32_t>(file_.U32At(68));
     if (file_.TagAt(0) != FourCC("RIFF") || file_.TagAt(8) != FourCC("AVI ")) return Refuse("not a RIFF AVI file");
     riffSize_ = file_.U32At(4);
-    return 0;
+    return OpenResult::kOpened;
 }
 
 // Header values are the file's word; none may size a buffer or a read
 // beyond what the file could hold.
-int Recording::CheckHeaderValues() {
+OpenResult Recording::CheckHeaderValues() {
     if (header.frames <= 0) return Refuse("no frames");
     if (header.width <= 0 || header.height <= 0 || header.width > kMaxSide || header.height > kMaxSide) {
         return Refuse("unusable picture size");
@@ -60,12 +60,13 @@ int Recording::CheckHeaderValues() {
     if (uint64_t{static_cast<uint32_t>(header.frames)} * 16 > fileSize) {
         return Refuse("frame count does not fit the file");
     }
-    return 0;
+    return OpenResult::kOpened;
 }
 
-int Recording::AllocateBuffers() {
-    // One step up for each buffer obtained; the decoder's planes are three.
-    int result = -5;
+OpenResult Recording::AllocateBuffers() {
+    // One step up from kNoBuffers for each buffer obtained; the decoder's
+    // planes are three.
+    int result = static_cast<int>(OpenResult::kNoBuffers);
     const size_t width = static_cast<size_t>(header.width);
     const size_t height = static_cast<size_t>(header.height);
     if (AllocateZeroed(frameBuffer, width * height * 3)) result += 1;
@@ -75,13 +76,13 @@ int Recording::AllocateBuffers() {
         CloseRecording();
         openFailure = "not enough memory";
     }
-    return result;
+    return static_cast<OpenResult>(result);
 }
 
 void Recording::ExamineFrameZero() {
     // Frame 0's clock becomes the previous clock, so that the first frame
     // shown measures its interval from it.
-    const bool fetched = ReadFrame(0) == 0;
+    const bool fetched = ReadFrame(0) == FrameRead::kOk;
     const auto bytes = fetched ? LastFrameBytes() : std::span<const uint8_t>();
     decoder_.ParseJpegHeaders(bytes, jpeg::kMarkerWalkLimit, nullptr, nullptr, &decoder_.previousClock, nullptr);
     hasClock = decoder_.previousClock != 0;
@@ -94,7 +95,7 @@ void Recording::ExamineFrameZero() {
     }
 }
 
-int Recording::OpenRecording(const std::string& path) {
+OpenResult Recording::OpenRecording(const std::string& path) {
     CloseRecording();
     openFailure.clear();
     if (!file_.Open(path)) {
@@ -103,7 +104,7 @@ int Recording::OpenRecording(const std::string& path) {
     }
     file_.ModificationTime(fileTime);
     fileSize = file_.size();
-    if (ReadHeaderValues() != 0) return -1;
+    if (const OpenResult result = ReadHeaderValues(); result != OpenResult::kOpened) return result;
     idx1Pos = FindTopLevelChunk(FourCC("idx1"));
 
     movieRecord = MovieRecord{};
@@ -123,14 +124,13 @@ int Recording::OpenRecording(const std::string& path) {
 
     const auto idx1 = FallbackWalk(idx1Pos);
     if (!idx1) return Refuse("no frame index");
-    if (CheckHeaderValues() != 0) return -1;
+    if (const OpenResult result = CheckHeaderValues(); result != OpenResult::kOpened) return result;
     idx1Pos = *idx1 + 8;
     currentFrame_ = 0;
-    const int allocated = AllocateBuffers();
-    if (allocated != 0) return allocated;
+    if (const OpenResult result = AllocateBuffers(); result != OpenResult::kOpened) return result;
     decoder_.InitJpegDecoder();
-    const int result = ReadFrameIndex();
-    if (result != 0) openFailure = "bad frame index entry";
+    const OpenResult result = ReadFrameIndex();
+    if (result != OpenResult::kOpened) openFailure = "bad frame index entry";
     ExamineFrameZero();
     return result;
 }

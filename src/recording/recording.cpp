@@ -9,18 +9,18 @@ Recording::~Recording() { CloseRecording(); }
 
 bool Recording::isOpen() const { return file_.isOpen(); }
 
-int Recording::DecodeCurrentFrame(std::span<const uint8_t> bytes, Picture& picture, int* intervalMs,
-                                  uint32_t* clockLow) {
+jpeg::DecodeResult Recording::DecodeCurrentFrame(std::span<const uint8_t> bytes, Picture& picture, int* intervalMs,
+                                                 uint32_t* clockLow) {
     return decoder_.DecodeJpegFrame(bytes, picture, intervalMs, clockLow);
 }
 
-int Recording::StepFrame(int count) {
+StepResult Recording::StepFrame(int count) {
     int64_t next = int64_t{currentFrame_} + count;
     if (next < 0) next = 0;
     // Beyond the last frame the cursor stays; it is not clamped.
-    if (next > int64_t{header.frames} - 1 || next == currentFrame_) return -1;
+    if (next > int64_t{header.frames} - 1 || next == currentFrame_) return StepResult::kStayed;
     currentFrame_ = static_cast<int>(next);
-    return 0;
+    return StepResult::kMoved;
 }
 
 int Recording::SetFrame(int frame) {

@@ -64,6 +64,33 @@ struct MovieRecord {
     int timerDays() const { return bytes[50]; }
 };
 
+// What OpenRecording reports.
+enum class OpenResult : int {
+    kOpened = 0,
+    // The file cannot be opened or is no usable recording (it is closed
+    // again; openFailure says why), an index entry is bad (the recording
+    // stays open with the entries before it), or one of the five working
+    // buffers could not be allocated.
+    kUnusable = -1,
+    // So many of the five working buffers could not be allocated.
+    kTwoBuffersShort = -2,
+    kThreeBuffersShort = -3,
+    kFourBuffersShort = -4,
+    kNoBuffers = -5,
+};
+
+// What fetching a frame reports.
+enum class FrameRead : int {
+    kOk = 0,
+    kNoSuchFrame = -2,  // the number lies outside the index
+    // Not a frame chunk at the indexed offset, too long for the buffer, past
+    // the end of the file, or a failed read.
+    kNotAFrame = -3,
+};
+
+// What moving the cursor reports.
+enum class StepResult : int { kMoved = 0, kStayed = -1 };
+
 class Recording {
 public:
     explicit Recording(jpeg::JpegDecoder& decoder);
@@ -71,24 +98,20 @@ public:
     Recording(const Recording&) = delete;
     Recording& operator=(const Recording&) = delete;
 
-    // Closes any open recording first. 0; -1 when the file is no usable
-    // recording (closed again; openFailure says why) or an index entry is bad
-    // (the recording stays open with the entries before it); -1 to -5, the
-    // number of working buffers that could not be allocated.
-    int OpenRecording(const std::string& path);
+    // Closes any open recording first.
+    OpenResult OpenRecording(const std::string& path);
     void CloseRecording();
     bool isOpen() const;
 
-    int GetFrameEntry(int frame, uint32_t* offset, uint32_t* length) const;
+    // kOk or kNoSuchFrame.
+    FrameRead GetFrameEntry(int frame, uint32_t* offset, uint32_t* length) const;
     // Fetches frame's picture bytes into dest (the frame buffer when empty).
-    // 0; -2 no such frame; -3 not a frame chunk, too long for the buffer,
-    // past the end of the file, or a failed read.
-    int ReadFrame(int frame, std::span<uint8_t> dest, uint32_t* offset, uint32_t* length);
-    int ReadFrame(int frame) { return ReadFrame(frame, {}, nullptr, nullptr); }
+    FrameRead ReadFrame(int frame, std::span<uint8_t> dest, uint32_t* offset, uint32_t* length);
+    FrameRead ReadFrame(int frame) { return ReadFrame(frame, {}, nullptr, nullptr); }
     // Fetches the start of frame's picture bytes, as many as dest holds,
     // for the segments before the scan data. A frame that ReadFrame refuses
     // is refused alike. fetched receives the count read, length the frame's.
-    int ReadFrameHead(int frame, std::span<uint8_t> dest, uint32_t* fetched, uint32_t* length);
+    FrameRead ReadFrameHead(int frame, std::span<uint8_t> dest, uint32_t* fetched, uint32_t* length);
     // The bytes of the frame fetched last into the frame buffer.
     std::span<const uint8_t> LastFrameBytes() const;
     // Whether the entry's picture fits the frame buffer and its chunk lies
@@ -101,9 +124,12 @@ public:
     // 0 when no such chunk lies inside the RIFF chunk.
     uint32_t HeaderLength() const;
 
-    int DecodeCurrentFrame(std::span<const uint8_t> bytes, Picture& picture, int* intervalMs, uint32_t* clockLow);
+    jpeg::DecodeResult DecodeCurrentFrame(std::span<const uint8_t> bytes, Picture& picture, int* intervalMs,
+                                          uint32_t* clockLow);
 
-    int StepFrame(int count);
+    // Moves the cursor by count, to frame 0 at the least; a move beyond the
+    // last frame is refused.
+    StepResult StepFrame(int count);
     int SetFrame(int frame);
     int GoToEnd();
     int currentFrame() const { return currentFrame_; }
@@ -151,20 +177,20 @@ public:
     FrameScanner scanner{*this};
 
 private:
-    int ReadHeaderValues();
-    int CheckHeaderValues();
+    OpenResult ReadHeaderValues();
+    OpenResult CheckHeaderValues();
     uint32_t FindTopLevelChunk(uint32_t tag, uint32_t listType = 0) const;
     std::optional<uint32_t> FallbackWalk(uint32_t start);
     void ReadMovieRecord(uint32_t position);
     void ReadModelTagChunk(uint32_t position);
     void ApplyModelTable();
-    int AllocateBuffers();
-    int ReadFrameIndex();
-    // Index entry of a frame that can be fetched into capacity bytes; 0,
+    OpenResult AllocateBuffers();
+    OpenResult ReadFrameIndex();
+    // Index entry of a frame that can be fetched into capacity bytes; kOk,
     // else ReadFrame's result.
-    int LocateFrame(int frame, size_t capacity, FrameIndexEntry& entry) const;
+    FrameRead LocateFrame(int frame, size_t capacity, FrameIndexEntry& entry) const;
     void ExamineFrameZero();
-    int Refuse(const char* reason);
+    OpenResult Refuse(const char* reason);
     static int32_t TenFramesPerSecond(int32_t scale);
 
     jpeg::JpegDecoder& decoder_;

@@ -100,7 +100,7 @@ bool AviExport::Plan() {
     for (size_t k = 0; k < table_.size(); ++k) {
         const int frame = range_.first + static_cast<int>(k) * range_.step;
         FrameIndexEntry source;
-        if (recording_.GetFrameEntry(frame, &source.offset, &source.length) != 0) {
+        if (recording_.GetFrameEntry(frame, &source.offset, &source.length) != FrameRead::kOk) {
             summary_.failedFrame = frame;
             return Fail(ExportResult::kFrameNotRead);
         }

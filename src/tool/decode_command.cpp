@@ -59,33 +59,41 @@ int RunDecode(Arguments& args) {
     show.Reset();
     int status = 0;
     for (int i = 0; i <= last; ++i) {
-        int readResult, decodeResult;
+        avi::FrameRead read;
+        int decodeResult = 0;  // as the decode reports it
+        bool noScan = false;
         if (dcOnly) {
-            readResult = recording.ReadFrame(i);
-            decodeResult = readResult == 0 ? dc.Decode(session.decoder, recording.LastFrameBytes()) : 0;
+            read = recording.ReadFrame(i);
+            if (read == avi::FrameRead::kOk) {
+                const jpeg::DcImageStatus decoded = dc.Decode(session.decoder, recording.LastFrameBytes());
+                decodeResult = static_cast<int>(decoded);
+                noScan = decoded == jpeg::DcImageStatus::kNoScan;
+            }
             dc.ConvertToPicture(session.decoder, dcPicture);
         } else {
             const avi::ShownFrame shown = show.Show(i, picture);
-            readResult = shown.readResult;
-            decodeResult = shown.decodeResult;
+            read = shown.readResult;
+            decodeResult = shown.decodeResult.code();
+            noScan = shown.decodeResult.status == jpeg::DecodeStatus::kNoScan;
             if (embedTime && shown.presented) avi::DrawTimestamp(picture, shown.date, shown.time);
         }
-        if (readResult != 0) {
+        if (read != avi::FrameRead::kOk) {
             if (all || i == last) {
-                Complain("decode",
-                         "frame " + std::to_string(i) + " cannot be read (result " + std::to_string(readResult) + ")");
+                Complain("decode", "frame " + std::to_string(i) + " cannot be read (result " +
+                                       std::to_string(static_cast<int>(read)) + ")");
                 status = kExitUnusable;
             }
             continue;
         }
         if (!all && i != last) continue;
-        if (decodeResult == -1) {
-            Complain("decode", "frame " + std::to_string(i) + " holds no picture data (result -1)");
+        if (noScan) {
+            Complain("decode", "frame " + std::to_string(i) + " holds no picture data (result " +
+                                   std::to_string(decodeResult) + ")");
             status = kExitUnusable;
             continue;
         }
         const std::string path = all ? FramePath(*out, i) : *out;
-        if (avi::WriteBitmapFile(path, dcOnly ? dcPicture : picture) != 0) {
+        if (!avi::WriteBitmapFile(path, dcOnly ? dcPicture : picture)) {
             Complain("decode", "cannot write " + path);
             return kExitUnusable;
         }

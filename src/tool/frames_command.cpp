@@ -23,7 +23,7 @@ int RunFrames(Arguments& args) {
 
     for (int i = 0; i < recording.header.frames; ++i) {
         const avi::ShownFrame f = show.Show(i, picture);
-        const bool read = f.readResult == 0;
+        const bool read = f.readResult == avi::FrameRead::kOk;
         JsonWriter json;
         json.BeginObject();
         WriteFetch(json, f);

@@ -6,9 +6,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace vn::tool {
+
+template <typename T>
+concept ResultCode = std::is_enum_v<T>;
 
 class JsonWriter {
 public:
@@ -29,6 +33,11 @@ public:
     JsonWriter& Value(std::string_view value);
     JsonWriter& Value(const char* value) { return Value(std::string_view(value)); }
     JsonWriter& Null();
+    // Result codes are written as their numbers.
+    template <ResultCode E>
+    JsonWriter& Value(E code) {
+        return Value(static_cast<int64_t>(code));
+    }
     // A number with that many digits after the point.
     JsonWriter& Fixed(double value, int decimals);
     template <typename T>

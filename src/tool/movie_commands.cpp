@@ -73,7 +73,7 @@ std::string NumberedPath(const std::string& dir, const char* prefix, int number)
 }
 
 int WritePicture(const std::string& path, const Picture& picture) {
-    if (avi::WriteBitmapFile(path, picture) == 0) return kExitOk;
+    if (avi::WriteBitmapFile(path, picture)) return kExitOk;
     return Fail(kExitUnusable, "cannot write " + path);
 }
 
@@ -192,7 +192,7 @@ int RunMovieSeek(Arguments& args) {
         if (const int status = PrepareDirectory(*outDir)) return status;
     }
 
-    const int result = movie.Seek(position, static_cast<int>(step), static_cast<int>(direction));
+    const int result = movie.Seek(position, static_cast<int>(step), static_cast<int>(direction)).value_or(kFailedRead);
     JsonWriter json;
     json.BeginObject().Field("result", result);
     json.FieldIf("offset", movie.seekOffset() >= 0, [&](JsonWriter& j) { j.Value(movie.seekOffset()); });

@@ -6,7 +6,8 @@ MovieRead ReadMoviePicture(movie::MovieFile& movie, Picture* picture, bool honou
     constexpr int kNoAudio = -1;  // audio lengths are never negative
     MovieRead read;
     int audioLength = kNoAudio;
-    read.pos = movie.ReadNextPicture(picture, &audioLength, honourSkip, deliverAudio, &read.quant);
+    read.pos =
+        movie.ReadNextPicture(picture, &audioLength, honourSkip, deliverAudio, &read.quant).value_or(kFailedRead);
     if (audioLength != kNoAudio) read.audioLength = audioLength;
     read.type = movie.decoder().vopCodingType() == 0 ? 'I' : 'P';
     return read;

@@ -10,12 +10,15 @@
 
 namespace vn::tool {
 
+// The number that reports a failed read or seek.
+constexpr int kFailedRead = -1;
+
 struct MovieRead {
-    int pos = -1;                    // the read's result; -1 failed
+    int pos = kFailedRead;           // where the picture ends, in position units
     int quant = 0;                   // running quantiser after the VOP
     std::optional<int> audioLength;  // none when the read met no audio chunk
     char type = 'I';                 // 'I' or 'P'
-    bool ok() const { return pos >= 0; }
+    bool ok() const { return pos != kFailedRead; }
 };
 
 MovieRead ReadMoviePicture(movie::MovieFile& movie, Picture* picture, bool honourSkip, bool deliverAudio);

@@ -34,7 +34,7 @@ void WriteMovieRecord(JsonWriter& json, const avi::MovieRecord& m, bool detailed
 
 }  // namespace
 
-void WriteRecordingFacts(JsonWriter& json, const avi::Recording& r, int openResult, bool detailed) {
+void WriteRecordingFacts(JsonWriter& json, const avi::Recording& r, avi::OpenResult openResult, bool detailed) {
     const avi::RecordingHeader& h = r.header;
     json.Field("open_result", openResult);
     json.Key("header")

@@ -9,6 +9,6 @@
 namespace vn::tool {
 
 // Writes the members into the object the caller has begun.
-void WriteRecordingFacts(JsonWriter& json, const avi::Recording& recording, int openResult, bool detailed);
+void WriteRecordingFacts(JsonWriter& json, const avi::Recording& recording, avi::OpenResult openResult, bool detailed);
 
 }  // namespace vn::tool

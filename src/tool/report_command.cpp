@@ -64,7 +64,7 @@ int RunReport(Arguments& args) {
     json.Key("frames").BeginArray();
     for (int i = 0; i < recording.header.frames; ++i) {
         const avi::ShownFrame f = show.Show(i, picture);
-        const bool read = f.readResult == 0;
+        const bool read = f.readResult == avi::FrameRead::kOk;
         if (read) panel.FillMovieInfo(recording, camera);
         json.BeginObject();
         WriteFetch(json, f);

@@ -30,9 +30,9 @@ int RunSaveFrame(Arguments& args) {
         return kExitUsage;
     }
     const int index = static_cast<int>(*frame) - 1;
-    if (const int result = recording.ReadFrame(index); result != 0) {
-        Complain("save-frame",
-                 "frame " + std::to_string(*frame) + " cannot be read (result " + std::to_string(result) + ")");
+    if (const avi::FrameRead result = recording.ReadFrame(index); result != avi::FrameRead::kOk) {
+        Complain("save-frame", "frame " + std::to_string(*frame) + " cannot be read (result " +
+                                   std::to_string(static_cast<int>(result)) + ")");
         return kExitUnusable;
     }
     std::string reason;

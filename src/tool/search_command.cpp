@@ -71,7 +71,9 @@ int RunSearch(Arguments& args) {
 
     jpeg::JpegDecoder decoder;
     avi::Recording recording(decoder);
-    const auto open = [&](int entry) { return recording.OpenRecording(playList.Path(entry)) == 0; };
+    const auto open = [&](int entry) {
+        return recording.OpenRecording(playList.Path(entry)) == avi::OpenResult::kOpened;
+    };
     const auto writeEnd = [&](JsonWriter& json, int entry) {
         json.BeginObject().Field("entry", entry).Field("file", playList.Path(entry));
     };

@@ -33,10 +33,10 @@ int Session::OpenPath(const char* command, const std::string& filePath) {
         return kExitUnusable;
     }
     openResult = recording.OpenRecording(path);
-    if (openResult != 0) {
+    if (openResult != avi::OpenResult::kOpened) {
         std::string reason = recording.openFailure.empty() ? "unusable" : recording.openFailure;
-        Complain(command,
-                 path + ": not a usable recording (" + reason + ", result " + std::to_string(openResult) + ")");
+        Complain(command, path + ": not a usable recording (" + reason + ", result " +
+                              std::to_string(static_cast<int>(openResult)) + ")");
         return kExitUnusable;
     }
     return 0;

@@ -14,7 +14,7 @@ struct Session {
     jpeg::JpegDecoder decoder;
     avi::Recording recording{decoder};
     std::string path;
-    int openResult = 0;
+    avi::OpenResult openResult = avi::OpenResult::kOpened;
 
     // Takes the one FILE argument and opens it. On failure prints a message
     // for the command to standard error and returns the exit status;

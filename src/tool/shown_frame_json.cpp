@@ -7,7 +7,8 @@ void WriteFetch(JsonWriter& json, const avi::ShownFrame& f) {
         .Field("offset", f.offset)
         .Field("length", f.length)
         .Field("read_result", f.readResult)
-        .FieldIf("decode_result", f.readResult == 0, [&](JsonWriter& j) { j.Value(f.decodeResult); });
+        .FieldIf("decode_result", f.readResult == avi::FrameRead::kOk,
+                 [&](JsonWriter& j) { j.Value(f.decodeResult.code()); });
 }
 
 void WriteTimes(JsonWriter& json, const avi::ShownFrame& f) {

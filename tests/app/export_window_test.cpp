@@ -87,10 +87,10 @@ protected:
     void ExpectFramesOf(const QString& exported, int first, int step, int count) {
         jpeg::JpegDecoder decoder;
         avi::Recording copy(decoder);
-        ASSERT_EQ(copy.OpenRecording(exported.toStdString()), 0);
+        ASSERT_EQ(copy.OpenRecording(exported.toStdString()), avi::OpenResult::kOpened);
         ASSERT_EQ(copy.header.frames, count);
         for (int k = 0; k < count; ++k) {
-            ASSERT_EQ(copy.ReadFrame(k), 0);
+            ASSERT_EQ(copy.ReadFrame(k), avi::FrameRead::kOk);
             const auto bytes = copy.LastFrameBytes();
             EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.end()), SourceFrame(first + k * step)) << k;
         }
@@ -99,8 +99,8 @@ protected:
     std::vector<uint8_t> SourceFrame(int frame) const {
         jpeg::JpegDecoder decoder;
         avi::Recording source(decoder);
-        if (source.OpenRecording(source_) != 0) return {};
-        if (source.ReadFrame(frame) != 0) return {};
+        if (source.OpenRecording(source_) != avi::OpenResult::kOpened) return {};
+        if (source.ReadFrame(frame) != avi::FrameRead::kOk) return {};
         const auto bytes = source.LastFrameBytes();
         return {bytes.begin(), bytes.end()};
     }

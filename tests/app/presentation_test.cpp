@@ -111,14 +111,14 @@ void ExpectMovieInfoAsFixture(TfrmVNMain& window, const char* name) {
 
     jpeg::JpegDecoder decoder;
     avi::Recording recording(decoder);
-    ASSERT_EQ(recording.OpenRecording(std::string(VN_AVI_FIXTURES "/") + name + ".avi"), 0);
+    ASSERT_EQ(recording.OpenRecording(std::string(VN_AVI_FIXTURES "/") + name + ".avi"), avi::OpenResult::kOpened);
     avi::FrameShow show(recording);
     show.Reset();
     vn::Picture picture(recording.header.width, recording.header.height);
     avi::MovieInfoPanel panel;
     ASSERT_EQ(frames.size(), recording.header.frames);
     for (int i = 0; i < recording.header.frames; ++i) {
-        if (show.Show(i, picture).readResult == 0) panel.FillMovieInfo(recording, decoder.camera);
+        if (show.Show(i, picture).readResult == avi::FrameRead::kOk) panel.FillMovieInfo(recording, decoder.camera);
         window.ApplyMovieInfo(panel);
         const QJsonObject expected = frames[i]["movie_info"].toObject();
         for (auto [control, text] : expected["text"].toObject().toVariantMap().asKeyValueRange()) {

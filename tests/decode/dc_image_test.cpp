@@ -12,7 +12,7 @@ using test::BitWriter;
 
 struct DcImage {
     std::vector<int32_t> luma, cb, cr;
-    int result;
+    DcImageStatus result;
     bool complete = false;
 };
 
@@ -21,7 +21,7 @@ DcImage DecodeDc(const std::vector<uint8_t>& frame, int blocksWide, int blocksHi
     decoder.debugOutput = [](std::string_view) {};
     const size_t chroma = static_cast<size_t>((blocksWide + 1) / 2) * ((blocksHigh + 1) / 2);
     DcImage image{std::vector<int32_t>(static_cast<size_t>(blocksWide) * blocksHigh, -1),
-                  std::vector<int32_t>(chroma, -1), std::vector<int32_t>(chroma, -1), 0};
+                  std::vector<int32_t>(chroma, -1), std::vector<int32_t>(chroma, -1), DcImageStatus::kDecoded};
     image.result =
         decoder.DecodeJpegDcImage(frame, image.luma.data(), image.cb.data(), image.cr.data(), blocksWide, blocksHigh);
     image.complete = decoder.scanComplete;
@@ -32,7 +32,7 @@ TEST(DcImage, LumaIsTheClampedBlockMean) {
     BitWriter bits;
     test::PutDcOnlyMcu(bits, {0, 8, -16, 108}, 0, 0);  // predictors 0, 8, -8, 100
     const DcImage image = DecodeDc(test::MakeFrame({.lumaDcQuantiser = 16}, bits.Finish()), 2, 2);
-    EXPECT_EQ(image.result, 0);
+    EXPECT_EQ(image.result, DcImageStatus::kDecoded);
     EXPECT_TRUE(image.complete);
     EXPECT_EQ(image.luma, (std::vector<int32_t>{128, 144, 112, 255}));
 }
@@ -83,7 +83,7 @@ TEST(DcImage, DamageEndsTheLoopButNotTheResult) {
     std::vector<uint8_t> entropy = bits.Finish();
     const std::vector<uint8_t> frame = test::MakeFrame({.width = 32, .lumaDcQuantiser = 8}, entropy);
     const DcImage image = DecodeDc(frame, 4, 2);
-    EXPECT_EQ(image.result, 0);
+    EXPECT_EQ(image.result, DcImageStatus::kDecoded);
     EXPECT_FALSE(image.complete);
     EXPECT_EQ(image.luma[0], 132);
     EXPECT_EQ(image.luma[1], 136);
@@ -99,11 +99,12 @@ TEST(DcImage, DamageEndsTheLoopButNotTheResult) {
 
 TEST(DcImage, RefusesFramesWithoutScanOrOutput) {
     const std::vector<uint8_t> notJpeg = {0x00, 0x01, 0x02};
-    EXPECT_EQ(DecodeDc(notJpeg, 2, 2).result, -1);
+    EXPECT_EQ(DecodeDc(notJpeg, 2, 2).result, DcImageStatus::kNoScan);
     JpegDecoder decoder;
     BitWriter bits;
     test::PutDcOnlyMcu(bits, {0, 0, 0, 0}, 0, 0);
-    EXPECT_EQ(decoder.DecodeJpegDcImage(test::MakeFrame({}, bits.Finish()), nullptr, nullptr, nullptr, 2, 2), -1);
+    EXPECT_EQ(decoder.DecodeJpegDcImage(test::MakeFrame({}, bits.Finish()), nullptr, nullptr, nullptr, 2, 2),
+              DcImageStatus::kNoScan);
 }
 
 }  // namespace

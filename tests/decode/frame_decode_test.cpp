@@ -19,7 +19,10 @@ struct Decoder {
         decoder.AllocatePlanes(width, height);
         decoder.debugOutput = [this](std::string_view text) { messages.emplace_back(text); };
     }
-    int Decode(const std::vector<uint8_t>& frame) { return decoder.DecodeJpegFrame(frame, picture, nullptr, nullptr); }
+    // The result as the number that reports it.
+    int Decode(const std::vector<uint8_t>& frame) {
+        return decoder.DecodeJpegFrame(frame, picture, nullptr, nullptr).code();
+    }
     std::vector<uint8_t> Pixels() const { return {picture.data(), picture.data() + picture.size_bytes()}; }
     // Rows [first, last) of the picture.
     std::vector<uint8_t> Rows(int first, int last) const {
@@ -222,7 +225,7 @@ TEST(FrameDecode, IntervalAndClockOfAFrameWithoutClock) {
     d.decoder.previousClock = 7;
     int interval = 0;
     uint32_t clock = 99;
-    EXPECT_EQ(d.decoder.DecodeJpegFrame(test::MakeFrame({}, bits.Finish()), d.picture, &interval, &clock), 0);
+    EXPECT_TRUE(d.decoder.DecodeJpegFrame(test::MakeFrame({}, bits.Finish()), d.picture, &interval, &clock).complete());
     EXPECT_EQ(interval, -70);
     EXPECT_EQ(clock, 0u);
     EXPECT_EQ(d.decoder.previousClock, 0u);
@@ -257,7 +260,7 @@ TEST(FrameDecode, ConversionStaysInsidePlanesAndPicture) {
     EXPECT_EQ(large.Row(16)[0], 0);
 
     JpegDecoder withoutPlanes;
-    EXPECT_EQ(withoutPlanes.DecodeJpegFrame(test::MakeFrame({}, {}), large, nullptr, nullptr), 0);
+    EXPECT_TRUE(withoutPlanes.DecodeJpegFrame(test::MakeFrame({}, {}), large, nullptr, nullptr).complete());
 }
 
 }  // namespace

@@ -142,7 +142,7 @@ TEST_F(DiagnosticsList, FocusScoreIsMeasuredOverTheCentralWindow) {
     Picture picture(1280, 720);
     int interval = 0;
     uint32_t clock = 0;
-    ASSERT_EQ(decoder.DecodeJpegFrame(StripedFrame(), picture, &interval, &clock), 0);
+    ASSERT_TRUE(decoder.DecodeJpegFrame(StripedFrame(), picture, &interval, &clock).complete());
     window_.SetDecoder(&decoder);
     window_.ShowFrameCameraValues();
     const int64_t score = decoder.FocusScore(480, 180, 320, 180);

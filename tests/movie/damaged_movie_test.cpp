@@ -23,10 +23,10 @@ protected:
         movie.Vop(0);
         movie.FillTo((movie.size() + 8 + 1023) / 1024 * 1024);
         ASSERT_GE(Open(movie), 1);
-        EXPECT_EQ(ReadNext(false, true).pos, -1);
-        EXPECT_GE(ReadNext(false, true).pos, 0);
+        EXPECT_EQ(ReadNext(false, true).pos, std::nullopt);
+        EXPECT_TRUE(ReadNext(false, true).pos);
         EXPECT_EQ(file.decoder().vopCodingType(), 0);
-        EXPECT_EQ(ReadNext(false, true).pos, -1);
+        EXPECT_EQ(ReadNext(false, true).pos, std::nullopt);
     }
 };
 
@@ -66,14 +66,14 @@ TEST_F(DamagedMovieTest, TruncatedVopAndTruncatedAudioChunkAtTheEnd) {
     movie.FillTo(1100);
     const size_t vop = movie.Vop(0);
     ASSERT_EQ(Open(movie, vop + 6), 1);
-    EXPECT_EQ(ReadNext(false, true).pos, -1);
-    EXPECT_EQ(ReadNext(false, true).pos, -1);
+    EXPECT_EQ(ReadNext(false, true).pos, std::nullopt);
+    EXPECT_EQ(ReadNext(false, true).pos, std::nullopt);
 
     HandMadeMovie audio;
     audio.FillTo(1100);
     const size_t chunk = audio.Audio(500, 0);
     ASSERT_EQ(Open(audio, chunk + 300), 1);
-    EXPECT_EQ(ReadNext(false, true).pos, -1);
+    EXPECT_EQ(ReadNext(false, true).pos, std::nullopt);
     EXPECT_EQ(file.audioRing().count(), 0u);
 }
 
@@ -111,11 +111,11 @@ TEST_F(DamagedMovieTest, CorruptedBytesNeverHangOrReadOutside) {
             ASSERT_EQ(file.OpenStream(path), 1);
             Picture picture(32, 32);
             int reads = 0;
-            while (file.ReadNextPicture(&picture, nullptr, true, true, nullptr) >= 0 ||
+            while (file.ReadNextPicture(&picture, nullptr, true, true, nullptr) ||
                    file.window().position() + 3 < file.window().fileSize()) {
                 ASSERT_LT(++reads, 200) << "at " << at;
             }
-            for (const int direction : {1, -1}) EXPECT_GE(file.Seek(0, 1, direction), 0);
+            for (const int direction : {1, -1}) EXPECT_TRUE(file.Seek(0, 1, direction));
             file.audioRing().Clear();
         }
     }
@@ -140,13 +140,13 @@ TEST_F(DamagedMovieTest, CorruptedFixtureMoviesReadToTheEnd) {
             ASSERT_GT(file.OpenStream(path), 0) << name;
             Picture picture(176, 144);
             int reads = 0, pictures = 0;
-            for (int pos = 0; pos >= 0 || file.window().position() + 3 < file.window().fileSize();) {
-                pos = file.ReadNextPicture(&picture, nullptr, false, true, nullptr);
-                pictures += pos >= 0;
+            for (bool read = true; read || file.window().position() + 3 < file.window().fileSize();) {
+                read = file.ReadNextPicture(&picture, nullptr, false, true, nullptr).has_value();
+                pictures += read;
                 ASSERT_LT(++reads, 400) << name << " variant " << variant;
             }
             EXPECT_GT(pictures, 0);
-            EXPECT_GE(file.Seek(30, 1, -1), 0);
+            EXPECT_TRUE(file.Seek(30, 1, -1));
             file.audioRing().Clear();
         }
     }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "movie/mpeg4_decoder.h"
@@ -29,8 +30,11 @@ protected:
     void WriteHeaders() { WriteStreamHeaders(w, layer); }
     // The next VOP as the file layer reads it: its start code, the swap,
     // the decode.
-    int DecodeNext() {
-        if (stream.FindNextStartCode() != 0x1B6) return -2;
+    std::optional<int> DecodeNext() {
+        if (stream.FindNextStartCode() != 0x1B6) {
+            ADD_FAILURE() << "no VOP start code";
+            return std::nullopt;
+        }
         decoder.SwapPictures();
         return decoder.DecodeVop(stream);
     }

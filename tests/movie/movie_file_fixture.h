@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,12 +29,12 @@ protected:
         return file.OpenStream(path);
     }
     struct Read {
-        int pos;
+        std::optional<int> pos;
         int audioLength;
         int quantiser;
     };
     Read ReadNext(bool honourSkip, bool deliverAudio, Picture* picture = nullptr) {
-        Read r{0, kNone, kNone};
+        Read r{std::nullopt, kNone, kNone};
         r.pos = file.ReadNextPicture(picture, &r.audioLength, honourSkip, deliverAudio, &r.quantiser);
         return r;
     }

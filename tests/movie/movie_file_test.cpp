@@ -33,7 +33,7 @@ TEST_F(MovieFileTest, OpenFailsWithAReasonAndLeavesNothingOpen) {
     shortMovie.Vop(0);
     EXPECT_EQ(Open(shortMovie), 0);  // below one unit
     EXPECT_FALSE(file.isOpen());
-    EXPECT_EQ(file.ReadNextPicture(nullptr, nullptr, false, false, nullptr), -1);
+    EXPECT_EQ(file.ReadNextPicture(nullptr, nullptr, false, false, nullptr), std::nullopt);
     EXPECT_FALSE(file.RewindStream());
 
     samples::BitWriter noHeaders;
@@ -134,7 +134,7 @@ TEST_F(MovieFileTest, ClockRecordsOtherChunksAndGovAreSteppedOver) {
     EXPECT_EQ(second.audioLength, 30);
     EXPECT_EQ(file.audioRing().count(), 50u);
     EXPECT_EQ(file.decoder().vopCodingType(), 1);
-    EXPECT_EQ(ReadNext(false, true).pos, -1);  // the filler, then the end
+    EXPECT_EQ(ReadNext(false, true).pos, std::nullopt);  // the filler, then the end
 }
 
 TEST_F(MovieFileTest, ThePositionIsTheVopsByteAlignedEndInUnits) {
@@ -156,7 +156,7 @@ TEST_F(MovieFileTest, RewindGoesBackToTheFirstPicture) {
     ASSERT_EQ(Open(movie), 2);
     const Read first = ReadNext(false, false);
     EXPECT_EQ(ReadNext(false, false).pos, 1);
-    EXPECT_EQ(ReadNext(false, false).pos, -1);
+    EXPECT_EQ(ReadNext(false, false).pos, std::nullopt);
     ASSERT_TRUE(file.RewindStream());
     const Read again = ReadNext(false, false);
     EXPECT_EQ(again.pos, first.pos);

@@ -72,12 +72,12 @@ TEST_F(MovieSeekTest, RunningOffTheFileGivesZeroAndNoOffset) {
 }
 
 TEST_F(MovieSeekTest, TargetsBeyondTheFileAndStepsBelowOneFail) {
-    EXPECT_EQ(file.Seek(6, 1, 1), -1);  // 6144 > 6000
+    EXPECT_EQ(file.Seek(6, 1, 1), std::nullopt);  // 6144 > 6000
     EXPECT_EQ(file.seekOffset(), -1);
-    EXPECT_EQ(file.Seek(3, 2, -1), -1);
-    EXPECT_EQ(file.Seek(int64_t{1} << 62, 16, 1), -1);
-    EXPECT_EQ(file.Seek(1, 0, 1), -1);
-    EXPECT_EQ(file.Seek(1, -16, 1), -1);
+    EXPECT_EQ(file.Seek(3, 2, -1), std::nullopt);
+    EXPECT_EQ(file.Seek(int64_t{1} << 62, 16, 1), std::nullopt);
+    EXPECT_EQ(file.Seek(1, 0, 1), std::nullopt);
+    EXPECT_EQ(file.Seek(1, -16, 1), std::nullopt);
     // The reader still works from where it was.
     EXPECT_EQ(file.Seek(2, 1, -1), 1);
 }

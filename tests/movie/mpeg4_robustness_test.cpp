@@ -34,13 +34,13 @@ TEST_F(DecoderTest, VopsAcrossTheWindowBoundaryDecodeAsAnyOther) {
     for (size_t i = 0; i < count; ++i) w.Bytes(one);
     ASSERT_TRUE(Open());
     ASSERT_EQ(stream.windowSize(), 1u << 20);
-    ASSERT_GE(DecodeNext(), 0);
+    ASSERT_TRUE(DecodeNext());
     const YuvPlanes p = decoder.currentPicture();
     const std::vector<uint8_t> first(p.y, p.y + 256);
     ASSERT_NE(first[0], first[255]);
     size_t decoded = 1;
     for (; decoded < count; ++decoded) {
-        ASSERT_GE(DecodeNext(), 0) << decoded << " at " << header + decoded * one.size();
+        ASSERT_TRUE(DecodeNext()) << decoded << " at " << header + decoded * one.size();
         const YuvPlanes q = decoder.currentPicture();
         ASSERT_EQ(std::memcmp(q.y, first.data(), 256), 0) << decoded;
     }
@@ -91,7 +91,7 @@ TEST_F(DecoderTest, DamagedStreamsFailWithoutHarm) {
                 continue;
             }
             decoder.SwapPictures();
-            if (decoder.DecodeVop(stream) >= 0) decoder.ConvertForDisplay(picture);
+            if (decoder.DecodeVop(stream)) decoder.ConvertForDisplay(picture);
         }
     }
 }

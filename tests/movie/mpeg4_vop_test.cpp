@@ -183,7 +183,7 @@ TEST_F(DecoderTest, VopsOutsideTheSubsetFailAndTheNextOneDecodes) {
     FlatIntraMacroblock(w);
     w.AlignWithStuffing();
     ASSERT_TRUE(Open());
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(DecodeNext(), -1) << i;
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(DecodeNext(), std::nullopt) << i;
     EXPECT_EQ(DecodeNext(), 0);
     EXPECT_EQ(Y(0, 0), 120);
 }
@@ -195,7 +195,7 @@ TEST_F(DecoderTest, TruncatedVopFails) {
     FlatIntraMacroblock(w);
     FlatIntraMacroblock(w);
     ASSERT_TRUE(Open());
-    EXPECT_EQ(DecodeNext(), -1);
+    EXPECT_EQ(DecodeNext(), std::nullopt);
 }
 
 TEST_F(DecoderTest, PicturesWiderThan1280AreNotDecoded) {
@@ -208,7 +208,7 @@ TEST_F(DecoderTest, PicturesWiderThan1280AreNotDecoded) {
     ASSERT_TRUE(Open());
     EXPECT_EQ(decoder.width(), 1296);
     EXPECT_FALSE(decoder.AllocatePictureBuffers(1296, 16));
-    EXPECT_EQ(DecodeNext(), -1);
+    EXPECT_EQ(DecodeNext(), std::nullopt);
 }
 
 TEST_F(DecoderTest, GreySwitchWritesNeutralChromaThatLastsInPredictedPictures) {

@@ -148,7 +148,7 @@ bool WriteResults(const std::filesystem::path& stream, const std::vector<SeekReq
     json.Key("seeks").BeginArray();
     for (const SeekRequest& seek : seeks) {
         movie.OpenStream(stream.string());
-        const int result = movie.Seek(seek.position, seek.units, seek.direction);
+        const int result = movie.Seek(seek.position, seek.units, seek.direction).value_or(vn::tool::kFailedRead);
         json.BeginObject()
             .Field("position", static_cast<int64_t>(seek.position))
             .Field("units", seek.units)

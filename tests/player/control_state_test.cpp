@@ -218,5 +218,45 @@ TEST(ExportControls, AnExportHoldsEveryCommandThatWouldChangeTheRecording) {
     EXPECT_FALSE(controls.exporting);
 }
 
+// A motion search leaves only Stop Search open under its label; the pause
+// at its end opens each way where there are frames, but not "Stop".
+TEST(SearchControls, AMotionSearchLeavesOnlyStopSearchOpenUntilItPauses) {
+    ControlState controls;
+    controls.PausePlay(At(3, 6));
+    controls.PrepareSearch();
+    EXPECT_EQ(controls.seekArea, SeekArea::ProgressBar);
+    controls.StartMotionSearch(-1);
+    EXPECT_EQ(EnabledButtons(controls), Names({"sbStopSearch"}));
+    EXPECT_EQ(controls.searchLabel, static_cast<int>(SearchLabel::Backward));
+    controls.ShowSearchLabel(SearchLabel::Found);
+    controls.PausePlay(At(5, 6));
+    EXPECT_EQ(EnabledButtons(controls), Names({"sbBackward", "sbPrevious", "sbPrevEvent", "sbSearchBackward"}));
+    EXPECT_EQ(controls.seekArea, SeekArea::SeekBar);
+    EXPECT_EQ(controls.searchLabel, static_cast<int>(SearchLabel::Found));
+
+    // An entry that would not open ended it: no search runs any more.
+    controls.StartMotionSearch(1);
+    EXPECT_EQ(controls.searchLabel, static_cast<int>(SearchLabel::Forward));
+    controls.EndSearchWithoutFile();
+    controls.DisablePlayControls();
+    EXPECT_EQ(EnabledButtons(controls), Names());
+    EXPECT_EQ(controls.searchLabel, static_cast<int>(SearchLabel::Inactive));
+}
+
+// The event searches leave the motion search as it was; after Prev Event
+// "Stop" stays usable, after Next Event it does not.
+TEST(SearchControls, EventSearchesCloseThePlayControls) {
+    ControlState controls;
+    controls.PausePlay(At(3, 6));
+    controls.StartEventSearch(1);
+    EXPECT_EQ(controls.seekArea, SeekArea::ProgressBar);
+    EXPECT_EQ(EnabledButtons(controls), Names({"sbSearchBackward", "sbSearchForward"}));
+    controls.PausePlay(At(3, 6));
+    controls.StartEventSearch(-1);
+    EXPECT_EQ(EnabledButtons(controls), Names({"sbStop", "sbSearchBackward", "sbSearchForward"}));
+    controls.PausePlay(At(3, 6));
+    EXPECT_TRUE(controls.IsEnabled(sbStop));
+}
+
 }  // namespace
 }  // namespace vn::player

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <filesystem>
 #include <unistd.h>
 
@@ -36,11 +37,11 @@ protected:
         playList.AddEntry(path, playList.g_nPlayListCount(), false);
     }
     SearchEnd Search(int entry, int frame, int direction) {
-        EXPECT_EQ(recording.OpenRecording(playList.Path(entry)), 0);
+        EXPECT_EQ(recording.OpenRecording(playList.Path(entry)), avi::OpenResult::kOpened);
         recording.SetFrame(frame);
         PlayListSearch search(recording, playList, [&](int i) {
             opened.push_back(i);
-            return recording.OpenRecording(playList.Path(i)) == 0;
+            return recording.OpenRecording(playList.Path(i)) == avi::OpenResult::kOpened;
         });
         return search.MotionSearch(entry, direction, 10);
     }
@@ -79,6 +80,18 @@ TEST_F(CrossingSearch, MoviesArePassedOverAndAFileThatWillNotOpenEndsTheSearch) 
     EXPECT_EQ(opened, (std::vector<int>{2}));
     EXPECT_FALSE(end.opened);
     EXPECT_EQ(end.entry, 2);
+}
+
+// The field's text: its leading number after an optional sign, else 0.
+TEST(MotionThreshold, IsTheLeadingNumberOfTheFieldsText) {
+    EXPECT_EQ(ReadMotionThreshold("12"), 12);
+    EXPECT_EQ(ReadMotionThreshold("00"), 0);
+    EXPECT_EQ(ReadMotionThreshold("abc"), 0);
+    EXPECT_EQ(ReadMotionThreshold(""), 0);
+    EXPECT_EQ(ReadMotionThreshold("25 blocks"), 25);
+    EXPECT_EQ(ReadMotionThreshold("-7"), -7);
+    EXPECT_EQ(ReadMotionThreshold("+7"), 7);
+    EXPECT_EQ(ReadMotionThreshold("99999999999999999999"), INT_MAX);
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ class FixtureRecording : public ::testing::Test {
 protected:
     void SetUp() override { test::UseUtc(); }
 
-    int Open(const std::string& name, const char* fileTime) {
+    OpenResult Open(const std::string& name, const char* fileTime) {
         return recording.OpenRecording(test::CopyFixture(folder, name, fileTime));
     }
 
@@ -46,10 +46,11 @@ protected:
         auto next = expected.begin();
         for (int i = 0; i < recording.header.frames; ++i) {
             recording.SetFrame(i);
-            ASSERT_EQ(recording.ReadFrame(i), 0) << i;
+            ASSERT_EQ(recording.ReadFrame(i), FrameRead::kOk) << i;
             int intervalMs = -1;
             uint32_t clockLow = 0;
-            ASSERT_EQ(recording.DecodeCurrentFrame(recording.LastFrameBytes(), picture, &intervalMs, &clockLow), 0);
+            ASSERT_TRUE(
+                recording.DecodeCurrentFrame(recording.LastFrameBytes(), picture, &intervalMs, &clockLow).complete());
             elapsed.ShowFrame(i, intervalMs, decoder.camera.FrameClock);
             std::string date, time;
             recording.FrameDateTime(elapsed.g_nElapsedSecs, date, time);
@@ -100,7 +101,7 @@ protected:
         uint32_t earliest = firstOffset;
         for (int i = 0; i < recording.header.frames; ++i) {
             uint32_t offset = 0, length = 0;
-            ASSERT_EQ(recording.ReadFrame(i, {}, &offset, &length), 0) << i;
+            ASSERT_EQ(recording.ReadFrame(i, {}, &offset, &length), FrameRead::kOk) << i;
             EXPECT_GE(offset, earliest) << i;
             if (i == 0) {
                 EXPECT_EQ(offset, firstOffset);
@@ -110,10 +111,10 @@ protected:
             earliest = offset + 8 + length;
         }
         uint32_t offset = 0;
-        EXPECT_EQ(recording.GetFrameEntry(recording.header.frames - 1, &offset, nullptr), 0);
+        EXPECT_EQ(recording.GetFrameEntry(recording.header.frames - 1, &offset, nullptr), FrameRead::kOk);
         EXPECT_EQ(offset, lastOffset);
-        EXPECT_EQ(recording.ReadFrame(recording.header.frames), -2);
-        EXPECT_EQ(recording.ReadFrame(-1), -2);
+        EXPECT_EQ(recording.ReadFrame(recording.header.frames), FrameRead::kNoSuchFrame);
+        EXPECT_EQ(recording.ReadFrame(-1), FrameRead::kNoSuchFrame);
     }
 
     test::TempFolder folder;
@@ -122,7 +123,7 @@ protected:
 };
 
 TEST_F(FixtureRecording, EventRecordingOfAWrd310) {
-    ASSERT_EQ(Open("evt320.avi", "2009-01-01 00:00:00"), 0) << recording.openFailure;
+    ASSERT_EQ(Open("evt320.avi", "2009-01-01 00:00:00"), OpenResult::kOpened) << recording.openFailure;
     EXPECT_EQ(recording.header.frames, 40);
     EXPECT_EQ(recording.header.width, 320);
     EXPECT_EQ(recording.header.height, 240);
@@ -189,7 +190,7 @@ TEST_F(FixtureRecording, EventRecordingOfAWrd310) {
 }
 
 TEST_F(FixtureRecording, AsFastAsPossibleXprmaxWithMovieRecord) {
-    ASSERT_EQ(Open("xprmax.avi", "2012-02-28 23:45:00"), 0) << recording.openFailure;
+    ASSERT_EQ(Open("xprmax.avi", "2012-02-28 23:45:00"), OpenResult::kOpened) << recording.openFailure;
     EXPECT_EQ(recording.header.frames, 30);
     EXPECT_EQ(recording.header.width, 256);
     EXPECT_EQ(recording.header.height, 192);
@@ -229,9 +230,9 @@ TEST_F(FixtureRecording, AsFastAsPossibleXprmaxWithMovieRecord) {
 }
 
 TEST_F(FixtureRecording, ReopeningReleasesTheFormerRecording) {
-    ASSERT_EQ(Open("evt320.avi", "2009-01-01 00:00:00"), 0);
+    ASSERT_EQ(Open("evt320.avi", "2009-01-01 00:00:00"), OpenResult::kOpened);
     recording.GoToEnd();
-    ASSERT_EQ(Open("xprmax.avi", "2012-02-28 23:45:00"), 0);
+    ASSERT_EQ(Open("xprmax.avi", "2012-02-28 23:45:00"), OpenResult::kOpened);
     EXPECT_EQ(recording.currentFrame(), 0);
     EXPECT_TRUE(recording.EventList.empty());
     EXPECT_EQ(recording.frameBuffer.size(), 256u * 192 * 3);
@@ -241,7 +242,7 @@ TEST_F(FixtureRecording, ReopeningReleasesTheFormerRecording) {
     recording.CloseRecording();
     EXPECT_FALSE(recording.isOpen());
     EXPECT_TRUE(recording.frameBuffer.empty());
-    EXPECT_EQ(recording.ReadFrame(0), -2);
+    EXPECT_EQ(recording.ReadFrame(0), FrameRead::kNoSuchFrame);
 }
 
 }  // namespace

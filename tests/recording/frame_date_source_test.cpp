@@ -31,7 +31,7 @@ class FrameDateSource : public test::SampleRecording {
 protected:
     // Walks the frame's records as its decode would, then dates it.
     std::string DateOf(int frame, int64_t elapsed) {
-        EXPECT_EQ(recording.ReadFrame(frame), 0);
+        EXPECT_EQ(recording.ReadFrame(frame), FrameRead::kOk);
         decoder.ParseJpegHeaders(recording.LastFrameBytes(), jpeg::kMarkerWalkLimit, nullptr, nullptr, nullptr,
                                  nullptr);
         std::string date, time;
@@ -43,7 +43,7 @@ protected:
 TEST_F(FrameDateSource, WithoutAClockTheLatestCameraDateOrTheFileTime) {
     ASSERT_EQ(Open(samples::CameraAviOptions{}, {Frame(), FinfFrame({2009, 3, 4, 5, 6, 7}),
                                                  TsFrame({2010, 6, 15, 12, 34, 56}), TsFrame({2010, 13, 1, 0, 0, 0})}),
-              0);
+              OpenResult::kOpened);
     EXPECT_FALSE(recording.hasClock);
     EXPECT_EQ(DateOf(0, 4), "2011/01/01 00:00:02 #4");
     EXPECT_EQ(DateOf(1, 0), "2009/03/04 05:06:07 #3");
@@ -59,7 +59,7 @@ TEST_F(FrameDateSource, ClockDatesAndTheirLimits) {
     const uint64_t lastDayOf2005 = 730 * kDay + 100 * 3600;
     ASSERT_EQ(Open(samples::CameraAviOptions{},
                    {ClockFrame(lastDayOf2005), ClockFrame(kDay + 150), ClockFrame((kLastClockDay + 1) * kDay)}),
-              0);
+              OpenResult::kOpened);
     EXPECT_TRUE(recording.hasClock);
     EXPECT_EQ(DateOf(0, 60), "2011/01/01 00:00:58 #4");
     EXPECT_EQ(DateOf(1, 0), "2004/01/02 00:00:01 #1");

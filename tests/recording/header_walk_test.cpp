@@ -37,7 +37,7 @@ TEST_F(SampleRecording, EventMarksBeyondTheFramesStartAreFound) {
     frames[7] = EventFrame(0x80);
     frames[9] = Frame({LongComment(), Event(0x00)});
     frames[11] = Frame({Event(0x80), LongComment()});
-    ASSERT_EQ(Open(CameraAviOptions{}, frames), 0);
+    ASSERT_EQ(Open(CameraAviOptions{}, frames), OpenResult::kOpened);
     EXPECT_EQ(recording.EventList, (std::vector<int32_t>{4, 7, 11}));
     EXPECT_EQ(recording.scanner.EventScan(10, 0), 7);
     EXPECT_EQ(recording.scanner.EventScan(11, 0), 11);
@@ -47,7 +47,7 @@ TEST_F(SampleRecording, EventMarksBeyondTheFramesStartAreFound) {
     Bytes cut = frames[4];
     cut.resize(3000);
     frames[4] = cut;
-    ASSERT_EQ(Open(CameraAviOptions{}, frames), 0);
+    ASSERT_EQ(Open(CameraAviOptions{}, frames), OpenResult::kOpened);
     EXPECT_EQ(recording.EventList, (std::vector<int32_t>{7, 11}));
 }
 
@@ -58,7 +58,7 @@ TEST_F(SampleRecording, TriggerWalkStopsWhereTheSensorSwitchesOn) {
                                     Frame({Sensor(true)}),           Frame({LongComment(), Sensor(true)}),
                                     Frame({Sensor(false)}),          Frame({Sensor(true), LongComment()}),
                                     Frame({Sensor(false), Event(0)})};
-    ASSERT_EQ(Open(CameraAviOptions{}, frames), 0);
+    ASSERT_EQ(Open(CameraAviOptions{}, frames), OpenResult::kOpened);
     jpeg::CameraRecords& camera = decoder.camera;
     camera.triggerRemembered = false;
     EXPECT_EQ(recording.scanner.TriggerWalk(1, 7), 2);
@@ -75,7 +75,7 @@ TEST_F(SampleRecording, TriggerWalkStopsWhereTheSensorSwitchesOn) {
 TEST_F(SampleRecording, TriggerWalkShowsEachFrameAndListensForAStop) {
     std::vector<Bytes> frames(10, Frame({Sensor(false)}));
     frames[8] = Frame({Sensor(true)});
-    ASSERT_EQ(Open(CameraAviOptions{}, frames), 0);
+    ASSERT_EQ(Open(CameraAviOptions{}, frames), OpenResult::kOpened);
     std::vector<int> shown;
     recording.scanner.frameScanned = [&](int frame) {
         shown.push_back(frame);
@@ -93,7 +93,7 @@ TEST_F(SampleRecording, AFrameThatCannotBeFetchedRaisesNoTrigger) {
     Bytes file = samples::BuildCameraAvi(CameraAviOptions{}, frames);
     // Frame 1's index entry points at the file's start, which is no frame chunk.
     test::PutU32(file, test::Find(file, "idx1") + 8 + 16 + 8, 0);
-    ASSERT_EQ(Open(file), 0);
+    ASSERT_EQ(Open(file), OpenResult::kOpened);
     decoder.camera.triggerRemembered = false;
     EXPECT_EQ(recording.scanner.TriggerWalk(0, 3), 2);
     EXPECT_GE(recording.scanner.counts.skipped, 1);

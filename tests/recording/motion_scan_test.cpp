@@ -47,10 +47,10 @@ Bytes Without(const Bytes& jpeg, uint8_t marker) {
 // workers decoding ahead: the results must not differ.
 class MotionScan : public test::SampleRecording, public ::testing::WithParamInterface<int> {
 protected:
-    int Open(const std::vector<Bytes>& frames) {
+    OpenResult Open(const std::vector<Bytes>& frames) {
         CameraAviOptions options;
         options.width = options.height = kSide;
-        const int result = SampleRecording::Open(options, frames);
+        const OpenResult result = SampleRecording::Open(options, frames);
         recording.scanner.decodeThreads = GetParam();
         return result;
     }
@@ -62,7 +62,7 @@ protected:
 
 TEST_P(MotionScan, ComparesEachFrameWithTheOneBeforeIt) {
     const Bytes first = GreyPicture(30, 0);
-    ASSERT_EQ(Open({first, still, still, moved, moved, moved, still}), 0);
+    ASSERT_EQ(Open({first, still, still, moved, moved, moved, still}), OpenResult::kOpened);
     EXPECT_EQ(Scan(0, 7), 1);
     EXPECT_EQ(Scan(1, 7), 3);  // the start frame is the reference, never reported
     EXPECT_EQ(Scan(3, 7), 6);
@@ -82,7 +82,7 @@ TEST_P(MotionScan, ComparesEachFrameWithTheOneBeforeIt) {
 }
 
 TEST_P(MotionScan, ABlockMustChangeByMoreThanTheThreshold) {
-    ASSERT_EQ(Open({still, still, moved}), 0);
+    ASSERT_EQ(Open({still, still, moved}), OpenResult::kOpened);
     EXPECT_EQ(Scan(0, 3, 29), 2);
     EXPECT_EQ(Scan(0, 3, 30), 0);
     EXPECT_EQ(Scan(0, 3, -1), 1);  // a negative threshold sees every block change
@@ -94,7 +94,8 @@ TEST_P(MotionScan, FramesThatCannotBeDecodedAreNotCompared) {
     const Bytes garbage(still.size(), 0x55);
     // 0, 1 still; 2 unreadable; 3 moved; 4 unreadable; 5 moved; 6 cut short;
     // 7 without its own quantisation tables; 8 still.
-    ASSERT_EQ(Open({still, still, garbage, moved, garbage, moved, truncated, Without(still, 0xDB), still}), 0);
+    ASSERT_EQ(Open({still, still, garbage, moved, garbage, moved, truncated, Without(still, 0xDB), still}),
+              OpenResult::kOpened);
     const int64_t skipped = recording.scanner.counts.skipped;
     EXPECT_EQ(Scan(0, 9), 3);  // compared with frame 1, the last good one
     EXPECT_EQ(recording.scanner.counts.skipped - skipped, 1);
@@ -106,7 +107,7 @@ TEST_P(MotionScan, FramesThatCannotBeDecodedAreNotCompared) {
 }
 
 TEST_P(MotionScan, AStopIsNoticedAfterTheFrameBeingCompared) {
-    ASSERT_EQ(Open(std::vector<Bytes>(20, still)), 0);
+    ASSERT_EQ(Open(std::vector<Bytes>(20, still)), OpenResult::kOpened);
     std::vector<int> shown;
     recording.scanner.frameScanned = [&](int frame) {
         shown.push_back(frame);
@@ -124,7 +125,7 @@ TEST_P(MotionScan, AStopIsNoticedAfterTheFrameBeingCompared) {
 
 TEST_P(MotionScan, TheThumbnailShowsTheLastGoodFrame) {
     const Bytes garbage(still.size(), 0x55);
-    ASSERT_EQ(Open({still, moved, garbage}), 0);
+    ASSERT_EQ(Open({still, moved, garbage}), OpenResult::kOpened);
     recording.scanner.frameScanned = [&](int frame) {
         const Picture& thumbnail = recording.scanner.Thumbnail();
         ASSERT_EQ(thumbnail.width(), kSide / 8);
@@ -137,7 +138,7 @@ TEST_P(MotionScan, TheThumbnailShowsTheLastGoodFrame) {
 }
 
 TEST_P(MotionScan, ClosingTheRecordingDuringAScanEndsIt) {
-    ASSERT_EQ(Open(std::vector<Bytes>(30, still)), 0);
+    ASSERT_EQ(Open(std::vector<Bytes>(30, still)), OpenResult::kOpened);
     int nested = 0;
     recording.scanner.frameScanned = [&](int frame) {
         if (frame != 3) return;
@@ -148,7 +149,7 @@ TEST_P(MotionScan, ClosingTheRecordingDuringAScanEndsIt) {
     EXPECT_EQ(Scan(0, 30), 3);
     EXPECT_EQ(nested, -1);
     recording.scanner.frameScanned = nullptr;
-    ASSERT_EQ(Open({still, moved}), 0);
+    ASSERT_EQ(Open({still, moved}), OpenResult::kOpened);
     EXPECT_EQ(Scan(0, 2), 1);
 }
 
@@ -162,7 +163,7 @@ TEST_F(SampleRecording, DecodeAheadHandsOutEveryFrameInOrder) {
     options.width = options.height = kSide;
     std::vector<Bytes> frames;
     for (int f = 0; f < 50; ++f) frames.push_back(GreyPicture(f, f % 64));
-    ASSERT_EQ(Open(options, frames), 0);
+    ASSERT_EQ(Open(options, frames), OpenResult::kOpened);
     DecodeAhead ahead(recording, 49, -1, 50, 4);
     ASSERT_TRUE(ahead.ok());
     for (int f = 49; f >= 0; --f) {

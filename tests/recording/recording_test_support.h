@@ -11,7 +11,7 @@
 namespace vn::test {
 
 inline std::filesystem::path AviFixture(const std::string& name) {
-    return std::filesystem::path(VN_TEST_DATA_DIR).parent_path() / "fixtures" / "avi" / name;
+    return std::filesystem::path(VN_AVI_FIXTURES) / name;
 }
 
 // Local time is UTC for the file times of the recordings.

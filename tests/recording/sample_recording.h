@@ -43,13 +43,13 @@ class SampleRecording : public ::testing::Test {
 protected:
     void SetUp() override { test::UseUtc(); }
 
-    int Open(const Bytes& file, const char* fileTime = "2010-12-31 23:59:58") {
+    avi::OpenResult Open(const Bytes& file, const char* fileTime = "2010-12-31 23:59:58") {
         const std::string path = folder.File("sample.avi");
         samples::SaveFile(path, file);
         test::SetModificationTime(path, fileTime);
         return recording.OpenRecording(path);
     }
-    int Open(const samples::CameraAviOptions& options, const std::vector<Bytes>& frames) {
+    avi::OpenResult Open(const samples::CameraAviOptions& options, const std::vector<Bytes>& frames) {
         return Open(samples::BuildCameraAvi(options, frames));
     }
 

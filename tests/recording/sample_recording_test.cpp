@@ -27,12 +27,12 @@ TEST_F(SampleRecording, IndexInsideOrAfterTheRiffChunkLeadsToTheSameFrames) {
         CameraAviOptions options;
         options.index = layout;
         const Bytes file = samples::BuildCameraAvi(options, frames);
-        ASSERT_EQ(Open(file), 0) << recording.openFailure;
+        ASSERT_EQ(Open(file), OpenResult::kOpened) << recording.openFailure;
         const bool after = layout == CameraAviOptions::Index::AfterRiff;
         EXPECT_EQ(recording.moviPos, after ? Find(file, "movi") + 4 : 0u);
         EXPECT_EQ(recording.idx1Pos, Find(file, "idx1") + 8);
         for (int i = 0; i < 3; ++i) {
-            ASSERT_EQ(recording.ReadFrame(i), 0);
+            ASSERT_EQ(recording.ReadFrame(i), FrameRead::kOk);
             EXPECT_TRUE(std::ranges::equal(recording.LastFrameBytes(), frames[i])) << i;
         }
     }
@@ -59,7 +59,7 @@ TEST_F(SampleRecording, HeaderValueReplacements) {
         options.rate = c.rate;
         options.modelTag = c.model;
         options.modelMode = c.mode;
-        ASSERT_EQ(Open(options, {Frame()}), 0);
+        ASSERT_EQ(Open(options, {Frame()}), OpenResult::kOpened);
         EXPECT_EQ(recording.header.interval, c.interval) << c.scale << " " << c.rate;
         EXPECT_EQ(recording.header.rate, c.finalRate) << c.scale << " " << c.rate;
     }
@@ -85,7 +85,7 @@ TEST_F(SampleRecording, ModelTableSetsTheDisplayFlags) {
         options.modelTag = row.model;
         options.modelMode = row.mode;
         options.junkSize = 9;  // odd, without a pad byte
-        ASSERT_EQ(Open(options, {Frame()}), 0);
+        ASSERT_EQ(Open(options, {Frame()}), OpenResult::kOpened);
         const std::string where = row.model + " " + std::to_string(row.mode);
         EXPECT_EQ(recording.modelTag.tag(), row.model) << where;
         EXPECT_EQ(recording.showCaptureInterval, row.showInterval) << where;
@@ -93,7 +93,7 @@ TEST_F(SampleRecording, ModelTableSetsTheDisplayFlags) {
         EXPECT_EQ(recording.asap, row.asap) << where;
         EXPECT_EQ(recording.wrdCaptureMode, row.wrdMode) << where;
     }
-    ASSERT_EQ(Open(CameraAviOptions{}, {Frame()}), 0);
+    ASSERT_EQ(Open(CameraAviOptions{}, {Frame()}), OpenResult::kOpened);
     EXPECT_EQ(recording.modelTag.tag(), "");  // not the former recording's
 }
 
@@ -104,7 +104,7 @@ TEST_F(SampleRecording, MovieRecordKeepsItsHeaderAndAtMost44BytesOfBody) {
     settings.captureMode = 1;  // hides the interval and the elapsed time
     CameraAviOptions options;
     options.movieRecordBody = samples::MovieRecordBody(settings);
-    ASSERT_EQ(Open(options, {Frame()}), 0);
+    ASSERT_EQ(Open(options, {Frame()}), OpenResult::kOpened);
     EXPECT_TRUE(recording.movieRecordPresent);
     EXPECT_TRUE(recording.hasInfo);
     EXPECT_EQ(recording.movieRecord.modelName(), "XPR310 Max");
@@ -117,7 +117,7 @@ TEST_F(SampleRecording, MovieRecordKeepsItsHeaderAndAtMost44BytesOfBody) {
     // A "minf" size of 20 keeps 28 bytes; the rest of the record stays zero.
     options.movieRecordBody = Bytes(20, 0x77);
     (*options.movieRecordBody)[0] = (*options.movieRecordBody)[1] = 0;
-    ASSERT_EQ(Open(options, {Frame()}), 0);
+    ASSERT_EQ(Open(options, {Frame()}), OpenResult::kOpened);
     EXPECT_EQ(recording.movieRecord.U32(4), 20u);
     EXPECT_EQ(recording.movieRecord.bytes[25], 0x77);
     EXPECT_TRUE(std::all_of(recording.movieRecord.bytes + 28, recording.movieRecord.bytes + 52,
@@ -148,24 +148,24 @@ TEST_F(SampleRecording, DamagedFilesAreRefusedWithAReason) {
     for (const auto& [what, damage] : damages) {
         Bytes file = good;
         damage(file);
-        EXPECT_EQ(Open(file), -1) << what;
+        EXPECT_EQ(Open(file), OpenResult::kUnusable) << what;
         EXPECT_FALSE(recording.isOpen()) << what;
         EXPECT_FALSE(recording.openFailure.empty()) << what;
     }
-    EXPECT_EQ(recording.OpenRecording(folder.File("missing.avi")), -1);
+    EXPECT_EQ(recording.OpenRecording(folder.File("missing.avi")), OpenResult::kUnusable);
     EXPECT_EQ(recording.header.frames, -1);
 }
 
 TEST_F(SampleRecording, ABadIndexEntryFailsTheOpeningButKeepsTheEntriesBeforeIt) {
     Bytes file = samples::BuildCameraAvi(CameraAviOptions{}, {EventFrame(1), Frame(), Frame()});
     std::copy_n("01wb", 4, file.begin() + Find(file, "idx1") + 8 + 16);
-    EXPECT_EQ(Open(file), -1);
+    EXPECT_EQ(Open(file), OpenResult::kUnusable);
     EXPECT_TRUE(recording.isOpen());
     // Frame 0 is still examined, and the event scan passes the unreadable frames.
     EXPECT_TRUE(recording.hasEvents);
     EXPECT_TRUE(recording.EventList.empty());
-    EXPECT_EQ(recording.ReadFrame(0), 0);
-    EXPECT_EQ(recording.ReadFrame(1), -3);
+    EXPECT_EQ(recording.ReadFrame(0), FrameRead::kOk);
+    EXPECT_EQ(recording.ReadFrame(1), FrameRead::kNotAFrame);
 }
 
 TEST_F(SampleRecording, ReadFrameNeverWritesPastItsDestinationNorReadsPastTheFile) {
@@ -179,35 +179,35 @@ TEST_F(SampleRecording, ReadFrameNeverWritesPastItsDestinationNorReadsPastTheFil
     PutU32(file, entries + 48 + 8, static_cast<uint32_t>(entries));  // frame 3: not a frame chunk
     file.resize(file.size() - 8);  // the last entry's length bytes stay readable up to here
     PutU32(file, 4, static_cast<uint32_t>(file.size() - 8));
-    ASSERT_EQ(Open(file), -1);  // the cut index entry
-    ASSERT_EQ(recording.ReadFrame(0), 0);
+    ASSERT_EQ(Open(file), OpenResult::kUnusable);  // the cut index entry
+    ASSERT_EQ(recording.ReadFrame(0), FrameRead::kOk);
     const size_t good = recording.LastFrameBytes().size();
-    for (int frame : {1, 2, 3}) EXPECT_EQ(recording.ReadFrame(frame), -3) << frame;
+    for (int frame : {1, 2, 3}) EXPECT_EQ(recording.ReadFrame(frame), FrameRead::kNotAFrame) << frame;
     EXPECT_EQ(recording.LastFrameBytes().size(), good);
 
     uint8_t small[4] = {1, 2, 3, 4};
     uint32_t length = 0;
-    EXPECT_EQ(recording.ReadFrame(0, small, nullptr, &length), -3);
+    EXPECT_EQ(recording.ReadFrame(0, small, nullptr, &length), FrameRead::kNotAFrame);
     EXPECT_EQ(length, good);
     EXPECT_EQ(small[0], 1);
-    EXPECT_EQ(recording.ReadFrame(5), -2);
+    EXPECT_EQ(recording.ReadFrame(5), FrameRead::kNoSuchFrame);
 }
 
 TEST_F(SampleRecording, CursorStepsWithinTheRecording) {
-    ASSERT_EQ(Open(CameraAviOptions{}, std::vector<Bytes>(5, Frame())), 0);
+    ASSERT_EQ(Open(CameraAviOptions{}, std::vector<Bytes>(5, Frame())), OpenResult::kOpened);
     recording.SetFrame(2);
-    EXPECT_EQ(recording.StepFrame(-5), 0);
+    EXPECT_EQ(recording.StepFrame(-5), StepResult::kMoved);
     EXPECT_EQ(recording.currentFrame(), 0);
-    EXPECT_EQ(recording.StepFrame(-1), -1);
-    EXPECT_EQ(recording.StepFrame(4), 0);
-    EXPECT_EQ(recording.StepFrame(1), -1);  // not clamped to the last frame
+    EXPECT_EQ(recording.StepFrame(-1), StepResult::kStayed);
+    EXPECT_EQ(recording.StepFrame(4), StepResult::kMoved);
+    EXPECT_EQ(recording.StepFrame(1), StepResult::kStayed);  // not clamped to the last frame
     EXPECT_EQ(recording.currentFrame(), 4);
     recording.SetFrame(2);
-    EXPECT_EQ(recording.StepFrame(3), -1);
+    EXPECT_EQ(recording.StepFrame(3), StepResult::kStayed);
     EXPECT_EQ(recording.currentFrame(), 2);
     recording.GoToEnd();
     EXPECT_EQ(recording.currentFrame(), 5);
-    EXPECT_EQ(recording.StepFrame(-1), 0);
+    EXPECT_EQ(recording.StepFrame(-1), StepResult::kMoved);
     EXPECT_EQ(recording.currentFrame(), 4);
 }
 
@@ -217,7 +217,7 @@ TEST_F(SampleRecording, EventListHoldsEveryEventFrame) {
     frames[3] = frames[17] = frames[40] = EventFrame(0x80);
     frames[5] = Frame();  // no event byte at all
     Bytes file = samples::BuildCameraAvi(CameraAviOptions{}, frames);
-    ASSERT_EQ(Open(file), 0);
+    ASSERT_EQ(Open(file), OpenResult::kOpened);
     EXPECT_TRUE(recording.hasEvents);
     EXPECT_EQ(recording.EventList, (std::vector<int32_t>{3, 17, 40}));
     EXPECT_EQ(recording.scanner.EventScan(17, 0), 17);
@@ -226,12 +226,12 @@ TEST_F(SampleRecording, EventListHoldsEveryEventFrame) {
 
     // A frame that cannot be fetched does not repeat the event before it.
     PutU32(file, Find(file, "idx1") + 8 + 4 * 16 + 8, 0);
-    ASSERT_EQ(Open(file), 0);
+    ASSERT_EQ(Open(file), OpenResult::kOpened);
     EXPECT_EQ(recording.EventList, (std::vector<int32_t>{3, 17, 40}));
 
     // Without the mark in frame 0 nothing is listed.
     frames[0] = EventFrame(0x80);
-    ASSERT_EQ(Open(CameraAviOptions{}, frames), 0);
+    ASSERT_EQ(Open(CameraAviOptions{}, frames), OpenResult::kOpened);
     EXPECT_FALSE(recording.hasEvents);
     EXPECT_TRUE(recording.EventList.empty());
 }

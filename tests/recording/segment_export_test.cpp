@@ -65,7 +65,7 @@ protected:
     std::vector<Bytes> SourceFrames(int first, int step, int count) {
         std::vector<Bytes> frames;
         for (int f = first; count-- > 0; f += step) {
-            EXPECT_EQ(recording.ReadFrame(f), 0);
+            EXPECT_EQ(recording.ReadFrame(f), FrameRead::kOk);
             const auto bytes = recording.LastFrameBytes();
             frames.emplace_back(bytes.begin(), bytes.end());
         }
@@ -77,14 +77,14 @@ protected:
         const std::vector<Bytes> expected = SourceFrames(first, step, count);
         jpeg::JpegDecoder otherDecoder;
         Recording exported(otherDecoder);
-        ASSERT_EQ(exported.OpenRecording(request.fileName), 0) << exported.openFailure;
+        ASSERT_EQ(exported.OpenRecording(request.fileName), OpenResult::kOpened) << exported.openFailure;
         EXPECT_EQ(exported.header.frames, count);
         EXPECT_EQ(exported.header.width, recording.header.width);
         EXPECT_EQ(std::memcmp(exported.modelTag.bytes, recording.modelTag.bytes, 8), 0);
         EXPECT_EQ(exported.movieRecordPresent, recording.movieRecordPresent);
         EXPECT_EQ(std::memcmp(exported.movieRecord.bytes, recording.movieRecord.bytes, 52), 0);
         for (int k = 0; k < count; ++k) {
-            ASSERT_EQ(exported.ReadFrame(k), 0) << "frame " << k;
+            ASSERT_EQ(exported.ReadFrame(k), FrameRead::kOk) << "frame " << k;
             const auto bytes = exported.LastFrameBytes();
             EXPECT_EQ(Bytes(bytes.begin(), bytes.end()), expected[k]) << "frame " << k;
         }
@@ -127,7 +127,7 @@ TEST_F(SegmentExport, BothFixturesRoundTripAtEveryStep) {
     for (const char* name : {"evt320.avi", "xprmax.avi"}) {
         SCOPED_TRACE(name);
         const std::string source = test::CopyFixture(folder, name, "2012-02-28 23:45:00");
-        ASSERT_EQ(recording.OpenRecording(source), 0);
+        ASSERT_EQ(recording.OpenRecording(source), OpenResult::kOpened);
         const int n = recording.header.frames;
         const struct {
             int first, last, step, count;
@@ -152,7 +152,7 @@ TEST_F(SegmentExport, LargeRecordingReadInSeveralGroups) {
     samples::CameraAviOptions options;
     options.width = 640;
     options.height = 480;
-    ASSERT_EQ(Open(options, frames), 0);
+    ASSERT_EQ(Open(options, frames), OpenResult::kOpened);
     for (int step : {1, 3}) {
         ASSERT_EQ(Export(0, 39, step).result, ExportResult::kExported);
         ExpectFaithfulCopy(0, step, (39 / step) + 1);
@@ -163,7 +163,7 @@ TEST_F(SegmentExport, ScaleAndRateTimesTheStep) {
     samples::CameraAviOptions options;
     options.scale = 5;
     options.rate = 50;
-    ASSERT_EQ(Open(options, NumberedFrames(12)), 0);
+    ASSERT_EQ(Open(options, NumberedFrames(12)), OpenResult::kOpened);
     ASSERT_EQ(Export(0, 11, 3).result, ExportResult::kExported);
     const Bytes out = ReadAll(request.fileName);
     EXPECT_EQ(U32At(out, 128), 15u);
@@ -180,7 +180,7 @@ TEST_F(SegmentExport, IndexBeforeMoviWithExactOffsets) {
     options.modelTag = "XPR310";
     const std::vector<Bytes> frames = NumberedFrames(6);
     const Bytes source = samples::BuildCameraAvi(options, frames);
-    ASSERT_EQ(Open(source), 0);
+    ASSERT_EQ(Open(source), OpenResult::kOpened);
     ASSERT_EQ(Export(0, 5, 1).result, ExportResult::kExported);
     const Bytes out = ReadAll(request.fileName);
     const size_t movi = test::Find(source, "movi") - 8;
@@ -213,7 +213,7 @@ TEST_F(SegmentExport, IndexAfterTheRiffChunkCopiesOnlyTheHeader) {
     options.index = samples::CameraAviOptions::Index::AfterRiff;
     options.frameTag = "00dc";
     const std::vector<Bytes> frames = NumberedFrames(20);
-    ASSERT_EQ(Open(options, frames), 0);
+    ASSERT_EQ(Open(options, frames), OpenResult::kOpened);
     ASSERT_EQ(Export(2, 19, 4).result, ExportResult::kExported);
     size_t pictures = 0;
     for (int f = 2; f <= 19; f += 4) pictures += frames[f].size();
@@ -224,7 +224,7 @@ TEST_F(SegmentExport, IndexAfterTheRiffChunkCopiesOnlyTheHeader) {
 
 TEST_F(SegmentExport, JpegSeriesNamedByFrameNumber) {
     const std::vector<Bytes> frames = NumberedFrames(25);
-    ASSERT_EQ(Open(samples::CameraAviOptions{}, frames), 0);
+    ASSERT_EQ(Open(samples::CameraAviOptions{}, frames), OpenResult::kOpened);
     const ExportSummary summary = Export(0, 24, 10, ExportMode::JpgSequence, "REC0001_.jpg");
     ASSERT_EQ(summary.result, ExportResult::kExported);
     const std::vector<std::string> names = {folder.File("REC0001_00001.jpg"), folder.File("REC0001_00011.jpg"),
@@ -235,7 +235,7 @@ TEST_F(SegmentExport, JpegSeriesNamedByFrameNumber) {
 }
 
 TEST_F(SegmentExport, RefusedRangeWritesNothing) {
-    ASSERT_EQ(Open(samples::CameraAviOptions{}, NumberedFrames(10)), 0);
+    ASSERT_EQ(Open(samples::CameraAviOptions{}, NumberedFrames(10)), OpenResult::kOpened);
     EXPECT_EQ(Export(7, 6, 1).result, ExportResult::kRangeRefused);
     EXPECT_EQ(progress.total, -1);
     EXPECT_FALSE(std::filesystem::exists(request.fileName));
@@ -243,11 +243,11 @@ TEST_F(SegmentExport, RefusedRangeWritesNothing) {
 
 TEST_F(SegmentExport, UnreadableFrameNamedAndNoPartialFileLeft) {
     Bytes file = samples::BuildCameraAvi(samples::CameraAviOptions{}, NumberedFrames(10));
-    ASSERT_EQ(Open(file), 0);
+    ASSERT_EQ(Open(file), OpenResult::kOpened);
     uint32_t offset = 0;
-    ASSERT_EQ(recording.GetFrameEntry(6, &offset, nullptr), 0);
+    ASSERT_EQ(recording.GetFrameEntry(6, &offset, nullptr), FrameRead::kOk);
     file[offset] = 'X';  // frame 6's chunk no longer is one
-    ASSERT_EQ(Open(file), 0);
+    ASSERT_EQ(Open(file), OpenResult::kOpened);
 
     const ExportSummary avi = Export(0, 9, 1);
     EXPECT_EQ(avi.result, ExportResult::kFrameNotRead);
@@ -265,7 +265,7 @@ TEST_F(SegmentExport, UnreadableFrameNamedAndNoPartialFileLeft) {
 }
 
 TEST_F(SegmentExport, CancelRemovesThePartialFileAndKeepsTheOldOne) {
-    ASSERT_EQ(Open(samples::CameraAviOptions{}, NumberedFrames(10)), 0);
+    ASSERT_EQ(Open(samples::CameraAviOptions{}, NumberedFrames(10)), OpenResult::kOpened);
     const Bytes old = {'o', 'l', 'd'};
     samples::SaveFile(folder.File("out.avi"), old);
     progress = CountingProgress(3);
@@ -280,7 +280,7 @@ TEST_F(SegmentExport, CancelRemovesThePartialFileAndKeepsTheOldOne) {
 }
 
 TEST_F(SegmentExport, OutputThatCannotBeCreatedIsReported) {
-    ASSERT_EQ(Open(samples::CameraAviOptions{}, NumberedFrames(4)), 0);
+    ASSERT_EQ(Open(samples::CameraAviOptions{}, NumberedFrames(4)), OpenResult::kOpened);
     // A folder that is a file: nobody, root included, can create in it.
     const ExportSummary avi = Export(0, 3, 1, ExportMode::AviMovie, "sample.avi/out.avi");
     EXPECT_EQ(avi.result, ExportResult::kOutputNotCreated);
@@ -292,7 +292,7 @@ TEST_F(SegmentExport, OutputThatCannotBeCreatedIsReported) {
 }
 
 TEST_F(SegmentExport, FullDeviceIsAWriteFailure) {
-    ASSERT_EQ(Open(samples::CameraAviOptions{}, NumberedFrames(4)), 0);
+    ASSERT_EQ(Open(samples::CameraAviOptions{}, NumberedFrames(4)), OpenResult::kOpened);
     if (access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no /dev/full";
     request = ExportRequest{0, 3, 1, ExportMode::AviMovie, "/dev/full"};
     const ExportSummary summary = ExportSegment(recording, request, progress);
@@ -306,7 +306,7 @@ TEST_F(SegmentExport, FullDeviceIsAWriteFailure) {
 // A small file system that fills up mid-export; needs the right to mount.
 TEST_F(SegmentExport, FilledFileSystemLeavesNoPartialFile) {
     const std::string source = test::CopyFixture(folder, "evt320.avi", "2009-01-01 00:00:00");
-    ASSERT_EQ(recording.OpenRecording(source), 0);
+    ASSERT_EQ(recording.OpenRecording(source), OpenResult::kOpened);
     const std::string small = folder.File("small");
     std::filesystem::create_directory(small);
     if (mount("tmpfs", small.c_str(), "tmpfs", 0, "size=64k") != 0) GTEST_SKIP() << "cannot mount a tmpfs here";

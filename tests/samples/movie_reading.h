@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,8 +25,8 @@ public:
         }
         return length;
     }
-    // The next picture; the read's result (the position after it, or -1).
-    int Next(bool deliverAudio = false, int* audioLength = nullptr) {
+    // The next picture; the read's result (the position after it, or nothing).
+    std::optional<int> Next(bool deliverAudio = false, int* audioLength = nullptr) {
         return file.ReadNextPicture(&picture, audioLength, false, deliverAudio, nullptr);
     }
     // The shown picture as packed RGB, top row first.

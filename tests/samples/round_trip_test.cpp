@@ -31,7 +31,8 @@ class SampleRoundTrip : public testing::Test {
 protected:
     void Open(const SampleRecording& sample) {
         ASSERT_TRUE(WriteSample(sample, folder_.path().string()));
-        ASSERT_EQ(recording_.OpenRecording((folder_.path() / sample.fileName).string()), 0) << recording_.openFailure;
+        ASSERT_EQ(recording_.OpenRecording((folder_.path() / sample.fileName).string()), avi::OpenResult::kOpened)
+            << recording_.openFailure;
     }
     void TearDown() override { recording_.CloseRecording(); }
 
@@ -57,7 +58,7 @@ protected:
         for (size_t i = 0; i < s.frames.size(); ++i) {
             SCOPED_TRACE(i);
             const SampleFrame& f = s.frames[i];
-            ASSERT_EQ(recording_.ReadFrame(static_cast<int>(i)), 0);
+            ASSERT_EQ(recording_.ReadFrame(static_cast<int>(i)), avi::FrameRead::kOk);
             const auto bytes = recording_.LastFrameBytes();
             EXPECT_EQ(bytes.size(), recording_.frameIndex[i].length);
             uint64_t clock = 1;
@@ -107,7 +108,7 @@ protected:
 
     // Fetches a frame and walks its markers as the player does before showing it.
     void WalkFrame(int frame) {
-        ASSERT_EQ(recording_.ReadFrame(frame), 0);
+        ASSERT_EQ(recording_.ReadFrame(frame), avi::FrameRead::kOk);
         ASSERT_GT(decoder_.ParseJpegHeaders(recording_.LastFrameBytes(), jpeg::kMarkerWalkLimit, nullptr, nullptr,
                                             nullptr, nullptr),
                   0);

@@ -28,7 +28,8 @@ void ExpectFramesDecodeAndMoveAsScripted(const SampleRecording& s) {
     ASSERT_TRUE(WriteSample(s, folder.path().string()));
     jpeg::JpegDecoder decoder;
     avi::Recording recording(decoder);
-    ASSERT_EQ(recording.OpenRecording((folder.path() / s.fileName).string()), 0) << recording.openFailure;
+    ASSERT_EQ(recording.OpenRecording((folder.path() / s.fileName).string()), avi::OpenResult::kOpened)
+        << recording.openFailure;
 
     const int blocksWide = (s.avi.width + 7) / 8, blocksHigh = (s.avi.height + 7) / 8;
     const size_t blocks = static_cast<size_t>(blocksWide) * blocksHigh;
@@ -36,11 +37,11 @@ void ExpectFramesDecodeAndMoveAsScripted(const SampleRecording& s) {
     Picture picture(s.avi.width, s.avi.height);
     for (int i = 0; i < static_cast<int>(s.frames.size()); ++i) {
         SCOPED_TRACE(i);
-        ASSERT_EQ(recording.ReadFrame(i), 0);
-        EXPECT_EQ(decoder.DecodeJpegFrame(recording.LastFrameBytes(), picture, nullptr, nullptr), 0);
+        ASSERT_EQ(recording.ReadFrame(i), avi::FrameRead::kOk);
+        EXPECT_TRUE(decoder.DecodeJpegFrame(recording.LastFrameBytes(), picture, nullptr, nullptr).complete());
         ASSERT_EQ(decoder.DecodeJpegDcImage(recording.LastFrameBytes(), luma.data(), cb.data(), cr.data(), blocksWide,
                                             blocksHigh),
-                  0);
+                  jpeg::DcImageStatus::kDecoded);
         if (i > 0) {
             const bool changed = std::count(s.changedFrames.begin(), s.changedFrames.end(), i) > 0;
             const int change = LargestBlockChange(luma, previous);

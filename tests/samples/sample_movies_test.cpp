@@ -59,7 +59,7 @@ TEST_P(SampleMovieTest, PicturesAreTheScenesAndRepeatUntilTheNextIntraPicture) {
             ASSERT_EQ(reading.Rgb(), shown);
         }
     }
-    EXPECT_EQ(reading.Next(), -1);
+    EXPECT_EQ(reading.Next(), std::nullopt);
 }
 
 TEST_P(SampleMovieTest, VopStartCodesStandOnlyWhereThePicturesAre) {

@@ -18,7 +18,8 @@ TEST(SearchSamples, ScanningLoopsFindWhatTheScriptsState) {
         ASSERT_TRUE(WriteSample(s, folder.path().string()));
         jpeg::JpegDecoder decoder;
         avi::Recording recording(decoder);
-        ASSERT_EQ(recording.OpenRecording((folder.path() / s.fileName).string()), 0) << recording.openFailure;
+        ASSERT_EQ(recording.OpenRecording((folder.path() / s.fileName).string()), avi::OpenResult::kOpened)
+            << recording.openFailure;
         const int frames = recording.header.frames;
         EXPECT_EQ(recording.EventList, std::vector<int32_t>(s.eventFrames.begin(), s.eventFrames.end()));
 

@@ -71,8 +71,8 @@ TEST_F(SearchCommands, MotionListsEveryMovingFrameTheSameOnAnyNumberOfJobs) {
     {
         jpeg::JpegDecoder decoder;
         avi::Recording recording(decoder);
-        ASSERT_EQ(recording.OpenRecording(dir.File(list[2].fileName)), 0);
-        ASSERT_EQ(recording.GetFrameEntry(14, &frame14, nullptr), 0);
+        ASSERT_EQ(recording.OpenRecording(dir.File(list[2].fileName)), avi::OpenResult::kOpened);
+        ASSERT_EQ(recording.GetFrameEntry(14, &frame14, nullptr), avi::FrameRead::kOk);
     }
     bytes[frame14 + 8 + 2] = 0;  // no segment marker after SOI
     WriteBytes(damaged, bytes);

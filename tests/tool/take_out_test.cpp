@@ -18,7 +18,8 @@ const std::string kEvt320 = std::string(VN_AVI_FIXTURES) + "/evt320.avi";
 Bytes FrameBytes(const std::string& path, int frame) {
     jpeg::JpegDecoder decoder;
     avi::Recording recording(decoder);
-    if (recording.OpenRecording(path) != 0 || recording.ReadFrame(frame) != 0) return {};
+    if (recording.OpenRecording(path) != avi::OpenResult::kOpened || recording.ReadFrame(frame) != avi::FrameRead::kOk)
+        return {};
     const auto bytes = recording.LastFrameBytes();
     return Bytes(bytes.begin(), bytes.end());
 }
