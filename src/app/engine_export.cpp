@@ -23,22 +23,35 @@ std::string PlayerEngine::OpenFilePath() const {
     return playList.Path(entry);
 }
 
-// Movies give the number of their own picture once they play here.
+// A recording's and an MPEG-4 stream's cursor is the frame shown; the File
+// menu names a raw movie's picture by the raw movie's own counter.
 std::string PlayerEngine::ProposedFrameName(bool fromFileMenu) const {
-    const int cursor = recording.currentFrame();
-    return player::ProposedFrameName(state.g_nFileKind,
-                                     player::SavedFrameNumber(fromFileMenu, state.g_nFileKind, cursor, cursor + 1));
+    const int cursor = state.g_nFileKind == player::kMpeg4Stream ? streamPlayback.frame : recording.currentFrame();
+    return player::ProposedFrameName(
+        state.g_nFileKind, player::SavedFrameNumber(fromFileMenu, state.g_nFileKind, cursor, rawPlayback.rawFrameCounter));
 }
 
 // A recording's frame is fetched again, so that the file holds the frame
-// the proposed name numbers even after a frame that could not be read.
+// the proposed name numbers even after a frame that could not be read. A
+// movie's picture is the decoded one on screen.
 bool PlayerEngine::SaveCurrentFrame(const std::string& path, std::string& reason) {
-    if (state.g_nFileKind != player::kAviRecording) return avi::WriteBitmapFile(path, g_pFramePicture, &reason);
-    if (recording.ReadFrame(recording.currentFrame()) != avi::FrameRead::kOk) {
-        reason = "the frame cannot be read from the recording";
-        return false;
+    switch (state.g_nFileKind) {
+        case player::kAviRecording:
+            if (recording.ReadFrame(recording.currentFrame()) != avi::FrameRead::kOk) {
+                reason = "the frame cannot be read from the recording";
+                return false;
+            }
+            return WriteWholeFile(path, recording.LastFrameBytes(), &reason);
+        case player::kMpeg4Stream:
+            return avi::WriteBitmapFile(path, streamPlayback.g_pFramePicture, &reason);
+        case player::kRawMovie:
+            if (rawPlayback.shownPicture() == nullptr) break;
+            return avi::WriteBitmapFile(path, *rawPlayback.shownPicture(), &reason);
+        default:
+            break;
     }
-    return WriteWholeFile(path, recording.LastFrameBytes(), &reason);
+    reason = "no picture is shown";
+    return false;
 }
 
 }  // namespace vn::app

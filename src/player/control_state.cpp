@@ -166,6 +166,8 @@ void ControlState::Clear() {
 }
 
 void ControlState::OpenMovie(const MovieFacts& movie) {
+    // A movie's picture saves as a bitmap; only recordings export.
+    Enable({SaveCurrent1, SaveCurrent2}, true);
     Show({CameraSettings1, EmbedTimestamp1}, false);
     Show({Deblock1}, true);
     Show({gbMotion, gbStats, gbPlayRate, lblRate}, false);

@@ -17,6 +17,7 @@
 
 #include "app/engine_test_support.h"
 #include "recording/recording.h"
+#include "samplewriter/default_movies.h"
 
 namespace vn::app {
 namespace {
@@ -260,6 +261,33 @@ TEST_F(ExportWindowTest, TheFrameOnScreenSavesAsItsStoredBytes) {
     AnswerSaveDialog({});
     Control<QAction>(&window, "SaveCurrent2")->trigger();
     EXPECT_EQ(QDir(folder_.path()).entryList({"*.jpg"}).size(), 1);
+}
+
+// A movie's picture is no JPEG: it saves as a 24-bit bitmap of the picture
+// shown, named by the frame in the status bar.
+TEST_F(ExportWindowTest, AMoviePictureSavesAsABitmap) {
+    qputenv("VNPLAY_AUDIO", "null");
+    samples::SampleMovie movie = samples::StreamMovieSample();
+    movie.pictureCount = 5;
+    ASSERT_TRUE(samples::WriteMovie(movie, folder_.path().toStdString()));
+    TfrmVNMain& window = Player();
+    Drop({folder_.filePath(QString::fromStdString(movie.fileName)).toStdString()});
+    Tick(3);
+    Click("sbPause");
+    ASSERT_EQ(Panel(3), "Frame 3");
+    EXPECT_FALSE(Control<QAction>(&window, "Export1")->isEnabled());
+
+    QString proposed;
+    AnswerSaveDialog(Out("picture.bmp"), &proposed);
+    Control<QAction>(&window, "SaveCurrent1")->trigger();
+    EXPECT_EQ(proposed, "mvfrm00003.bmp");
+    const std::vector<uint8_t> bitmap = FileBytes(Out("picture.bmp"));
+    ASSERT_GE(bitmap.size(), 54u);
+    EXPECT_EQ(bitmap[0], 'B');
+    EXPECT_EQ(bitmap[1], 'M');
+    EXPECT_EQ(bitmap[28], 24) << "bits per pixel";
+    EXPECT_EQ(bitmap.size(), 54u + 320 * 3 * 240);
+    EXPECT_TRUE(Messages().empty());
 }
 
 }  // namespace

@@ -248,6 +248,8 @@ TEST(ExportControls, OfferedWhileARecordingIsOpen) {
               Names({"SaveCurrent1", "Export1", "SaveCurrent2", "SaveStart", "SaveEnd", "SaveSegment1"}));
     controls.OpenFile("MOV0001.M4V");
     EXPECT_TRUE(TakingOut(controls).empty());
+    controls.OpenMovie({kMpeg4Stream, 320, 240, 300});
+    EXPECT_EQ(TakingOut(controls), Names({"SaveCurrent1", "SaveCurrent2"})) << "a movie's picture saves as a bitmap";
     controls.OpenAviRecording({320, 240, 60});
     controls.Clear();
     EXPECT_TRUE(TakingOut(controls).empty());
