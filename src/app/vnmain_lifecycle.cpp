@@ -21,6 +21,8 @@ void TfrmVNMain::LoadSettings() {
         if (key.number != nullptr) {
             const int fallback = key.defaultFrom != nullptr ? *key.defaultFrom : *key.number;
             *key.number = settings_.ReadInteger(key.section, key.key, fallback);
+        } else if (key.text != nullptr) {
+            *key.text = settings_.ReadString(key.section, key.key, QString::fromStdString(*key.text)).toStdString();
         } else {
             *key.flag = settings_.ReadInteger(key.section, key.key, *key.flag ? 1 : 0) != 0;
         }
@@ -55,7 +57,11 @@ void TfrmVNMain::SaveSettings() {
     prefs.nMainWinWidth = width();
     prefs.nMainWinHeight = height();
     for (const PreferenceKey& key : KeysInWriteOrder(prefs)) {
-        settings_.WriteInteger(key.section, key.key, key.number != nullptr ? *key.number : *key.flag);
+        if (key.text != nullptr) {
+            settings_.WriteString(key.section, key.key, QString::fromStdString(*key.text));
+        } else {
+            settings_.WriteInteger(key.section, key.key, key.number != nullptr ? *key.number : *key.flag);
+        }
     }
     settings_.Flush();
 }
@@ -98,6 +104,13 @@ void TfrmVNMain::StartPlayingWhenPainted() {
 // Closing, by the window's close button or "E&xit", ends the program: the
 // other windows are the main window's and do not keep it running.
 void TfrmVNMain::closeEvent(QCloseEvent* event) {
+    // An export reads the open recording: it is stopped, and the window
+    // closes at the next try.
+    if (engine_ != nullptr && engine_->controls().exporting) {
+        CancelExport();
+        event->ignore();
+        return;
+    }
     if (engine_ != nullptr) engine_->CloseWindow();
     SaveSettings();
     HidePicture();
