@@ -92,6 +92,8 @@ void PlayerEngine::ReplacePlayList(const QStringList& paths) {
 }
 
 void PlayerEngine::FilesDropped(const QStringList& paths) {
+    // An export reads the open recording; it would not survive a new one.
+    if (controls_.exporting) return;
     if (PutOffWhileScanning([this, paths] { FilesDropped(paths); })) return;
     AddPlayListFiles(paths);
     ShowPlayList();

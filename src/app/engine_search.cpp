@@ -77,7 +77,8 @@ void PlayerEngine::MotionSearch(int direction, int threshold) {
 }
 
 void PlayerEngine::EventSearch(int direction, bool trigger) {
-    if (scanning_ || state.g_nFileKind != player::kAviRecording) return;
+    // The PIR buttons stay open while an export reads the recording.
+    if (scanning_ || controls_.exporting || state.g_nFileKind != player::kAviRecording) return;
     controls_.StartEventSearch(direction);
     ApplyControls();
     const player::SearchEnd end = RunSearch(ScanShows::MovieInfo, [&](player::PlayListSearch& search) {

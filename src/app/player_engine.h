@@ -39,6 +39,7 @@
 #include "recording/frame_show.h"
 #include "recording/movie_info.h"
 #include "recording/recording.h"
+#include "recording/segment_export.h"
 
 class QKeyEvent;
 
@@ -129,6 +130,16 @@ public:
     void sbPIRSeekRevClick();
     // A search runs; window events run between its frames.
     bool scanning() const { return scanning_; }
+
+    // Taking the open recording out. An export holds every command that
+    // would change the recording until it ends; the progress watcher may
+    // stop it. The frame on screen is saved as its JPEG bytes (a movie's
+    // picture as a bitmap); false with the system's reason when it cannot be
+    // written.
+    avi::ExportSummary ExportSegment(const avi::ExportRequest& request, avi::ExportProgress& progress);
+    std::string OpenFilePath() const;
+    std::string ProposedFrameName(bool fromFileMenu) const;
+    bool SaveCurrentFrame(const std::string& path, std::string& reason);
 
     const player::ControlState& controls() const { return controls_; }
 

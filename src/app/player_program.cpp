@@ -3,8 +3,10 @@
 namespace vn::app {
 
 PlayerProgram::PlayerProgram(ui::IniFile& settings, const QStringList& commandLine)
-    : frmVNMain(settings), frmDiags(&frmVNMain, settings) {
+    : frmVNMain(settings), frmDiags(&frmVNMain, settings), frmExtract(settings, &frmVNMain) {
     frmVNMain.dialogs = {&AboutBox, &frmSetCamReg, &frmDiags, &frmMyMsg, &frmExtract, &frmExtProgress};
+    QObject::connect(&frmSetCamReg, &camset::TfrmSetCamReg::MessageWanted, &frmMyMsg,
+                     &diag::TfrmMyMsg::ShowMessage);
     frmDiags.SetDecoder(&engine.decoder);
     QObject::connect(&frmDiags, &diag::TfrmDiags::MvmRestartClicked, &engine, &PlayerEngine::bMVMRestartClick);
     frmVNMain.AttachEngine(&engine);

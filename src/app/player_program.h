@@ -25,10 +25,10 @@ public:
 
     TfrmVNMain frmVNMain;
     recording_windows::TAboutBox AboutBox{&frmVNMain};
-    camset::TfrmSetCamReg frmSetCamReg{&frmVNMain};
+    camset::TfrmSetCamReg frmSetCamReg{frmVNMain.prefs, &frmVNMain};
     diag::TfrmDiags frmDiags;
     diag::TfrmMyMsg frmMyMsg{&frmVNMain};
-    recording_windows::TfrmExtract frmExtract{&frmVNMain};
+    recording_windows::TfrmExtract frmExtract;
     recording_windows::TfrmExtProgress frmExtProgress{&frmVNMain};
     PlayerEngine engine{frmVNMain, frmVNMain.prefs, frmDiags, frmDiags};
 };

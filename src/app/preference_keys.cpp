@@ -19,6 +19,10 @@ OrderedKey Number(const char* section, const char* key, int& value, int readRank
     return {{section, key, &value, nullptr, nullptr}, readRank, writeRank};
 }
 
+OrderedKey Text(const char* section, const char* key, std::string& value, int readRank, int writeRank) {
+    return {{section, key, nullptr, nullptr, &value}, readRank, writeRank};
+}
+
 OrderedKey Flag(const char* section, const char* key, bool& value, int readRank, int writeRank) {
     return {{section, key, nullptr, &value, nullptr}, readRank, writeRank};
 }
@@ -35,7 +39,7 @@ std::vector<OrderedKey> AllKeys(player::Preferences& p) {
         Number(kWindow, "ShowDiags", p.ShowDiagsWindow, 7, kNever),
         Flag(kSettings, "bShowExpo", p.bShowExpo, 8, 4),
         // Logging follows the window's switch unless it has its own.
-        {{kSettings, "ShowDiags", &p.ShowDiags, nullptr, &p.ShowDiagsWindow}, 9, kNever},
+        {{kSettings, "ShowDiags", &p.ShowDiags, nullptr, nullptr, &p.ShowDiagsWindow}, 9, kNever},
         Flag(kSettings, "bShowTimes", p.bShowTimes, kNever, 5),
         Flag(kSettings, "bDumpRTCData", p.bDumpRTCData, kNever, 6),
         Number(kSettings, "nInt1", p.nInt1, 10, 10),
@@ -43,7 +47,7 @@ std::vector<OrderedKey> AllKeys(player::Preferences& p) {
         Number(kSettings, "nInt3", p.nInt3, 12, 12),
         Number(kSettings, "nAVIQuant", p.nAVIQuant, 13, 13),
         Number(kSettings, "nFlicker", p.nFlicker, 14, 14),
-        Number(kSettings, "cDrive", p.cDrive, 15, 19),
+        Text(kSettings, "cDrive", p.cDrive, 15, 19),
         Number(kSettings, "wCamMode", p.wCamMode, 16, 20),
         Flag(kSettings, "g_bEmbedTime", p.g_bEmbedTime, 17, 21),
         Number(kSettings, "nResolution0", p.nResolution[0], 18, 15),
@@ -77,6 +81,8 @@ void ReadPreferences(const ui::IniFile& settings, player::Preferences& prefs) {
         if (key.number != nullptr) {
             const int fallback = key.defaultFrom != nullptr ? *key.defaultFrom : *key.number;
             *key.number = settings.ReadInteger(key.section, key.key, fallback);
+        } else if (key.text != nullptr) {
+            *key.text = settings.ReadString(key.section, key.key, QString::fromStdString(*key.text)).toStdString();
         } else {
             *key.flag = settings.ReadInteger(key.section, key.key, *key.flag ? 1 : 0) != 0;
         }

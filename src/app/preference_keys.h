@@ -2,6 +2,7 @@
 // they hold, in the order they are read and in the order they are written.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "platform/ini_file.h"
@@ -12,8 +13,9 @@ namespace vn::app {
 struct PreferenceKey {
     const char* section;
     const char* key;
-    int* number = nullptr;  // one of number and flag is set
+    int* number = nullptr;  // one of number, flag and text is set
     bool* flag = nullptr;
+    std::string* text = nullptr;
     // A missing key keeps its variable's value, or takes this one's.
     const int* defaultFrom = nullptr;
 };

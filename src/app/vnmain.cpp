@@ -10,6 +10,7 @@
 #include <QScrollArea>
 #include <QUrl>
 
+#include "app/player_engine.h"
 #include "platform/controls.h"
 #include "platform/status_bar.h"
 
@@ -107,7 +108,8 @@ bool TfrmVNMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TfrmVNMain::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+    const bool exporting = engine_ != nullptr && engine_->controls().exporting;
+    if (event->mimeData()->hasUrls() && !exporting) event->acceptProposedAction();
 }
 
 void TfrmVNMain::dropEvent(QDropEvent* event) {

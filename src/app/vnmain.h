@@ -19,6 +19,7 @@
 #include "common/picture.h"
 #include "player/main_layout.h"
 #include "player/preferences.h"
+#include "recording/segment_export.h"
 
 class QAction;
 class QFileDialog;
@@ -173,6 +174,14 @@ private:
     void Exit1Click();
     void About1Click();
     void CameraSettings1Click();
+    // Taking the open recording out (vnmain_export.cpp).
+    void ConnectTakingOut();
+    void SaveStartClick();
+    void SaveEndClick();
+    void Export1Click();
+    void ReportExport(const avi::ExportSummary& summary);
+    void CancelExport();
+    void SaveCurrentFrame(bool fromFileMenu);
     void lbPlayListMouseMove(QPoint position);
     // After a modal dialog: this window active again.
     void ReturnFromDialog();
@@ -334,8 +343,16 @@ private:
     QAction* zoom2xAction = nullptr;              // "N2xzoom1"
     QAction* zoomVariableAction = nullptr;        // "Varzoom1"
     QAction* pictureSaveCurrentAction = nullptr;  // "SaveCurrent2"
+    // The seek bar's pop-up menu: the exported segment's marks and export.
+    QMenu* PopupMenu2 = nullptr;
+    QAction* SaveStart = nullptr;
+    QAction* SaveEnd = nullptr;
+    QAction* SaveSegment1 = nullptr;
+    QAction* Cancel1 = nullptr;
     // "&Open"'s dialog, made once and kept so that its folder is remembered.
     QFileDialog* OpenDialog1 = nullptr;
+    // "&Save Current"'s.
+    QFileDialog* SaveDialog1 = nullptr;
 };
 
 }  // namespace vn::app

@@ -25,6 +25,10 @@ void TfrmVNMain::Retranslate() {
     zoom2xAction->setText(tr("2X zoom"));
     zoomVariableAction->setText(tr("Var zoom"));
     pictureSaveCurrentAction->setText(tr("&Save Current"));
+    SaveStart->setText(tr("Mark Start of Exported Segment"));
+    SaveEnd->setText(tr("Mark End of Exported Segment"));
+    SaveSegment1->setText(tr("Export Segment"));
+    Cancel1->setText(tr("Cancel"));
 
     gbPlayRate->setTitle(tr("Speed"));
     gbSeek->setTitle(tr("Seek"));

@@ -48,7 +48,11 @@ void TfrmVNMain::SaveSettings() {
     prefs.nMainWinWidth = width();
     prefs.nMainWinHeight = height();
     for (const PreferenceKey& key : KeysInWriteOrder(prefs)) {
-        settings_.WriteInteger(key.section, key.key, key.number != nullptr ? *key.number : *key.flag);
+        if (key.text != nullptr) {
+            settings_.WriteString(key.section, key.key, QString::fromStdString(*key.text));
+        } else {
+            settings_.WriteInteger(key.section, key.key, key.number != nullptr ? *key.number : *key.flag);
+        }
     }
     settings_.Flush();
 }
@@ -91,6 +95,13 @@ void TfrmVNMain::StartPlayingWhenPainted() {
 // Closing, by the window's close button or "E&xit", ends the program: the
 // other windows are the main window's and do not keep it running.
 void TfrmVNMain::closeEvent(QCloseEvent* event) {
+    // An export reads the open recording: it is stopped, and the window
+    // closes at the next try.
+    if (engine_ != nullptr && engine_->controls().exporting) {
+        CancelExport();
+        event->ignore();
+        return;
+    }
     if (engine_ != nullptr) engine_->CloseWindow();
     SaveSettings();
     HidePicture();

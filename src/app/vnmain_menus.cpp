@@ -59,9 +59,13 @@ void TfrmVNMain::CreateMenus() {
     zoomVariableAction = MakeAction(pictureMenu, "Varzoom1");
     pictureSaveCurrentAction = MakeAction(pictureMenu, "SaveCurrent2");
 
-    // Saving frames and exporting are not built yet: a command that would
-    // do nothing is not offered.
-    for (QAction* unbuilt : {SaveCurrent1, Export1, pictureSaveCurrentAction}) unbuilt->setEnabled(false);
+    // The seek bar's: the exported segment's marks and export.
+    PopupMenu2 = new QMenu(this);
+    PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
+    SaveStart = MakeAction(PopupMenu2, "SaveStart");
+    SaveEnd = MakeAction(PopupMenu2, "SaveEnd");
+    SaveSegment1 = MakeAction(PopupMenu2, "SaveSegment1");
+    Cancel1 = MakeAction(PopupMenu2, "Cancel1");
 }
 
 void TfrmVNMain::ConnectCommands() {
@@ -74,6 +78,7 @@ void TfrmVNMain::ConnectCommands() {
     connect(Exit1, &QAction::triggered, this, &TfrmVNMain::Exit1Click);
     connect(About1, &QAction::triggered, this, &TfrmVNMain::About1Click);
     connect(CameraSettings1, &QAction::triggered, this, &TfrmVNMain::CameraSettings1Click);
+    ConnectTakingOut();
 }
 
 void TfrmVNMain::SetZoom(int zoom) {

@@ -40,6 +40,8 @@ void TfrmVNMain::ApplyControls(const player::ControlState& controls) {
     }
 
     tbWhere->setVisible(controls.seekArea == player::SeekArea::SeekBar);
+    // A seek would move the reader under the export.
+    tbWhere->setEnabled(!controls.exporting);
     pbWhere->setVisible(controls.seekArea == player::SeekArea::ProgressBar);
     pnlWhere->resize(pnlWhere->width(), player::SeekAreaHeight(controls.seekArea));
     tbWhere->SetMax(controls.seekMax);

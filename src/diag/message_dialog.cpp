@@ -46,10 +46,19 @@ void TfrmMyMsg::ShowMessage(int index, const QString& detail) {
     exec();
 }
 
+void TfrmMyMsg::ShowText(const QString& text) { ShowMessage(-1, text); }
+
 void TfrmMyMsg::showEvent(QShowEvent* event) {
     if (nMsgIndex >= 0 && nMsgIndex < static_cast<int>(messages_.size())) {
         shownMessage_ = messages_[nMsgIndex];
         shownMessage_->show();
+    }
+    // Without a prepared message the detail is the whole message and takes
+    // its place.
+    if (shownMessage_ == nullptr) {
+        lblDetail->setGeometry(16, 12, 328, 104);
+    } else {
+        lblDetail->setGeometry(16, 80, 328, 36);
     }
     QDialog::showEvent(event);
 }

@@ -25,7 +25,10 @@ public:
 
     // Sets the index and the detail line and shows the dialog modally until
     // OK or close.
+    // With an index outside the prepared messages (-1) the detail alone is
+    // the message: what went wrong with which file, composed by the caller.
     void ShowMessage(int index, const QString& detail = {});
+    void ShowText(const QString& text);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -66,6 +66,15 @@ void IniFile::WriteInteger(const char* section, const char* key, int value) {
     settings_.setValue(KeyPath(section, key), QString::number(value));
 }
 
+QString IniFile::ReadString(const char* section, const char* key, const QString& defaultValue) const {
+    const QVariant value = settings_.value(KeyPath(section, key));
+    return value.isValid() ? value.toString() : defaultValue;
+}
+
+void IniFile::WriteString(const char* section, const char* key, const QString& value) {
+    settings_.setValue(KeyPath(section, key), value);
+}
+
 bool IniFile::Flush() {
     settings_.sync();
     return settings_.status() == QSettings::NoError;

@@ -18,6 +18,9 @@ public:
     // when the key is missing, 0 when its text does not begin with a number.
     int ReadInteger(const char* section, const char* key, int defaultValue) const;
     void WriteInteger(const char* section, const char* key, int value);
+    // The key's text; the default when the key is missing.
+    QString ReadString(const char* section, const char* key, const QString& defaultValue) const;
+    void WriteString(const char* section, const char* key, const QString& value);
 
     // Writes what is pending to the file; false when that failed.
     bool Flush();

@@ -35,6 +35,17 @@ constexpr std::array<const char*, kControlCount> kControlNames = {
     "CameraSettings1",
     "EmbedTimestamp1",
     "Deblock1",
+    "Open1",
+    "SaveCurrent1",
+    "Export1",
+    "SaveCurrent2",
+    "SaveStart",
+    "SaveEnd",
+    "SaveSegment1",
+    "lbPlayList",
+    "bPrevious",
+    "bSkip",
+    "bClearPlayList",
 };
 
 constexpr int kPlayingBarHeight = 16;  // the thin progress bar
@@ -53,6 +64,7 @@ ControlState::ControlState() {
     Enable({sbBackward, sbPrevious, sbPause, sbStop, sbNext, sbForward, sbPrevEvent, sbNextEvent, sbSearchBackward,
             sbStopSearch, sbSearchForward},
            false);
+    EnableTakingOut(false);
 }
 
 void ControlState::Enable(std::initializer_list<Control> controls, bool enable) {
@@ -68,6 +80,10 @@ void ControlState::EnableBackward(bool enable) {
 }
 
 void ControlState::EnableForward(bool enable) { Enable({sbNext, sbForward, sbNextEvent, sbSearchForward}, enable); }
+
+void ControlState::EnableTakingOut(bool enable) {
+    Enable({SaveCurrent1, Export1, SaveCurrent2, SaveStart, SaveEnd, SaveSegment1}, enable);
+}
 
 // A press while playing reverses the direction: the other way stays open.
 void ControlState::StartPlay(int direction, int fileKind) {
@@ -146,9 +162,12 @@ void ControlState::Clear() {
     Enable({EmbedTimestamp1}, true);
     // The empty list shows, whatever the last file hid.
     Show({gbPlayList}, true);
+    EnableTakingOut(false);
 }
 
 void ControlState::OpenMovie(const MovieFacts& movie) {
+    // A movie's picture saves as a bitmap; only recordings export.
+    Enable({SaveCurrent1, SaveCurrent2}, true);
     Show({CameraSettings1, EmbedTimestamp1}, false);
     Show({Deblock1}, true);
     Show({gbMotion, gbStats, gbPlayRate, lblRate}, false);
@@ -174,6 +193,7 @@ void ControlState::SeekRawMovie() { Enable({sbNext, sbForward, sbStop}, true); }
 void ControlState::OpenFile(const std::string& name) {
     windowTitle = name;
     statusPanels[0] = name;
+    EnableTakingOut(false);
 }
 
 void ControlState::OpenAviRecording(const RecordingFacts& recording) {
@@ -192,6 +212,7 @@ void ControlState::OpenAviRecording(const RecordingFacts& recording) {
     seekTickInterval = std::max(recording.frames / 100, 1);
     eventButtonsShown = recording.hasEvents;
     captions.lblCapIntervalTitle = recording.hasEvents ? "Shutdown Delay" : "Capture Interval";
+    EnableTakingOut(true);
 }
 
 void ControlState::ShowFrame(const RecordingFacts& recording, const FrameFacts& frame) {
@@ -208,6 +229,20 @@ void ControlState::ShowFrame(const RecordingFacts& recording, const FrameFacts& 
 }
 
 void ControlState::ShowRate(int framesPerSecond) { captions.lblRate = std::to_string(framesPerSecond); }
+
+void ControlState::BeginExport() {
+    enabledBeforeExport_ = enabled;
+    Enable({sbBackward, sbPrevious, sbPause, sbStop, sbNext, sbForward, sbPrevEvent, sbNextEvent, sbSearchBackward,
+            sbStopSearch, sbSearchForward, Open1, lbPlayList, bPrevious, bSkip, bClearPlayList},
+           false);
+    EnableTakingOut(false);
+    exporting = true;
+}
+
+void ControlState::EndExport() {
+    enabled = enabledBeforeExport_;
+    exporting = false;
+}
 
 void ControlState::PrepareSearch() { seekArea = SeekArea::ProgressBar; }
 

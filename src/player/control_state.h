@@ -9,7 +9,7 @@
 // afresh from the position: a stop, then a step to frame 1, leaves "Play
 // Backward" disabled where a pause on frame 1 enables it.
 //
-// A new command (the searches, movie playback, export) adds its rule here; a
+// A new command (the searches, movie playback) adds its rule here; a
 // control not governed yet becomes a Control, or a field where it is more
 // than enabled and shown.
 #pragma once
@@ -55,8 +55,23 @@ enum class Control : int {
     CameraSettings1,
     EmbedTimestamp1,
     Deblock1,
+    // Commands that take the open recording out or change it: the File
+    // menu, saving the frame (also in the picture's pop-up menu), the
+    // segment marks and export of the seek bar's pop-up menu, and the play
+    // list.
+    Open1,
+    SaveCurrent1,
+    Export1,
+    SaveCurrent2,
+    SaveStart,
+    SaveEnd,
+    SaveSegment1,
+    lbPlayList,
+    bPrevious,
+    bSkip,
+    bClearPlayList,
 };
-constexpr int kControlCount = static_cast<int>(Control::Deblock1) + 1;
+constexpr int kControlCount = static_cast<int>(Control::bClearPlayList) + 1;
 
 // The window's name of a control ("sbForward").
 const char* ControlName(Control control);
@@ -165,6 +180,11 @@ struct ControlState {
     void SeekRawMovie();
     void ShowFrame(const RecordingFacts& recording, const FrameFacts& frame);
     void ShowRate(int framesPerSecond);
+    // An export runs: it reads the open recording, so nothing that would
+    // change it (open, step, play, seek, search, the play list, a drop)
+    // runs meanwhile. EndExport gives back what was enabled before.
+    void BeginExport();
+    void EndExport();
     // Every search first shows the progress bar under the picture, where
     // the scan's progress shows.
     void PrepareSearch();
@@ -195,6 +215,9 @@ struct ControlState {
     std::string windowTitle;                  // empty: the window's own caption
     std::array<std::string, 4> statusPanels;  // StatusBar1's panels 0 to 3; panel 4 is the zoom's
     Captions captions;
+    // An export runs: the seek bar takes no moves, files dropped on the
+    // window are refused, and the window's close stops the export first.
+    bool exporting = false;
 
 private:
     static size_t Index(Control control) { return static_cast<size_t>(control); }
@@ -202,6 +225,10 @@ private:
     void EnableForward(bool enable);
     // The second step of a search's preparation.
     void DisablePlayForSearch();
+    // Saving and exporting the frames of the open AVI recording.
+    void EnableTakingOut(bool enable);
+
+    std::bitset<kControlCount> enabledBeforeExport_;
 };
 
 // pnlWhere's height for the bar it shows.

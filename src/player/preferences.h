@@ -2,6 +2,8 @@
 // built-in defaults. The names are the keys' names.
 #pragma once
 
+#include <string>
+
 namespace vn::player {
 
 struct Preferences {
@@ -25,7 +27,7 @@ struct Preferences {
     int nInt3 = 5;
     int nAVIQuant = 2;
     int nFlicker = 0;
-    int cDrive = 'C';  // kept as its character code
+    std::string cDrive;  // the memory card's mount point; empty: none chosen yet
     int wCamMode = 0;
     bool g_bEmbedTime = false;
     int nResolution[4] = {0, 0, 0, 0};

@@ -151,6 +151,7 @@ inline void ExpectWindowShows(const app::TfrmVNMain& window, const player::Contr
         }
     }
     EXPECT_EQ(!Control(&window, "tbWhere")->isHidden(), controls.seekArea == player::SeekArea::SeekBar);
+    EXPECT_EQ(Control(&window, "tbWhere")->isEnabled(), !controls.exporting);
     EXPECT_EQ(!Control(&window, "pbWhere")->isHidden(), controls.seekArea == player::SeekArea::ProgressBar);
     EXPECT_EQ(Control(&window, "pnlWhere")->height(), player::SeekAreaHeight(controls.seekArea));
 }

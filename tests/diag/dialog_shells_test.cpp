@@ -1,10 +1,13 @@
 // The windows whose behaviour comes later exist from start-up with their
 // captions and the controls the other windows and later work rely on.
 #include <QLineEdit>
+#include <QTemporaryDir>
 
 #include "camset/camera_settings_dialog.h"
 #include "dialog_test_support.h"
+#include "platform/ini_file.h"
 #include "platform/language.h"
+#include "player/preferences.h"
 #include "recording/windows/about_box.h"
 #include "recording/windows/export_dialog.h"
 #include "recording/windows/export_progress.h"
@@ -18,11 +21,19 @@ void ExpectControls(const QWidget& window, std::initializer_list<const char*> na
     for (const char* name : names) Control(&window, name);
 }
 
+// The settings the export and camera settings dialogs keep their choices in.
+struct DialogSettings {
+    QTemporaryDir folder;
+    ui::IniFile file{folder.filePath(QStringLiteral("vnplay.ini"))};
+    player::Preferences prefs;
+};
+
 TEST(DialogShells, CaptionsAndControls) {
+    DialogSettings settings;
     recording_windows::TAboutBox about;
-    recording_windows::TfrmExtract extract;
+    recording_windows::TfrmExtract extract(settings.file);
     recording_windows::TfrmExtProgress progress;
-    camset::TfrmSetCamReg camera;
+    camset::TfrmSetCamReg camera(settings.prefs);
     EXPECT_EQ(about.windowTitle(), "About");
     EXPECT_EQ(extract.windowTitle(), "Export");
     EXPECT_EQ(progress.windowTitle(), "Extracting ...");
@@ -30,7 +41,7 @@ TEST(DialogShells, CaptionsAndControls) {
     ExpectControls(about, {"Panel1", "ProductName", "Version", "Image1", "OKButton"});
     ExpectControls(extract, {"lblStart", "Label1", "Label2", "Label3", "bSetFilename", "rgExportAs", "bbOK", "BitBtn1",
                              "SaveDialog1"});
-    ExpectControls(progress, {"ProgressBar1", "lblProgress"});
+    ExpectControls(progress, {"ProgressBar1", "lblProgress", "bbCancel"});
     ExpectControls(camera, {"cbDrive", "cbTime", "rgSwitch", "edtHours", "edtMinutes", "edtSeconds", "udHours",
                             "udMinutes", "udSeconds", "rgFlicker", "cbLoop", "cbExpoLock", "cbIgnoreDark",
                             "rgResolutionSelect", "bOK", "bCancel"});
@@ -41,8 +52,9 @@ TEST(DialogShells, CaptionsAndControls) {
 }
 
 TEST(DialogShells, CaptionsFollowTheLanguage) {
-    recording_windows::TfrmExtract extract;
-    camset::TfrmSetCamReg camera;
+    DialogSettings settings;
+    recording_windows::TfrmExtract extract(settings.file);
+    camset::TfrmSetCamReg camera(settings.prefs);
     ASSERT_TRUE(ui::SetActiveLanguage(2));
     EXPECT_EQ(extract.windowTitle(), "匯出");
     EXPECT_EQ(camera.windowTitle(), "設定相機");

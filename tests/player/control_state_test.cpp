@@ -233,6 +233,49 @@ TEST(MovieControls, PauseAndStopOfMoviesOpenOnlyTheWaysAMovieCanGo) {
     EXPECT_EQ(EnabledButtons(controls), Names({"sbStop", "sbNext", "sbForward"}));
 }
 
+Names TakingOut(const ControlState& controls) {
+    return EnabledAmong(controls, {SaveCurrent1, Export1, SaveCurrent2, SaveStart, SaveEnd, SaveSegment1});
+}
+
+// Saving and exporting need an AVI recording open: a command that could
+// do nothing is not offered.
+TEST(ExportControls, OfferedWhileARecordingIsOpen) {
+    ControlState controls;
+    EXPECT_TRUE(TakingOut(controls).empty());
+    controls.OpenFile("REC0001.AVI");
+    controls.OpenAviRecording({320, 240, 60});
+    EXPECT_EQ(TakingOut(controls),
+              Names({"SaveCurrent1", "Export1", "SaveCurrent2", "SaveStart", "SaveEnd", "SaveSegment1"}));
+    controls.OpenFile("MOV0001.M4V");
+    EXPECT_TRUE(TakingOut(controls).empty());
+    controls.OpenMovie({kMpeg4Stream, 320, 240, 300});
+    EXPECT_EQ(TakingOut(controls), Names({"SaveCurrent1", "SaveCurrent2"})) << "a movie's picture saves as a bitmap";
+    controls.OpenAviRecording({320, 240, 60});
+    controls.Clear();
+    EXPECT_TRUE(TakingOut(controls).empty());
+}
+
+// While an export reads the recording nothing may change it; afterwards
+// each control is as it was, the ones disabled before included.
+TEST(ExportControls, AnExportHoldsEveryCommandThatWouldChangeTheRecording) {
+    ControlState controls;
+    controls.OpenAviRecording({320, 240, 60});
+    controls.StopPlay(At(0, 60));
+    const auto before = controls.enabled;
+    ASSERT_FALSE(controls.IsEnabled(sbPrevious));
+
+    controls.BeginExport();
+    EXPECT_TRUE(EnabledButtons(controls).empty());
+    EXPECT_TRUE(TakingOut(controls).empty());
+    EXPECT_TRUE(EnabledAmong(controls, {Open1, lbPlayList, bPrevious, bSkip, bClearPlayList}).empty());
+    EXPECT_TRUE(controls.exporting);
+    EXPECT_TRUE(controls.IsEnabled(CameraSettings1)) << "unrelated to the recording";
+
+    controls.EndExport();
+    EXPECT_EQ(controls.enabled, before);
+    EXPECT_FALSE(controls.exporting);
+}
+
 // A motion search leaves only Stop Search open under its label; the pause
 // at its end opens each way where there are frames, but not "Stop".
 TEST(SearchControls, AMotionSearchLeavesOnlyStopSearchOpenUntilItPauses) {

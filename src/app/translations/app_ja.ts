@@ -223,5 +223,33 @@
         <source>PIR Seek</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Mark Start of Exported Segment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark End of Exported Segment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Segment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>注意</translation>
+    </message>
+    <message>
+        <source>End frame cannot come before start frame</source>
+        <translation>終了フレームを開始フレームより前にすることはできません</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: %2</source>
+        <translation>%1 を保存できませんでした: %2</translation>
+    </message>
 </context>
 </TS>

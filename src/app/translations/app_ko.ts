@@ -223,5 +223,33 @@
         <source>PIR Seek</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Mark Start of Exported Segment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark End of Exported Segment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Segment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>알림</translation>
+    </message>
+    <message>
+        <source>End frame cannot come before start frame</source>
+        <translation>끝 프레임은 시작 프레임보다 앞에 올 수 없습니다</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: %2</source>
+        <translation>%1을(를) 저장할 수 없습니다: %2</translation>
+    </message>
 </context>
 </TS>

@@ -223,5 +223,33 @@
         <source>PIR Seek</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Mark Start of Exported Segment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark End of Exported Segment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Segment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>注意</translation>
+    </message>
+    <message>
+        <source>End frame cannot come before start frame</source>
+        <translation>結束畫格不能在開始畫格之前</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: %2</source>
+        <translation>無法儲存 %1：%2</translation>
+    </message>
 </context>
 </TS>

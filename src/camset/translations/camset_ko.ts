@@ -95,5 +95,9 @@
         <source>&amp;Cancel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The camera settings could not be written to %1: %2</source>
+        <translation>카메라 설정을 %1에 쓸 수 없습니다: %2</translation>
+    </message>
 </context>
 </TS>

@@ -95,5 +95,9 @@
         <source>&amp;Cancel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The camera settings could not be written to %1: %2</source>
+        <translation>無法將相機設定寫入 %1：%2</translation>
+    </message>
 </context>
 </TS>

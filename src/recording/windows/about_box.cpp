@@ -5,6 +5,7 @@
 #include <QIcon>
 
 #include "platform/controls.h"
+#include "version/version.h"
 
 namespace vn::recording_windows {
 
@@ -18,7 +19,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     ProductName = new ui::Label(pnlInfo, "ProductName", 88, 16, 188, 17);
     Version = new ui::Label(pnlInfo, "Version", 8, 88, 268, 17);
     Version->setAlignment(Qt::AlignCenter);
-    Version->setText("Version 0.0.0.0");
+    // The build's version: project()'s in the top CMakeLists.txt.
+    Version->setText(
+        QString::asprintf("Version %d.%d.%d.%d", version::kMajor, version::kMinor, version::kPatch, version::kTweak));
     Notice = new ui::Label(pnlInfo, "Notice", 8, 116, 268, 52);
     Notice->setWordWrap(true);
     OKButton = new ui::Button(this, "OKButton", 112, 196, 75, 25);

@@ -1,13 +1,28 @@
 #include "recording/windows/export_dialog.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 
 #include "platform/controls.h"
+#include "platform/ini_file.h"
 
 namespace vn::recording_windows {
 
-TfrmExtract::TfrmExtract(QWidget* parent) : QDialog(parent) {
+namespace {
+
+constexpr char kSection[] = "extraction";
+constexpr char kFolderKey[] = "dir";
+
+QString WithSeparator(const QString& folder) { return folder.endsWith('/') ? folder : folder + '/'; }
+
+int FieldNumber(const ui::Edit* field) { return ui::LeadingInteger(field->text()); }
+
+}  // namespace
+
+TfrmExtract::TfrmExtract(ui::IniFile& settings, QWidget* parent) : QDialog(parent), settings_(settings) {
     setObjectName("TfrmExtract");
     // A fixed dialog border without the title bar's buttons.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -34,15 +49,92 @@ TfrmExtract::TfrmExtract(QWidget* parent) : QDialog(parent) {
     bbCancel = new ui::Button(this, "BitBtn1", 160, 130, 80, 27);
     SaveDialog1 = new QFileDialog(this);
     SaveDialog1->setObjectName("SaveDialog1");
+    SaveDialog1->setOption(QFileDialog::DontUseNativeDialog);
     SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
     SaveDialog1->setDefaultSuffix("avi");
     Retranslate();
     rgExportAs->SetItemIndex(0);
+    connect(rgExportAs, &ui::RadioGroup::Clicked, this, &TfrmExtract::rgExportAsClick);
+    connect(bbOK, &QPushButton::clicked, this, &TfrmExtract::bbOKClick);
+    connect(bbCancel, &QPushButton::clicked, this, &TfrmExtract::BitBtn1Click);
 }
 
 void TfrmExtract::SetFrameRange(int first, int last) {
-    edtExtractFirst->setText(QString::number(first));
-    edtExtractLast->setText(QString::number(last));
+    MarkFirst(first);
+    MarkLast(last);
+}
+
+void TfrmExtract::MarkFirst(int frame) { edtExtractFirst->setText(QString::number(frame)); }
+
+void TfrmExtract::MarkLast(int frame) { edtExtractLast->setText(QString::number(frame)); }
+
+bool TfrmExtract::Run(const QString& recordingPath) {
+    recordingPath_ = recordingPath;
+    exec();
+    return confirmed_;
+}
+
+avi::ExportRequest TfrmExtract::Request() const {
+    return {FieldNumber(edtExtractFirst) - 1, FieldNumber(edtExtractLast) - 1, FieldNumber(edtExtractSkip) + 1,
+            static_cast<avi::ExportMode>(g_nExportMode), edtExtractFile->text().toStdString()};
+}
+
+void TfrmExtract::showEvent(QShowEvent* event) {
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+void TfrmExtract::hideEvent(QHideEvent* event) {
+    FormHide();
+    QDialog::hideEvent(event);
+}
+
+// The folder is read at every showing, so that another copy of the program
+// exporting meanwhile is followed.
+void TfrmExtract::FormShow() {
+    confirmed_ = false;
+    const QString programFolder = WithSeparator(QCoreApplication::applicationDirPath());
+    exportFolder_ = WithSeparator(settings_.ReadString(kSection, kFolderKey, programFolder));
+    rgExportAs->SetItemIndex(g_nExportMode);
+    ComposeProposedName();
+}
+
+void TfrmExtract::FormHide() {
+    settings_.WriteString(kSection, kFolderKey, exportFolder_);
+    settings_.Flush();
+}
+
+void TfrmExtract::rgExportAsClick(int index) {
+    g_nExportMode = index;
+    ComposeProposedName();
+}
+
+void TfrmExtract::ComposeProposedName() {
+    const bool pictures = g_nExportMode == static_cast<int>(avi::ExportMode::JpgSequence);
+    proposedName_ = QString::fromStdString(
+        avi::ProposedExportName(recordingPath_.toStdString(), static_cast<avi::ExportMode>(g_nExportMode),
+                                FieldNumber(edtExtractFirst), FieldNumber(edtExtractLast)));
+    edtExtractFile->setText(exportFolder_ + proposedName_);
+    SaveDialog1->setNameFilter(pictures ? tr("JPEG Pictures") + " (*.jpg)" : tr("AVI Movie") + " (*.avi)");
+    SaveDialog1->setDefaultSuffix(pictures ? "jpg" : "avi");
+}
+
+// A cancelled save dialog leaves the export dialog open.
+void TfrmExtract::bbOKClick() {
+    ComposeProposedName();
+    SaveDialog1->setDirectory(exportFolder_);
+    SaveDialog1->selectFile(proposedName_);
+    if (SaveDialog1->exec() != QDialog::Accepted || SaveDialog1->selectedFiles().isEmpty()) return;
+    const QString chosen = SaveDialog1->selectedFiles().first();
+    exportFolder_ = WithSeparator(QFileInfo(chosen).absolutePath());
+    edtExtractFile->setText(chosen);
+    confirmed_ = true;
+    accept();
+}
+
+void TfrmExtract::BitBtn1Click() {
+    confirmed_ = false;
+    reject();
 }
 
 void TfrmExtract::changeEvent(QEvent* event) {

@@ -26,6 +26,50 @@
         <source>Extracting ...</source>
         <translation>エクスポート中 ...</translation>
     </message>
+    <message>
+        <source>Writing index</source>
+        <translation>インデックスを書き込み中</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Exporting %1 frames</source>
+        <translation>%1 フレームをエクスポート中</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>frame %1 cannot be read from the recording</source>
+        <translation>フレーム %1 を録画から読み込めません</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to export %1.</source>
+        <translation>%1 をエクスポートするためのメモリが足りません。</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s header cannot be copied; %1 was not written.</source>
+        <translation>録画のヘッダーをコピーできないため、%1 は書き込まれませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 could not be created: %2</source>
+        <translation>%1 を作成できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2. Nothing of it was kept.</source>
+        <translation>%1 を書き込めませんでした: %2。ファイルは残していません。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures could not be written; the first is %3: %4</source>
+        <translation>%2 枚中 %1 枚の画像を書き込めませんでした。最初は %3: %4</translation>
+    </message>
 </context>
 <context>
     <name>vn::recording_windows::TfrmExtract</name>
@@ -72,6 +116,14 @@
     <message>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPEG Pictures</source>
+        <translation>JPEG 画像</translation>
+    </message>
+    <message>
+        <source>AVI Movie</source>
+        <translation>AVI 動画</translation>
     </message>
 </context>
 </TS>

@@ -26,6 +26,50 @@
         <source>Extracting ...</source>
         <translation>내보내는 중 ...</translation>
     </message>
+    <message>
+        <source>Writing index</source>
+        <translation>인덱스 쓰는 중</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>Exporting %1 frames</source>
+        <translation>프레임 %1개 내보내는 중</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>frame %1 cannot be read from the recording</source>
+        <translation>녹화에서 프레임 %1을(를) 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to export %1.</source>
+        <translation>%1을(를) 내보낼 메모리가 부족합니다.</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s header cannot be copied; %1 was not written.</source>
+        <translation>녹화의 헤더를 복사할 수 없어 %1을(를) 쓰지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>%1 could not be created: %2</source>
+        <translation>%1을(를) 만들 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2. Nothing of it was kept.</source>
+        <translation>%1을(를) 쓸 수 없습니다: %2. 파일은 남기지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures could not be written; the first is %3: %4</source>
+        <translation>사진 %2장 중 %1장을 쓸 수 없습니다. 첫 번째는 %3: %4</translation>
+    </message>
 </context>
 <context>
     <name>vn::recording_windows::TfrmExtract</name>
@@ -72,6 +116,14 @@
     <message>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPEG Pictures</source>
+        <translation>JPEG 사진</translation>
+    </message>
+    <message>
+        <source>AVI Movie</source>
+        <translation>AVI 동영상</translation>
     </message>
 </context>
 </TS>

@@ -26,6 +26,50 @@
         <source>Extracting ...</source>
         <translation>导出中 ...</translation>
     </message>
+    <message>
+        <source>Writing index</source>
+        <translation>正在写入索引</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Exporting %1 frames</source>
+        <translation>正在导出 %1 帧</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>frame %1 cannot be read from the recording</source>
+        <translation>无法从录像读取第 %1 帧</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to export %1.</source>
+        <translation>内存不足，无法导出 %1。</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s header cannot be copied; %1 was not written.</source>
+        <translation>无法复制录像的文件头，未写入 %1。</translation>
+    </message>
+    <message>
+        <source>%1 could not be created: %2</source>
+        <translation>无法创建 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2. Nothing of it was kept.</source>
+        <translation>无法写入 %1：%2。未保留任何部分。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures could not be written; the first is %3: %4</source>
+        <translation>%2 张图片中有 %1 张无法写入；第一张是 %3：%4</translation>
+    </message>
 </context>
 <context>
     <name>vn::recording_windows::TfrmExtract</name>
@@ -72,6 +116,14 @@
     <message>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPEG Pictures</source>
+        <translation>JPEG 图片</translation>
+    </message>
+    <message>
+        <source>AVI Movie</source>
+        <translation>AVI 影片</translation>
     </message>
 </context>
 </TS>
