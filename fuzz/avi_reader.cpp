@@ -19,16 +19,16 @@ namespace {
 constexpr int kMaxFramesShown = 16;
 
 struct Player {
-    vn::jpeg::JpegDecoder decoder;
+    vn::fuzz::RecordingReader reader;
     vn::Picture picture;
 };
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static Player player;  // its decoder's fixed tables are built once
-    vn::avi::Recording recording(player.decoder);
-    if (!vn::fuzz::OpenSmallRecording(recording, player.decoder, {data, size})) return 0;
+    static Player player;
+    vn::avi::Recording& recording = player.reader.recording;
+    if (!vn::fuzz::OpenSmallRecording(player.reader, {data, size})) return 0;
 
     const int frames = std::min(recording.header.frames, kMaxFramesShown);
     if (!player.picture.Reset(recording.header.width, recording.header.height)) return 0;
@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     vn::avi::MovieInfoPanel panel;
     for (int i = 0; i < frames; ++i) {
         if (show.Show(i, player.picture).readResult == vn::avi::FrameRead::kOk)
-            panel.FillMovieInfo(recording, player.decoder.camera);
+            panel.FillMovieInfo(recording, player.reader.decoder.camera);
     }
     recording.scanner.EventScan(0, frames);
     recording.scanner.EventScan(frames - 1, -1);

@@ -22,11 +22,11 @@ constexpr int kStopAfter = 2;
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static vn::jpeg::JpegDecoder decoder;  // its fixed tables are built once
+    static vn::fuzz::RecordingReader reader;
     if (size == 0) return 0;
     const int threshold = data[size - 1];
-    vn::avi::Recording recording(decoder);
-    if (!vn::fuzz::OpenSmallRecording(recording, decoder, {data, size})) return 0;
+    vn::avi::Recording& recording = reader.recording;
+    if (!vn::fuzz::OpenSmallRecording(reader, {data, size})) return 0;
 
     vn::avi::FrameScanner& scanner = recording.scanner;
     scanner.decodeThreads = 1;

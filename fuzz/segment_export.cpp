@@ -32,12 +32,12 @@ struct ScratchFolder {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static vn::jpeg::JpegDecoder decoder;  // its fixed tables are built once
+    static vn::fuzz::RecordingReader reader;
     static const ScratchFolder folder;
     if (size == 0) return 0;
     const uint8_t settings = data[size - 1];
-    vn::avi::Recording recording(decoder);
-    if (!vn::fuzz::OpenSmallRecording(recording, decoder, {data, size})) return 0;
+    vn::avi::Recording& recording = reader.recording;
+    if (!vn::fuzz::OpenSmallRecording(reader, {data, size})) return 0;
 
     vn::avi::ExportRequest request;
     request.first = settings & 15;

@@ -64,14 +64,15 @@ void StartAfresh(jpeg::JpegDecoder& decoder) {
     decoder.g_bForceBW = false;
 }
 
-bool OpenSmallRecording(avi::Recording& recording, jpeg::JpegDecoder& decoder, std::span<const uint8_t> input) {
+bool OpenSmallRecording(RecordingReader& reader, std::span<const uint8_t> input) {
     // A file time inside the range the DOS date and time can hold.
     constexpr int64_t kFileTime = 1300000000;
+    reader.recording.CloseRecording();
     // The header's picture size, where the reader takes it from.
     if (I32At(input, 64) > kMaxSide || I32At(input, 68) > kMaxSide) return false;
-    StartAfresh(decoder);
-    recording.OpenRecording(std::make_unique<MemoryFile>(input, kFileTime));
-    return recording.isOpen();
+    StartAfresh(reader.decoder);
+    reader.recording.OpenRecording(std::make_unique<MemoryFile>(input, kFileTime));
+    return reader.recording.isOpen();
 }
 
 }  // namespace vn::fuzz

@@ -16,11 +16,19 @@ namespace vn::fuzz {
 // path, small enough for thousands of inputs a second.
 constexpr int kMaxSide = 64 * 8;
 
+// A recording and its decoder, kept from input to input: building their
+// tables (the scanner's colour decoder's too) costs more than most inputs.
+// Opening closes what the input before left open.
+struct RecordingReader {
+    jpeg::JpegDecoder decoder;
+    avi::Recording recording{decoder};
+};
+
 // Opens the recording in input as the player opens a file, read from
 // memory through the recording's decoder after StartAfresh; false when the
 // header declares a picture larger than kMaxSide or the recording does not
 // open. A bad index entry leaves it open with the frames before it.
-bool OpenSmallRecording(avi::Recording& recording, jpeg::JpegDecoder& decoder, std::span<const uint8_t> input);
+bool OpenSmallRecording(RecordingReader& reader, std::span<const uint8_t> input);
 
 // Forgets what earlier inputs left in the decoder: the standard DC tables
 // and fixed quantisers in every slot, no camera records, no clock, every
