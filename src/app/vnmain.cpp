@@ -73,7 +73,10 @@ void TfrmVNMain::SetHints() {
 TfrmVNMain::~TfrmVNMain() { qApp->removeEventFilter(this); }
 
 void TfrmVNMain::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) Retranslate();
+    if (event->type() == QEvent::LanguageChange) {
+        Retranslate();
+        LayoutMainWindow();
+    }
     QMainWindow::changeEvent(event);
 }
 
