@@ -2,6 +2,7 @@
 // them, the stream's tick, the raw movie played at the pace of its sound,
 // and the branches of the play commands for the two kinds.
 #include <QThread>
+#include <QtGlobal>
 
 #include <filesystem>
 #include <memory>
@@ -10,6 +11,7 @@
 #include "common/text_format.h"
 #include "diag/message_number.h"
 #include "movie/null_audio_device.h"
+#include "platform/audio_sink_device.h"
 
 namespace vn::app {
 
@@ -20,7 +22,12 @@ constexpr int kStreamTickMs = 66;
 // The sound already on the device plays out before a stopped movie rewinds.
 constexpr int kRewindWaitMs = 100;
 
+// The computer's sound output; the silent one, which keeps the same pace,
+// where there is none or VNPLAY_AUDIO=null asks for it (tests, servers).
 std::unique_ptr<movie::AudioDevice> MakeAudioDevice(movie::BufferPlayed played) {
+    if (qgetenv("VNPLAY_AUDIO") != "null") {
+        if (auto sink = ui::AudioSinkDevice::Make(played)) return sink;
+    }
     return std::make_unique<movie::NullAudioDevice>(std::move(played));
 }
 
