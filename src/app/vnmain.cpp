@@ -18,7 +18,6 @@ namespace vn::app {
 
 TfrmVNMain::TfrmVNMain(ui::IniFile& settings, QWidget* parent) : QMainWindow(parent), settings_(settings) {
     setObjectName(QStringLiteral("TfrmVNMain"));
-    setMinimumSize(560, 520);
     setGeometry(56, 87, 1141, 787);
 
     client_ = new QWidget(this);

@@ -10,6 +10,11 @@ constexpr int kMaxPlayListHeight = 200;
 constexpr int kMpeg4Stream = 2;
 constexpr int kRawMovie = 3;
 
+// The columns beside the picture and the gaps between them.
+int RightColumnsWidth(const MainWindowLayout& l) {
+    return l.gbPlayRate.width + l.gbStats.width + l.gbMotion.width + 16;
+}
+
 // The picture area and what sits under it, common to both layouts.
 void PlaceUnderPicture(MainWindowLayout& l, Size client) {
     l.ScrollBox1.height = client.height - l.pnlPlayCtrl.height - l.gbSeek.height - l.StatusBar1Height - 16;
@@ -19,7 +24,7 @@ void PlaceUnderPicture(MainWindowLayout& l, Size client) {
 }
 
 void FullLayout(MainWindowLayout& l, Size client) {
-    l.ScrollBox1.width = client.width - l.gbPlayRate.width - l.gbStats.width - l.gbMotion.width - 16;
+    l.ScrollBox1.width = client.width - RightColumnsWidth(l);
     PlaceUnderPicture(l, client);
     l.gbSeek.width = l.ScrollBox1.width;
 
@@ -52,6 +57,13 @@ void CompactLayout(MainWindowLayout& l, Size client, int fileKind) {
 }
 
 }  // namespace
+
+Size MinimumClientSize(const MainWindowLayout& l) {
+    const int groupsHeight = std::max(l.gbStats.height, l.gbMotion.height);
+    return {
+        l.pnlPlayCtrl.width + 2 * kMargin + RightColumnsWidth(l),
+        kMargin + groupsHeight + kMargin + kMaxPlayListHeight + l.gbMovieInfo.height + kMargin + l.StatusBar1Height};
+}
 
 void LayoutMainWindow(MainWindowLayout& layout, Size client, int fileKind) {
     layout.ScrollBox1.top = kMargin;

@@ -17,8 +17,6 @@
 namespace vn::app {
 namespace {
 
-using test::Plan;
-
 // The text as drawn: "&&" is an ampersand, a single "&" marks the
 // accelerator and takes no room.
 QString DrawnText(QString text) {
@@ -135,8 +133,7 @@ TEST_F(CaptionFitTest, EveryCaptionOfEveryWindowFitsInEveryLanguage) {
             << "no font for " << QFontDatabase::writingSystemName(system).toStdString();
     }
     TfrmVNMain& window = Player();
-    Drop({Write("REC0001.AVI", Plan().Frames(4).Events({2}))});
-    Click("sbPause");
+    OpenFixture("xprmax.avi");
     PlayerProgram& program = *program_;
     for (int language = ui::kEnglish; language <= 5; ++language) {
         ASSERT_TRUE(ui::SetActiveLanguage(language));

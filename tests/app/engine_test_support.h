@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -197,6 +198,16 @@ protected:
         QCoreApplication::sendEvent(&window, &enter);
         QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&window, &drop);
+    }
+
+    // A camera's own recording from the fixtures, whose Movie Info has rows
+    // to show, open and paused.
+    void OpenFixture(const char* name) {
+        const std::string path = folder_.filePath(QString::fromLatin1(name)).toStdString();
+        std::filesystem::copy_file(std::string(VN_AVI_FIXTURES "/") + name, path);
+        Drop({path});
+        Tick();
+        Click("sbPause");
     }
 
     void Tick(int times = 1) {
