@@ -133,7 +133,7 @@ TEST_F(CaptionFitTest, EveryCaptionOfEveryWindowFitsInEveryLanguage) {
             << "no font for " << QFontDatabase::writingSystemName(system).toStdString();
     }
     TfrmVNMain& window = Player();
-    OpenFixture("xprmax.avi");
+    OpenCopyOf(VN_AVI_FIXTURES "/xprmax.avi");
     PlayerProgram& program = *program_;
     for (int language = ui::kEnglish; language <= 5; ++language) {
         ASSERT_TRUE(ui::SetActiveLanguage(language));

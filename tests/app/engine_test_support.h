@@ -200,11 +200,12 @@ protected:
         QCoreApplication::sendEvent(&window, &drop);
     }
 
-    // A camera's own recording from the fixtures, whose Movie Info has rows
-    // to show, open and paused.
-    void OpenFixture(const char* name) {
-        const std::string path = folder_.filePath(QString::fromLatin1(name)).toStdString();
-        std::filesystem::copy_file(std::string(VN_AVI_FIXTURES "/") + name, path);
+    // A copy of a recording (a camera's own, from the fixtures) open and
+    // paused.
+    void OpenCopyOf(const std::string& source) {
+        const std::string name = std::filesystem::path(source).filename().string();
+        const std::string path = folder_.filePath(QString::fromStdString(name)).toStdString();
+        std::filesystem::copy_file(source, path);
         Drop({path});
         Tick();
         Click("sbPause");

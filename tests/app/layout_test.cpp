@@ -140,7 +140,7 @@ protected:
 
 TEST_F(MinimumSizeTest, NoControlsOverlapAtAnySizeTheWindowTakes) {
     TfrmVNMain& window = Player();
-    OpenFixture("xprmax.avi");
+    OpenCopyOf(VN_AVI_FIXTURES "/xprmax.avi");
     ASSERT_TRUE(Control(&window, "gbMovieInfo")->isVisible());
     for (const int language : {ui::kEnglish, 4}) {
         ui::SetActiveLanguage(language);
