@@ -31,9 +31,9 @@ player::MainWindowLayout DesignedLayout() {
 
 TEST(MainLayout, FullLayoutPutsThePictureLeftAndTheGroupsInColumnsBesideIt) {
     player::MainWindowLayout l = DesignedLayout();
-    player::LayoutMainWindow(l, {1141, 740}, 1);
+    player::LayoutMainWindow(l, {1141, 765}, 1);
 
-    EXPECT_EQ(l.ScrollBox1, (Rect{4, 4, 1141 - 52 - 150 - 150 - 16, 740 - 36 - 56 - 20 - 16}));
+    EXPECT_EQ(l.ScrollBox1, (Rect{4, 4, 1141 - 52 - 150 - 150 - 16, 765 - 36 - 56 - 20 - 16}));
     EXPECT_EQ(l.pnlPlayCtrl, (Rect{773 / 2 - 285 / 2 + 4, l.ScrollBox1.bottom() + 4, 285, 36}));
     EXPECT_EQ(l.gbSeek, (Rect{0, l.pnlPlayCtrl.bottom() + 4, 773, 56}));
     EXPECT_EQ(l.pnlWhere.width, 765);
@@ -48,16 +48,15 @@ TEST(MainLayout, FullLayoutPutsThePictureLeftAndTheGroupsInColumnsBesideIt) {
     EXPECT_EQ(l.pnlPLControls.top, l.lblFilePath.bottom() + 4);
 }
 
-TEST(MainLayout, PlayListIsAtMost200HighAndShrinksInALowWindow) {
-    for (int height : {469, 500, 740, 1200}) {
+TEST(MainLayout, PlayListIsAtMost200HighAndShrinksInALowWindowDownToThreeEntries) {
+    for (const auto& [height, playList] :
+         {std::pair{1200, 200}, {765, 200}, {740, 740 - 20 - 4 - 349 - 188}, {500, 124}}) {
         player::MainWindowLayout l = DesignedLayout();
         player::LayoutMainWindow(l, {900, height}, 0);
-        EXPECT_EQ(l.gbPlayList.height, 200) << height;
+        EXPECT_EQ(l.gbPlayList.height, playList) << height;
         EXPECT_EQ(l.gbMovieInfo.top, l.gbPlayList.bottom()) << height;
+        EXPECT_EQ(l.lbPlayList.height, playList - 76) << height;
     }
-    player::MainWindowLayout low = DesignedLayout();
-    player::LayoutMainWindow(low, {900, 300}, 1);
-    EXPECT_EQ(low.gbPlayList.height, 300 - 188 - 4);
 }
 
 TEST(MainLayout, CompactLayoutsWidenThePictureAndLeaveTheGroupsAlone) {
@@ -79,7 +78,7 @@ TEST(MainLayout, CompactLayoutsWidenThePictureAndLeaveTheGroupsAlone) {
 TEST(MainLayout, AtTheMinimumSizeThePlayControlsAndTheColumnsFitWithoutOverlap) {
     player::MainWindowLayout l = DesignedLayout();
     const Size minimum = player::MinimumClientSize(l);
-    EXPECT_EQ(minimum, (Size{285 + 8 + 52 + 150 + 150 + 16, 4 + 180 + 4 + 200 + 349 + 4 + 20}));
+    EXPECT_EQ(minimum, (Size{285 + 8 + 52 + 150 + 150 + 16, 4 + 180 + 4 + 124 + 349 + 4 + 20}));
     player::LayoutMainWindow(l, minimum, 1);
     EXPECT_GT(l.pnlPlayCtrl.left, l.ScrollBox1.left);
     EXPECT_LT(l.pnlPlayCtrl.right(), l.gbPlayRate.left);
@@ -107,7 +106,7 @@ TEST_F(MainWindowLayoutTest, ResizingTheWindowLaysItOutAgain) {
         EXPECT_EQ(box.width(), window.width() - 52 - 150 - 150 - 16) << size.width();
         EXPECT_EQ(box.height(), clientHeight - 36 - 56 - statusBarHeight - 16);
         const QRect playList = Control(&window, "gbPlayList")->geometry();
-        EXPECT_EQ(playList.height(), 200) << size.height();
+        EXPECT_EQ(playList.height(), std::clamp(clientHeight - statusBarHeight - 4 - 349 - 188, 124, 200));
         EXPECT_EQ(Control(&window, "gbMovieInfo")->y(), playList.bottom() + 1);
         EXPECT_EQ(Control(&window, "gbSeek")->width(), box.width());
         EXPECT_EQ(Control(&window, "pnlWhere")->width(), box.width() - 8);
