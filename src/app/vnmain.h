@@ -163,6 +163,10 @@ private:
 
     // Captions and menu texts in the active language.
     void Retranslate();
+    // A translated title wider than the designed speed column widens it;
+    // the picture gives up the room.
+    void FitSpeedColumn();
+    static constexpr int kSpeedColumnWidth = 52;
     void SetHints();
 
     // Commands.

@@ -2,6 +2,8 @@
 #include <QAction>
 #include <QMenu>
 
+#include <algorithm>
+
 #include "app/vnmain.h"
 #include "platform/controls.h"
 
@@ -70,6 +72,13 @@ void TfrmVNMain::Retranslate() {
     lblHDRRangeTitle->setText(tr("HDR Range"));
     lblPIRTriggerTitle->setText(tr("PIR Active"));
     lblPIRSeek->setText(tr("PIR Seek"));
+    FitSpeedColumn();
+}
+
+void TfrmVNMain::FitSpeedColumn() {
+    const int width = std::max(kSpeedColumnWidth, ui::TitleWidth(*gbPlayRate));
+    gbPlayRate->resize(width, gbPlayRate->height());
+    lblRate->resize(width, lblRate->height());
 }
 
 }  // namespace vn::app
