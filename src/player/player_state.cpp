@@ -6,7 +6,10 @@ namespace vn::player {
 
 int RateForSpeedBarPosition(int position) { return 30 - position; }
 
-int SpeedBarPositionForRate(int rate) { return std::clamp(30 - rate, 0, kSpeedBarLastPosition); }
+int SpeedBarPositionForRate(int rate) {
+    // A rate from the settings file may be any int: 30 - rate is taken wide.
+    return static_cast<int>(std::clamp<int64_t>(30 - int64_t{rate}, 0, kSpeedBarLastPosition));
+}
 
 int RateFromRecording(int32_t playbackValue, int32_t captureIntervalSecs) {
     if (captureIntervalSecs <= 0 || playbackValue <= 0) return kSlowestRate;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace vn::player {
 namespace {
 
@@ -13,6 +15,9 @@ TEST(SpeedBar, TopIsThirtyBottomIsOne) {
     // A recording may ask for more than the bar can show.
     EXPECT_EQ(SpeedBarPositionForRate(60), 0);
     EXPECT_EQ(SpeedBarPositionForRate(0), kSpeedBarLastPosition);
+    // Any number the settings file holds (found by fuzzing: the subtraction overflowed).
+    EXPECT_EQ(SpeedBarPositionForRate(std::numeric_limits<int>::min()), kSpeedBarLastPosition);
+    EXPECT_EQ(SpeedBarPositionForRate(std::numeric_limits<int>::max()), 0);
 }
 
 TEST(ApplyRate, IntervalsFollowTheRateTable) {
