@@ -6,6 +6,7 @@
 
 #include "app/vnmain.h"
 #include "platform/controls.h"
+#include "platform/language.h"
 
 namespace vn::app {
 

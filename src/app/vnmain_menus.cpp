@@ -141,6 +141,7 @@ void TfrmVNMain::CameraSettings1Click() {
 void TfrmVNMain::LanguageClick(int language) {
     prefs.TestLanguage = language;
     settings_.WriteInteger("settings", "TestLanguage", language);
+    settings_.Flush();
     ui::SetActiveLanguage(language);
 }
 

@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>キャンセル(&amp;C)</translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>The camera settings could not be written to %1: %2</source>
