@@ -6,6 +6,7 @@
 
 #include "app/vnmain.h"
 #include "platform/controls.h"
+#include "platform/language.h"
 
 namespace vn::app {
 
@@ -22,6 +23,10 @@ void TfrmVNMain::Retranslate() {
     EmbedTimestamp1->setText(tr("&Embed Timestamp"));
     Deblock1->setText(tr("Deblock"));
     helpMenu->setTitle(tr("&Help"));
+    languageMenu->setTitle(tr("&Language"));
+    for (size_t i = 0; i < languageActions_.size(); ++i) {
+        languageActions_[i]->setChecked(ui::ActiveLanguage() == ui::kEnglish + static_cast<int>(i));
+    }
     About1->setText(tr("&About"));
     zoom1xAction->setText(tr("1X zoom"));
     zoom2xAction->setText(tr("2X zoom"));
