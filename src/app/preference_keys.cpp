@@ -76,4 +76,17 @@ std::vector<PreferenceKey> KeysInReadOrder(player::Preferences& p) { return InOr
 
 std::vector<PreferenceKey> KeysInWriteOrder(player::Preferences& p) { return InOrder(p, &OrderedKey::writeRank); }
 
+void ReadPreferences(const ui::IniFile& settings, player::Preferences& prefs) {
+    for (const PreferenceKey& key : KeysInReadOrder(prefs)) {
+        if (key.number != nullptr) {
+            const int fallback = key.defaultFrom != nullptr ? *key.defaultFrom : *key.number;
+            *key.number = settings.ReadInteger(key.section, key.key, fallback);
+        } else if (key.text != nullptr) {
+            *key.text = settings.ReadString(key.section, key.key, QString::fromStdString(*key.text)).toStdString();
+        } else {
+            *key.flag = settings.ReadInteger(key.section, key.key, *key.flag ? 1 : 0) != 0;
+        }
+    }
+}
+
 }  // namespace vn::app

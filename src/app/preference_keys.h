@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ini_file.h"
 #include "player/preferences.h"
 
 namespace vn::app {
@@ -21,5 +22,8 @@ struct PreferenceKey {
 
 std::vector<PreferenceKey> KeysInReadOrder(player::Preferences& prefs);
 std::vector<PreferenceKey> KeysInWriteOrder(player::Preferences& prefs);
+
+// Reads every key the main window loads, in order, into prefs.
+void ReadPreferences(const ui::IniFile& settings, player::Preferences& prefs);
 
 }  // namespace vn::app

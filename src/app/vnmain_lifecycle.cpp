@@ -17,16 +17,7 @@
 namespace vn::app {
 
 void TfrmVNMain::LoadSettings() {
-    for (const PreferenceKey& key : KeysInReadOrder(prefs)) {
-        if (key.number != nullptr) {
-            const int fallback = key.defaultFrom != nullptr ? *key.defaultFrom : *key.number;
-            *key.number = settings_.ReadInteger(key.section, key.key, fallback);
-        } else if (key.text != nullptr) {
-            *key.text = settings_.ReadString(key.section, key.key, QString::fromStdString(*key.text)).toStdString();
-        } else {
-            *key.flag = settings_.ReadInteger(key.section, key.key, *key.flag ? 1 : 0) != 0;
-        }
-    }
+    ReadPreferences(settings_, prefs);
 
     // The window's inside, as SaveSettings takes it: the frame's size is
     // the window system's and not known before the window shows.

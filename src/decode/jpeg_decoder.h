@@ -153,6 +153,9 @@ public:
     FrameHeader frameHeader;
     ScanHeader scanHeader;
 
+    // The DC tables the DHT segments built, as the next scan reads them.
+    const HuffmanTable (&dcTables() const)[2] { return dcTables_; }
+
     // Receives "Error in Get1Bit" and "Error in GetBits". Standard error
     // when not set.
     std::function<void(std::string_view)> debugOutput;

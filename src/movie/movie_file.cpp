@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <ctime>
-#include <sys/stat.h>
 
 #include "movie/start_codes.h"
 
@@ -20,20 +18,25 @@ MovieFile::MovieFile(AudioRing* ring)
     : ownRing_(ring ? nullptr : std::make_unique<AudioRing>()), ring_(ring ? ring : ownRing_.get()) {}
 
 int64_t MovieFile::OpenStream(const std::string& path) {
+    CloseStream();
+    auto source = OpenFileSource(path);
+    if (!source) {
+        openFailure_ = "cannot open " + path + ": " + std::strerror(errno);
+        return 0;
+    }
+    return OpenStream(std::move(source), path);
+}
+
+int64_t MovieFile::OpenStream(std::unique_ptr<FileSource> source, const std::string& name, uint32_t windowSize) {
+    CloseStream();
     openFailure_.clear();
-    seekOffset_ = -1;
-    if (!CloseStream()) {
-        openFailure_ = "the previous movie cannot be closed";
+    if (window_.Open(std::move(source), windowSize) != 0) {
+        openFailure_ = "cannot read " + name + ": " + std::strerror(errno);
         return 0;
     }
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0 || !LocalDosDateTime(status.st_mtime, fileTime)) fileTime = DosDateTime{};
-    if (window_.Open(path) != 0) {
-        openFailure_ = "cannot open or map " + path + ": " + std::strerror(errno);
-        return 0;
-    }
+    if (!LocalDosDateTime(window_.modifiedSeconds(), fileTime)) fileTime = DosDateTime{};
     if (!decoder_.ParseStreamHeaders(window_)) {
-        openFailure_ = path + ": no valid MPEG-4 stream headers at its start";
+        openFailure_ = name + ": no valid MPEG-4 stream headers at its start";
         window_.Close();
         return 0;
     }
@@ -43,7 +46,7 @@ int64_t MovieFile::OpenStream(const std::string& path) {
     decoder_.AllocatePictureBuffers(decoder_.width(), decoder_.height());
     const int64_t length = static_cast<int64_t>(window_.fileSize() / mpeg4::kPositionUnit);
     if (length < 1) {
-        openFailure_ = path + ": shorter than one 1024-byte unit";
+        openFailure_ = name + ": shorter than one 1024-byte unit";
         window_.Close();
         return 0;
     }
@@ -107,19 +110,15 @@ std::optional<int> MovieFile::FailRead(uint64_t failedAt) {
 }
 
 // After a failure the reader may stand anywhere inside the damaged element,
-// mid-byte even; the next read must start at the next start code, however
-// far that is, and never at the element that just failed.
+// mid-byte even; the next read must start at the next start code, and never
+// at the element that just failed.
 void MovieFile::SkipToNextStartCode(uint64_t failedAt) {
     uint32_t bit = 0;
     while (!window_.byteAligned()) {
         if (!window_.ReadBits(1, bit)) return;
     }
     if (window_.position() <= failedAt && !window_.Skip(failedAt + 1 - window_.position())) return;
-    uint8_t prefix[3];
-    while (window_.CopyAhead(prefix, 3)) {
-        if (prefix[0] == 0 && prefix[1] == 0 && prefix[2] == 1) return;
-        if (!window_.Advance()) return;
-    }
+    window_.FindPrefixForward(window_.position() + kMaxSearchBytes);
 }
 
 bool MovieFile::RewindStream() {
@@ -136,11 +135,10 @@ bool MovieFile::StandAt(uint64_t offset) {
     return true;
 }
 
-bool MovieFile::CloseStream() {
-    if (!window_.Close()) return false;
+void MovieFile::CloseStream() {
+    window_.Close();
     headerEndOffset = 0;
     seekOffset_ = -1;
-    return true;
 }
 
 }  // namespace vn::movie

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/camera_time.h"
+#include "common/file_source.h"
 #include "common/picture.h"
 #include "movie/audio_ring.h"
 #include "movie/mpeg4_decoder.h"
@@ -31,6 +32,9 @@ public:
     // position units (whole units only), or 0 on failure, with the reason
     // in openFailure(); nothing stays open after a failure.
     int64_t OpenStream(const std::string& path);
+    // The same over any source of the file's bytes, named in messages by
+    // name; windowSize as for StreamWindow::Open.
+    int64_t OpenStream(std::unique_ptr<FileSource> source, const std::string& name, uint32_t windowSize = 0);
 
     // Reads user-data chunks, a group-of-VOP header and the next VOP.
     // Returns the position after the VOP, or nothing (no VOP where one should
@@ -45,15 +49,16 @@ public:
     // Looks from position x unitsPerStep units for an intra VOP, forwards
     // (direction >= 0) or backwards, and stands on it (or on the clock record
     // right before it). Returns its offset in steps; 0 when the search ran
-    // off the file; nothing when the target lies beyond the end of the file,
-    // the step is not positive or a window cannot be mapped.
+    // off the file or found none within kMaxSearchBytes; nothing when the
+    // target lies beyond the end of the file, the step is not positive or a
+    // window cannot be read.
     std::optional<int> Seek(int64_t position, int unitsPerStep, int direction);
     // Byte offset that the last seek stood on, or -1 when it found nothing.
     int64_t seekOffset() const { return seekOffset_; }
 
     // Back to the first picture; false when no stream is open.
     bool RewindStream();
-    bool CloseStream();
+    void CloseStream();
     bool isOpen() const { return headerEndOffset != 0; }
 
     mpeg4::StreamWindow& window() { return window_; }
@@ -65,6 +70,12 @@ public:
     uint32_t headerEndOffset = 0;
     // The open file's modification time, local time in DOS form.
     DosDateTime fileTime;
+
+    // How far a search for a start code after a damaged element, or for an
+    // intra VOP, goes. The cameras write an intra VOP every few seconds;
+    // this much without one is damage (the zeros of an unwritten tail, say),
+    // which is not read through to the end.
+    static constexpr uint64_t kMaxSearchBytes = uint64_t{16} << 20;
 
 private:
     bool ReadUserDataChunk(int* audioLength, bool honourSkip, bool deliverAudio);

@@ -33,10 +33,16 @@ std::optional<int> MovieFile::Seek(int64_t position, int unitsPerStep, int direc
     const uint64_t target = static_cast<uint64_t>(position) * stepBytes;
     if (target >= fileSize) return std::nullopt;
 
-    if (!StandAt(target & ~uint64_t{3})) return std::nullopt;
+    const uint64_t start = target & ~uint64_t{3};
+    if (!StandAt(start)) return std::nullopt;
 
+    const uint64_t last = start + kMaxSearchBytes;
+    const uint64_t first = start > kMaxSearchBytes ? start - kMaxSearchBytes : 0;
     uint8_t head[sizeof(kClockRecordHead)];
     for (;;) {
+        // Only a start code's first byte can begin an intra VOP.
+        const bool found = direction >= 0 ? window_.FindPrefixForward(last) : window_.FindPrefixBackward(first);
+        if (!found) return 0;
         if (window_.CopyAhead(head, 5) && IsIntraVopStart(head)) break;
         const bool moved = direction >= 0 ? window_.Advance() : window_.StepBack();
         if (!moved) return 0;

@@ -2,6 +2,8 @@
 // that reach the window's end go bit by bit, so crossing into the next
 // window and failing at the end of the file happen exactly as for
 // single-bit reads; zero counts, byte alignment and the start-code search.
+#include <algorithm>
+
 #include "movie/stream_window.h"
 
 namespace vn::mpeg4 {
@@ -45,11 +47,15 @@ bool StreamWindow::PeekBits(int n, uint32_t& value) {
     return ok;
 }
 
-int64_t StreamWindow::CountLeadingZeros() {
+int64_t StreamWindow::CountLeadingZeros(int64_t limit) {
     const Mark start = Save();
     int64_t count = 0;
     int64_t result = -1;
     while (!atWindowEnd()) {
+        if (count >= limit) {
+            result = limit;
+            break;
+        }
         // The bits of the current byte from the mask on.
         const uint8_t mask = bitMask();
         const auto bits = static_cast<uint8_t>(windowBase_[positionInWindow()] & (2 * mask - 1));
@@ -60,7 +66,7 @@ int64_t StreamWindow::CountLeadingZeros() {
             // Reading the one bit must succeed too: as the last bit of its
             // byte it moves on to the next byte.
             bit_ &= ~uint64_t{7};
-            if (index + zeros != 7 || Advance()) result = count;
+            if (index + zeros != 7 || Advance()) result = std::min(count, limit);
             break;
         }
         count += 8 - index;
@@ -82,21 +88,23 @@ void StreamWindow::ByteAlign() {
 
 int64_t StreamWindow::FindNextStartCode() {
     ByteAlign();
+    // Counting stops a little past the longest zero run taken as stuffing,
+    // which bounds the work of a search to its 33 counts of that length.
+    const int64_t countLimit = int64_t{kMaxZeroRunBytes} * 8 + kStartCodePrefixZeros + 1;
     uint32_t advances = 0;
-    int64_t zeros = CountLeadingZeros();
+    int64_t zeros = CountLeadingZeros(countLimit);
     while (zeros < kStartCodePrefixZeros) {
-        if (advances == kStartCodeSearchLimit || !Advance()) {
-            skippedBytes_ = advances;
-            return -1;
-        }
+        if (advances == kStartCodeSearchLimit || !Advance()) break;
         ++advances;
-        zeros = CountLeadingZeros();
+        zeros = CountLeadingZeros(countLimit);
     }
     skippedBytes_ = advances;
-    for (int64_t surplus = zeros - kStartCodePrefixZeros; surplus > 0; surplus -= 32) {
-        uint32_t discard = 0;
-        if (!ReadBits(static_cast<int>(surplus < 32 ? surplus : 32), discard)) return -1;
-    }
+    if (zeros < kStartCodePrefixZeros || zeros >= countLimit) return -1;
+    // The reader is byte-aligned here: whole bytes of the surplus are
+    // skipped at once, then its last bits.
+    const uint64_t surplus = static_cast<uint64_t>(zeros - kStartCodePrefixZeros);
+    uint32_t discard = 0;
+    if (!Skip(surplus / 8) || !ReadBits(static_cast<int>(surplus % 8), discard)) return -1;
     uint32_t code = 0;
     if (!PeekBits(32, code)) return -1;
     return code;

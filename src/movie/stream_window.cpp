@@ -1,11 +1,9 @@
-// Mapping windows of the file and the byte operations of the reader.
+// Reading windows of the file and the byte operations of the reader.
 #include "movie/stream_window.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
+#include <cstring>
 #include <unistd.h>
 
 namespace vn::mpeg4 {
@@ -13,70 +11,88 @@ namespace vn::mpeg4 {
 namespace {
 
 constexpr uint32_t kWindowTarget = 1048576;
+constexpr uint8_t kPrefix[3] = {0x00, 0x00, 0x01};
 
-bool Unmap(const uint8_t* view, uint32_t length) { return munmap(const_cast<uint8_t*>(view), length) == 0; }
+// The first 00 00 01 that lies wholly in [begin, end), or null.
+const uint8_t* FirstPrefix(const uint8_t* begin, const uint8_t* end) {
+    for (const uint8_t* p = begin + 2; p < end; ++p) {
+        p = static_cast<const uint8_t*>(std::memchr(p, kPrefix[2], static_cast<size_t>(end - p)));
+        if (p == nullptr) return nullptr;
+        if (p[-1] == 0 && p[-2] == 0) return p - 2;
+    }
+    return nullptr;
+}
+
+// The last 00 00 01 that lies wholly in [begin, end), or null.
+const uint8_t* LastPrefix(const uint8_t* begin, const uint8_t* end) {
+    for (const uint8_t* p = end; p - begin >= 3; --p) {
+        if (p[-1] == kPrefix[2] && p[-2] == 0 && p[-3] == 0) return p - 3;
+    }
+    return nullptr;
+}
+
+bool IsPrefix(const uint8_t head[3]) { return std::memcmp(head, kPrefix, sizeof kPrefix) == 0; }
 
 }  // namespace
 
 StreamWindow::StreamWindow() = default;
 
-StreamWindow::~StreamWindow() { Close(); }
+StreamWindow::~StreamWindow() = default;
 
 int StreamWindow::Open(const std::string& path) {
-    if (!Close()) return -1;
-    const long page = sysconf(_SC_PAGESIZE);
-    const uint32_t granularity = page > 0 ? static_cast<uint32_t>(page) : 4096;
-    windowSize_ = kWindowTarget - kWindowTarget % granularity;
-    if (windowSize_ == 0) windowSize_ = granularity;
+    Close();
+    auto source = OpenFileSource(path);
+    if (!source) return -1;
+    return Open(std::move(source));
+}
 
-    fd_ = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd_ < 0) return -1;
-    struct stat info {};
-    bool ok = fstat(fd_, &info) == 0;
-    if (ok && !S_ISREG(info.st_mode)) {
+int StreamWindow::Open(std::unique_ptr<FileSource> source, uint32_t windowSize) {
+    Close();
+    if (!source) {
         errno = EINVAL;
-        ok = false;
+        return -1;
     }
-    if (ok) {
-        fileSize_ = static_cast<uint64_t>(info.st_size);
-        ok = MapWindow(0) >= 0;
+    if (windowSize == 0) {
+        // The page size stands for the allocation granularity of mapped views.
+        const long page = sysconf(_SC_PAGESIZE);
+        const uint32_t granularity = page > 0 ? static_cast<uint32_t>(page) : 4096;
+        windowSize = kWindowTarget - kWindowTarget % granularity;
+        if (windowSize == 0) windowSize = granularity;
     }
-    if (!ok) {
+    windowSize_ = windowSize;
+    source_ = std::move(source);
+    fileSize_ = source_->size();
+    if (MapWindow(0) < 0) {
         // errno tells the caller why; closing must not change it.
         const int error = errno;
-        close(fd_);
+        Close();
         errno = error;
-        fd_ = -1;
-        fileSize_ = 0;
         return -1;
     }
     return 0;
 }
 
-bool StreamWindow::Close() {
-    if (fd_ < 0) return true;
-    if (windowBase_ != nullptr && !Unmap(windowBase_, windowLength_)) return false;
+void StreamWindow::Close() {
+    source_.reset();
     windowBase_ = nullptr;
-    // The descriptor is released even when close reports an error.
-    const bool closed = close(fd_) == 0;
-    fd_ = -1;
     fileSize_ = windowOffset_ = bit_ = 0;
     windowLength_ = skippedBytes_ = 0;
-    return closed;
 }
 
 int64_t StreamWindow::MapWindow(uint64_t offset) {
-    if (fd_ < 0 || offset >= fileSize_ || offset % windowSize_ != 0) {
+    if (!source_ || offset >= fileSize_ || offset % windowSize_ != 0) {
         errno = EINVAL;
         return -1;
     }
     const auto length = static_cast<uint32_t>(std::min<uint64_t>(windowSize_, fileSize_ - offset));
-    // The new view is mapped before the old one goes, so a failure leaves
-    // the current window intact.
-    void* view = mmap(nullptr, length, PROT_READ, MAP_PRIVATE, fd_, static_cast<off_t>(offset));
-    if (view == MAP_FAILED) return -1;
-    if (windowBase_ != nullptr) Unmap(windowBase_, windowLength_);
-    windowBase_ = static_cast<const uint8_t*>(view);
+    // The new window is read aside, so a failure leaves the current one.
+    spare_.resize(length);
+    if (!source_->ReadAt(offset, spare_)) {
+        errno = EIO;
+        return -1;
+    }
+    window_.swap(spare_);
+    windowBase_ = window_.data();
     windowOffset_ = offset;
     windowLength_ = length;
     bit_ &= 7;  // the window's first byte; the bit mask stays
@@ -160,6 +176,49 @@ bool StreamWindow::CopyAhead(uint8_t* out, size_t n) {
     for (size_t i = 0; i < n && ok; ++i) ok = Read8(out[i]);
     Restore(start);
     return ok;
+}
+
+// Whole windows are searched in memory; only the positions among a
+// window's last three bytes, whose prefix may reach into the next window
+// or past the end of the file, are tried one at a time with CopyAhead.
+bool StreamWindow::FindPrefixForward(uint64_t last) {
+    uint8_t head[sizeof kPrefix];
+    while (position() <= last) {
+        const uint32_t here = positionInWindow();
+        if (here + 4 <= windowLength_) {
+            const uint64_t lastHere = std::min<uint64_t>(windowLength_ - 4, last - windowOffset_);
+            const uint8_t* found = FirstPrefix(windowBase_ + here, windowBase_ + lastHere + 3);
+            if (found != nullptr) {
+                bit_ = uint64_t(found - windowBase_) * 8;
+                return true;
+            }
+            bit_ = (lastHere + 1) * 8;
+            continue;
+        }
+        if (CopyAhead(head, sizeof head) && IsPrefix(head)) return true;
+        if (!Advance()) return false;
+    }
+    return false;
+}
+
+bool StreamWindow::FindPrefixBackward(uint64_t first) {
+    uint8_t head[sizeof kPrefix];
+    while (position() >= first) {
+        const uint32_t here = positionInWindow();
+        if (here + 4 <= windowLength_) {
+            const uint64_t firstHere = first > windowOffset_ ? first - windowOffset_ : 0;
+            const uint8_t* found = LastPrefix(windowBase_ + firstHere, windowBase_ + here + 3);
+            if (found != nullptr) {
+                bit_ = uint64_t(found - windowBase_) * 8;
+                return true;
+            }
+            bit_ = firstHere * 8;
+        } else if (CopyAhead(head, sizeof head) && IsPrefix(head)) {
+            return true;
+        }
+        if (!StepBack()) return false;
+    }
+    return false;
 }
 
 }  // namespace vn::mpeg4

@@ -1,9 +1,11 @@
-// The one windowed reader over a movie file: the file is mapped a window at
-// a time (1 MiB rounded down to the page size) and handed out in bytes and
+// The one windowed reader over a movie file: the file is read a window at a
+// time (1 MiB rounded down to the page size) and handed out in bytes and
 // bits, most significant bit first. Offsets are 64-bit, so files above
-// 4 GiB work. No operation reads outside the mapped window: reads that need
-// bytes beyond it map the next window first, and reads at the end of the
-// file fail.
+// 4 GiB work. No operation reads outside the current window: reads that
+// need bytes beyond it read ("map") the next window first, and reads at the
+// end of the file fail. Windows are read into memory of the reader's own,
+// not mapped, so a file cut short while it is open ends early instead of
+// faulting.
 #pragma once
 
 #include <bit>
@@ -11,7 +13,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string>
+#include <vector>
+
+#include "common/file_source.h"
 
 namespace vn::mpeg4 {
 
@@ -29,20 +35,23 @@ public:
     StreamWindow(const StreamWindow&) = delete;
     StreamWindow& operator=(const StreamWindow&) = delete;
 
-    // Closes any open file, opens path read-only and maps the first window.
+    // Closes any open file, opens path read-only and reads the first window.
     // Returns 0, or -1 with errno set when the file cannot be opened or
-    // mapped (EINVAL for an empty file or one that is not a regular file).
+    // read (EINVAL for an empty file or one that is not a regular file).
     int Open(const std::string& path);
-    // Unmaps the window and closes the file. Closing when nothing is open
-    // succeeds. False when unmapping fails (the file then stays open) or
-    // the system reports an error on closing.
-    bool Close();
-    bool isOpen() const { return fd_ >= 0; }
+    // The same over any source of the file's bytes. A windowSize other than
+    // 0 replaces the 1 MiB window, so that small files cross windows too.
+    int Open(std::unique_ptr<FileSource> source, uint32_t windowSize = 0);
+    void Close();
+    bool isOpen() const { return source_ != nullptr; }
+    // The open file's last-write time, seconds since the epoch.
+    int64_t modifiedSeconds() const { return source_ ? source_->modifiedSeconds() : 0; }
 
-    // Maps the window starting at offset (a multiple of the window size) and
+    // Reads the window starting at offset (a multiple of the window size) and
     // puts the position on its first byte. Returns the window length, or -1
-    // with errno set for an offset at or beyond the end of the file (EINVAL;
-    // the current window stays mapped) or a mapping failure.
+    // with errno set for an offset at or beyond the end of the file (EINVAL)
+    // or a failed read (EIO: the file is shorter than it was); the current
+    // window then stays.
     int64_t MapWindow(uint64_t offset);
 
     // Byte operations; the bit mask must be byte-aligned. False at the end
@@ -55,6 +64,13 @@ public:
     bool Read32(uint32_t& value);  // little-endian
     // Copies the next n bytes without consuming them.
     bool CopyAhead(uint8_t* out, size_t n);
+    // Moves forwards (or backwards) to the nearest byte, this one included,
+    // where the bytes 00 00 01 begin that CopyAhead(3) would copy; bytes
+    // after last (or before first) are not tried. False when there is none
+    // (the reader then stands past the bound, or at the end or start of the
+    // file). The reader must be byte-aligned.
+    bool FindPrefixForward(uint64_t last);
+    bool FindPrefixBackward(uint64_t first);
 
     // The reader's place as plain values, for decoding loops that stay
     // inside the current window: take it, move it, hand it back with
@@ -127,17 +143,21 @@ public:
         return ReadBitsAcross(n, value);
     }
     bool PeekBits(int n, uint32_t& value);
-    // Zero bits before the next one bit, or -1 when the file ends first.
-    // The position does not move.
-    int64_t CountLeadingZeros();
+    // Zero bits before the next one bit, or -1 when the file ends first;
+    // the count stops at limit (and returns it) when that many zeros
+    // follow. The position does not move.
+    int64_t CountLeadingZeros(int64_t limit = INT64_MAX);
     // Steps over 0x7F stuffing, the rest of the current byte and a 0x80
     // stuffing byte, in that order.
     void ByteAlign();
     // Byte-aligns, then looks for 23 zero bits and a one bit within 32 bytes
     // (surplus zeros are consumed). Returns the 32 bits from there, peeked
     // (0x1B6 for a VOP), or -1. skippedBytes() tells how many bytes it
-    // passed over.
+    // passed over. A run of more than kMaxZeroRunBytes zero bytes is no
+    // stuffing but the unwritten end of a recording: the search ends there
+    // with -1.
     int64_t FindNextStartCode();
+    static constexpr uint32_t kMaxZeroRunBytes = 65536;
 
     Mark Save() const { return {windowOffset_, positionInWindow(), bitMask()}; }
     void Restore(const Mark& mark);
@@ -159,12 +179,14 @@ private:
     bool ReadBit(uint32_t& bit);
     bool ReadBitsAcross(int n, uint32_t& value);
 
-    int fd_ = -1;
+    std::unique_ptr<FileSource> source_;
     uint64_t fileSize_ = 0;
     uint32_t windowSize_ = 0;
     uint64_t windowOffset_ = 0;
     uint32_t windowLength_ = 0;
-    const uint8_t* windowBase_ = nullptr;  // the mapped view, windowLength_ bytes
+    std::vector<uint8_t> window_;          // the current window's bytes
+    std::vector<uint8_t> spare_;           // the next window is read here first
+    const uint8_t* windowBase_ = nullptr;  // window_'s data, windowLength_ bytes
     // Position and bit mask in one: the bit offset from the window base
     // (byte = bit_ / 8, mask = 0x80 >> bit_ % 8).
     uint64_t bit_ = 0;

@@ -49,11 +49,12 @@ int ClickZoom(int nZoom) {
 int InitialZoom(int pictureWidth) { return pictureWidth >= 1280 ? 50 : 100; }
 
 Rect KeepOnScreen(Rect window, Size screen) {
-    if (window.right() > screen.width) {
+    // The place comes from the settings file, which may hold any number.
+    if (int64_t{window.left} + window.width > screen.width) {
         window.left = 4;
         window.width = screen.width - 8;
     }
-    if (window.bottom() > screen.height) {
+    if (int64_t{window.top} + window.height > screen.height) {
         window.top = 4;
         window.height = screen.height - 36;
     }

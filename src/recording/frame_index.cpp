@@ -1,6 +1,7 @@
 // The frame index from "idx1" and fetching a frame's picture bytes by number.
 #include <algorithm>
 #include <array>
+#include <new>
 
 #include "recording/recording.h"
 
@@ -9,30 +10,45 @@ namespace vn::avi {
 namespace {
 
 constexpr size_t kEntrySize = 16;
-constexpr size_t kEntriesPerRead = 4096;
 
 }  // namespace
 
 OpenResult Recording::ReadFrameIndex() {
-    std::array<uint8_t, kEntrySize * kEntriesPerRead> block;
-    const size_t frames = frameIndex.size();
-    for (size_t first = 0; first < frames; first += kEntriesPerRead) {
-        const size_t count = std::min(kEntriesPerRead, frames - first);
-        const auto bytes = std::span(block).first(count * kEntrySize);
-        // A short index ends where the file ends; what was read stays.
-        const uint64_t at = idx1Pos + first * kEntrySize;
-        const size_t available =
-            at < fileSize ? static_cast<size_t>(std::min<uint64_t>(bytes.size(), fileSize - at)) : 0;
-        if (!file_.ReadAt(at, bytes.first(available))) return OpenResult::kUnusable;
-        for (size_t i = 0; i < count; ++i) {
-            if ((i + 1) * kEntrySize > available) return OpenResult::kUnusable;
-            const uint8_t* entry = bytes.data() + i * kEntrySize;
-            if (!IsFrameTag(LittleEndian32(entry))) return OpenResult::kUnusable;
-            // An index after the RIFF chunk counts from the "movi" list.
-            frameIndex[first + i] = FrameIndexEntry{LittleEndian32(entry + 8) + moviPos, LittleEndian32(entry + 12)};
+    std::array<uint8_t, kEntrySize * kIndexEntriesPerRead> block;
+    const size_t frames = static_cast<size_t>(header.frames);
+    frameIndex.clear();
+    OpenResult result = OpenResult::kOpened;
+    try {
+        while (result == OpenResult::kOpened && frameIndex.size() < frames) {
+            const size_t first = frameIndex.size();
+            const size_t count = std::min(kIndexEntriesPerRead, frames - first);
+            const auto bytes = std::span(block).first(count * kEntrySize);
+            // A short index ends where the file ends.
+            const uint64_t at = idx1Pos + first * kEntrySize;
+            const size_t available =
+                at < fileSize ? static_cast<size_t>(std::min<uint64_t>(bytes.size(), fileSize - at)) : 0;
+            if (!file_.ReadAt(at, bytes.first(available))) break;
+            // The index grows with the entries read, so its memory follows
+            // what the file holds rather than what its header claims.
+            for (size_t i = 0; i < count && result == OpenResult::kOpened; ++i) {
+                const uint8_t* entry = bytes.data() + i * kEntrySize;
+                if ((i + 1) * kEntrySize > available || !IsFrameTag(LittleEndian32(entry))) {
+                    result = OpenResult::kUnusable;
+                } else {
+                    // An index after the RIFF chunk counts from the "movi" list.
+                    frameIndex.push_back(
+                        FrameIndexEntry{LittleEndian32(entry + 8) + moviPos, LittleEndian32(entry + 12)});
+                }
+            }
         }
+    } catch (const std::bad_alloc&) {
+        result = OpenResult::kUnusable;
     }
-    return OpenResult::kOpened;
+    if (frameIndex.size() < frames) result = OpenResult::kUnusable;
+    // The frames end with the last good entry: nothing after a bad one is
+    // read, scanned or shown.
+    header.frames = static_cast<int32_t>(frameIndex.size());
+    return result;
 }
 
 FrameRead Recording::GetFrameEntry(int frame, uint32_t* offset, uint32_t* length) const {

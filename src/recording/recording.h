@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -104,6 +105,8 @@ public:
 
     // Closes any open recording first.
     OpenResult OpenRecording(const std::string& path);
+    // The same over any source of the file's bytes (held in memory, say).
+    OpenResult OpenRecording(std::unique_ptr<FileSource> source);
     void CloseRecording();
     bool isOpen() const;
 
@@ -185,14 +188,20 @@ private:
     void ReadMovieRecord(uint32_t position);
     void ReadModelTagChunk(uint32_t position);
     void ApplyModelTable();
-    OpenResult AllocateBuffers();
+    void CountIndexEntries(uint32_t idx1Chunk);
+    OpenResult AllocateFrameBufferAndIndex();
+    OpenResult NotEnoughMemory(int missingBuffers);
     OpenResult ReadFrameIndex();
     // Index entry of a frame that can be fetched into capacity bytes; kOk,
     // else ReadFrame's result.
     FrameRead LocateFrame(int frame, size_t capacity, FrameIndexEntry& entry) const;
-    void ExamineFrameZero();
+    OpenResult ExamineFrameZero();
+    void BuildEventList();
     OpenResult Refuse(const std::string& reason);
     static int32_t TenFramesPerSecond(int32_t scale);
+
+    // Index entries read, and added to the index, at a time.
+    static constexpr size_t kIndexEntriesPerRead = 4096;
 
     jpeg::JpegDecoder& decoder_;
     RecordingFile file_;

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
-#include <string>
 #include <string_view>
+
+#include "common/file_source.h"
 
 namespace vn {
 struct DosDateTime;
@@ -33,20 +35,13 @@ constexpr bool IsFrameTag(uint32_t tag) { return tag == FourCC("00dc") || tag ==
 
 class RecordingFile {
 public:
-    RecordingFile() = default;
-    ~RecordingFile() { Close(); }
-    RecordingFile(const RecordingFile&) = delete;
-    RecordingFile& operator=(const RecordingFile&) = delete;
-
-    // False, with errno telling why (EISDIR for a folder), when the path is
-    // no regular file that can be read.
-    bool Open(const std::string& path);
-    void Close();
-    bool isOpen() const { return fd_ >= 0; }
-    uint64_t size() const { return size_; }
+    void Open(std::unique_ptr<FileSource> source) { source_ = std::move(source); }
+    void Close() { source_.reset(); }
+    bool isOpen() const { return source_ != nullptr; }
+    uint64_t size() const { return source_ ? source_->size() : 0; }
 
     // Fills dest from offset; false unless every byte was read.
-    bool ReadAt(uint64_t offset, std::span<uint8_t> dest) const;
+    bool ReadAt(uint64_t offset, std::span<uint8_t> dest) const { return source_ && source_->ReadAt(offset, dest); }
     // Little-endian u32 at offset; 0 when it cannot be read.
     uint32_t U32At(uint64_t offset) const;
     // Tag at offset; 0 (no tag) when it cannot be read.
@@ -56,9 +51,7 @@ public:
     bool ModificationTime(DosDateTime& out) const;
 
 private:
-    int fd_ = -1;
-    uint64_t size_ = 0;
-    int64_t modifiedSeconds_ = 0;  // since the epoch
+    std::unique_ptr<FileSource> source_;
 };
 
 }  // namespace vn::avi

@@ -13,6 +13,10 @@ constexpr uint32_t kIdx1 = FourCC("idx1");
 constexpr uint32_t kInfo = FourCC("INFO");
 constexpr uint32_t kRiff = FourCC("RIFF");
 constexpr uint32_t kMovi = FourCC("movi");
+// A camera's file has a handful of top-level chunks. A walk that meets more
+// is walking over damage (a zero run reads as empty chunks 8 bytes apart)
+// and gives up rather than creep through gigabytes.
+constexpr int kMaxChunksWalked = 4096;
 
 // Position of the next chunk (sizes are not padded to even), or nothing when
 // the size would not move the walk forward.
@@ -26,7 +30,7 @@ std::optional<uint32_t> NextChunk(uint32_t position, uint32_t size) {
 
 uint32_t Recording::FindTopLevelChunk(uint32_t tag, uint32_t listType) const {
     uint32_t position = 12;
-    while (position < riffSize_) {
+    for (int walked = 0; position < riffSize_ && walked < kMaxChunksWalked; ++walked) {
         const uint32_t found = file_.TagAt(position);
         if (found != kList && found != kJunk && found != kIdx1 && found != kInfo) return 0;
         if (found == tag && (listType == 0 || file_.TagAt(uint64_t{position} + 8) == listType)) return position;
@@ -53,7 +57,7 @@ uint32_t Recording::HeaderLength() const {
 std::optional<uint32_t> Recording::FallbackWalk(uint32_t start) {
     uint32_t position = start;
     moviPos = 0;
-    while (position < fileSize) {
+    for (int walked = 0; position < fileSize && walked < kMaxChunksWalked; ++walked) {
         const uint32_t tag = file_.TagAt(position);
         if (tag == kIdx1) return position;
         const auto next = NextChunk(position, file_.U32At(uint64_t{position} + 4));

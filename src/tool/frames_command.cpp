@@ -28,7 +28,9 @@ int RunFrames(Arguments& args) {
         json.BeginObject();
         WriteFetch(json, f);
         WriteTimes(json, f);
-        json.FieldIf("frame_clock", read, [&](JsonWriter& j) { j.Value(camera.FrameClock); })
+        // The clock is the frame's capture date and time: like them it
+        // belongs to a frame that is shown, not to one whose picture is bad.
+        json.FieldIf("frame_clock", f.presented, [&](JsonWriter& j) { j.Value(camera.FrameClock); })
             .FieldIf("event_byte", read && camera.hasEventByte, [&](JsonWriter& j) { j.Value(int{camera.EventByte}); })
             .FieldIf("kind", read && camera.walk.tsRecord, [&](JsonWriter& j) { j.Value(camera.frame.cameraKind); })
             .Field("trigger", read && camera.triggerEdge)

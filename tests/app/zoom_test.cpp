@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "app/window_test_support.h"
 
 namespace vn::app {
@@ -49,6 +51,8 @@ TEST(Zoom, WindowBeyondTheScreenIsMovedOntoIt) {
     EXPECT_EQ(player::KeepOnScreen({900, 700, 1141, 787}, {1024, 768}), (Rect{4, 4, 1016, 732}));
     EXPECT_EQ(player::KeepOnScreen({10, 20, 500, 400}, {1024, 768}), (Rect{10, 20, 500, 400}));
     EXPECT_EQ(player::KeepOnScreen({10, 500, 500, 400}, {1024, 768}), (Rect{10, 4, 500, 732}));
+    // A settings file's place and size summing past the largest int.
+    EXPECT_EQ(player::KeepOnScreen({INT_MAX, INT_MAX, 966666, 20}, {1024, 768}), (Rect{4, 4, 1016, 732}));
 }
 
 using test::Control;

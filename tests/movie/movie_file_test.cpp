@@ -162,7 +162,7 @@ TEST_F(MovieFileTest, RewindGoesBackToTheFirstPicture) {
     EXPECT_EQ(again.pos, first.pos);
     EXPECT_EQ(again.audioLength, 100);
     EXPECT_EQ(file.decoder().vopCodingType(), 0);
-    EXPECT_TRUE(file.CloseStream());
+    file.CloseStream();
     EXPECT_FALSE(file.RewindStream());
 }
 

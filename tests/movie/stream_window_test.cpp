@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "samplewriter/bit_writer.h"
@@ -18,12 +19,15 @@ class StreamWindowTest : public ::testing::Test {
 protected:
     // Writes bytes to a file of this test and opens it.
     void Open(const std::vector<uint8_t>& bytes) {
-        const std::string path =
-            ::testing::TempDir() + "stream_window_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
         samples::BitWriter w;
         w.Bytes(bytes);
         ASSERT_TRUE(w.WriteFile(path));
         ASSERT_EQ(stream.Open(path), 0);
+    }
+    // Opens bytes kept in memory, read in windows of the given size.
+    void OpenInMemory(std::vector<uint8_t> bytes, uint32_t windowSize) {
+        memory = std::move(bytes);
+        ASSERT_EQ(stream.Open(std::make_unique<MemoryFile>(memory), windowSize), 0);
     }
     // A file of n bytes with the given bytes placed at offset.
     static std::vector<uint8_t> FileWith(size_t n, size_t offset, std::vector<uint8_t> bytes) {
@@ -32,6 +36,9 @@ protected:
         return file;
     }
 
+    const std::string path =
+        ::testing::TempDir() + "stream_window_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::vector<uint8_t> memory;
     StreamWindow stream;
 };
 
@@ -60,7 +67,8 @@ TEST_F(StreamWindowTest, OpenFailsForMissingAndEmptyFiles) {
     ASSERT_TRUE(samples::BitWriter().WriteFile(empty));
     EXPECT_EQ(stream.Open(empty), -1);
     EXPECT_EQ(errno, EINVAL);
-    EXPECT_TRUE(stream.Close());
+    stream.Close();
+    EXPECT_FALSE(stream.isOpen());
 }
 
 TEST_F(StreamWindowTest, ReadsAcrossTheWindowBoundaryGiveTheSameValues) {
@@ -212,6 +220,64 @@ TEST_F(StreamWindowTest, StartCodeAcrossTheWindowBoundaryIsPeekedNotConsumed) {
     EXPECT_EQ(stream.FindNextStartCode(), 0x1B6);
     EXPECT_EQ(stream.position(), kWindow - 2);
     EXPECT_EQ(stream.skippedBytes(), 4u);
+}
+
+TEST_F(StreamWindowTest, AFileCutShortWhileOpenEndsEarlyInsteadOfFaulting) {
+    Open(FileWith(3 * uint64_t{kWindow}, kWindow - 1, {0xAA}));
+    ASSERT_EQ(truncate(path.c_str(), kWindow + 10), 0);
+    ASSERT_TRUE(stream.Skip(kWindow - 1));
+    uint8_t b = 0;
+    EXPECT_FALSE(stream.Read8(b));  // the next window is no longer there
+    EXPECT_EQ(b, 0xAA);
+    EXPECT_FALSE(stream.Advance());
+    uint32_t v = 0;
+    EXPECT_FALSE(stream.ReadBits(8, v));
+    EXPECT_EQ(stream.FindNextStartCode(), -1);
+    EXPECT_EQ(stream.windowOffset(), 0u);
+}
+
+TEST_F(StreamWindowTest, ZeroRunsAreStuffingUpToALimitThenTheEndOfTheStream) {
+    const uint32_t most = StreamWindow::kMaxZeroRunBytes;
+    OpenInMemory(Concat(std::vector<uint8_t>(most, 0), kVopStart), 4096);
+    EXPECT_EQ(stream.FindNextStartCode(), 0x1B6);
+    EXPECT_EQ(stream.position(), most);
+    OpenInMemory(Concat(std::vector<uint8_t>(most + 1, 0), kVopStart), 4096);
+    EXPECT_EQ(stream.FindNextStartCode(), -1);
+
+    // The unwritten tail of a recording: far more zeros than any stuffing.
+    OpenInMemory(Concat(kVopStart, std::vector<uint8_t>(size_t{64} << 20, 0)), 0);
+    uint32_t v = 0;
+    ASSERT_TRUE(stream.ReadBits(32, v));
+    EXPECT_EQ(stream.FindNextStartCode(), -1);
+}
+
+TEST_F(StreamWindowTest, PrefixSearchesCrossWindowsBothWaysAndKeepToTheirBounds) {
+    // 00 00 01 at 5, across the window boundary at 16 (from 14), at 40 and
+    // as the file's last three bytes, which CopyAhead cannot copy.
+    std::vector<uint8_t> bytes(64, 0x55);
+    for (size_t at : {5, 14, 40, 61}) std::copy_n(kVopStart.begin(), 3, bytes.begin() + static_cast<long>(at));
+    OpenInMemory(bytes, 16);
+    for (uint64_t expected : {5u, 14u}) {
+        ASSERT_TRUE(stream.FindPrefixForward(100));
+        EXPECT_EQ(stream.position(), expected);
+        ASSERT_TRUE(stream.Advance());
+    }
+    EXPECT_FALSE(stream.FindPrefixForward(39));
+    EXPECT_EQ(stream.position(), 40u);  // just past the bound
+    ASSERT_TRUE(stream.FindPrefixForward(40));
+    ASSERT_TRUE(stream.Advance());
+    EXPECT_FALSE(stream.FindPrefixForward(100));
+
+    stream.Restore({48, 15, 0x80});  // the last byte
+    for (uint64_t expected : {40u, 14u}) {
+        ASSERT_TRUE(stream.FindPrefixBackward(0));
+        EXPECT_EQ(stream.position(), expected);
+        ASSERT_TRUE(stream.StepBack());
+    }
+    EXPECT_FALSE(stream.FindPrefixBackward(6));
+    EXPECT_EQ(stream.position(), 5u);  // just before the bound
+    ASSERT_TRUE(stream.FindPrefixBackward(0));
+    EXPECT_FALSE(stream.StepBack() && stream.FindPrefixBackward(0));
 }
 
 }  // namespace

@@ -35,6 +35,10 @@ inline void PutU32(Bytes& file, size_t at, uint32_t value) {
     for (int i = 0; i < 4; ++i) file[at + i] = static_cast<uint8_t>(value >> (8 * i));
 }
 
+inline uint32_t GetU32(const Bytes& file, size_t at) {
+    return file[at] | file[at + 1] << 8 | file[at + 2] << 16 | static_cast<uint32_t>(file[at + 3]) << 24;
+}
+
 inline size_t Find(const Bytes& file, std::string_view text) {
     return static_cast<size_t>(std::search(file.begin(), file.end(), text.begin(), text.end()) - file.begin());
 }

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <unistd.h>
 
 #include "samplewriter/movie_record.h"
 
@@ -170,16 +171,37 @@ TEST_F(SampleRecording, AFailedOpeningSaysWhy) {
     EXPECT_EQ(recording.openFailure, "not a recording");
 }
 
-TEST_F(SampleRecording, ABadIndexEntryFailsTheOpeningButKeepsTheEntriesBeforeIt) {
-    Bytes file = samples::BuildCameraAvi(CameraAviOptions{}, {EventFrame(1), Frame(), Frame()});
+TEST_F(SampleRecording, ABadIndexEntryFailsTheOpeningAndEndsTheFramesBeforeIt) {
+    Bytes file = samples::BuildCameraAvi(CameraAviOptions{}, {EventFrame(1), EventFrame(0x80), Frame()});
     std::copy_n("01wb", 4, file.begin() + Find(file, "idx1") + 8 + 16);
     EXPECT_EQ(Open(file), OpenResult::kUnusable);
     EXPECT_TRUE(recording.isOpen());
-    // Frame 0 is still examined, and the event scan passes the unreadable frames.
+    // Frame 0 is still examined; the event scan stops at the bad entry.
+    EXPECT_EQ(recording.header.frames, 1);
     EXPECT_TRUE(recording.hasEvents);
     EXPECT_TRUE(recording.EventList.empty());
     EXPECT_EQ(recording.ReadFrame(0), FrameRead::kOk);
-    EXPECT_EQ(recording.ReadFrame(1), FrameRead::kNotAFrame);
+    EXPECT_EQ(recording.ReadFrame(1), FrameRead::kNoSuchFrame);
+}
+
+TEST_F(SampleRecording, TheIndexChunkNotTheHeaderCountsTheFrames) {
+    const Bytes good = samples::BuildCameraAvi(CameraAviOptions{}, {Frame(), Frame(), Frame()});
+    Bytes more = good;
+    PutU32(more, 48, 10);  // the header claims more frames than the index holds
+    ASSERT_EQ(Open(more), OpenResult::kOpened) << recording.openFailure;
+    EXPECT_EQ(recording.header.frames, 3);
+
+    // An index cut short by the end of the file holds its whole entries.
+    Bytes cut = good;
+    cut.resize(cut.size() - 5);
+    ASSERT_EQ(Open(cut), OpenResult::kOpened) << recording.openFailure;
+    EXPECT_EQ(recording.header.frames, 2);
+    EXPECT_EQ(recording.ReadFrame(1), FrameRead::kOk);
+
+    Bytes empty = good;
+    PutU32(empty, Find(empty, "idx1") + 4, 15);
+    EXPECT_EQ(Open(empty), OpenResult::kUnusable);
+    EXPECT_EQ(recording.openFailure, kNoFrames);
 }
 
 TEST_F(SampleRecording, ReadFrameNeverWritesPastItsDestinationNorReadsPastTheFile) {
@@ -188,12 +210,12 @@ TEST_F(SampleRecording, ReadFrameNeverWritesPastItsDestinationNorReadsPastTheFil
     options.height = 16;  // frame buffer of 768 bytes
     Bytes file = samples::BuildCameraAvi(options, {Frame(), Frame(), Frame(), Frame()});
     const size_t entries = Find(file, "idx1") + 8;
-    PutU32(file, entries + 16 + 12, 769);                            // frame 1: longer than the buffer
-    PutU32(file, entries + 32 + 12, 700);                            // frame 2: runs past the end of the file
-    PutU32(file, entries + 48 + 8, static_cast<uint32_t>(entries));  // frame 3: not a frame chunk
-    file.resize(file.size() - 8);  // the last entry's length bytes stay readable up to here
-    PutU32(file, 4, static_cast<uint32_t>(file.size() - 8));
-    ASSERT_EQ(Open(file), OpenResult::kUnusable);  // the cut index entry
+    PutU32(file, entries + 16 + 12, 769);  // frame 1: longer than the buffer
+    // Frame 2 runs one byte past the end of the file.
+    const uint32_t frame2 = test::GetU32(file, entries + 32 + 8);
+    PutU32(file, entries + 32 + 12, static_cast<uint32_t>(file.size() - frame2 - 7));
+    PutU32(file, entries + 48 + 8, 0);  // frame 3: not a frame chunk but "RIFF"
+    ASSERT_EQ(Open(file), OpenResult::kOpened);
     ASSERT_EQ(recording.ReadFrame(0), FrameRead::kOk);
     const size_t good = recording.LastFrameBytes().size();
     for (int frame : {1, 2, 3}) EXPECT_EQ(recording.ReadFrame(frame), FrameRead::kNotAFrame) << frame;
@@ -205,6 +227,18 @@ TEST_F(SampleRecording, ReadFrameNeverWritesPastItsDestinationNorReadsPastTheFil
     EXPECT_EQ(length, good);
     EXPECT_EQ(small[0], 1);
     EXPECT_EQ(recording.ReadFrame(5), FrameRead::kNoSuchFrame);
+}
+
+TEST_F(SampleRecording, AFileCutShortWhileOpenFailsTheFramesItLost) {
+    ASSERT_EQ(Open(CameraAviOptions{}, std::vector<Bytes>(4, EventFrame(0x80))), OpenResult::kOpened);
+    uint32_t offset = 0;
+    ASSERT_EQ(recording.GetFrameEntry(2, &offset, nullptr), FrameRead::kOk);
+    ASSERT_EQ(truncate(folder.File("sample.avi").c_str(), offset + 5), 0);
+    EXPECT_EQ(recording.ReadFrame(1), FrameRead::kOk);
+    EXPECT_EQ(recording.ReadFrame(2), FrameRead::kNotAFrame);
+    EXPECT_EQ(recording.ReadFrame(3), FrameRead::kNotAFrame);
+    EXPECT_EQ(recording.scanner.EventScan(0, 4), 0);
+    EXPECT_EQ(recording.scanner.EventScan(2, 4), -1);
 }
 
 TEST_F(SampleRecording, CursorStepsWithinTheRecording) {

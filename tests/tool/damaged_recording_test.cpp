@@ -103,6 +103,8 @@ TEST_F(DamagedRecording, CorruptedEntropyDataIsABadFrameNotACrash) {
     ASSERT_EQ(lines.size(), static_cast<size_t>(kFrames));
     EXPECT_EQ(lines[12].find("\"decode_result\":0,"), std::string::npos) << lines[12];
     EXPECT_EQ(lines[12].find("\"date\":\""), std::string::npos) << "a bad frame is not presented";
+    // Its camera records precede the damage, but its capture time is not shown either.
+    EXPECT_NE(lines[12].find("\"frame_clock\":null"), std::string::npos) << lines[12];
     EXPECT_NE(lines[13].find("\"decode_result\":0,"), std::string::npos) << lines[13];
 
     ToolRun decode = RunTool("decode " + path + " --frame 12 --out " + dir.File("f12.bmp"));

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 namespace vn::test {
@@ -28,6 +29,10 @@ std::vector<std::string> ToolRun::OutLines() const {
 
 ToolRun RunTool(const std::string& arguments) { return RunCommandLine(std::string(VNPLAY_TOOL) + " " + arguments); }
 
+ToolRun RunToolWithin(const std::string& arguments, int seconds) {
+    return RunCommandLine("timeout -s KILL " + std::to_string(seconds) + " " + VNPLAY_TOOL + " " + arguments);
+}
+
 ToolRun RunCommandLine(const std::string& commandLine) {
     ScratchDir capture;
     const std::string command = commandLine + " >" + capture.File("out") + " 2>" + capture.File("err");
@@ -37,6 +42,13 @@ ToolRun RunCommandLine(const std::string& commandLine) {
     run.out = Slurp(capture.File("out"));
     run.err = Slurp(capture.File("err"));
     return run;
+}
+
+long PeakToolMemoryKiB() {
+    // Children's usage includes the tool's, as the shell and timeout wait for it.
+    struct rusage usage {};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    return usage.ru_maxrss;
 }
 
 ScratchDir::ScratchDir() {

@@ -18,6 +18,11 @@ struct ToolRun {
 ToolRun RunCommandLine(const std::string& commandLine);
 ToolRun RunTool(const std::string& arguments);
 
+// As RunTool, but the tool is killed (status 137) after the given seconds.
+ToolRun RunToolWithin(const std::string& arguments, int seconds);
+// The largest resident size, in KiB, that any tool run of this process reached.
+long PeakToolMemoryKiB();
+
 // A private folder for one test, removed with it.
 class ScratchDir {
 public:
