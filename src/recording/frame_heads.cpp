@@ -33,11 +33,16 @@ std::optional<std::span<const uint8_t>> FrameHeadBlocks::Head(int frame, uint32_
 bool FrameHeadBlocks::ReadBlockAround(uint64_t chunk, uint64_t headEnd) {
     if (block_.size() != kBlockBytes) block_.assign(kBlockBytes, 0);
     const bool backwards = chunk < blockStart_ && blockBytes_ > 0;
-    const uint64_t start = backwards && headEnd > kBlockBytes ? headEnd - kBlockBytes : (backwards ? 0 : chunk);
-    const size_t count = static_cast<size_t>(std::min<uint64_t>(kBlockBytes, recording_.fileSize - start));
+    uint64_t start = backwards && headEnd > kBlockBytes ? headEnd - kBlockBytes : (backwards ? 0 : chunk);
+    size_t count = static_cast<size_t>(std::min<uint64_t>(kBlockBytes, recording_.fileSize - start));
     blockBytes_ = 0;
-    // The file may have shrunk since it was opened: the frame cannot be read.
-    if (!recording_.ReadFileBytes(start, std::span(block_).first(count))) return false;
+    if (!recording_.ReadFileBytes(start, std::span(block_).first(count))) {
+        // The file may have shrunk since it was opened: the frames it kept
+        // are still read, one head at a time.
+        start = chunk;
+        count = static_cast<size_t>(headEnd - chunk);
+        if (!recording_.ReadFileBytes(start, std::span(block_).first(count))) return false;
+    }
     blockStart_ = start;
     blockBytes_ = count;
     return true;
