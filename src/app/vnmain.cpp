@@ -18,7 +18,6 @@ namespace vn::app {
 
 TfrmVNMain::TfrmVNMain(ui::IniFile& settings, QWidget* parent) : QMainWindow(parent), settings_(settings) {
     setObjectName(QStringLiteral("TfrmVNMain"));
-    setMinimumSize(560, 520);
     setGeometry(56, 87, 1141, 787);
 
     client_ = new QWidget(this);
@@ -73,7 +72,10 @@ void TfrmVNMain::SetHints() {
 TfrmVNMain::~TfrmVNMain() { qApp->removeEventFilter(this); }
 
 void TfrmVNMain::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) Retranslate();
+    if (event->type() == QEvent::LanguageChange) {
+        Retranslate();
+        LayoutMainWindow();
+    }
     QMainWindow::changeEvent(event);
 }
 

@@ -163,6 +163,10 @@ private:
 
     // Captions and menu texts in the active language.
     void Retranslate();
+    // A translated title wider than the designed speed column widens it;
+    // the picture gives up the room.
+    void FitSpeedColumn();
+    static constexpr int kSpeedColumnWidth = 52;
     void SetHints();
 
     // Commands.
@@ -174,6 +178,8 @@ private:
     void Exit1Click();
     void About1Click();
     void CameraSettings1Click();
+    // Switches every window at once and keeps the choice for the next start.
+    void LanguageClick(int language);
     // Taking the open recording out (vnmain_export.cpp).
     void ConnectTakingOut();
     void SaveStartClick();
@@ -337,6 +343,10 @@ private:
     QAction* Deblock1 = nullptr;
     QMenu* helpMenu = nullptr;  // "Help1"
     QAction* About1 = nullptr;
+    // One entry per named language, "Language1" .. "Language5", the active
+    // one checked.
+    QMenu* languageMenu = nullptr;  // "LanguageMenu"
+    std::array<QAction*, 5> languageActions_{};
     // The picture's pop-up menu: zooms and saving the frame.
     QMenu* pictureMenu = nullptr;                 // "PopupMenu1"
     QAction* zoom1xAction = nullptr;              // "Zoom1X1"

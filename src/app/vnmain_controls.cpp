@@ -110,7 +110,7 @@ void TfrmVNMain::CreateSpeedAndSeek(QWidget* client) {
     pbWhere = new ui::ProgressBar(pnlWhere, "pbWhere", 0, 0, 765, 16);
     FillWith(pnlWhere, {tbWhere, pbWhere});
 
-    gbPlayRate = new GroupBox(client, "gbPlayRate", 781, 4, 52, 640);
+    gbPlayRate = new GroupBox(client, "gbPlayRate", 781, 4, kSpeedColumnWidth, 640);
     tbRate = new TrackBar(gbPlayRate, "tbRate", Qt::Vertical, 12, 20, 28, 612);
     tbRate->setRange(0, 29);
     tbRate->setInvertedAppearance(true);
@@ -118,7 +118,7 @@ void TfrmVNMain::CreateSpeedAndSeek(QWidget* client) {
     auto* fill = new QVBoxLayout(gbPlayRate);
     fill->setContentsMargins(10, 20, 10, 8);
     fill->addWidget(tbRate, 0, Qt::AlignHCenter);
-    lblRate = new Label(client, "lblRate", 781, 648, 52, 20);
+    lblRate = new Label(client, "lblRate", 781, 648, kSpeedColumnWidth, 20);
 }
 
 void TfrmVNMain::CreateStatistics(QWidget* client) {

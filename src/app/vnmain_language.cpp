@@ -2,8 +2,11 @@
 #include <QAction>
 #include <QMenu>
 
+#include <algorithm>
+
 #include "app/vnmain.h"
 #include "platform/controls.h"
+#include "platform/language.h"
 
 namespace vn::app {
 
@@ -20,6 +23,10 @@ void TfrmVNMain::Retranslate() {
     EmbedTimestamp1->setText(tr("&Embed Timestamp"));
     Deblock1->setText(tr("Deblock"));
     helpMenu->setTitle(tr("&Help"));
+    languageMenu->setTitle(tr("&Language"));
+    for (size_t i = 0; i < languageActions_.size(); ++i) {
+        languageActions_[i]->setChecked(ui::ActiveLanguage() == ui::kEnglish + static_cast<int>(i));
+    }
     About1->setText(tr("&About"));
     zoom1xAction->setText(tr("1X zoom"));
     zoom2xAction->setText(tr("2X zoom"));
@@ -70,6 +77,13 @@ void TfrmVNMain::Retranslate() {
     lblHDRRangeTitle->setText(tr("HDR Range"));
     lblPIRTriggerTitle->setText(tr("PIR Active"));
     lblPIRSeek->setText(tr("PIR Seek"));
+    FitSpeedColumn();
+}
+
+void TfrmVNMain::FitSpeedColumn() {
+    const int width = std::max(kSpeedColumnWidth, ui::TitleWidth(*gbPlayRate));
+    gbPlayRate->resize(width, gbPlayRate->height());
+    lblRate->resize(width, lblRate->height());
 }
 
 }  // namespace vn::app

@@ -1,6 +1,7 @@
 // The main window's life: preferences loaded at creation, the first show,
 // and the close that saves them.
 #include <QCloseEvent>
+#include <QLocale>
 #include <QScreen>
 #include <QTimer>
 
@@ -32,7 +33,9 @@ void TfrmVNMain::LoadSettings() {
     edtMotionThreshold->setText(QString::number(prefs.nMotionThreshold));
     EmbedTimestamp1->setChecked(prefs.g_bEmbedTime);
     Deblock1->setChecked(prefs.g_nDeblockMethod != 0);
-    if (prefs.TestLanguage > 0) ui::SetActiveLanguage(prefs.TestLanguage);
+    // Without a choice of their own, users read the language of their
+    // system, when the windows have it.
+    ui::SetActiveLanguage(prefs.TestLanguage > 0 ? prefs.TestLanguage : ui::LanguageOfLocale(QLocale()));
 }
 
 void TfrmVNMain::SaveSettings() {

@@ -1,6 +1,8 @@
 // The main window's menus and the commands that belong to the window itself:
-// zoom, the time stamp and deblocking switches, the dialogs, exit.
+// zoom, the time stamp and deblocking switches, the dialogs, the language,
+// exit.
 #include <QAction>
+#include <QActionGroup>
 #include <QCursor>
 #include <QMenu>
 #include <QMenuBar>
@@ -9,6 +11,8 @@
 #include "camset/camera_settings_dialog.h"
 #include "diag/diagnostics_window.h"
 #include "platform/image.h"
+#include "platform/ini_file.h"
+#include "platform/language.h"
 #include "player/zoom.h"
 #include "recording/windows/about_box.h"
 
@@ -50,6 +54,19 @@ void TfrmVNMain::CreateMenus() {
     About1 = MakeAction(helpMenu, "About1");
     helpMenu->menuAction()->setVisible(false);
 
+    // Each language by its own name, so that a user who cannot read the
+    // captions shown finds theirs.
+    languageMenu = MakeMenu(menuBar(), "LanguageMenu");
+    auto* languages = new QActionGroup(this);
+    for (size_t i = 0; i < languageActions_.size(); ++i) {
+        const int language = ui::kEnglish + static_cast<int>(i);
+        QAction* action = languageMenu->addAction(ui::LanguageName(language));
+        action->setObjectName(QStringLiteral("Language%1").arg(language));
+        action->setCheckable(true);
+        languages->addAction(action);
+        languageActions_[i] = action;
+    }
+
     // The picture's menu opens on a right click; it is the one way to the
     // variable zoom.
     pictureMenu = new QMenu(this);
@@ -78,6 +95,10 @@ void TfrmVNMain::ConnectCommands() {
     connect(Exit1, &QAction::triggered, this, &TfrmVNMain::Exit1Click);
     connect(About1, &QAction::triggered, this, &TfrmVNMain::About1Click);
     connect(CameraSettings1, &QAction::triggered, this, &TfrmVNMain::CameraSettings1Click);
+    for (size_t i = 0; i < languageActions_.size(); ++i) {
+        const int language = ui::kEnglish + static_cast<int>(i);
+        connect(languageActions_[i], &QAction::triggered, this, [this, language] { LanguageClick(language); });
+    }
     ConnectTakingOut();
 }
 
@@ -115,6 +136,13 @@ void TfrmVNMain::About1Click() {
 
 void TfrmVNMain::CameraSettings1Click() {
     if (dialogs.frmSetCamReg != nullptr) dialogs.frmSetCamReg->exec();
+}
+
+void TfrmVNMain::LanguageClick(int language) {
+    prefs.TestLanguage = language;
+    settings_.WriteInteger("settings", "TestLanguage", language);
+    settings_.Flush();
+    ui::SetActiveLanguage(language);
 }
 
 void TfrmVNMain::Exit1Click() { close(); }

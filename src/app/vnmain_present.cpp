@@ -2,6 +2,7 @@
 // window's layout and the Movie Info panel.
 #include <QApplication>
 #include <QLayout>
+#include <QMenuBar>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
@@ -107,6 +108,12 @@ void TfrmVNMain::LayoutMainWindow() {
     player::MainWindowLayout layout;
     for (const auto& [control, rect] : LayoutControls()) layout.*rect = RectOf(control);
     layout.StatusBar1Height = StatusBar1->height();
+    // The window cannot be made so small that its controls overlap; the
+    // smallest size follows the captions' widths. A window smaller than
+    // that grows, and is laid out again.
+    const Size smallest = player::MinimumClientSize(layout);
+    const QSize minimum(smallest.width, smallest.height + menuBar()->sizeHint().height());
+    if (minimum != minimumSize()) setMinimumSize(minimum);
     vn::player::LayoutMainWindow(layout, client, FileKind());
     for (const auto& [control, rect] : LayoutControls()) Place(control, layout.*rect);
     PlaceImage();

@@ -1,6 +1,8 @@
 #include "platform/controls.h"
 
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 
 namespace vn::ui {
 
@@ -107,6 +109,18 @@ Panel::Panel(QWidget* parent, const char* name, int left, int top, int width, in
 
 GroupBox::GroupBox(QWidget* parent, const char* name, int left, int top, int width, int height) : QGroupBox(parent) {
     Design(this, name, left, top, width, height);
+}
+
+int TitleWidth(const QGroupBox& group) {
+    QStyleOptionGroupBox option;
+    option.initFrom(&group);
+    option.text = group.title();
+    option.textAlignment = group.alignment();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    if (group.isCheckable()) option.subControls |= QStyle::SC_GroupBoxCheckBox;
+    option.lineWidth = 1;
+    const QRect title = group.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &group);
+    return title.right() + 1 + title.left();
 }
 
 Edit::Edit(QWidget* parent, const char* name, int left, int top, int width, int height) : QLineEdit(parent) {

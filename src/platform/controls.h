@@ -115,6 +115,10 @@ public:
     GroupBox(QWidget* parent, const char* name, int left, int top, int width, int height);
 };
 
+// The width a group box needs to show its whole title, with the style's
+// margin on both sides.
+int TitleWidth(const QGroupBox& group);
+
 class Edit : public QLineEdit {
     Q_OBJECT
 public:

@@ -42,6 +42,41 @@ QString LanguageSuffix(int language) {
     }
 }
 
+QString LanguageName(int language) {
+    switch (language) {
+        case kEnglish:
+            return QStringLiteral("English");
+        case 2:
+            return QString::fromUtf8("繁體中文");
+        case 3:
+            return QString::fromUtf8("简体中文");
+        case 4:
+            return QString::fromUtf8("日本語");
+        case 5:
+            return QString::fromUtf8("한국어");
+        default:
+            return {};
+    }
+}
+
+int LanguageOfLocale(const QLocale& locale) {
+    switch (locale.language()) {
+        case QLocale::Chinese: {
+            const QLocale::Territory territory = locale.territory();
+            const bool traditional = locale.script() == QLocale::TraditionalChineseScript ||
+                                     territory == QLocale::Taiwan || territory == QLocale::HongKong ||
+                                     territory == QLocale::Macau;
+            return traditional ? 2 : 3;
+        }
+        case QLocale::Japanese:
+            return 4;
+        case QLocale::Korean:
+            return 5;
+        default:
+            return kEnglish;
+    }
+}
+
 bool SetActiveLanguage(int language) {
     if (language < 1 || language > kLanguageSlots) return false;
     LanguageSwitch& state = Switch();

@@ -7,8 +7,14 @@ namespace {
 
 constexpr int kMargin = 4;
 constexpr int kMaxPlayListHeight = 200;
+constexpr int kMinPlayListHeight = 124;  // three entries
 constexpr int kMpeg4Stream = 2;
 constexpr int kRawMovie = 3;
+
+// The columns beside the picture and the gaps between them.
+int RightColumnsWidth(const MainWindowLayout& l) {
+    return l.gbPlayRate.width + l.gbStats.width + l.gbMotion.width + 16;
+}
 
 // The picture area and what sits under it, common to both layouts.
 void PlaceUnderPicture(MainWindowLayout& l, Size client) {
@@ -19,7 +25,7 @@ void PlaceUnderPicture(MainWindowLayout& l, Size client) {
 }
 
 void FullLayout(MainWindowLayout& l, Size client) {
-    l.ScrollBox1.width = client.width - l.gbPlayRate.width - l.gbStats.width - l.gbMotion.width - 16;
+    l.ScrollBox1.width = client.width - RightColumnsWidth(l);
     PlaceUnderPicture(l, client);
     l.gbSeek.width = l.ScrollBox1.width;
 
@@ -37,7 +43,10 @@ void FullLayout(MainWindowLayout& l, Size client) {
 
     l.gbPlayList.left = l.gbStats.left;
     l.gbPlayList.top = l.gbMotion.bottom() + kMargin;
-    l.gbPlayList.height = std::min(client.height - l.gbPlayList.top - kMargin, kMaxPlayListHeight);
+    // In a low window the play list gives up height, down to a few entries,
+    // so that Movie Info under it ends above the status bar.
+    const int room = client.height - l.StatusBar1Height - kMargin - l.gbMovieInfo.height - l.gbPlayList.top;
+    l.gbPlayList.height = std::clamp(room, kMinPlayListHeight, kMaxPlayListHeight);
     l.gbMovieInfo.left = l.gbPlayList.left;
     l.gbMovieInfo.top = l.gbPlayList.bottom();
 
@@ -52,6 +61,13 @@ void CompactLayout(MainWindowLayout& l, Size client, int fileKind) {
 }
 
 }  // namespace
+
+Size MinimumClientSize(const MainWindowLayout& l) {
+    const int groupsHeight = std::max(l.gbStats.height, l.gbMotion.height);
+    return {
+        l.pnlPlayCtrl.width + 2 * kMargin + RightColumnsWidth(l),
+        kMargin + groupsHeight + kMargin + kMinPlayListHeight + l.gbMovieInfo.height + kMargin + l.StatusBar1Height};
+}
 
 void LayoutMainWindow(MainWindowLayout& layout, Size client, int fileKind) {
     layout.ScrollBox1.top = kMargin;

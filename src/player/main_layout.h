@@ -32,4 +32,9 @@ struct MainWindowLayout {
 // movies (3) the compact one.
 void LayoutMainWindow(MainWindowLayout& layout, Size client, int fileKind);
 
+// The smallest client area in which the full layout overlaps nothing: the
+// play controls fit under the picture, and the right-hand column, with the
+// play list at its smallest and Movie Info under it, above the status bar.
+Size MinimumClientSize(const MainWindowLayout& layout);
+
 }  // namespace vn::player

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -197,6 +198,17 @@ protected:
         QCoreApplication::sendEvent(&window, &enter);
         QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&window, &drop);
+    }
+
+    // A copy of a recording (a camera's own, from the fixtures) open and
+    // paused.
+    void OpenCopyOf(const std::string& source) {
+        const std::string name = std::filesystem::path(source).filename().string();
+        const std::string path = folder_.filePath(QString::fromStdString(name)).toStdString();
+        std::filesystem::copy_file(source, path);
+        Drop({path});
+        Tick();
+        Click("sbPause");
     }
 
     void Tick(int times = 1) {

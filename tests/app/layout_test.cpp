@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/window_test_support.h"
+#include "app/engine_test_support.h"
 #include "player/main_layout.h"
 
 namespace vn::app {
@@ -31,9 +31,9 @@ player::MainWindowLayout DesignedLayout() {
 
 TEST(MainLayout, FullLayoutPutsThePictureLeftAndTheGroupsInColumnsBesideIt) {
     player::MainWindowLayout l = DesignedLayout();
-    player::LayoutMainWindow(l, {1141, 740}, 1);
+    player::LayoutMainWindow(l, {1141, 765}, 1);
 
-    EXPECT_EQ(l.ScrollBox1, (Rect{4, 4, 1141 - 52 - 150 - 150 - 16, 740 - 36 - 56 - 20 - 16}));
+    EXPECT_EQ(l.ScrollBox1, (Rect{4, 4, 1141 - 52 - 150 - 150 - 16, 765 - 36 - 56 - 20 - 16}));
     EXPECT_EQ(l.pnlPlayCtrl, (Rect{773 / 2 - 285 / 2 + 4, l.ScrollBox1.bottom() + 4, 285, 36}));
     EXPECT_EQ(l.gbSeek, (Rect{0, l.pnlPlayCtrl.bottom() + 4, 773, 56}));
     EXPECT_EQ(l.pnlWhere.width, 765);
@@ -48,16 +48,15 @@ TEST(MainLayout, FullLayoutPutsThePictureLeftAndTheGroupsInColumnsBesideIt) {
     EXPECT_EQ(l.pnlPLControls.top, l.lblFilePath.bottom() + 4);
 }
 
-TEST(MainLayout, PlayListIsAtMost200HighAndShrinksInALowWindow) {
-    for (int height : {469, 500, 740, 1200}) {
+TEST(MainLayout, PlayListIsAtMost200HighAndShrinksInALowWindowDownToThreeEntries) {
+    for (const auto& [height, playList] :
+         {std::pair{1200, 200}, {765, 200}, {740, 740 - 20 - 4 - 349 - 188}, {500, 124}}) {
         player::MainWindowLayout l = DesignedLayout();
         player::LayoutMainWindow(l, {900, height}, 0);
-        EXPECT_EQ(l.gbPlayList.height, 200) << height;
+        EXPECT_EQ(l.gbPlayList.height, playList) << height;
         EXPECT_EQ(l.gbMovieInfo.top, l.gbPlayList.bottom()) << height;
+        EXPECT_EQ(l.lbPlayList.height, playList - 76) << height;
     }
-    player::MainWindowLayout low = DesignedLayout();
-    player::LayoutMainWindow(low, {900, 300}, 1);
-    EXPECT_EQ(low.gbPlayList.height, 300 - 188 - 4);
 }
 
 TEST(MainLayout, CompactLayoutsWidenThePictureAndLeaveTheGroupsAlone) {
@@ -76,6 +75,22 @@ TEST(MainLayout, CompactLayoutsWidenThePictureAndLeaveTheGroupsAlone) {
     EXPECT_EQ(raw.pnlPlayCtrl.left, (1000 - 16) / 2 - 285 / 2 + 4);
 }
 
+TEST(MainLayout, AtTheMinimumSizeThePlayControlsAndTheColumnsFitWithoutOverlap) {
+    player::MainWindowLayout l = DesignedLayout();
+    const Size minimum = player::MinimumClientSize(l);
+    EXPECT_EQ(minimum, (Size{285 + 8 + 52 + 150 + 150 + 16, 4 + 180 + 4 + 124 + 349 + 4 + 20}));
+    player::LayoutMainWindow(l, minimum, 1);
+    EXPECT_GT(l.pnlPlayCtrl.left, l.ScrollBox1.left);
+    EXPECT_LT(l.pnlPlayCtrl.right(), l.gbPlayRate.left);
+    EXPECT_EQ(l.gbMotion.right(), minimum.width - 4);
+    EXPECT_EQ(l.gbMovieInfo.bottom(), minimum.height - 20 - 4);
+
+    // A wider speed column asks for a wider window.
+    player::MainWindowLayout wide = DesignedLayout();
+    wide.gbPlayRate.width = 80;
+    EXPECT_EQ(player::MinimumClientSize(wide).width, minimum.width + 28);
+}
+
 using MainWindowLayoutTest = test::MainWindowTest;
 using test::Control;
 
@@ -88,13 +103,54 @@ TEST_F(MainWindowLayoutTest, ResizingTheWindowLaysItOutAgain) {
         const int statusBarHeight = Control(&window, "StatusBar1")->height();
         const int clientHeight = window.centralWidget()->height() + statusBarHeight;
         EXPECT_EQ(box.topLeft(), QPoint(4, 4));
-        EXPECT_EQ(box.width(), size.width() - 52 - 150 - 150 - 16) << size.width();
+        EXPECT_EQ(box.width(), window.width() - 52 - 150 - 150 - 16) << size.width();
         EXPECT_EQ(box.height(), clientHeight - 36 - 56 - statusBarHeight - 16);
         const QRect playList = Control(&window, "gbPlayList")->geometry();
-        EXPECT_EQ(playList.height(), 200) << size.height();
+        EXPECT_EQ(playList.height(), std::clamp(clientHeight - statusBarHeight - 4 - 349 - 188, 124, 200));
         EXPECT_EQ(Control(&window, "gbMovieInfo")->y(), playList.bottom() + 1);
         EXPECT_EQ(Control(&window, "gbSeek")->width(), box.width());
         EXPECT_EQ(Control(&window, "pnlWhere")->width(), box.width() - 8);
+    }
+}
+
+// No two of the window's groups and panels overlap and none reaches out of
+// the window, at any size a user can give it.
+class MinimumSizeTest : public test::EngineTest {
+protected:
+    void ExpectNothingOverlaps(const TfrmVNMain& window, const QString& language) {
+        const QWidget* client = window.centralWidget();
+        std::vector<const QWidget*> shown;
+        for (const QWidget* control : client->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (control->isVisible()) shown.push_back(control);
+        }
+        const QString size = QStringLiteral("%1 x %2 [%3]").arg(window.width()).arg(window.height()).arg(language);
+        ASSERT_GE(shown.size(), 9u) << size.toStdString();
+        for (size_t i = 0; i < shown.size(); ++i) {
+            EXPECT_TRUE(client->rect().contains(shown[i]->geometry()))
+                << shown[i]->objectName().toStdString() << " outside the window at " << size.toStdString();
+            for (size_t j = i + 1; j < shown.size(); ++j) {
+                EXPECT_FALSE(shown[i]->geometry().intersects(shown[j]->geometry()))
+                    << shown[i]->objectName().toStdString() << " overlaps " << shown[j]->objectName().toStdString()
+                    << " at " << size.toStdString();
+            }
+        }
+    }
+};
+
+TEST_F(MinimumSizeTest, NoControlsOverlapAtAnySizeTheWindowTakes) {
+    TfrmVNMain& window = Player();
+    OpenCopyOf(VN_AVI_FIXTURES "/xprmax.avi");
+    ASSERT_TRUE(Control(&window, "gbMovieInfo")->isVisible());
+    for (const int language : {ui::kEnglish, 4}) {
+        ui::SetActiveLanguage(language);
+        const QString name = ui::IsEnglish() ? QStringLiteral("en") : ui::LanguageSuffix(language);
+        for (int width = 560; width <= 800; width += 60) {
+            for (int height = 520; height <= 840; height += 40) {
+                window.resize(width, height);
+                QTest::qWait(0);
+                ExpectNothingOverlaps(window, name);
+            }
+        }
     }
 }
 

@@ -58,7 +58,7 @@ TEST(DialogShells, CaptionsFollowTheLanguage) {
     ASSERT_TRUE(ui::SetActiveLanguage(2));
     EXPECT_EQ(extract.windowTitle(), "匯出");
     EXPECT_EQ(camera.windowTitle(), "設定相機");
-    EXPECT_NE(test::Item(Control(&extract, "rgExportAs"), "AVI movie"), nullptr);  // kept in English
+    EXPECT_NE(test::Item(Control(&extract, "rgExportAs"), QString::fromUtf8("AVI 影片")), nullptr);
     ASSERT_TRUE(ui::SetActiveLanguage(ui::kEnglish));
     EXPECT_EQ(camera.windowTitle(), "Camera Settings");
 }

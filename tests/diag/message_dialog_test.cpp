@@ -69,7 +69,7 @@ TEST(MessageDialog, SpeaksTheChosenLanguage) {
     EXPECT_EQ(Text(dialog, "lblNotFound"), "档案未发现");
     EXPECT_EQ(Text(dialog, "lblNoFrames"), "档案未包含任何画面资料");
     EXPECT_EQ(Text(dialog, "lblNoDir"), "请确认SD卡所在位置以及是否已于电脑的卸除式装置中");
-    EXPECT_EQ(Text(dialog, "lblUnkFormat"), "Unknown Format");  // no translation stored
+    EXPECT_EQ(Text(dialog, "lblUnkFormat"), "未知格式");
     EXPECT_EQ(Control<QPushButton>(&dialog, "bbOK")->text(), "确认");
     ASSERT_TRUE(ui::SetActiveLanguage(5));
     EXPECT_EQ(dialog.windowTitle(), "실패");

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>MVC AVI Player</source>
-        <translation type="unfinished"></translation>
+        <translation>MVC AVI Player</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -45,31 +45,35 @@
     </message>
     <message>
         <source>&amp;Embed Timestamp</source>
-        <translation type="unfinished"></translation>
+        <translation>タイムスタンプ埋め込み</translation>
     </message>
     <message>
         <source>Deblock</source>
-        <translation type="unfinished"></translation>
+        <translation>ブロックノイズ除去</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>言語</translation>
     </message>
     <message>
         <source>1X zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>1倍ズーム</translation>
     </message>
     <message>
         <source>2X zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>2倍ズーム</translation>
     </message>
     <message>
         <source>Var zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>可変ズーム</translation>
     </message>
     <message>
         <source>Speed</source>
@@ -93,7 +97,7 @@
     </message>
     <message>
         <source>Movie Info</source>
-        <translation type="unfinished"></translation>
+        <translation>動画情報</translation>
     </message>
     <message>
         <source>Capture Interval</source>
@@ -141,103 +145,103 @@
     </message>
     <message>
         <source>Camera Model:  </source>
-        <translation type="unfinished"></translation>
+        <translation>カメラ機種</translation>
     </message>
     <message>
         <source>Image Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>画質</translation>
     </message>
     <message>
         <source>Band Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>フリッカー低減</translation>
     </message>
     <message>
         <source>Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>シーン</translation>
     </message>
     <message>
         <source>Custom Expo</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム露出</translation>
     </message>
     <message>
         <source>Timer Start</source>
-        <translation type="unfinished"></translation>
+        <translation>タイマー開始</translation>
     </message>
     <message>
         <source>Timer Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>タイマー終了</translation>
     </message>
     <message>
         <source>Timer Days</source>
-        <translation type="unfinished"></translation>
+        <translation>タイマー曜日</translation>
     </message>
     <message>
         <source>LED Display</source>
-        <translation type="unfinished"></translation>
+        <translation>LED表示</translation>
     </message>
     <message>
         <source>Low Light Rec</source>
-        <translation type="unfinished"></translation>
+        <translation>低照度撮影</translation>
     </message>
     <message>
         <source>Time Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>タイムスタンプ</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェア</translation>
     </message>
     <message>
         <source>Capture Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>撮影モード</translation>
     </message>
     <message>
         <source>FPGA</source>
-        <translation type="unfinished"></translation>
+        <translation>FPGA</translation>
     </message>
     <message>
         <source>WB Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>ホワイトバランス</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>コントラスト</translation>
     </message>
     <message>
         <source>Sharpness</source>
-        <translation type="unfinished"></translation>
+        <translation>シャープネス</translation>
     </message>
     <message>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>彩度</translation>
     </message>
     <message>
         <source>HDR Range</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR範囲</translation>
     </message>
     <message>
         <source>PIR Active</source>
-        <translation type="unfinished"></translation>
+        <translation>PIR検知</translation>
     </message>
     <message>
         <source>PIR Seek</source>
-        <translation type="unfinished"></translation>
+        <translation>PIR検索</translation>
     </message>
     <message>
         <source>Mark Start of Exported Segment</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート区間の開始に設定</translation>
     </message>
     <message>
         <source>Mark End of Exported Segment</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート区間の終了に設定</translation>
     </message>
     <message>
         <source>Export Segment</source>
-        <translation type="unfinished"></translation>
+        <translation>区間をエクスポート</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Note</source>

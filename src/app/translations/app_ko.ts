@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>MVC AVI Player</source>
-        <translation type="unfinished"></translation>
+        <translation>MVC AVI Player</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>내보내기</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -45,31 +45,35 @@
     </message>
     <message>
         <source>&amp;Embed Timestamp</source>
-        <translation type="unfinished"></translation>
+        <translation>타임스탬프 삽입</translation>
     </message>
     <message>
         <source>Deblock</source>
-        <translation type="unfinished"></translation>
+        <translation>디블로킹</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>도움말</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>언어</translation>
     </message>
     <message>
         <source>1X zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>1배 확대</translation>
     </message>
     <message>
         <source>2X zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>2배 확대</translation>
     </message>
     <message>
         <source>Var zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>가변 확대</translation>
     </message>
     <message>
         <source>Speed</source>
@@ -93,7 +97,7 @@
     </message>
     <message>
         <source>Movie Info</source>
-        <translation type="unfinished"></translation>
+        <translation>동영상 정보</translation>
     </message>
     <message>
         <source>Capture Interval</source>
@@ -141,103 +145,103 @@
     </message>
     <message>
         <source>Camera Model:  </source>
-        <translation type="unfinished"></translation>
+        <translation>카메라 모델</translation>
     </message>
     <message>
         <source>Image Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>화질</translation>
     </message>
     <message>
         <source>Band Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>플리커 감소</translation>
     </message>
     <message>
         <source>Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>장면</translation>
     </message>
     <message>
         <source>Custom Expo</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 노출</translation>
     </message>
     <message>
         <source>Timer Start</source>
-        <translation type="unfinished"></translation>
+        <translation>타이머 시작</translation>
     </message>
     <message>
         <source>Timer Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>타이머 종료</translation>
     </message>
     <message>
         <source>Timer Days</source>
-        <translation type="unfinished"></translation>
+        <translation>타이머 요일</translation>
     </message>
     <message>
         <source>LED Display</source>
-        <translation type="unfinished"></translation>
+        <translation>LED 표시</translation>
     </message>
     <message>
         <source>Low Light Rec</source>
-        <translation type="unfinished"></translation>
+        <translation>저조도 촬영</translation>
     </message>
     <message>
         <source>Time Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>타임스탬프</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>펌웨어</translation>
     </message>
     <message>
         <source>Capture Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>촬영 모드</translation>
     </message>
     <message>
         <source>FPGA</source>
-        <translation type="unfinished"></translation>
+        <translation>FPGA</translation>
     </message>
     <message>
         <source>WB Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>화이트 밸런스</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>대비</translation>
     </message>
     <message>
         <source>Sharpness</source>
-        <translation type="unfinished"></translation>
+        <translation>선명도</translation>
     </message>
     <message>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>채도</translation>
     </message>
     <message>
         <source>HDR Range</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR 범위</translation>
     </message>
     <message>
         <source>PIR Active</source>
-        <translation type="unfinished"></translation>
+        <translation>PIR 감지</translation>
     </message>
     <message>
         <source>PIR Seek</source>
-        <translation type="unfinished"></translation>
+        <translation>PIR 탐색</translation>
     </message>
     <message>
         <source>Mark Start of Exported Segment</source>
-        <translation type="unfinished"></translation>
+        <translation>내보낼 구간의 시작으로 표시</translation>
     </message>
     <message>
         <source>Mark End of Exported Segment</source>
-        <translation type="unfinished"></translation>
+        <translation>내보낼 구간의 끝으로 표시</translation>
     </message>
     <message>
         <source>Export Segment</source>
-        <translation type="unfinished"></translation>
+        <translation>구간 내보내기</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>Note</source>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>MVC AVI Player</source>
-        <translation type="unfinished"></translation>
+        <translation>MVC AVI Player</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>导出</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -49,27 +49,31 @@
     </message>
     <message>
         <source>Deblock</source>
-        <translation type="unfinished"></translation>
+        <translation>去块滤波</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>语言</translation>
     </message>
     <message>
         <source>1X zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>1 倍缩放</translation>
     </message>
     <message>
         <source>2X zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>2 倍缩放</translation>
     </message>
     <message>
         <source>Var zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>可变缩放</translation>
     </message>
     <message>
         <source>Speed</source>
@@ -93,7 +97,7 @@
     </message>
     <message>
         <source>Movie Info</source>
-        <translation type="unfinished"></translation>
+        <translation>录像信息</translation>
     </message>
     <message>
         <source>Capture Interval</source>
@@ -141,103 +145,103 @@
     </message>
     <message>
         <source>Camera Model:  </source>
-        <translation type="unfinished"></translation>
+        <translation>相机型号</translation>
     </message>
     <message>
         <source>Image Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>画质</translation>
     </message>
     <message>
         <source>Band Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>抗闪烁</translation>
     </message>
     <message>
         <source>Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>场景</translation>
     </message>
     <message>
         <source>Custom Expo</source>
-        <translation type="unfinished"></translation>
+        <translation>自定义曝光</translation>
     </message>
     <message>
         <source>Timer Start</source>
-        <translation type="unfinished"></translation>
+        <translation>定时开始</translation>
     </message>
     <message>
         <source>Timer Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>定时结束</translation>
     </message>
     <message>
         <source>Timer Days</source>
-        <translation type="unfinished"></translation>
+        <translation>定时星期</translation>
     </message>
     <message>
         <source>LED Display</source>
-        <translation type="unfinished"></translation>
+        <translation>LED 指示灯</translation>
     </message>
     <message>
         <source>Low Light Rec</source>
-        <translation type="unfinished"></translation>
+        <translation>低光拍摄</translation>
     </message>
     <message>
         <source>Time Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>时间标示</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>固件</translation>
     </message>
     <message>
         <source>Capture Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>拍摄模式</translation>
     </message>
     <message>
         <source>FPGA</source>
-        <translation type="unfinished"></translation>
+        <translation>FPGA</translation>
     </message>
     <message>
         <source>WB Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>白平衡</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>对比度</translation>
     </message>
     <message>
         <source>Sharpness</source>
-        <translation type="unfinished"></translation>
+        <translation>锐利度</translation>
     </message>
     <message>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>饱和度</translation>
     </message>
     <message>
         <source>HDR Range</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR 范围</translation>
     </message>
     <message>
         <source>PIR Active</source>
-        <translation type="unfinished"></translation>
+        <translation>PIR 感应</translation>
     </message>
     <message>
         <source>PIR Seek</source>
-        <translation type="unfinished"></translation>
+        <translation>PIR 搜寻</translation>
     </message>
     <message>
         <source>Mark Start of Exported Segment</source>
-        <translation type="unfinished"></translation>
+        <translation>标记为导出片段的起点</translation>
     </message>
     <message>
         <source>Mark End of Exported Segment</source>
-        <translation type="unfinished"></translation>
+        <translation>标记为导出片段的终点</translation>
     </message>
     <message>
         <source>Export Segment</source>
-        <translation type="unfinished"></translation>
+        <translation>导出片段</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Note</source>

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>匯出</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -49,27 +49,31 @@
     </message>
     <message>
         <source>Deblock</source>
-        <translation type="unfinished"></translation>
+        <translation>去區塊濾波</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>說明</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>語言</translation>
     </message>
     <message>
         <source>1X zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>1 倍縮放</translation>
     </message>
     <message>
         <source>2X zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>2 倍縮放</translation>
     </message>
     <message>
         <source>Var zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>可變縮放</translation>
     </message>
     <message>
         <source>Speed</source>
@@ -93,7 +97,7 @@
     </message>
     <message>
         <source>Movie Info</source>
-        <translation type="unfinished"></translation>
+        <translation>錄影資訊</translation>
     </message>
     <message>
         <source>Capture Interval</source>
@@ -141,103 +145,103 @@
     </message>
     <message>
         <source>Camera Model:  </source>
-        <translation type="unfinished"></translation>
+        <translation>相機型號</translation>
     </message>
     <message>
         <source>Image Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>畫質</translation>
     </message>
     <message>
         <source>Band Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>抗閃爍</translation>
     </message>
     <message>
         <source>Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>場景</translation>
     </message>
     <message>
         <source>Custom Expo</source>
-        <translation type="unfinished"></translation>
+        <translation>自訂曝光</translation>
     </message>
     <message>
         <source>Timer Start</source>
-        <translation type="unfinished"></translation>
+        <translation>定時開始</translation>
     </message>
     <message>
         <source>Timer Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>定時結束</translation>
     </message>
     <message>
         <source>Timer Days</source>
-        <translation type="unfinished"></translation>
+        <translation>定時星期</translation>
     </message>
     <message>
         <source>LED Display</source>
-        <translation type="unfinished"></translation>
+        <translation>LED 指示燈</translation>
     </message>
     <message>
         <source>Low Light Rec</source>
-        <translation type="unfinished"></translation>
+        <translation>低光拍攝</translation>
     </message>
     <message>
         <source>Time Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>時間標示</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>韌體</translation>
     </message>
     <message>
         <source>Capture Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>拍攝模式</translation>
     </message>
     <message>
         <source>FPGA</source>
-        <translation type="unfinished"></translation>
+        <translation>FPGA</translation>
     </message>
     <message>
         <source>WB Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>白平衡</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>對比</translation>
     </message>
     <message>
         <source>Sharpness</source>
-        <translation type="unfinished"></translation>
+        <translation>銳利度</translation>
     </message>
     <message>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>飽和度</translation>
     </message>
     <message>
         <source>HDR Range</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR 範圍</translation>
     </message>
     <message>
         <source>PIR Active</source>
-        <translation type="unfinished"></translation>
+        <translation>PIR 感應</translation>
     </message>
     <message>
         <source>PIR Seek</source>
-        <translation type="unfinished"></translation>
+        <translation>PIR 搜尋</translation>
     </message>
     <message>
         <source>Mark Start of Exported Segment</source>
-        <translation type="unfinished"></translation>
+        <translation>標記為匯出片段的起點</translation>
     </message>
     <message>
         <source>Mark End of Exported Segment</source>
-        <translation type="unfinished"></translation>
+        <translation>標記為匯出片段的終點</translation>
     </message>
     <message>
         <source>Export Segment</source>
-        <translation type="unfinished"></translation>
+        <translation>匯出片段</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Note</source>

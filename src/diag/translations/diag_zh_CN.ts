@@ -5,215 +5,215 @@
     <name>vn::diag::TfrmDiags</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>错误</translation>
     </message>
     <message>
         <source>Error opening %1</source>
-        <translation type="unfinished"></translation>
+        <translation>打开 %1 时出错</translation>
     </message>
     <message>
         <source>FW Rev</source>
-        <translation type="unfinished"></translation>
+        <translation>固件版本</translation>
     </message>
     <message>
         <source>FPGA Rev</source>
-        <translation type="unfinished"></translation>
+        <translation>FPGA 版本</translation>
     </message>
     <message>
         <source>AWB Samples</source>
-        <translation type="unfinished"></translation>
+        <translation>AWB 采样数</translation>
     </message>
     <message>
         <source>Focus Score</source>
-        <translation type="unfinished"></translation>
+        <translation>对焦分数</translation>
     </message>
     <message>
         <source>R,G,B Avg</source>
-        <translation type="unfinished"></translation>
+        <translation>R,G,B 平均</translation>
     </message>
     <message>
         <source>R,G,B Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>R,G,B 增益</translation>
     </message>
     <message>
         <source>Temp:</source>
-        <translation type="unfinished"></translation>
+        <translation>温度：</translation>
     </message>
     <message>
         <source>Min Batt</source>
-        <translation type="unfinished"></translation>
+        <translation>最低电池电压</translation>
     </message>
     <message>
         <source>Batt</source>
-        <translation type="unfinished"></translation>
+        <translation>电池电压</translation>
     </message>
     <message>
         <source>Luma</source>
-        <translation type="unfinished"></translation>
+        <translation>亮度</translation>
     </message>
     <message>
         <source>Luma 1</source>
-        <translation type="unfinished"></translation>
+        <translation>亮度 1</translation>
     </message>
     <message>
         <source>Luma 2</source>
-        <translation type="unfinished"></translation>
+        <translation>亮度 2</translation>
     </message>
     <message>
         <source>Raw Expo</source>
-        <translation type="unfinished"></translation>
+        <translation>曝光（原始值）</translation>
     </message>
     <message>
         <source>Phys Exp</source>
-        <translation type="unfinished"></translation>
+        <translation>实际曝光</translation>
     </message>
     <message>
         <source>AE Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>AE 增益</translation>
     </message>
     <message>
         <source>Retries</source>
-        <translation type="unfinished"></translation>
+        <translation>重试</translation>
     </message>
     <message>
         <source>Exp Type (TTL Only)</source>
-        <translation type="unfinished"></translation>
+        <translation>曝光类型（仅 TTL）</translation>
     </message>
     <message>
         <source>WB Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>白平衡</translation>
     </message>
     <message>
         <source>Sig</source>
-        <translation type="unfinished"></translation>
+        <translation>签名</translation>
     </message>
     <message>
         <source>cs1</source>
-        <translation type="unfinished"></translation>
+        <translation>cs1</translation>
     </message>
     <message>
         <source>cs2</source>
-        <translation type="unfinished"></translation>
+        <translation>cs2</translation>
     </message>
     <message>
         <source>cs3</source>
-        <translation type="unfinished"></translation>
+        <translation>cs3</translation>
     </message>
     <message>
         <source>cs4</source>
-        <translation type="unfinished"></translation>
+        <translation>cs4</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>相机</translation>
     </message>
     <message>
         <source>Get Focus Score</source>
-        <translation type="unfinished"></translation>
+        <translation>获取对焦分数</translation>
     </message>
     <message>
         <source>Show &amp;Expo</source>
-        <translation type="unfinished"></translation>
+        <translation>显示曝光(&amp;E)</translation>
     </message>
     <message>
         <source>Show &amp;Times</source>
-        <translation type="unfinished"></translation>
+        <translation>显示时间(&amp;T)</translation>
     </message>
     <message>
         <source>Dump RTC Data</source>
-        <translation type="unfinished"></translation>
+        <translation>转储 RTC 数据</translation>
     </message>
     <message>
         <source>Display Bad Frames</source>
-        <translation type="unfinished"></translation>
+        <translation>显示损坏的帧</translation>
     </message>
     <message>
         <source>Report Good Frames</source>
-        <translation type="unfinished"></translation>
+        <translation>也记录正常帧</translation>
     </message>
     <message>
         <source>JPEG EOI Check</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG EOI 检查</translation>
     </message>
     <message>
         <source>Force &amp;B&amp;&amp;W</source>
-        <translation type="unfinished"></translation>
+        <translation>强制黑白(&amp;B)</translation>
     </message>
     <message>
         <source>Show QScale</source>
-        <translation type="unfinished"></translation>
+        <translation>显示量化比例</translation>
     </message>
     <message>
         <source>MVM Pause on Stop (don&apos;t reset movie)</source>
-        <translation type="unfinished"></translation>
+        <translation>MVM 停止时暂停（不重置影片）</translation>
     </message>
     <message>
         <source>Enable MVM Single Step</source>
-        <translation type="unfinished"></translation>
+        <translation>启用 MVM 单步</translation>
     </message>
     <message>
         <source>Show Checksums</source>
-        <translation type="unfinished"></translation>
+        <translation>显示校验和</translation>
     </message>
     <message>
         <source>Diagnostics</source>
-        <translation type="unfinished"></translation>
+        <translation>诊断</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>清除(&amp;C)</translation>
     </message>
     <message>
         <source>Bad Frms:</source>
-        <translation type="unfinished"></translation>
+        <translation>坏帧：</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消(&amp;A)</translation>
     </message>
     <message>
         <source>Checksums</source>
-        <translation type="unfinished"></translation>
+        <translation>校验和</translation>
     </message>
     <message>
         <source>Breakpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>断点</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>无</translation>
     </message>
     <message>
         <source>Retries &gt; n</source>
-        <translation type="unfinished"></translation>
+        <translation>重试 &gt; n</translation>
     </message>
     <message>
         <source>chg luma &gt; n</source>
-        <translation type="unfinished"></translation>
+        <translation>亮度变化 &gt; n</translation>
     </message>
     <message>
         <source>tbd</source>
-        <translation type="unfinished"></translation>
+        <translation>待定</translation>
     </message>
     <message>
         <source>DeBlock Method</source>
-        <translation type="unfinished"></translation>
+        <translation>去块方式</translation>
     </message>
     <message>
         <source>0 - None</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - 无</translation>
     </message>
     <message>
         <source>1 - Buffer-wide LPF</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - 全缓冲区低通滤波</translation>
     </message>
     <message>
         <source>2 - MVC Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>2 - MVC 滤波</translation>
     </message>
     <message>
         <source>MVM Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>MVM 重新开始</translation>
     </message>
 </context>
 <context>
@@ -232,7 +232,7 @@
     </message>
     <message>
         <source>Unknown Format</source>
-        <translation type="unfinished"></translation>
+        <translation>未知格式</translation>
     </message>
     <message>
         <source>File Does Not Contain Any Frames</source>

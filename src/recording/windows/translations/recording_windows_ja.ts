@@ -9,15 +9,15 @@
     </message>
     <message>
         <source>Viewer for MVC Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>MVCカメラ用ビューア</translation>
     </message>
     <message>
         <source>Plays and inspects the recordings of time-lapse cameras.</source>
-        <translation type="unfinished"></translation>
+        <translation>タイムラプスカメラの録画を再生し、確認します。</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -79,43 +79,43 @@
     </message>
     <message>
         <source>First</source>
-        <translation type="unfinished"></translation>
+        <translation>開始</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>間隔</translation>
     </message>
     <message>
         <source>Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>選択</translation>
     </message>
     <message>
         <source>Export As</source>
-        <translation type="unfinished"></translation>
+        <translation>出力形式</translation>
     </message>
     <message>
         <source>AVI movie</source>
-        <translation type="unfinished"></translation>
+        <translation>AVI動画</translation>
     </message>
     <message>
         <source>JPG sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>JPG連番</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>JPEG Pictures</source>

@@ -9,15 +9,15 @@
     </message>
     <message>
         <source>Viewer for MVC Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>MVC 카메라용 뷰어</translation>
     </message>
     <message>
         <source>Plays and inspects the recordings of time-lapse cameras.</source>
-        <translation type="unfinished"></translation>
+        <translation>타임랩스 카메라의 녹화를 재생하고 살펴봅니다.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
 </context>
 <context>
@@ -79,43 +79,43 @@
     </message>
     <message>
         <source>First</source>
-        <translation type="unfinished"></translation>
+        <translation>시작</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>끝</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>간격</translation>
     </message>
     <message>
         <source>Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 이름</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>선택</translation>
     </message>
     <message>
         <source>Export As</source>
-        <translation type="unfinished"></translation>
+        <translation>내보내기 형식</translation>
     </message>
     <message>
         <source>AVI movie</source>
-        <translation type="unfinished"></translation>
+        <translation>AVI 동영상</translation>
     </message>
     <message>
         <source>JPG sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>JPG 연속 사진</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>JPEG Pictures</source>

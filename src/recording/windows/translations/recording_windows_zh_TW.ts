@@ -9,15 +9,15 @@
     </message>
     <message>
         <source>Viewer for MVC Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>MVC 相機播放器</translation>
     </message>
     <message>
         <source>Plays and inspects the recordings of time-lapse cameras.</source>
-        <translation type="unfinished"></translation>
+        <translation>播放並檢視縮時相機的錄影。</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>確定</translation>
     </message>
 </context>
 <context>
@@ -79,43 +79,43 @@
     </message>
     <message>
         <source>First</source>
-        <translation type="unfinished"></translation>
+        <translation>起始</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>結束</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>間隔</translation>
     </message>
     <message>
         <source>Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>檔名</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>選擇</translation>
     </message>
     <message>
         <source>Export As</source>
-        <translation type="unfinished"></translation>
+        <translation>匯出格式</translation>
     </message>
     <message>
         <source>AVI movie</source>
-        <translation type="unfinished"></translation>
+        <translation>AVI 影片</translation>
     </message>
     <message>
         <source>JPG sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>JPG 序列</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>確定</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>JPEG Pictures</source>
