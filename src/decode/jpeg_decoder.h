@@ -103,6 +103,9 @@ public:
     // eventPos receives the offset of the APP5 payload, or -1.
     int ParseJpegHeaders(std::span<const uint8_t> data, int maxLength, FrameHeader* frameHeader, ScanHeader* scanHeader,
                          uint64_t* clockOut, int* eventPos);
+    // The same walk for the camera records alone, the tables passed over:
+    // all that the event list and the trigger walk need of a frame.
+    int WalkCameraRecords(std::span<const uint8_t> data, int maxLength);
 
     // Decodes one frame into the planes and converts them into the picture
     // (width x height of the planes' recording); the picture is rewritten
@@ -158,6 +161,8 @@ public:
     std::function<void(std::string_view)> debugOutput;
 
 private:
+    int WalkHeaders(std::span<const uint8_t> data, int maxLength, bool buildTables, FrameHeader* frameHeader,
+                    ScanHeader* scanHeader, uint64_t* clockOut, int* eventPos);
     void DebugMessage(std::string_view text);
 
     // Fixed and derived lookup tables of the entropy decoders.

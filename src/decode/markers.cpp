@@ -65,6 +65,15 @@ void FillScanHeader(ScanHeader& header, int length, std::span<const uint8_t> pay
 
 int JpegDecoder::ParseJpegHeaders(std::span<const uint8_t> data, int maxLength, FrameHeader* frameHeader,
                                   ScanHeader* scanHeader, uint64_t* clockOut, int* eventPos) {
+    return WalkHeaders(data, maxLength, true, frameHeader, scanHeader, clockOut, eventPos);
+}
+
+int JpegDecoder::WalkCameraRecords(std::span<const uint8_t> data, int maxLength) {
+    return WalkHeaders(data, maxLength, false, nullptr, nullptr, nullptr, nullptr);
+}
+
+int JpegDecoder::WalkHeaders(std::span<const uint8_t> data, int maxLength, bool buildTables, FrameHeader* frameHeader,
+                             ScanHeader* scanHeader, uint64_t* clockOut, int* eventPos) {
     camera.BeginWalk();
     walkDcTables_ = walkQuantTables_ = 0;
     if (clockOut) *clockOut = 0;
@@ -94,7 +103,7 @@ int JpegDecoder::ParseJpegHeaders(std::span<const uint8_t> data, int maxLength, 
         if (marker == kDHT) {
             const int tableClass = At(payload, 0) >> 4;
             const int id = At(payload, 0) & 15;
-            if (!payload.empty() && tableClass <= 1 && id <= 1) {
+            if (buildTables && !payload.empty() && tableClass <= 1 && id <= 1) {
                 HuffmanTable& table = tableClass == 0 ? dcTables_[id] : acTables_[id];
                 if (BuildHuffmanTable(table, payload.subspan(1)) && tableClass == 0) walkDcTables_ |= 1 << id;
             }
@@ -113,7 +122,7 @@ int JpegDecoder::ParseJpegHeaders(std::span<const uint8_t> data, int maxLength, 
             }
         } else if (marker == kDQT) {
             const int id = At(payload, 0) & 15;
-            if (id <= 2 && payload.size() >= 65) {
+            if (buildTables && id <= 2 && payload.size() >= 65) {
                 BuildQuantTable(quant_[id], payload.subspan<1, 64>());
                 walkQuantTables_ |= 1 << id;
             }

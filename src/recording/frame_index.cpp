@@ -94,17 +94,6 @@ bool Recording::FrameFits(const FrameIndexEntry& entry) const {
 
 bool Recording::ReadFileBytes(uint64_t offset, std::span<uint8_t> dest) const { return file_.ReadAt(offset, dest); }
 
-FrameRead Recording::ReadFrameHead(int frame, std::span<uint8_t> dest, uint32_t* fetched, uint32_t* length) {
-    FrameIndexEntry entry;
-    const FrameRead located = LocateFrame(frame, frameBuffer.size(), entry);
-    if (located != FrameRead::kOk) return located;
-    const uint32_t count = std::min<uint32_t>(entry.length, static_cast<uint32_t>(dest.size()));
-    if (!file_.ReadAt(uint64_t{entry.offset} + 8, dest.first(count))) return FrameRead::kNotAFrame;
-    *fetched = count;
-    *length = entry.length;
-    return FrameRead::kOk;
-}
-
 std::span<const uint8_t> Recording::LastFrameBytes() const {
     return std::span<const uint8_t>(frameBuffer).first(std::min<size_t>(lastFrameLength, frameBuffer.size()));
 }

@@ -19,6 +19,7 @@
 #include "common/picture.h"
 #include "decode/jpeg_decoder.h"
 #include "recording/dc_image.h"
+#include "recording/frame_heads.h"
 
 namespace vn::avi {
 
@@ -114,7 +115,7 @@ private:
     MotionComparer comparer_;
     Picture thumbnail_;
     jpeg::JpegDecoder colourDecoder_;  // its colour tables make the thumbnail
-    std::vector<uint8_t> head_;        // the start of each frame the header walks read
+    FrameHeadBlocks heads_{recording_};  // the starts of the frames the header walks read
 };
 
 }  // namespace vn::avi

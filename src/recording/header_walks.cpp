@@ -1,6 +1,6 @@
-// The event scan and the trigger walk: they read only the segments before
-// each frame's scan data, fetching the start of the frame and the rest only
-// when the segments reach beyond it.
+// The event scan and the trigger walk: they read only the camera records in
+// the segments before each frame's scan data, from the frame's start read
+// in blocks, and the whole frame only when the segments reach beyond it.
 #include <algorithm>
 
 #include "recording/frame_scanner.h"
@@ -10,8 +10,6 @@ namespace vn::avi {
 
 namespace {
 constexpr uint8_t kEventMark = 0x80;
-// The cameras' segments before the scan data take under a kilobyte.
-constexpr size_t kHeadBytes = 2048;
 }  // namespace
 
 FrameScanner::Walk FrameScanner::WalkFrom(int start, int end) const {
@@ -31,25 +29,22 @@ bool FrameScanner::WalkCounted(int frame) {
 }
 
 bool FrameScanner::WalkFrameHeaders(int frame) {
-    if (head_.size() != kHeadBytes) head_.assign(kHeadBytes, 0);
-    uint32_t fetched = 0, length = 0;
-    if (recording_.ReadFrameHead(frame, head_, &fetched, &length) != FrameRead::kOk) return false;
+    uint32_t length = 0;
+    const std::optional<std::span<const uint8_t>> head = heads_.Head(frame, &length);
+    if (!head) return false;
     jpeg::JpegDecoder& decoder = recording_.decoder();
     const auto limit = static_cast<uint32_t>(jpeg::kMarkerWalkLimit);
-    if (fetched >= std::min(length, limit)) {
-        decoder.ParseJpegHeaders({head_.data(), fetched}, jpeg::kMarkerWalkLimit, nullptr, nullptr, nullptr, nullptr);
+    if (head->size() >= std::min(length, limit)) {
+        decoder.WalkCameraRecords(*head, jpeg::kMarkerWalkLimit);
         return true;
     }
     // The walk changes the camera records (the trigger edge remembers the
     // sensor); a second walk over the whole frame must start from the same.
     const jpeg::CameraRecords before = decoder.camera;
-    if (decoder.ParseJpegHeaders({head_.data(), fetched}, jpeg::kMarkerWalkLimit, nullptr, nullptr, nullptr, nullptr) >
-        0) {
-        return true;
-    }
+    if (decoder.WalkCameraRecords(*head, jpeg::kMarkerWalkLimit) > 0) return true;
     decoder.camera = before;
     if (recording_.ReadFrame(frame) != FrameRead::kOk) return false;
-    decoder.ParseJpegHeaders(recording_.LastFrameBytes(), jpeg::kMarkerWalkLimit, nullptr, nullptr, nullptr, nullptr);
+    decoder.WalkCameraRecords(recording_.LastFrameBytes(), jpeg::kMarkerWalkLimit);
     return true;
 }
 

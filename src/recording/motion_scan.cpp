@@ -24,6 +24,7 @@ void FrameScanner::RecordingClosing() {
     stopRequested_ = true;
     if (decodeAhead_) decodeAhead_->Stop();
     decodeAhead_ = nullptr;
+    heads_.Forget();
 }
 
 bool FrameScanner::WalkDcFrames(int start, int end, const std::function<bool(DcFrame&)>& visit) {

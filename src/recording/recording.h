@@ -115,10 +115,6 @@ public:
     // Fetches frame's picture bytes into dest (the frame buffer when empty).
     FrameRead ReadFrame(int frame, std::span<uint8_t> dest, uint32_t* offset, uint32_t* length);
     FrameRead ReadFrame(int frame) { return ReadFrame(frame, {}, nullptr, nullptr); }
-    // Fetches the start of frame's picture bytes, as many as dest holds,
-    // for the segments before the scan data. A frame that ReadFrame refuses
-    // is refused alike. fetched receives the count read, length the frame's.
-    FrameRead ReadFrameHead(int frame, std::span<uint8_t> dest, uint32_t* fetched, uint32_t* length);
     // The bytes of the frame fetched last into the frame buffer.
     std::span<const uint8_t> LastFrameBytes() const;
     // Whether the entry's picture fits the frame buffer and its chunk lies

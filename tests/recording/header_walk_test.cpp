@@ -99,5 +99,35 @@ TEST_F(SampleRecording, AFrameThatCannotBeFetchedRaisesNoTrigger) {
     EXPECT_GE(recording.scanner.counts.skipped, 1);
 }
 
+// The starts of frames are read many frames at a time: walks forwards and
+// backwards over a recording several blocks long, with frames whose starts
+// straddle the blocks' edges, find every event mark either way.
+TEST_F(SampleRecording, EventMarksAreFoundAcrossTheBlocksOfFrameStartsBothWays) {
+    std::vector<Bytes> frames;
+    std::vector<int32_t> events;
+    for (int f = 0; f < 300; ++f) {
+        const bool event = f % 7 == 3 || f == 299;
+        if (event) events.push_back(f);
+        // Lengths that shift each frame's start against the blocks.
+        const Bytes padding =
+            samples::Segment(samples::kComment, samples::CommentPayload(std::string(1500 + 37 * (f % 50), 'p')));
+        // Frame 0's mark makes it an event recording.
+        frames.push_back(Frame({Event(event ? 0x80 : (f == 0 ? 0x01 : 0x00)), padding}));
+    }
+    ASSERT_EQ(Open(CameraAviOptions{}, frames), OpenResult::kOpened);
+    EXPECT_EQ(recording.EventList, events);
+
+    std::vector<int32_t> backwards;
+    for (int p = recording.scanner.EventScan(299, -1); p >= 0; p = recording.scanner.EventScan(p - 1, -1)) {
+        backwards.push_back(p);
+        if (p == 0) break;
+    }
+    EXPECT_EQ(backwards, std::vector<int32_t>(events.rbegin(), events.rend()));
+    // Jumps to and fro read new blocks and still land on the marks.
+    EXPECT_EQ(recording.scanner.EventScan(149, 0), 143);
+    EXPECT_EQ(recording.scanner.EventScan(4, 300), 10);
+    EXPECT_EQ(recording.scanner.EventScan(298, 0), 297);
+}
+
 }  // namespace
 }  // namespace vn::avi
