@@ -1,5 +1,6 @@
-// The decoder's lookup tables: fixed ones built once, and the DC lookaheads
-// that follow the stream's DHT segments.
+// The decoder's lookup tables: fixed ones built once per process and shared
+// by every decoder, and the DC lookaheads that follow each stream's DHT
+// segments.
 #pragma once
 
 #include <cstdint>
@@ -9,12 +10,21 @@
 
 namespace vn::jpeg {
 
-struct DecoderTables {
+// The cameras' AC codes never change, so a motion scan's many decoders read
+// one copy of these (about 320 KiB) instead of building their own.
+struct FixedTables {
     std::vector<uint16_t> acLookup[2];  // Annex K AC codes, 16 peeked bits
     uint32_t acFast[2][1 << kAcFastBits] = {};
     uint16_t acSkip[2][1 << kAcSkipBits] = {};
-    DcLookahead dcLookahead[2];
     uint8_t zigzagToTransposed[64] = {};
+
+    // Built on first use; safe to call from several threads at once.
+    static const FixedTables& Shared();
+};
+
+struct DecoderTables {
+    const FixedTables* fixed = nullptr;
+    DcLookahead dcLookahead[2];
 
     void Build();
     // Brings the DC lookaheads up to date and hands out the scan's tables.
