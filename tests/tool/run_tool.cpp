@@ -1,5 +1,6 @@
 #include "tool/run_tool.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -37,7 +38,9 @@ ToolRun RunCommandLine(const std::string& commandLine) {
     ScratchDir capture;
     const std::string command = commandLine + " >" + capture.File("out") + " 2>" + capture.File("err");
     ToolRun run;
+    const auto start = std::chrono::steady_clock::now();
     const int raw = std::system(command.c_str());
+    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     run.out = Slurp(capture.File("out"));
     run.err = Slurp(capture.File("err"));

@@ -11,6 +11,7 @@ struct ToolRun {
     int status = -1;
     std::string out;
     std::string err;
+    double seconds = 0;  // wall time, from start to exit
     std::vector<std::string> OutLines() const;
 };
 
