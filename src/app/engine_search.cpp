@@ -99,10 +99,13 @@ player::SearchEnd PlayerEngine::RunSearch(ScanShows shows,
     state.g_bPlaying = false;
     scanning_ = true;
     lastScanPaint_ = {};
+    unpaintedScanFrame_ = -1;
     recording.scanner.frameScanned = [this, shows](int frame) { ShowScanProgress(frame, shows); };
     player::PlayListSearch overPlayList(recording, playList, [this](int entry) { return OpenForSearch(entry); });
     const player::SearchEnd end = search(overPlayList);
     recording.scanner.frameScanned = nullptr;
+    // The scan ends showing the last frame it scanned, as if every one were painted.
+    if (unpaintedScanFrame_ >= 0) PaintScanProgress(unpaintedScanFrame_, shows);
     scanning_ = false;
     return end;
 }
@@ -117,15 +120,22 @@ void PlayerEngine::ShowScanProgress(int frame, ScanShows shows) {
     const auto now = std::chrono::steady_clock::now();
     if (now - lastScanPaint_ >= kScanPaintInterval) {
         lastScanPaint_ = now;
-        if (shows == ScanShows::Thumbnail) {
-            view_.ShowSearchThumbnail(&recording.scanner.Thumbnail(), frame);
-        } else {
-            movieInfo.FillMovieInfo(recording, decoder.camera);
-            view_.ApplyMovieInfo(movieInfo);
-            MoveSeekBar(frame);
-        }
+        PaintScanProgress(frame, shows);
+    } else {
+        unpaintedScanFrame_ = frame;
     }
     QCoreApplication::processEvents();
+}
+
+void PlayerEngine::PaintScanProgress(int frame, ScanShows shows) {
+    unpaintedScanFrame_ = -1;
+    if (shows == ScanShows::Thumbnail) {
+        view_.ShowSearchThumbnail(&recording.scanner.Thumbnail(), frame);
+    } else {
+        movieInfo.FillMovieInfo(recording, decoder.camera);
+        view_.ApplyMovieInfo(movieInfo);
+        MoveSeekBar(frame);
+    }
 }
 
 void PlayerEngine::ShowSearchEnd(const player::SearchEnd& end) {

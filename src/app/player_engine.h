@@ -210,6 +210,7 @@ private:
     // After each frame scanned: its progress painted at the screen's pace,
     // and the window's events, which is how Stop Search reaches the scan.
     void ShowScanProgress(int frame, ScanShows shows);
+    void PaintScanProgress(int frame, ScanShows shows);
     void ShowSearchEnd(const player::SearchEnd& end);
     // In an entry just opened, the stopped motion search goes on from its
     // first (last) frame.
@@ -227,6 +228,7 @@ private:
     bool scanning_ = false;
     std::vector<std::function<void()>> putOff_;
     std::chrono::steady_clock::time_point lastScanPaint_;
+    int unpaintedScanFrame_ = -1;  // the last frame scanned, while not yet painted
 };
 
 }  // namespace vn::app
