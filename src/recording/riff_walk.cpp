@@ -44,7 +44,7 @@ uint32_t Recording::FindTopLevelChunk(uint32_t tag, uint32_t listType) const {
 uint32_t Recording::HeaderLength() const {
     // Unlike the chunk walk above, any tag is stepped over here.
     uint32_t position = 12;
-    while (position < riffSize_ && position < fileSize) {
+    for (int walked = 0; position < riffSize_ && position < fileSize && walked < kMaxChunksWalked; ++walked) {
         const uint32_t tag = file_.TagAt(position);
         if (tag == kIdx1 || (tag == kList && file_.TagAt(uint64_t{position} + 8) == kMovi)) return position;
         const auto next = NextChunk(position, file_.U32At(uint64_t{position} + 4));

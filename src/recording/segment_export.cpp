@@ -21,6 +21,9 @@ constexpr size_t kStreamScale = 128;
 constexpr size_t kStreamRate = 132;
 constexpr size_t kStreamLength = 140;
 constexpr size_t kPatchedHeaderEnd = kStreamLength + 4;
+// A camera's header chunks take a few KB. A header beyond this is a chunk
+// size gone wrong, and copying it would take gigabytes.
+constexpr size_t kLargestHeader = size_t{1} << 20;
 
 constexpr uint32_t kKeyFrame = 0x10;
 constexpr size_t kIndexEntrySize = 16;
@@ -85,7 +88,7 @@ private:
 // source's index, so that the whole file is written in one pass.
 bool AviExport::Plan() {
     const uint32_t headerLength = recording_.HeaderLength();
-    if (headerLength < kPatchedHeaderEnd) return Fail(ExportResult::kHeaderUnusable);
+    if (headerLength < kPatchedHeaderEnd || headerLength > kLargestHeader) return Fail(ExportResult::kHeaderUnusable);
     try {
         header_.resize(headerLength);
     } catch (const std::bad_alloc&) {

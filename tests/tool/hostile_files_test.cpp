@@ -4,6 +4,7 @@
 // took minutes to hours) and stay within the memory bound.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <sys/stat.h>
@@ -157,6 +158,33 @@ TEST_F(HostileFile, FourGiBOfNothingBehindAGoodStream) {
         EXPECT_EQ(run.status, 0) << run.err;
         EXPECT_NE(run.out.find("\"result\":0"), std::string::npos) << run.out;
     }
+}
+
+TEST_F(HostileFile, AGigabyteChunkBeforeTheFramesIsNotCopiedAsTheExportsHeader) {
+    // A model tag chunk that claims 2 GiB, all of it a hole: the recording
+    // opens and plays, but its header is not a camera's.
+    samples::CameraAviOptions options;
+    options.modelTag = "TLC200";
+    options.index = samples::CameraAviOptions::Index::AfterRiff;
+    const size_t first = kEntries;
+    const auto data = recording.begin() + GetU32(recording, first + 8) + 8;
+    Bytes file = samples::BuildCameraAvi(options, std::vector<Bytes>(4, Bytes(data, data + GetU32(recording, first + 12))));
+    const size_t junk = std::search(file.begin(), file.end(), std::begin("JUNK"), std::end("JUNK") - 1) - file.begin();
+    const size_t junkEnd = junk + 8 + GetU32(file, junk + 4);
+    constexpr uint32_t kHole = 1u << 31;
+    PutU32(file, 4, GetU32(file, 4) + kHole);
+    PutU32(file, junk + 4, GetU32(file, junk + 4) + kHole);
+    const std::string path = WriteSparse(Bytes(file.begin(), file.begin() + junkEnd), junkEnd + kHole, "junk.avi");
+    if (path.empty()) GTEST_SKIP() << "the file system keeps no sparse files";
+    std::FILE* rest = std::fopen(path.c_str(), "ab");
+    ASSERT_NE(rest, nullptr);
+    ASSERT_EQ(std::fwrite(file.data() + junkEnd, 1, file.size() - junkEnd, rest), file.size() - junkEnd);
+    ASSERT_EQ(std::fclose(rest), 0);
+
+    EXPECT_EQ(Run("frames " + path).OutLines().size(), 4u);
+    const ToolRun run = Run("export " + path + " --first 1 --last 4 --avi " + dir.File("out.avi"));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("\"result\": \"header cannot be copied\""), std::string::npos) << run.out;
 }
 
 TEST_F(HostileFile, AFileCutShortWhileTheToolReadsItFailsTheFramesItLost) {
