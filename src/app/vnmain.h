@@ -17,6 +17,7 @@
 #include "app/player_view.h"
 #include "common/geometry.h"
 #include "common/picture.h"
+#include "platform/language.h"
 #include "player/main_layout.h"
 #include "player/preferences.h"
 #include "recording/segment_export.h"
@@ -346,7 +347,7 @@ private:
     // One entry per named language, "Language1" .. "Language5", the active
     // one checked.
     QMenu* languageMenu = nullptr;  // "LanguageMenu"
-    std::array<QAction*, 5> languageActions_{};
+    std::array<QAction*, ui::kNamedLanguages> languageActions_{};
     // The picture's pop-up menu: zooms and saving the frame.
     QMenu* pictureMenu = nullptr;                 // "PopupMenu1"
     QAction* zoom1xAction = nullptr;              // "Zoom1X1"

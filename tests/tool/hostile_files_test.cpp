@@ -75,6 +75,13 @@ protected:
         return path;
     }
 
+    // The picture bytes of evt320's frame i, as its index places them.
+    Bytes Frame(int i) const {
+        const size_t entry = kEntries + 16 * static_cast<size_t>(i);
+        const auto data = recording.begin() + GetU32(recording, entry + 8) + 8;
+        return Bytes(data, data + GetU32(recording, entry + 12));
+    }
+
     ScratchDir dir;
     Bytes recording;
 };
@@ -166,9 +173,7 @@ TEST_F(HostileFile, AGigabyteChunkBeforeTheFramesIsNotCopiedAsTheExportsHeader) 
     samples::CameraAviOptions options;
     options.modelTag = "TLC200";
     options.index = samples::CameraAviOptions::Index::AfterRiff;
-    const size_t first = kEntries;
-    const auto data = recording.begin() + GetU32(recording, first + 8) + 8;
-    Bytes file = samples::BuildCameraAvi(options, std::vector<Bytes>(4, Bytes(data, data + GetU32(recording, first + 12))));
+    Bytes file = samples::BuildCameraAvi(options, std::vector<Bytes>(4, Frame(0)));
     const size_t junk = std::search(file.begin(), file.end(), std::begin("JUNK"), std::end("JUNK") - 1) - file.begin();
     const size_t junkEnd = junk + 8 + GetU32(file, junk + 4);
     constexpr uint32_t kHole = 1u << 31;
@@ -194,11 +199,7 @@ TEST_F(HostileFile, AFileCutShortWhileTheToolReadsItFailsTheFramesItLost) {
     constexpr int kFrames = 1200;
     constexpr int kKept = 600;
     std::vector<Bytes> frames;
-    for (int i = 0; i < kFrames; ++i) {
-        const size_t entry = kEntries + 16 * (i % 40);
-        const auto data = recording.begin() + GetU32(recording, entry + 8) + 8;
-        frames.emplace_back(data, data + GetU32(recording, entry + 12));
-    }
+    for (int i = 0; i < kFrames; ++i) frames.push_back(Frame(i % 40));
     const Bytes file = samples::BuildCameraAvi({}, frames);
     const std::string path = Write(file, "long.avi");
     const size_t entries = file.size() - 16 * kFrames;  // the index closes the file
